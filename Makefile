@@ -1,0 +1,68 @@
+# VELURA: `make run` sets up, builds and starts the program; `make test` sets up, builds and runs every test.
+HOST_DIR   := build/host
+WIN_DIR    := build/win
+FUZZ_DIR   := build/fuzz
+BENCH_DIR  := build/bench
+PREFIX_DIR := $(CURDIR)/build/wine-prefix
+FUZZ_SECONDS ?= 600
+BENCH_FONTS  ?= /usr/share/fonts
+
+.PHONY: all setup configure build host win test host-test win-test check-portable fuzz-smoke fuzz bench run prefix clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(HOST_DIR)/build.ninja:
+	@cmake -S . -B $(HOST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+$(WIN_DIR)/build.ninja:
+	@cmake -S . -B $(WIN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+
+configure: $(HOST_DIR)/build.ninja $(WIN_DIR)/build.ninja
+
+host: $(HOST_DIR)/build.ninja
+	@ninja -C $(HOST_DIR) --quiet
+
+win: $(WIN_DIR)/build.ninja
+	@ninja -C $(WIN_DIR) --quiet
+
+build: host win
+
+prefix:
+	@scripts/setup-prefix.sh $(PREFIX_DIR)
+
+check-portable:
+	@scripts/check-portable.sh
+
+host-test: host
+	@cd $(HOST_DIR) && ctest --output-on-failure -j2
+
+win-test: win prefix
+	@cd $(WIN_DIR) && VELURA_WINEPREFIX=$(PREFIX_DIR) xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    ctest --output-on-failure -j1
+
+fuzz-smoke:
+	@scripts/fuzz.sh $(FUZZ_DIR) 15
+
+test: setup
+	@$(MAKE) --no-print-directory check-portable build
+	@$(MAKE) --no-print-directory host-test
+	@$(MAKE) --no-print-directory win-test
+	@$(MAKE) --no-print-directory fuzz-smoke
+
+fuzz: setup
+	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+bench: setup
+	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELURA_TESTS=OFF >/dev/null
+	@ninja -C $(BENCH_DIR) --quiet
+	@$(BENCH_DIR)/bench/bench_reader $(BENCH_FONTS)
+
+run: setup win
+	@scripts/run.sh $(WIN_DIR)/velura.exe
+
+clean:
+	rm -rf build

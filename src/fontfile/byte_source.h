@@ -1,0 +1,59 @@
+// Random-access byte sources for the font file reader: a file opened read-only (shared with every other
+// reader and writer) with a small block cache, or bytes already in memory.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace velura {
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual std::uint64_t Size() const = 0;
+  // Copies n bytes at offset; false (and nothing defined in dst) when they are not all there.
+  virtual bool ReadAt(std::uint64_t offset, void* dst, std::size_t n) = 0;
+};
+
+class MemorySource final : public ByteSource {
+ public:
+  explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::uint64_t Size() const override { return bytes_.size(); }
+  bool ReadAt(std::uint64_t offset, void* dst, std::size_t n) override;
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+};
+
+class FileSource final : public ByteSource {
+ public:
+  // Null when the file cannot be opened (missing, a folder, no access).
+  static std::unique_ptr<FileSource> Open(const std::u16string& path);
+  ~FileSource() override;
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  std::uint64_t Size() const override { return size_; }
+  bool ReadAt(std::uint64_t offset, void* dst, std::size_t n) override;
+
+ private:
+  FileSource(std::FILE* file, std::uint64_t size) : file_(file), size_(size) {}
+  bool Fill(std::uint64_t offset, std::size_t n);
+
+  // The reader jumps between a few small regions (directory, name records and strings, table heads);
+  // caching one aligned block around each read turns most of them into memory copies.
+  static constexpr std::size_t kBlockSize = 16 * 1024;
+  std::FILE* file_;
+  std::uint64_t size_;
+  std::vector<std::uint8_t> block_;
+  std::uint64_t blockOffset_ = 0;
+};
+
+// Size of a file in bytes, or -1 when it cannot be opened.
+std::int64_t FileSizeOf(const std::u16string& path);
+
+}  // namespace velura

@@ -1,0 +1,131 @@
+#include "fontfile/font_data_table.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/text.h"
+
+namespace velura {
+
+namespace {
+
+constexpr std::uint16_t kMinTables = 9;  // fewer tables than this is not a font
+constexpr std::uint16_t kMaxTables = 64;
+
+std::u16string HexVersion(std::uint16_t major, std::uint16_t minor) {
+  char text[11];
+  std::snprintf(text, sizeof text, "0x%04X%04X", major, minor);
+  return Widen(text);
+}
+
+bool HasTag(const std::vector<std::string>& tags, std::string_view wanted) {
+  return std::any_of(tags.begin(), tags.end(), [wanted](const std::string& t) { return AsciiLower(t) == wanted; });
+}
+
+}  // namespace
+
+bool TFontDataTable::LoadFontFile(const std::u16string& path, TFontFileData& faces) {
+  auto source = FileSource::Open(path);
+  if (!source) return false;
+  return LoadFontData(*source, faces);
+}
+
+bool TFontDataTable::LoadFontData(ByteSource& source, TFontFileData& faces) {
+  SfntStream stream(source);
+  ttcHeader_ = TTTCHederTable{};
+  ttcHeader_.tag = std::string(4, '\0');
+  if (!stream.Read(ttcHeader_.tag.data(), 4)) return false;
+
+  if (ttcHeader_.tag != "ttcf") {
+    stream.Seek(0);
+    if (!ReadFace(stream)) return false;
+    faces.assign(1, TTFontFileData{});
+    BuildFaceRecord(faces[0]);
+    return true;
+  }
+
+  ttcHeader_.version = stream.U32();
+  ttcHeader_.numFonts = stream.U32();
+  if (stream.Failed() || ttcHeader_.numFonts == 0) return false;
+  // Four bytes per offset: a count the file cannot hold fails before anything is allocated for it.
+  if (std::uint64_t{ttcHeader_.numFonts} * 4 > stream.Size() - stream.Position()) return false;
+  ttcHeader_.offsets.resize(ttcHeader_.numFonts);
+  for (auto& offset : ttcHeader_.offsets) offset = stream.U32();
+  if (stream.Failed()) return false;
+
+  faces.assign(ttcHeader_.numFonts, TTFontFileData{});
+  bool anyFace = false;
+  for (std::size_t i = 0; i < ttcHeader_.offsets.size(); ++i) {
+    stream.ClearFailure();
+    stream.Seek(ttcHeader_.offsets[i]);
+    if (!ReadFace(stream)) continue;
+    BuildFaceRecord(faces[i]);
+    anyFace = true;
+  }
+  return anyFace;
+}
+
+void TFontDataTable::FreeFaceData(TFontFileData& faces) {
+  for (auto& face : faces) {
+    face.Tags.clear();
+    face.Tags.shrink_to_fit();
+  }
+}
+
+bool TFontDataTable::ReadFace(SfntStream& stream) {
+  const std::uint16_t major = stream.U16();
+  const std::uint16_t minor = stream.U16();
+  offsetTable_.version = HexVersion(major, minor);
+  offsetTable_.numTables = stream.U16();
+  offsetTable_.searchRange = stream.U16();
+  offsetTable_.entrySelector = stream.U16();
+  offsetTable_.rangeShift = stream.U16();
+  if (stream.Failed()) return false;
+  if (offsetTable_.numTables < kMinTables || offsetTable_.numTables > kMaxTables) return false;
+
+  directory_.clear();
+  tags_.clear();
+  for (std::uint16_t i = 0; i < offsetTable_.numTables; ++i) {
+    TTableDirectory entry;
+    entry.tag = stream.Tag();
+    entry.checkSum = stream.U32();
+    entry.offset = stream.U32();
+    entry.length = stream.U32();
+    tags_.push_back(entry.tag);
+    directory_.push_back(std::move(entry));
+  }
+  if (stream.Failed()) return false;
+  return ReadTables(stream);
+}
+
+bool TFontDataTable::ReadTables(SfntStream& stream) {
+  // Each face starts from empty tables, so a table a face lacks leaves its fields zero or empty.
+  name_.Clear();
+  cmap_ = TcmapTable{};
+  os2_ = TOS2Table{};
+  head_ = TFontHeaderTable{};
+  post_ = TPostTable{};
+
+  for (const TTableDirectory& entry : directory_) {
+    const std::string tag = AsciiLower(entry.tag);
+    stream.Seek(entry.offset);
+    bool ok = true;
+    if (tag == "name") ok = name_.Read(stream);
+    else if (tag == "head") ok = head_.Read(stream);
+    else if (tag == "cmap") ok = cmap_.Read(stream);
+    else if (tag == "os/2") ok = os2_.Read(stream);
+    else if (tag == "post") ok = post_.Read(stream);
+    if (!ok || stream.Failed()) return false;
+  }
+  return true;
+}
+
+void TFontDataTable::BuildFaceRecord(TTFontFileData& face) const {
+  face.HasCff = HasTag(tags_, "cff ");
+  face.IsOpenType = face.HasCff || HasTag(tags_, "dsig");
+  face.Tags = tags_;
+  NameFace(name_, ansi_, face);
+  FillTableFacts(cmap_, os2_, head_, post_, face);
+}
+
+}  // namespace velura
