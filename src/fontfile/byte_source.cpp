@@ -1,12 +1,19 @@
 #include "fontfile/byte_source.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/text.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <share.h>
-#include <cwchar>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace velura {
@@ -19,67 +26,88 @@ bool MemorySource::ReadAt(std::uint64_t offset, void* dst, std::size_t n) {
 
 namespace {
 
-std::FILE* OpenShared(const std::u16string& path) {
+// Low-level descriptors rather than stdio streams: the reader does its own buffering.
 #ifdef _WIN32
+int OpenShared(const std::u16string& path) {
   // Deny nothing: installed fonts are held open by the system, and other programs may be writing.
-  std::wstring wide(path.begin(), path.end());
-  return _wfsopen(wide.c_str(), L"rb", _SH_DENYNO);
-#else
-  return std::fopen(ToUtf8(path).c_str(), "rb");
-#endif
+  const std::wstring wide(path.begin(), path.end());
+  int descriptor = -1;
+  if (_wsopen_s(&descriptor, wide.c_str(), _O_RDONLY | _O_BINARY, _SH_DENYNO, _S_IREAD) != 0) return -1;
+  return descriptor;
 }
 
-bool Seek(std::FILE* file, std::uint64_t offset) {
-#ifdef _WIN32
-  return _fseeki64(file, static_cast<long long>(offset), SEEK_SET) == 0;
-#else
-  return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
+std::int64_t SizeOf(int descriptor) {
+  struct _stat64 info;
+  if (_fstat64(descriptor, &info) != 0 || !(info.st_mode & _S_IFREG)) return -1;
+  return info.st_size;
 }
 
-std::int64_t Tell(std::FILE* file) {
-#ifdef _WIN32
-  return _ftelli64(file);
-#else
-  return ftello(file);
-#endif
+bool ReadFully(int descriptor, std::uint64_t offset, std::uint8_t* dst, std::size_t n) {
+  if (_lseeki64(descriptor, static_cast<long long>(offset), SEEK_SET) < 0) return false;
+  while (n > 0) {
+    const int got = _read(descriptor, dst, static_cast<unsigned>(n > (1u << 30) ? (1u << 30) : n));
+    if (got <= 0) return false;
+    dst += got;
+    n -= static_cast<std::size_t>(got);
+  }
+  return true;
 }
+
+void CloseDescriptor(int descriptor) { _close(descriptor); }
+#else
+int OpenShared(const std::u16string& path) { return open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC); }
+
+std::int64_t SizeOf(int descriptor) {
+  struct stat info;
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+  return info.st_size;
+}
+
+bool ReadFully(int descriptor, std::uint64_t offset, std::uint8_t* dst, std::size_t n) {
+  while (n > 0) {
+    const ssize_t got = pread(descriptor, dst, n, static_cast<off_t>(offset));
+    if (got <= 0) return false;
+    dst += got;
+    offset += static_cast<std::uint64_t>(got);
+    n -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+void CloseDescriptor(int descriptor) { close(descriptor); }
+#endif
 
 }  // namespace
 
 std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path) {
-  std::FILE* file = OpenShared(path);
-  if (!file) return nullptr;
-  std::setvbuf(file, nullptr, _IONBF, 0);  // the block cache is the buffer
-  std::int64_t size = -1;
-  if (std::fseek(file, 0, SEEK_END) == 0) size = Tell(file);
-  if (size < 0) {  // a folder opens on some systems but has no end
-    std::fclose(file);
+  const int descriptor = OpenShared(path);
+  if (descriptor < 0) return nullptr;
+  const std::int64_t size = SizeOf(descriptor);
+  if (size < 0) {  // a folder or a device
+    CloseDescriptor(descriptor);
     return nullptr;
   }
-  return std::unique_ptr<FileSource>(new FileSource(file, static_cast<std::uint64_t>(size)));
+  return std::unique_ptr<FileSource>(new FileSource(descriptor, static_cast<std::uint64_t>(size)));
 }
 
-FileSource::~FileSource() { std::fclose(file_); }
+FileSource::~FileSource() { CloseDescriptor(descriptor_); }
 
 bool FileSource::Fill(std::uint64_t offset, std::size_t n) {
-  const std::uint64_t start = offset - offset % 4096;
-  std::size_t want = kBlockSize;
-  if (offset + n - start > want) want = static_cast<std::size_t>(offset + n - start);
-  if (start + want > size_) want = static_cast<std::size_t>(size_ - start);
-  block_.resize(want);
-  if (!Seek(file_, start) || std::fread(block_.data(), 1, want, file_) != want) {
-    block_.clear();
-    return false;
-  }
+  const std::uint64_t start = offset - offset % kBlockSize;
+  std::uint64_t want = std::max<std::uint64_t>(kBlockSize, offset + n - start);
+  want = std::min<std::uint64_t>(want, size_ - start);
+  if (block_.size() < want) block_.resize(static_cast<std::size_t>(want));
+  blockLength_ = 0;
+  if (!ReadFully(descriptor_, start, block_.data(), static_cast<std::size_t>(want))) return false;
   blockOffset_ = start;
+  blockLength_ = static_cast<std::size_t>(want);
   return true;
 }
 
 bool FileSource::ReadAt(std::uint64_t offset, void* dst, std::size_t n) {
   if (offset > size_ || n > size_ - offset) return false;
   if (n == 0) return true;
-  const bool cached = offset >= blockOffset_ && offset + n <= blockOffset_ + block_.size();
+  const bool cached = offset >= blockOffset_ && offset + n <= blockOffset_ + blockLength_;
   if (!cached && !Fill(offset, n)) return false;
   std::memcpy(dst, block_.data() + (offset - blockOffset_), n);
   return true;

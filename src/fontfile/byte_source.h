@@ -3,7 +3,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <span>
 #include <string>
@@ -41,15 +40,16 @@ class FileSource final : public ByteSource {
   bool ReadAt(std::uint64_t offset, void* dst, std::size_t n) override;
 
  private:
-  FileSource(std::FILE* file, std::uint64_t size) : file_(file), size_(size) {}
+  FileSource(int descriptor, std::uint64_t size) : descriptor_(descriptor), size_(size) {}
   bool Fill(std::uint64_t offset, std::size_t n);
 
   // The reader jumps between a few small regions (directory, name records and strings, table heads);
   // caching one aligned block around each read turns most of them into memory copies.
-  static constexpr std::size_t kBlockSize = 16 * 1024;
-  std::FILE* file_;
+  static constexpr std::size_t kBlockSize = 2048;
+  int descriptor_;
   std::uint64_t size_;
-  std::vector<std::uint8_t> block_;
+  std::vector<std::uint8_t> block_;  // capacity kept from read to read
+  std::size_t blockLength_ = 0;
   std::uint64_t blockOffset_ = 0;
 };
 

@@ -1,7 +1,6 @@
 #include "fontfile/font_data_table.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/text.h"
 
@@ -13,13 +12,24 @@ constexpr std::uint16_t kMinTables = 9;  // fewer tables than this is not a font
 constexpr std::uint16_t kMaxTables = 64;
 
 std::u16string HexVersion(std::uint16_t major, std::uint16_t minor) {
-  char text[11];
-  std::snprintf(text, sizeof text, "0x%04X%04X", major, minor);
-  return Widen(text);
+  static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+  const std::uint32_t version = std::uint32_t{major} << 16 | minor;
+  std::u16string text = u"0x";
+  for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[version >> shift & 15];
+  return text;
 }
 
-bool HasTag(const std::vector<std::string>& tags, std::string_view wanted) {
-  return std::any_of(tags.begin(), tags.end(), [wanted](const std::string& t) { return AsciiLower(t) == wanted; });
+bool SameTag(std::string_view tag, std::string_view lowerCase) {
+  if (tag.size() != lowerCase.size()) return false;
+  for (std::size_t i = 0; i < tag.size(); ++i) {
+    const char c = tag[i] >= 'A' && tag[i] <= 'Z' ? static_cast<char>(tag[i] + 32) : tag[i];
+    if (c != lowerCase[i]) return false;
+  }
+  return true;
+}
+
+bool HasTag(const std::vector<std::string>& tags, std::string_view lowerCase) {
+  return std::any_of(tags.begin(), tags.end(), [lowerCase](const std::string& t) { return SameTag(t, lowerCase); });
 }
 
 }  // namespace
@@ -107,14 +117,14 @@ bool TFontDataTable::ReadTables(SfntStream& stream) {
   post_ = TPostTable{};
 
   for (const TTableDirectory& entry : directory_) {
-    const std::string tag = AsciiLower(entry.tag);
+    const std::string& tag = entry.tag;
     stream.Seek(entry.offset);
     bool ok = true;
-    if (tag == "name") ok = name_.Read(stream);
-    else if (tag == "head") ok = head_.Read(stream);
-    else if (tag == "cmap") ok = cmap_.Read(stream);
-    else if (tag == "os/2") ok = os2_.Read(stream);
-    else if (tag == "post") ok = post_.Read(stream);
+    if (SameTag(tag, "name")) ok = name_.Read(stream);
+    else if (SameTag(tag, "head")) ok = head_.Read(stream);
+    else if (SameTag(tag, "cmap")) ok = cmap_.Read(stream);
+    else if (SameTag(tag, "os/2")) ok = os2_.Read(stream);
+    else if (SameTag(tag, "post")) ok = post_.Read(stream);
     if (!ok || stream.Failed()) return false;
   }
   return true;

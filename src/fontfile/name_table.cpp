@@ -16,13 +16,10 @@ constexpr std::uint16_t kUsEnglish = 0x0409;
 constexpr std::uint16_t kMaxStringBytes = 2048;
 
 std::u16string DecodeUtf16Be(const std::uint8_t* bytes, std::size_t length) {
-  std::u16string text;
-  text.reserve(length / 2);
-  for (std::size_t i = 0; i + 1 < length; i += 2) {
-    const char16_t unit = static_cast<char16_t>(bytes[i] << 8 | bytes[i + 1]);
-    if (unit == 0) break;
-    text.push_back(unit);
-  }
+  std::size_t units = 0;
+  while (units < length / 2 && (bytes[2 * units] | bytes[2 * units + 1]) != 0) ++units;  // cut at a zero unit
+  std::u16string text(units, u'\0');
+  for (std::size_t i = 0; i < units; ++i) text[i] = static_cast<char16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]);
   return text;
 }
 
@@ -43,32 +40,36 @@ bool TNameTable::Read(SfntStream& stream) {
   stringOffset = stream.U16();
   if (stream.Failed()) return false;
 
-  std::vector<std::uint8_t> raw(std::size_t{count} * 12);
-  if (!stream.Read(raw.data(), raw.size())) return false;
+  buffer_.resize(std::size_t{count} * 12);
+  if (!stream.Read(buffer_.data(), buffer_.size())) return false;
   records.resize(count);
   strings.resize(count);
   for (std::size_t i = 0; i < count; ++i) {
-    const std::uint8_t* p = raw.data() + i * 12;
+    const std::uint8_t* p = buffer_.data() + i * 12;
     auto field = [p](int k) { return static_cast<std::uint16_t>(p[2 * k] << 8 | p[2 * k + 1]); };
     records[i] = TNameRecord{field(0), field(1), field(2), field(3), field(4), field(5)};
   }
 
   const std::uint64_t storage = tableStart + stringOffset;
   if (storage > fileSize) return true;
-  std::vector<std::uint8_t> bytes;
-  for (std::size_t i = 0; i < count; ++i) {
-    const TNameRecord& r = records[i];
+  auto decoded = [&](const TNameRecord& r) {
     const std::uint64_t start = storage + r.offset;
-    if (start > fileSize || start + r.length > fileSize) continue;
-    if (r.platformID != kMicrosoftPlatform || r.length > kMaxStringBytes) continue;
-    bytes.resize(r.length);
-    stream.Seek(start);
-    if (!stream.Read(bytes.data(), bytes.size())) {  // cannot happen inside the file; stay defensive
-      stream.ClearFailure();
-      continue;
-    }
-    strings[i] = DecodeUtf16Be(bytes.data(), bytes.size());
+    return r.platformID == kMicrosoftPlatform && r.length <= kMaxStringBytes && start <= fileSize &&
+           start + r.length <= fileSize;
+  };
+  // One read for the whole span of strings to decode (at most 64 KiB + 2 KiB past the storage start).
+  std::uint64_t end = 0;
+  for (const TNameRecord& r : records)
+    if (decoded(r)) end = std::max<std::uint64_t>(end, std::uint64_t{r.offset} + r.length);
+  if (end == 0) return true;
+  buffer_.resize(static_cast<std::size_t>(end));
+  stream.Seek(storage);
+  if (!stream.Read(buffer_.data(), buffer_.size())) {  // cannot happen inside the file; stay defensive
+    stream.ClearFailure();
+    return true;
   }
+  for (std::size_t i = 0; i < count; ++i)
+    if (decoded(records[i])) strings[i] = DecodeUtf16Be(buffer_.data() + records[i].offset, records[i].length);
   return true;
 }
 

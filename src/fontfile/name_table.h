@@ -31,6 +31,9 @@ struct TNameTable {
   // lies outside the file or is longer than 2048 bytes stays empty. False when the records themselves
   // cannot be read.
   bool Read(SfntStream& stream);
+
+ private:
+  std::vector<std::uint8_t> buffer_;  // raw records, then raw strings; kept from table to table
 };
 
 // Fills Languages, LanguageList, the eight name fields and SlantPosition of a face.
