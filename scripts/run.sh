@@ -22,7 +22,7 @@ shots="$here/build/screenshots"
 mkdir -p "$shots"
 echo "run: no display; starting under Xvfb for a screenshot ($shots/run.png)"
 xvfb-run -a -s "-screen 0 1280x960x24" sh -c '
-  wine "$1" & pid=$!
+  wine explorer /desktop=velura,1280x960 "$1" & pid=$!   # a virtual desktop draws the window frames
   sleep "${VELURA_RUN_SECONDS:-12}"
   xwd -root -silent | /usr/bin/convert xwd:- "$2"
   kill $pid 2>/dev/null; wineserver -k 2>/dev/null; true' run "$exe" "$shots/run.png"
