@@ -1,0 +1,132 @@
+#include "records/reg_font_data.h"
+
+#include <utility>
+
+#include "platform/user_error.h"
+#include "records/reg_font_rules.h"
+
+namespace velura {
+namespace {
+
+constexpr std::u16string_view kCurrentVersionPath = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\";
+constexpr std::u16string_view kRegeditAppletPath = u"\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
+constexpr std::uint32_t kPlatformWin32Nt = 2;  // VER_PLATFORM_WIN32_NT
+
+bool HoldsText(RegValueKind kind) { return kind == RegValueKind::String || kind == RegValueKind::ExpandString; }
+
+}  // namespace
+
+TRegFontData::TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder)
+    : PlatformId(registry.PlatformId()), registry_(registry), folding_(folding), fontsFolder_(std::move(fontsFolder)) {
+  LoadFontsList();
+  LoadProtectedLists();
+}
+
+std::u16string TRegFontData::FontsKeyPath() const {
+  if (PlatformId != kPlatformWin32Nt)
+    throw UserError(u"レジストリのオープンに失敗しました\r\nWindowsのバージョンを取得できません");
+  return std::u16string(kCurrentVersionPath) + u"Fonts";
+}
+
+std::unique_ptr<RegKey> TRegFontData::OpenFontsKey(RegAccess access) const {
+  auto key = registry_.OpenKey(RegRoot::LocalMachine, FontsKeyPath(), access);
+  if (!key) throw UserError(u"error! RegOpenKey");
+  return key;
+}
+
+// Reading needs no more than read access: a user without administrator rights must still be able to start.
+std::unique_ptr<RegKey> TRegFontData::OpenMappingKey(std::u16string_view subKey) const {
+  auto key = registry_.OpenKey(RegRoot::LocalMachine, std::u16string(kCurrentVersionPath) + std::u16string(subKey),
+                               RegAccess::Read);
+  if (!key) throw UserError(u"error! RegOpenKey");
+  return key;
+}
+
+// A value of any type but a string is skipped rather than failing: one odd value written by another
+// program must not stop the program from starting. A value that cannot be queried counts as empty text.
+void TRegFontData::LoadFontsList() {
+  const auto key = OpenFontsKey(RegAccess::Read);
+  TRegDataArrray fonts;
+  for (auto& name : key->ValueNames()) {
+    RegValue value = key->Read(name);
+    if (value.Kind != RegValueKind::Missing && !HoldsText(value.Kind)) continue;
+    fonts.push_back(TRegData{std::move(value.Text), std::move(name), false});
+  }
+  Fonts = std::move(fonts);
+}
+
+void TRegFontData::LoadProtectedLists() {
+  MapperNames.clear();
+  SubstituteTargets.clear();
+  SystemLinkFiles.clear();
+
+  MapperNames = OpenMappingKey(u"FontMapper")->ValueNames();
+
+  const auto substitutes = OpenMappingKey(u"FontSubstitutes");
+  for (const auto& name : substitutes->ValueNames()) {
+    RegValue value = substitutes->Read(name);
+    if (value.Kind == RegValueKind::Missing || HoldsText(value.Kind)) SubstituteTargets.push_back(std::move(value.Text));
+  }
+
+  const auto systemLink = OpenMappingKey(u"FontLink\\SystemLink");
+  for (const auto& name : systemLink->ValueNames()) {
+    const RegValue value = systemLink->Read(name);
+    if (value.Kind != RegValueKind::MultiString && value.Kind != RegValueKind::String) continue;
+    for (auto& file : SystemLinkFileNames(value.Text)) SystemLinkFiles.push_back(std::move(file));
+  }
+}
+
+bool TRegFontData::IsRegisteredName(std::u16string_view name) const {
+  return FindRegisteredName(Fonts, name, folding_).has_value();
+}
+
+bool TRegFontData::IsRegisteredFile(std::u16string_view path) const {
+  return FindEntryForPath(Fonts, path, fontsFolder_, folding_).has_value();
+}
+
+bool TRegFontData::IsProtected(std::u16string_view fileName, std::u16string_view familyName) const {
+  return ContainsIgnoringCase(MapperNames, familyName, folding_) ||
+         ContainsIgnoringCase(SubstituteTargets, familyName, folding_) ||
+         ContainsIgnoringCase(SystemLinkFiles, fileName, folding_);
+}
+
+void TRegFontData::WriteFontValue(std::u16string_view valueName, std::u16string_view data) {
+  const auto key = OpenFontsKey(RegAccess::ReadWrite);
+  if (!key->WriteString(valueName, data))
+    throw UserError(u"レジストリ書き込みに失敗しました\r\n" + std::u16string(valueName));
+}
+
+void TRegFontData::DeleteEntryValue(RegKey& key, const TRegData& entry) {
+  if (!key.DeleteValue(entry.ValueName)) throw UserError(u"レジストリ削除に失敗しました\r\n" + entry.ValueName);
+}
+
+bool TRegFontData::DeleteFontValueByFile(std::u16string_view fileName) {
+  const auto key = OpenFontsKey(RegAccess::Full);
+  const auto index = FindEntryByFileName(Fonts, fileName, folding_);
+  if (!index) return false;
+  DeleteEntryValue(*key, Fonts[*index]);
+  return true;
+}
+
+bool TRegFontData::DeleteFontValueForFile(std::u16string_view path) {
+  const auto key = OpenFontsKey(RegAccess::Full);
+  const auto index = FindEntryForPath(Fonts, path, fontsFolder_, folding_);
+  if (!index) return false;
+  DeleteEntryValue(*key, Fonts[*index]);
+  return true;
+}
+
+std::vector<std::u16string> TRegFontData::FontFolders() const { return FontFoldersOf(Fonts, fontsFolder_, folding_); }
+
+std::u16string TRegFontData::ValueNameWithoutSuffix(std::size_t index) const {
+  return StripValueSuffix(Fonts.at(index).ValueName);
+}
+
+void TRegFontData::OpenRegistryEditorAtFonts() {
+  const std::u16string lastKey = u"HKEY_LOCAL_MACHINE" + FontsKeyPath();
+  if (auto applet = registry_.OpenKey(RegRoot::CurrentUser, kRegeditAppletPath, RegAccess::ReadWrite))
+    applet->WriteString(u"LastKey", lastKey);
+  registry_.StartRegistryEditor();
+}
+
+}  // namespace velura

@@ -1,0 +1,69 @@
+// The registry's font tables as the program sees them: the Fonts key (installed fonts) and the names and
+// files that the system's font mapping refers to (FontMapper, FontSubstitutes, FontLink\SystemLink), which
+// protect a font against uninstalling. Also the registry writes and deletions of installing and uninstalling.
+// Every operation opens its own key and closes it; failures are thrown as UserError.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/reg_data.h"
+#include "records/reg_font_registry.h"
+#include "records/reg_text_folding.h"
+
+namespace velura {
+
+class TRegFontData {
+ public:
+  // Reads the Fonts key and the three mapping keys at once. The registry and the folding must outlive the
+  // object; fontsFolder is the Windows fonts folder without a trailing backslash.
+  TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder);
+
+  std::uint32_t PlatformId = 0;
+  TRegDataArrray Fonts;  // in the registry's enumeration order
+  std::vector<std::u16string> MapperNames;
+  std::vector<std::u16string> SubstituteTargets;
+  std::vector<std::u16string> SystemLinkFiles;
+
+  const std::u16string& FontsFolder() const { return fontsFolder_; }
+
+  // "\Software\Microsoft\Windows NT\CurrentVersion\Fonts"; the NT family only.
+  std::u16string FontsKeyPath() const;
+
+  void LoadFontsList();
+  void LoadProtectedLists();
+
+  bool IsRegisteredName(std::u16string_view name) const;
+  bool IsRegisteredFile(std::u16string_view path) const;
+  bool IsProtected(std::u16string_view fileName, std::u16string_view familyName) const;
+
+  void WriteFontValue(std::u16string_view valueName, std::u16string_view data);
+
+  // Deletes the first value whose file has this file name, wherever that file lies. False when none has.
+  // Fonts is left as it was; callers reload it.
+  bool DeleteFontValueByFile(std::u16string_view fileName);
+
+  // Deletes the first value that names this very file (a bare name counts as a file of the fonts folder).
+  // False when none does; uninstalling tries this first so that another font sharing the file name keeps its value.
+  bool DeleteFontValueForFile(std::u16string_view path);
+
+  std::vector<std::u16string> FontFolders() const;
+  std::u16string ValueNameWithoutSuffix(std::size_t index) const;
+
+  // Points the registry editor at the Fonts key (its per-user "LastKey") and starts it.
+  void OpenRegistryEditorAtFonts();
+
+ private:
+  std::unique_ptr<RegKey> OpenFontsKey(RegAccess access) const;
+  std::unique_ptr<RegKey> OpenMappingKey(std::u16string_view subKey) const;
+  void DeleteEntryValue(RegKey& key, const TRegData& entry);
+
+  FontRegistry& registry_;
+  const RegTextFolding& folding_;
+  std::u16string fontsFolder_;
+};
+
+}  // namespace velura

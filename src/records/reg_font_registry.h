@@ -1,0 +1,48 @@
+// What the registry font data needs from the registry and the system, as a small interface:
+// the real registry on Windows, an in-memory one in tests.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velura {
+
+enum class RegRoot { LocalMachine, CurrentUser };
+
+// Read for reading only; ReadWrite adds KEY_WRITE; Full is KEY_ALL_ACCESS.
+enum class RegAccess { Read, ReadWrite, Full };
+
+// Missing: the value cannot be queried. Other: any type that holds no text.
+enum class RegValueKind { Missing, String, ExpandString, MultiString, Other };
+
+struct RegValue {
+  RegValueKind Kind = RegValueKind::Missing;
+  std::u16string Text;  // a MultiString keeps the zero characters between its strings
+};
+
+class RegKey {
+ public:
+  virtual ~RegKey() = default;
+  virtual std::vector<std::u16string> ValueNames() const = 0;
+  virtual RegValue Read(std::u16string_view name) const = 0;
+  virtual bool WriteString(std::u16string_view name, std::u16string_view data) = 0;
+  virtual bool DeleteValue(std::u16string_view name) = 0;
+};
+
+class FontRegistry {
+ public:
+  virtual ~FontRegistry() = default;
+
+  // dwPlatformId as GetVersionExA reports it (2 for the NT family).
+  virtual std::uint32_t PlatformId() const = 0;
+
+  // The existing key at path below root, or null when it cannot be opened with that access; never creates it.
+  virtual std::unique_ptr<RegKey> OpenKey(RegRoot root, std::u16string_view path, RegAccess access) = 0;
+
+  // Starts the Windows registry editor; whether it started is not reported.
+  virtual void StartRegistryEditor() = 0;
+};
+
+}  // namespace velura
