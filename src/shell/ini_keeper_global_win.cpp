@@ -1,0 +1,28 @@
+#include "shell/ini_keeper_global_win.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/wide_win.h"
+#include "shell/ini_profile_win.h"
+
+namespace velura {
+
+std::u16string ExecutableFolderFile(std::u16string_view fileName) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);  // a long path was cut
+  }
+  path.resize(path.rfind(L'\\') + 1);
+  return ToU16(path) + std::u16string(fileName);
+}
+
+TIniKeeper IniKeeper(std::make_unique<PrivateProfileFile>(ExecutableFolderFile(u"velura_wd.ini")));
+
+}  // namespace velura
