@@ -1,0 +1,161 @@
+#include "records/file_data.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "records/record_rules.h"
+#include "records/reg_font_rules.h"
+
+namespace velura {
+
+TFileData_base::~TFileData_base() { Clear(); }
+
+TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
+  auto record = std::make_unique<TFileDataItem>();
+  auto source = services_.Files.OpenForReading(path);
+  if (!source || !services_.Reader.LoadFontData(*source, record->Faces)) return nullptr;
+
+  LastFolder = FolderPart(path);
+  record->Path = path;
+  record->FileSize = static_cast<std::int32_t>(std::min<std::uint64_t>(source->Size(), INT32_MAX));
+  record->FaceCount = static_cast<std::int32_t>(record->Faces.size());
+  record->DisplayNames.resize(record->Faces.size());
+  record->UseFullName = UseFullNameFor(record->Faces[0]);
+  Items.push_back(std::move(record));
+  return Items.back().get();
+}
+
+bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
+  TFileDataItem* record = AddFontFile(path);
+  if (!record) return false;
+  const RegTextFolding& folding = services_.Folding;
+  if (services_.Registry.IsRegisteredName(RegistryValueName(*record))) {
+    const std::u16string& family = record->Faces[0].FamilyName;
+    const auto known = services_.Fonts.EnumerateLogFonts(family);
+    const bool familyKnown = std::any_of(known.begin(), known.end(), [&](const auto& f) { return f.FaceName == family; });
+    if (familyKnown) {
+      record->Set(Installed);
+      LookUpInstalledVersion(*record);
+    } else {
+      record->Set(RegisteredOnly);
+    }
+  } else if (folding.Lower(path) == folding.Lower(services_.FontsFolder + u"\\Marlett.ttf")) {
+    record->Set(Installed);
+    record->Set(SystemFont);
+    LookUpInstalledVersion(*record);
+  } else {
+    services_.Fonts.AddFontResource(path);  // for the samples; the caller broadcasts after the batch
+  }
+  return true;
+}
+
+void TFileData_base::LookUpInstalledVersion(TFileDataItem& record) const {
+  if (!services_.Installed) return;
+  const TTFontFileData& mine = record.Faces[0];
+  for (const auto& installed : services_.Installed->Items) {
+    if (installed->Faces.empty() || installed->Faces[0].FullName != mine.FullName) continue;
+    record.InstalledVersion = installed->Faces[0].VersionString;
+    record.Set(OtherVersionInstalled, record.InstalledVersion != mine.VersionString);
+    return;
+  }
+}
+
+void TFileData_base::UpdateNames() {
+  const std::vector<TLogFontName> known = services_.Fonts.EnumerateLogFonts(u"");
+  std::unordered_map<std::u16string, const TLogFontName*> firstByName;
+  for (const auto& logFont : known) firstByName.emplace(logFont.FaceName, &logFont);
+
+  for (auto& item : Items) {
+    TFileDataItem& record = *item;
+    bool matched = false;
+    for (std::size_t i = 0; i < record.Faces.size(); ++i) {
+      TetcData& display = record.DisplayNames[i];
+      display.SystemNamed = false;
+      const auto found = firstByName.find(record.Faces[i].FamilyName);
+      if (found == firstByName.end()) continue;
+      display.Charset = found->second->CharSet;
+      display.PitchAndFamily = found->second->PitchAndFamily;
+      matched = true;
+    }
+    if (!matched) FindSystemNames(record, known);
+  }
+  for (auto& item : Items) ChooseDisplayNames(item->Faces, item->DisplayNames, services_.LanguagePriority);
+}
+
+// A file none of whose family names Windows knows: take the names under which Windows lists it instead.
+void TFileData_base::FindSystemNames(TFileDataItem& record, const std::vector<TLogFontName>& known) {
+  std::vector<std::u16string> names(record.Faces.size());
+  if (!record.SystemName.empty()) {
+    names[0] = record.SystemName;
+  } else {
+    FontServices& fonts = services_.Fonts;
+    fonts.RemoveFontResource(record.Path);
+    const std::vector<std::u16string> before = fonts.EnumerateFamilyNames();
+    fonts.AddFontResource(record.Path);
+    const std::vector<std::u16string> after = fonts.EnumerateFamilyNames();
+    if (after.size() <= before.size()) {
+      record.CannotDisplay = true;
+      return;
+    }
+    std::vector<std::u16string> beforeLower;
+    for (const auto& name : before) beforeLower.push_back(services_.Folding.Lower(name));
+    std::sort(beforeLower.begin(), beforeLower.end());
+    std::size_t slot = names.size();
+    for (auto it = after.rbegin(); it != after.rend() && slot > 0; ++it) {
+      if (!it->empty() && it->front() == u'@') continue;  // vertical-writing family
+      if (std::binary_search(beforeLower.begin(), beforeLower.end(), services_.Folding.Lower(*it))) continue;
+      names[--slot] = *it;
+    }
+  }
+  if (std::any_of(names.begin(), names.end(),
+                  [&](const std::u16string& n) { return !n.empty() && services_.Registry.IsRegisteredName(n); }))
+    record.Set(Installed);
+
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const auto logFont = std::find_if(known.begin(), known.end(), [&](const auto& f) { return f.FaceName == names[i]; });
+    if (names[i].empty() || logFont == known.end()) continue;
+    TetcData& display = record.DisplayNames[i];
+    display.Charset = logFont->CharSet;
+    display.PitchAndFamily = logFont->PitchAndFamily;
+    record.Faces[i].FullName = record.SystemName;
+    record.Faces[i].FamilyName = names[i];
+    display.SystemNamed = true;
+  }
+}
+
+void TFileData_base::Clear() {
+  for (auto& record : Items) TFontDataTable::FreeFaceData(record->Faces);
+  Items.clear();
+}
+
+void TFileData_base::Delete(std::size_t index) {
+  TFontDataTable::FreeFaceData(Items[index]->Faces);
+  Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+std::vector<std::u16string> TFileData_base::PreviewPaths() const {
+  std::vector<std::u16string> paths;
+  for (const auto& record : Items)
+    if (!record->Has(Installed)) paths.push_back(record->Path);
+  return paths;
+}
+
+void TFileData_installed::UpdateNames() {
+  services_.Registry.LoadFontsList();
+  TFileData_base::UpdateNames();
+  MarkProtected();
+}
+
+void TFileData_installed::MarkProtected() {
+  for (auto& record : Items) {
+    const std::u16string fileName = FileNamePart(record->Path);
+    for (const TetcData& display : record->DisplayNames) {
+      if (services_.Registry.IsProtected(fileName, display.DisplayFamilyName)) {
+        record->Set(Protected);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace velura

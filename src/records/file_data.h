@@ -1,0 +1,89 @@
+// The lists of font file records: browsed folders, the installed fonts and one-time install groups.
+// A list builds its records through the font file reader and settles their display names against the
+// fonts Windows knows after every batch.
+#pragma once
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fontfile/font_data_table.h"
+#include "fontfile/language_names.h"
+#include "records/file_data_item.h"
+#include "records/file_services.h"
+#include "records/font_services.h"
+#include "records/reg_font_data.h"
+
+namespace velura {
+
+class TFileData_installed;
+
+// The services every list works with; owned by the operations engine.
+struct RecordServices {
+  TFontDataTable& Reader;
+  FontServices& Fonts;
+  FileServices& Files;
+  TRegFontData& Registry;
+  const RegTextFolding& Folding;
+  const TLanguagePriorityTable& LanguagePriority;
+  std::u16string FontsFolder;                  // without a trailing backslash
+  const TFileData_installed* Installed = nullptr;  // for the installed-version lookup
+};
+
+class TFileData_base {
+ public:
+  explicit TFileData_base(RecordServices& services) : services_(services) {}
+  virtual ~TFileData_base();
+  TFileData_base(const TFileData_base&) = delete;
+  TFileData_base& operator=(const TFileData_base&) = delete;
+
+  std::vector<std::unique_ptr<TFileDataItem>> Items;
+  std::u16string LastFolder;  // folder part of the last path added
+
+  int Count() const { return static_cast<int>(Items.size()); }
+  TFileDataItem& operator[](std::size_t index) { return *Items[index]; }
+
+  // A plain record (installed list, records made after an installation); null when the file is no font.
+  TFileDataItem* AddFontFile(const std::u16string& path);
+  // A record of a not-installed or one-time file, registered for preview unless it is installed already.
+  bool AddBrowsedFontFile(const std::u16string& path);
+
+  // Settles display names after a batch of additions.
+  virtual void UpdateNames();
+
+  void Clear();
+  void Delete(std::size_t index);
+
+  // The paths of the records registered for preview (all without Installed).
+  std::vector<std::u16string> PreviewPaths() const;
+
+  RecordServices& Services() const { return services_; }
+
+ protected:
+  RecordServices& services_;
+
+ private:
+  void FindSystemNames(TFileDataItem& record, const std::vector<TLogFontName>& known);
+  void LookUpInstalledVersion(TFileDataItem& record) const;
+};
+
+class TFileData_local : public TFileData_base {
+ public:
+  using TFileData_base::TFileData_base;
+  std::u16string FolderPath;  // the folder being browsed
+};
+
+class TFileData_OneTimeInst : public TFileData_local {
+ public:
+  using TFileData_local::TFileData_local;
+};
+
+class TFileData_installed : public TFileData_base {
+ public:
+  using TFileData_base::TFileData_base;
+  // Reloads the registry's Fonts list, settles the names, then marks the protected fonts.
+  void UpdateNames() override;
+  void MarkProtected();
+};
+
+}  // namespace velura

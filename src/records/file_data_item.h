@@ -1,0 +1,50 @@
+// The record kept for every font file a list shows, and its per-face display entry.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fontfile/display_names.h"
+#include "fontfile/face_record.h"
+
+namespace velura {
+
+// State bits of a record's Flags.
+enum TFileFlag : std::uint8_t {
+  Selected = 1,               // ticked for the next operation
+  Installed = 2,              // registry entry and known to Windows
+  OtherVersionInstalled = 4,  // an installed font has the same full name and another version
+  InstalledNow = 16,          // installed during this run
+  SystemFont = 32,            // the fonts folder's Marlett.ttf
+  RegisteredOnly = 64,        // the registry lists the name, Windows knows no such family
+  Protected = 128,            // referenced by the system's font mapping tables
+};
+
+// Display entry of one face: the names shown and the matching Windows font's LOGFONT facts.
+struct TetcData : TDisplayNames {
+  std::int32_t ListIndex = -1;  // position of the face in the sample list it was last added to
+  std::uint16_t Charset = 0;
+  std::uint16_t PitchAndFamily = 0;
+  bool Found = false;  // marked by the search dialog
+};
+
+struct TFileDataItem {
+  std::u16string Path;
+  std::u16string SystemName;  // installed fonts: the registry value name without " (TrueType)"
+  std::int32_t FileSize = 0;
+  std::int32_t FaceCount = 0;
+  bool UseFullName = false;   // the registry value name starts with the full name
+  bool FamilyMember = false;  // a style variant whose plain family file is in the same list
+  std::uint8_t Flags = 0;
+  std::u16string InstalledVersion;
+  bool CannotDisplay = false;
+  TFontFileData Faces;
+  std::vector<TetcData> DisplayNames;
+
+  bool Has(TFileFlag flag) const { return (Flags & flag) != 0; }
+  void Set(TFileFlag flag, bool on = true) {
+    Flags = static_cast<std::uint8_t>(on ? (Flags | flag) : (Flags & ~flag));
+  }
+};
+
+}  // namespace velura

@@ -1,0 +1,258 @@
+#include "records/long_operations.h"
+
+#include <unordered_set>
+
+#include "platform/message_box.h"
+#include "platform/user_error.h"
+#include "records/record_rules.h"
+#include "records/reg_font_rules.h"
+
+namespace velura {
+
+namespace {
+
+// Broadcasts WM_FONTCHANGE when it goes out of scope, on every path.
+class FontChangeBroadcast {
+ public:
+  explicit FontChangeBroadcast(FontServices& fonts) : fonts_(fonts) {}
+  ~FontChangeBroadcast() { fonts_.BroadcastFontChange(); }
+  FontChangeBroadcast(const FontChangeBroadcast&) = delete;
+  FontChangeBroadcast& operator=(const FontChangeBroadcast&) = delete;
+
+ private:
+  FontServices& fonts_;
+};
+
+std::u16string PathLines(const std::vector<std::u16string>& paths) {
+  std::u16string lines;
+  for (const auto& path : paths) lines += path + u"\r\n";
+  return lines;
+}
+
+void ReportLoadFailures(const std::vector<std::u16string>& failures) {
+  if (failures.empty()) return;
+  ShowMessage(u"以下のフォントはファイルの読み込みに失敗しました\r\n\r\n" + PathLines(failures), u"ファイル読み込みエラー",
+              MessageIcon::Information);
+}
+
+bool HasFontExtension(const std::u16string& file, const RegTextFolding& folding) {
+  const auto dot = file.rfind(u'.');
+  if (dot == std::u16string::npos) return false;
+  const std::u16string extension = folding.Lower(std::u16string_view(file).substr(dot));
+  return extension == u".ttf" || extension == u".ttc" || extension == u".otf";
+}
+
+}  // namespace
+
+void MarkFamilyMembers(TFileData_base& list) { MarkFamilyMembers(list.Items, list.Services().Folding); }
+
+void RunLoadFiles(Progress& progress, const std::vector<std::u16string>& paths, TFileData_local& target,
+                  bool reportFailures) {
+  if (paths.empty()) return;
+  FontChangeBroadcast broadcast(target.Services().Fonts);
+  ProgressScope window(progress, u"フォントを読み込み中...");
+  const int total = static_cast<int>(paths.size());
+  progress.BeginProgress(total);
+  CancelRequested = false;
+  std::vector<std::u16string> failures;
+  for (int i = 0; i < total; ++i) {
+    progress.ProcessMessages();
+    if (CancelRequested) continue;
+    if (!target.AddBrowsedFontFile(paths[i])) failures.push_back(paths[i]);
+    progress.StepProgress(i + 1);
+  }
+  target.UpdateNames();
+  MarkFamilyMembers(target);
+  if (reportFailures) ReportLoadFailures(failures);
+}
+
+void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& registry,
+                               const std::u16string& fontsFolder, BarProgress* bar, Progress* status) {
+  CancelRequested = false;
+  const int total = static_cast<int>(registry.Fonts.size());
+  if (bar) {
+    bar->SetMaximum(total);
+    bar->SetPosition(0);
+  } else if (status) {
+    status->BeginProgress(total);
+  }
+  RecordServices& services = installed.Services();
+  const RegTextFolding& folding = services.Folding;
+  std::unordered_set<std::u16string> seen;
+  std::vector<std::u16string> failures;
+
+  const std::u16string marlett = fontsFolder + u"\\Marlett.ttf";
+  if (services.Files.Exists(marlett)) {
+    if (TFileDataItem* record = installed.AddFontFile(marlett)) record->Flags = SystemFont;
+    else failures.push_back(marlett);
+  }
+
+  for (int i = 0; i < total; ++i) {
+    if (bar) bar->ProcessMessages();
+    else if (status) status->ProcessMessages();
+    if (CancelRequested) continue;
+    if (bar) bar->SetPosition(i + 1);
+    else if (status) status->StepProgress(i + 1);
+    TRegData& entry = registry.Fonts[i];
+    entry.LoadFailed = false;
+    if (!HasFontExtension(entry.File, folding)) continue;
+    const std::u16string path = ResolveFontFile(entry.File, fontsFolder);
+    if (!services.Files.Exists(path) || !seen.insert(folding.Lower(path)).second) continue;
+    if (TFileDataItem* record = installed.AddFontFile(path)) {
+      record->SystemName = registry.ValueNameWithoutSuffix(static_cast<std::size_t>(i));
+    } else {
+      failures.push_back(path);
+      entry.LoadFailed = true;
+    }
+  }
+  installed.UpdateNames();
+  MarkFamilyMembers(installed);
+  ReportLoadFailures(failures);
+}
+
+void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+                const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry) {
+  int installable = 0, selected = 0;
+  for (const auto& record : list.Items) {
+    if (!record->Has(Installed) && !record->Has(OtherVersionInstalled)) ++installable;
+    if (record->Has(Selected)) ++selected;
+  }
+  if (installable == 0 || selected == 0) return;
+
+  RecordServices& services = list.Services();
+  ProgressScope window(progress, u"フォントをインストール中...");
+  CancelRequested = false;
+  progress.BeginProgress(selected);
+  int done = 0;
+
+  const std::u16string previousDirectory = services.Files.CurrentDirectory();
+  if (!services.Files.SetCurrentDirectory(list.LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
+  struct RestoreDirectory {
+    FileServices& files;
+    const std::u16string& folder;
+    ~RestoreDirectory() { files.SetCurrentDirectory(folder); }
+  } restore{services.Files, previousDirectory};
+  FontChangeBroadcast broadcast(services.Fonts);
+
+  std::u16string targetFolder = destinationFolder;
+  if (targetFolder.empty() || targetFolder.back() != u'\\') targetFolder += u'\\';
+  std::vector<std::u16string> collisions;
+  std::vector<std::u16string> copyFailures;
+  for (auto& item : list.Items) {
+    TFileDataItem& record = *item;
+    progress.ProcessMessages();
+    if (CancelRequested) continue;
+    if (record.Has(InstalledNow) || !record.Has(Selected)) continue;
+    const std::u16string target = targetFolder + FileNamePart(record.Path);
+
+    bool proceed = true;
+    if (copyFiles && !services.Files.Copy(record.Path, target, true)) {
+      // A file of that name already there is used when no registry entry owns it; a copy that failed
+      // for any other reason (no access, disk full, source gone) must not register a missing file.
+      if (services.Files.Exists(target)) {
+        proceed = !registry.IsRegisteredFile(target);
+        if (!proceed) collisions.push_back(record.Path);
+      } else {
+        proceed = false;
+        copyFailures.push_back(record.Path);
+      }
+    }
+    if (proceed) {
+      services.Fonts.RemoveFontResource(record.Path);
+      services.Fonts.AddFontResource(target);
+      record.Set(InstalledNow);
+      record.Set(Selected, false);
+      installed.AddFontFile(target);
+      registry.WriteFontValue(RegistryValueName(record),
+                              RegistryValueData(record, destinationFolder, services.FontsFolder, services.Folding));
+    }
+    progress.StepProgress(++done);
+  }
+  installed.UpdateNames();
+  MarkFamilyMembers(installed);
+  if (!collisions.empty())
+    ShowMessage(u"次のファイルはインストール済みファイルと\r\nファイル名が同じのためインストールできませんでした。\r\n"
+                u"ファイル名を変更してから再度お試しください。\r\n" + PathLines(collisions),
+                u"ファイル名重複エラー", MessageIcon::Information);
+  if (!copyFailures.empty())
+    ShowMessage(u"次のファイルはコピーできなかったためインストールしませんでした。\r\n" + PathLines(copyFailures),
+                u"コピーエラー", MessageIcon::Information);
+}
+
+void RunUninstall(Progress& progress, TFileData_installed& installed) {
+  RecordServices& services = installed.Services();
+  FontChangeBroadcast broadcast(services.Fonts);
+  int selected = 0;
+  for (const auto& record : installed.Items) selected += record->Has(Selected) ? 1 : 0;
+  if (selected == 0) return;
+
+  ProgressScope window(progress, u"フォントを削除中...");
+  CancelRequested = false;
+  progress.BeginProgress(selected);
+  int done = 0;
+  std::vector<std::u16string> failures;
+  for (std::size_t index = installed.Items.size(); index-- > 0;) {
+    progress.ProcessMessages();
+    if (CancelRequested) continue;
+    const TFileDataItem& record = *installed.Items[index];
+    if (!record.Has(Selected)) continue;
+    const std::u16string path = record.Path;
+    if (!services.Files.Exists(path)) {
+      ShowMessage(u"ファイルが見つかりません", u"");
+      continue;
+    }
+    // The value naming this very file first: a value of another font that shares the file name stays.
+    if (services.Registry.DeleteFontValueForFile(path) || services.Registry.DeleteFontValueByFile(FileNamePart(path)))
+      services.Registry.LoadFontsList();
+    services.Fonts.RemoveFontResource(path);
+    services.Files.ClearAttributes(path);
+    if (!services.Files.Delete(path)) failures.push_back(path);
+    installed.Delete(index);
+    progress.StepProgress(++done);
+  }
+  if (!failures.empty())
+    ShowMessage(u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + PathLines(failures),
+                u"削除失敗の確認");
+  installed.UpdateNames();
+}
+
+int RunCopy(Progress& progress, FileServices& files, const std::u16string& destinationFolder,
+            const std::vector<std::u16string>& sources) {
+  if (sources.empty()) return 0;
+  ProgressScope window(progress, u"フォントをコピー中...");
+  CancelRequested = false;
+  const int total = static_cast<int>(sources.size());
+  progress.BeginProgress(total);
+  int failures = 0;
+  for (int i = 0; i < total; ++i) {
+    progress.ProcessMessages();
+    if (CancelRequested) continue;
+    if (!files.Copy(sources[i], destinationFolder + u"\\" + FileNamePart(sources[i]), false)) ++failures;
+    progress.StepProgress(i + 1);
+  }
+  return failures;
+}
+
+void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>& paths, BarProgress& window) {
+  if (paths.empty()) return;
+  window.Open();
+  struct CloseWindow {
+    BarProgress& window;
+    ~CloseWindow() { window.Close(); }
+  } close{window};
+  window.SetMaximum(static_cast<int>(paths.size()));
+  window.SetPosition(0);
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    fonts.RemoveFontResource(paths[i]);
+    window.SetPosition(static_cast<int>(i + 1));
+  }
+}
+
+void ReleaseAll(TFileData_base& list, BarProgress& window) {
+  if (list.Count() == 0) return;
+  FontChangeBroadcast broadcast(list.Services().Fonts);
+  ReleaseFontResources(list.Services().Fonts, list.PreviewPaths(), window);
+  list.Clear();
+}
+
+}  // namespace velura

@@ -1,0 +1,42 @@
+// The loops that walk a list of font files with a progress display and a stop button: load, install,
+// uninstall and copy; the load of the installed list at start-up; the release of preview registrations.
+// Each pumps messages once per file, honours CancelRequested and reports failures once at the end.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "records/file_data.h"
+#include "records/progress.h"
+
+namespace velura {
+
+// Loads files into a list with AddBrowsedFontFile; reports unreadable files when asked.
+void RunLoadFiles(Progress& progress, const std::vector<std::u16string>& paths, TFileData_local& target,
+                  bool reportFailures);
+
+// Fills the installed list from the registry's Fonts list, Marlett first. With a bar (the splash
+// window's) the status window is not used.
+void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& registry,
+                               const std::u16string& fontsFolder, BarProgress* bar, Progress* status);
+
+// Installs the ticked records of a not-installed list into the destination folder.
+void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+                const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry);
+
+// Uninstalls the ticked records of the installed list.
+void RunUninstall(Progress& progress, TFileData_installed& installed);
+
+// Copies files into a folder, overwriting; returns the number of files not copied.
+int RunCopy(Progress& progress, FileServices& files, const std::u16string& destinationFolder,
+            const std::vector<std::u16string>& sources);
+
+// Removes preview registrations with the plain bar window (no stop button).
+void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>& paths, BarProgress& window);
+
+// Removes the preview registrations of a list, clears it and broadcasts the change.
+void ReleaseAll(TFileData_base& list, BarProgress& window);
+
+// Recomputes the FamilyMember marks of a list.
+void MarkFamilyMembers(TFileData_base& list);
+
+}  // namespace velura

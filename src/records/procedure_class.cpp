@@ -1,0 +1,98 @@
+#include "records/procedure_class.h"
+
+#include "records/long_operations.h"
+#include "records/reg_font_rules.h"
+
+namespace velura {
+
+namespace {
+constexpr std::uint32_t kDirectoryAttribute = 16;
+}
+
+TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(services)) {
+  FontsFolder = services_.FontsFolder;
+  regData_ = std::make_unique<TRegFontData>(services_.Registry, services_.Folding, FontsFolder);
+  records_ = std::make_unique<RecordServices>(RecordServices{services_.Reader, services_.Fonts, services_.Files,
+                                                             *regData_, services_.Folding, LanguagePriority,
+                                                             FontsFolder, nullptr});
+  installed_ = std::make_unique<TFileData_installed>(*records_);
+  records_->Installed = installed_.get();
+  IsAdmin = services_.IsAdmin;
+  PriorityFile = services_.ProgramFolder + u"velura_c_rec.bin";
+  LoadLanguagePriority();
+  LoadTreeStyle();
+}
+
+TProcedureClass::~TProcedureClass() = default;
+
+void TProcedureClass::LoadLanguagePriority() {
+  std::vector<std::uint8_t> bytes;
+  if (!services_.Files.Exists(PriorityFile) || !services_.Files.ReadWholeFile(PriorityFile, bytes)) {
+    FillDefaultLanguageOrder(LanguagePriority);
+    return;
+  }
+  const std::size_t count = std::min(bytes.size() / 2, kLanguageCount);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto id = static_cast<std::uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    LanguagePriority[i] = TTCountryRecord{id, LanguageName(id)};
+  }
+}
+
+bool TProcedureClass::SaveLanguagePriority() {
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(2 * kLanguageCount);
+  for (const auto& entry : LanguagePriority) {
+    bytes.push_back(static_cast<std::uint8_t>(entry.LanguageId & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(entry.LanguageId >> 8));
+  }
+  return services_.Files.ReplaceFile(PriorityFile, bytes);
+}
+
+void TProcedureClass::LoadTreeStyle() { services_.Settings.ReadTreeStyle(TreeStyle); }
+
+void TProcedureClass::SaveTreeStyle(const TTreeStyle& style) {
+  TreeStyle = style;
+  services_.Settings.WriteTreeStyle(style);
+}
+
+void TProcedureClass::ScanFolder(const std::u16string& folder, std::vector<std::u16string>& fontFiles,
+                                 std::vector<std::u16string>* archives) {
+  fontFiles.clear();
+  std::u16string prefix = folder;
+  if (prefix.empty() || prefix.back() != u'\\') prefix += u'\\';
+  for (const FolderEntry& entry : services_.Files.ListFolder(folder)) {
+    if (entry.Attributes == kDirectoryAttribute) continue;
+    const auto dot = entry.Name.rfind(u'.');
+    if (dot == std::u16string::npos) continue;
+    const std::u16string extension = services_.Folding.Lower(std::u16string_view(entry.Name).substr(dot));
+    if (extension == u".ttf" || extension == u".ttc" || extension == u".otf") {
+      fontFiles.push_back(prefix + entry.Name);
+    } else if (archives && (extension == u".cab" || extension == u".lzh" || extension == u".zip")) {
+      archives->push_back(entry.Name);
+    }
+  }
+}
+
+void TProcedureClass::RegisterAllRegistryFonts() {
+  regData_->LoadFontsList();
+  for (const TRegData& entry : regData_->Fonts) services_.Fonts.AddFontResource(ResolveFontFile(entry.File, FontsFolder));
+}
+
+bool TProcedureClass::EmptyAndRemoveFolder(const std::u16string& folder) {
+  for (const FolderEntry& entry : services_.Files.ListFolder(folder)) {
+    if (entry.Name == u"." || entry.Name == u"..") continue;
+    const std::u16string path = folder + u"\\" + entry.Name;
+    services_.Files.ClearAttributes(path);
+    services_.Files.Delete(path);
+  }
+  return services_.Files.RemoveFolder(folder);
+}
+
+void TProcedureClass::InstallSelected(Progress& progress, TFileData_local& list,
+                                      const std::u16string& destinationFolder, bool copyFiles) {
+  RunInstall(progress, list, *installed_, destinationFolder, copyFiles, *regData_);
+}
+
+void TProcedureClass::UninstallSelected(Progress& progress) { RunUninstall(progress, *installed_); }
+
+}  // namespace velura

@@ -1,0 +1,81 @@
+// The operations engine: the one object through which every window reaches the font machinery. It owns
+// the registry font data and the installed-font list, knows the fonts folder and the administrator
+// flag, keeps the language priority table and the tree style, and hands long operations to the loops.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fontfile/font_data_table.h"
+#include "fontfile/language_names.h"
+#include "records/file_data.h"
+#include "records/file_services.h"
+#include "records/font_services.h"
+#include "records/progress.h"
+#include "records/reg_font_data.h"
+#include "shell/ini_keeper.h"
+
+namespace velura {
+
+// What the engine is built on; the Windows program supplies the real services, tests their models.
+struct EngineServices {
+  TFontDataTable& Reader;
+  FontServices& Fonts;
+  FileServices& Files;
+  FontRegistry& Registry;
+  const RegTextFolding& Folding;
+  TIniKeeper& Settings;
+  std::u16string FontsFolder;     // without a trailing backslash
+  std::u16string ProgramFolder;   // with a trailing backslash
+  bool IsAdmin = false;
+};
+
+class TProcedureClass {
+ public:
+  // Reads the registry font tables at once; a registry failure throws UserError and stops the start.
+  explicit TProcedureClass(EngineServices services);
+  ~TProcedureClass();
+  TProcedureClass(const TProcedureClass&) = delete;
+  TProcedureClass& operator=(const TProcedureClass&) = delete;
+
+  std::u16string PriorityFile;
+  std::u16string FontsFolder;
+  bool IsAdmin = false;
+  TLanguagePriorityTable LanguagePriority{};
+  TTreeStyle TreeStyle;
+
+  TRegFontData& RegData() { return *regData_; }
+  TFileData_installed& Installed() { return *installed_; }
+  RecordServices& Records() { return *records_; }
+
+  // Reads "velura_c_rec.bin"; a missing or unreadable file gives the default order, a short one keeps
+  // the entries it has.
+  void LoadLanguagePriority();
+  // Writes the 143 language IDs, little-endian; false when the file could not be written.
+  bool SaveLanguagePriority();
+
+  void LoadTreeStyle();
+  void SaveTreeStyle(const TTreeStyle& style);
+
+  // The folder's .ttf/.ttc/.otf files as full paths and, when asked, its .cab/.lzh/.zip files by name.
+  void ScanFolder(const std::u16string& folder, std::vector<std::u16string>& fontFiles,
+                  std::vector<std::u16string>* archives);
+
+  // Registers every file the registry's Fonts list names for this session.
+  void RegisterAllRegistryFonts();
+
+  // Deletes the folder's files (not its subfolders) and removes it; false when anything is left.
+  bool EmptyAndRemoveFolder(const std::u16string& folder);
+
+  void InstallSelected(Progress& progress, TFileData_local& list, const std::u16string& destinationFolder,
+                       bool copyFiles);
+  void UninstallSelected(Progress& progress);
+
+ private:
+  EngineServices services_;
+  std::unique_ptr<TRegFontData> regData_;
+  std::unique_ptr<RecordServices> records_;
+  std::unique_ptr<TFileData_installed> installed_;
+};
+
+}  // namespace velura
