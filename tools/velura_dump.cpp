@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dump_archive.h"
 #include "dump_codec.h"
 #include "fontfile/font_data_table.h"
 #include "json_writer.h"
@@ -78,6 +79,7 @@ int DumpFonts(const std::vector<std::u16string>& files) {
 }
 
 int Run(const std::vector<std::u16string>& args) {
+  if (IsArchiveCommand(args)) return RunArchiveCommand(args);
   if (args.empty() || args[0] == u"--help") {
     std::fprintf(stderr, "usage: velura-dump FONTFILE...\n");
     return args.empty() ? 2 : 0;
