@@ -26,6 +26,7 @@ class RecordWorld {
     FillDefaultLanguageOrder(priority);
     files.MakeFolder(kFontsFolder);
     files.MakeFolder(u"C:\\fonts");
+    files.MakeFolder(files.currentDirectory);
     registryData = std::make_unique<TRegFontData>(registry, folding, kFontsFolder);
     services = std::make_unique<RecordServices>(
         RecordServices{reader, fonts, files, *registryData, folding, priority, kFontsFolder, nullptr});

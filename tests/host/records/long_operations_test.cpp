@@ -1,0 +1,266 @@
+// The long-operation loops: what they touch, in which order, what they report, and what a stop leaves.
+#include <gtest/gtest.h>
+
+#include "record_world.h"
+#include "records/long_operations.h"
+#include "records/record_rules.h"
+
+namespace velura::testing {
+namespace {
+
+class Loops : public ::testing::Test {
+ protected:
+  void LoadLocal(std::initializer_list<std::u16string> paths) {
+    RunLoadFiles(progress, std::vector<std::u16string>(paths), *w.local, true);
+  }
+  void TickAll() {
+    for (auto& r : w.local->Items) r->Set(Selected);
+  }
+  RecordWorld w;
+  FakeProgress progress;
+};
+
+TEST_F(Loops, LoadReportsUnreadableFilesAndBroadcastsOnce) {
+  const auto good = w.AddFont(u"good.ttf", u"Good");
+  w.files.Put(u"C:\\fonts\\bad.ttf", Bytes(64, 1));
+  LoadLocal({good, u"C:\\fonts\\bad.ttf"});
+  EXPECT_EQ(w.local->Count(), 1);
+  EXPECT_EQ(progress.titles, std::vector<std::u16string>{u"フォントを読み込み中..."});
+  EXPECT_EQ(progress.closed, 1);
+  EXPECT_EQ(progress.steps, (std::vector<int>{1, 2}));
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].Text, u"以下のフォントはファイルの読み込みに失敗しました\r\n\r\nC:\\fonts\\bad.ttf\r\n");
+  EXPECT_EQ(w.messages[0].Caption, u"ファイル読み込みエラー");
+  EXPECT_EQ(w.fonts.broadcasts, 1);
+  EXPECT_EQ((*w.local)[0].DisplayNames[0].DisplayFamilyName, u"Good");  // names settled after the batch
+}
+
+TEST_F(Loops, LoadStopLeavesTheRestUnloaded) {
+  const auto a = w.AddFont(u"a.ttf", u"A"), b = w.AddFont(u"b.ttf", u"B"), c = w.AddFont(u"c.ttf", u"C");
+  progress.stopAtPump = 2;
+  LoadLocal({a, b, c});
+  EXPECT_EQ(w.local->Count(), 1);
+  EXPECT_EQ(progress.pumps, 3);  // the remaining steps still pump messages
+  EXPECT_EQ(w.fonts.broadcasts, 1);
+  CancelRequested = false;
+}
+
+TEST_F(Loops, InstallCopiesRegistersAndTicksOff) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc"), bold = w.AddFont(u"xb.ttf", u"X", u"Bold");
+  LoadLocal({abc, bold});
+  TickAll();
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+
+  EXPECT_TRUE(w.files.Has(kFontsFolder + u"\\abc.ttf"));
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Abc (TrueType)"));
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"X Bold (TrueType)"));
+  EXPECT_EQ(w.registry.keys[kFontsPath].values[0].second.Text, u"ABC.TTF");
+  for (const auto& r : w.local->Items) {
+    EXPECT_TRUE(r->Has(InstalledNow));
+    EXPECT_FALSE(r->Has(Selected));
+  }
+  EXPECT_EQ(w.installed->Count(), 2);
+  EXPECT_EQ(w.files.currentDirectory, u"C:\\start");  // restored
+  EXPECT_TRUE(w.messages.empty());
+  // The preview registration is swapped for the installed file's.
+  EXPECT_EQ(w.fonts.registered.count(LowerAscii(abc)), 0u);
+  EXPECT_EQ(w.fonts.registered.count(LowerAscii(kFontsFolder + u"\\abc.ttf")), 1u);
+}
+
+TEST_F(Loops, InstallIntoAnotherFolderWithoutCopying) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc");
+  LoadLocal({abc});
+  TickAll();
+  RunInstall(progress, *w.local, *w.installed, u"D:\\Keep", false, *w.registryData);
+  EXPECT_TRUE(w.files.copies.empty());
+  EXPECT_EQ(w.registry.keys[kFontsPath].values.at(0).second.Text, u"D:\\Keep\\ABC.TTF");
+}
+
+TEST_F(Loops, InstallDoesNothingWhenNoRecordIsInstallable) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc");
+  LoadLocal({abc});
+  TickAll();
+  (*w.local)[0].Set(OtherVersionInstalled);
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  EXPECT_TRUE(w.files.copies.empty());
+  EXPECT_TRUE(w.registry.keys[kFontsPath].values.empty());
+  EXPECT_EQ(progress.opened, 1);  // only the load's window
+}
+
+TEST_F(Loops, InstallCollisionWithARegisteredFileIsReportedAndStaysTicked) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc");
+  w.files.Put(kFontsFolder + u"\\abc.ttf", FontBytes(u"Other"));
+  w.registry.AddFont(u"Other (TrueType)", u"abc.ttf");
+  w.registryData->LoadFontsList();
+  LoadLocal({abc});
+  TickAll();
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].Caption, u"ファイル名重複エラー");
+  EXPECT_NE(w.messages[0].Text.find(abc + u"\r\n"), std::u16string::npos);
+  EXPECT_TRUE((*w.local)[0].Has(Selected));
+  EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Abc (TrueType)"));
+}
+
+TEST_F(Loops, InstallOverAnUnregisteredFileOfTheSameNameRegistersIt) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc");
+  w.files.Put(kFontsFolder + u"\\abc.ttf", FontBytes(u"Abc"));
+  LoadLocal({abc});
+  TickAll();
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Abc (TrueType)"));
+  EXPECT_TRUE(w.messages.empty());
+}
+
+TEST_F(Loops, InstallNeverRegistersAFileItCouldNotCopy) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc");
+  w.files.refusedTargets.insert(LowerAscii(kFontsFolder + u"\\abc.ttf"));  // disk full, no access ...
+  LoadLocal({abc});
+  TickAll();
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  EXPECT_TRUE(w.registry.keys[kFontsPath].values.empty());
+  EXPECT_EQ(w.installed->Count(), 0);
+  EXPECT_TRUE((*w.local)[0].Has(Selected));
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_NE(w.messages[0].Text.find(abc), std::u16string::npos);
+}
+
+TEST_F(Loops, InstallStopLeavesRemainingTicksAndTheNextOperationRuns) {
+  const auto a = w.AddFont(u"a.ttf", u"A"), b = w.AddFont(u"b.ttf", u"B"), c = w.AddFont(u"c.ttf", u"C");
+  LoadLocal({a, b, c});
+  TickAll();
+  progress.pumps = 0;
+  progress.stopAtPump = 2;
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  EXPECT_TRUE((*w.local)[0].Has(InstalledNow));
+  EXPECT_TRUE((*w.local)[1].Has(Selected));
+  EXPECT_TRUE((*w.local)[2].Has(Selected));
+  EXPECT_EQ(w.registry.keys[kFontsPath].values.size(), 1u);
+
+  progress.stopAtPump = -1;
+  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);  // clears the stop
+  EXPECT_EQ(w.registry.keys[kFontsPath].values.size(), 3u);
+}
+
+TEST_F(Loops, InstallFailsBeforeTouchingAnythingWhenTheFolderIsGone) {
+  const auto abc = w.AddFont(u"abc.ttf", u"Abc");
+  LoadLocal({abc});
+  TickAll();
+  w.files.folders.erase(u"c:\\fonts");
+  const int broadcasts = w.fonts.broadcasts;
+  try {
+    RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+    FAIL() << "expected an error";
+  } catch (const UserError& e) {
+    EXPECT_EQ(e.Message(), u"カレントディレクトリ設定に失敗しました");
+  }
+  EXPECT_TRUE(w.files.copies.empty());
+  EXPECT_EQ(progress.opened, progress.closed);
+  EXPECT_EQ(w.fonts.broadcasts, broadcasts);
+}
+
+class Uninstall : public Loops {
+ protected:
+  std::u16string Installed(const std::u16string& fileName, const std::u16string& family) {
+    const auto path = w.AddFont(fileName, family, u"Regular", 0, kFontsFolder);
+    w.registry.AddFont(family + u" (TrueType)", fileName);
+    return path;
+  }
+  void LoadInstalled() {
+    w.registryData->LoadFontsList();
+    LoadInstalledFromRegistry(*w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
+  }
+};
+
+TEST_F(Uninstall, RemovesValueResourceAndFile) {
+  const auto path = Installed(u"gone.ttf", u"Gone");
+  LoadInstalled();
+  ASSERT_EQ(w.installed->Count(), 1);
+  (*w.installed)[0].Set(Selected);
+  RunUninstall(progress, *w.installed);
+  EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Gone (TrueType)"));
+  EXPECT_FALSE(w.files.Has(path));
+  EXPECT_EQ(w.installed->Count(), 0);
+  EXPECT_EQ(progress.titles.back(), u"フォントを削除中...");
+}
+
+TEST_F(Uninstall, KeepsTheValueOfAnotherFontWithTheSameFileName) {
+  w.files.MakeFolder(u"D:\\other");
+  w.AddFont(u"same.ttf", u"Other", u"Regular", 0, u"D:\\other");
+  w.registry.AddFont(u"Other (TrueType)", u"D:\\other\\same.ttf");  // first in enumeration order
+  Installed(u"same.ttf", u"Mine");
+  LoadInstalled();
+  for (auto& r : w.installed->Items)
+    if (r->Path == kFontsFolder + u"\\same.ttf") r->Set(Selected);
+  RunUninstall(progress, *w.installed);
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Other (TrueType)"));
+  EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Mine (TrueType)"));
+}
+
+TEST_F(Uninstall, MissingFilesAreReportedOneByOneAndKept) {
+  const auto a = Installed(u"a.ttf", u"A"), b = Installed(u"b.ttf", u"B");
+  LoadInstalled();
+  for (auto& r : w.installed->Items) r->Set(Selected);
+  w.files.files.erase(LowerAscii(a));
+  w.files.files.erase(LowerAscii(b));
+  RunUninstall(progress, *w.installed);
+  ASSERT_EQ(w.messages.size(), 2u);
+  EXPECT_EQ(w.messages[0].Text, u"ファイルが見つかりません");
+  EXPECT_EQ(w.installed->Count(), 2);
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"A (TrueType)"));
+}
+
+TEST_F(Uninstall, UndeletableFileIsReportedButLeavesTheList) {
+  const auto path = Installed(u"held.ttf", u"Held");
+  LoadInstalled();
+  (*w.installed)[0].Set(Selected);
+  w.files.undeletable.insert(LowerAscii(path));
+  RunUninstall(progress, *w.installed);
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
+  EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + path + u"\r\n");
+  EXPECT_EQ(w.installed->Count(), 0);
+}
+
+TEST_F(Uninstall, RegistryLoadSkipsOtherKindsAndDuplicatesAndPutsMarlettFirst) {
+  w.files.Put(kFontsFolder + u"\\Marlett.ttf", FontBytes(u"Marlett"));
+  Installed(u"dup.ttf", u"Dup");
+  w.registry.AddFont(u"Dup Again (TrueType)", u"DUP.TTF");
+  w.registry.AddFont(u"Courier", u"coure.fon");
+  LoadInstalled();
+  ASSERT_EQ(w.installed->Count(), 2);
+  EXPECT_EQ((*w.installed)[0].Flags, SystemFont);
+  EXPECT_EQ((*w.installed)[1].SystemName, u"Dup");
+}
+
+TEST_F(Loops, CopyOverwritesAndCountsMissingSources) {
+  const auto a = w.AddFont(u"a.ttf", u"A");
+  w.files.MakeFolder(u"D:\\out");
+  w.files.Put(u"D:\\out\\a.ttf", Bytes(3, 0));
+  EXPECT_EQ(RunCopy(progress, w.files, u"D:\\out", {a, u"C:\\fonts\\none.ttf"}), 1);
+  EXPECT_EQ(w.files.BytesOf(u"D:\\out\\a.ttf"), w.files.BytesOf(a));
+  EXPECT_EQ(w.fonts.broadcasts, 0);
+}
+
+TEST_F(Loops, ReleaseAllRemovesPreviewRegistrationsOnly) {
+  const auto a = w.AddFont(u"a.ttf", u"A"), b = w.AddFont(u"b.ttf", u"B");
+  LoadLocal({a, b});
+  (*w.local)[1].Set(Installed);
+  struct Bar : BarProgress {
+    void Open() override { ++opened; }
+    void Close() override { ++closed; }
+    void SetMaximum(int m) override { maximum = m; }
+    void SetPosition(int) override {}
+    int opened = 0, closed = 0, maximum = 0;
+  } bar;
+  const int broadcasts = w.fonts.broadcasts;
+  ReleaseAll(*w.local, bar);
+  EXPECT_EQ(bar.maximum, 1);
+  EXPECT_EQ(bar.closed, 1);
+  EXPECT_EQ(w.local->Count(), 0);
+  EXPECT_EQ(w.fonts.calls.back(), u"remove " + a);
+  EXPECT_EQ(w.fonts.broadcasts, broadcasts + 1);
+}
+
+}  // namespace
+}  // namespace velura::testing
