@@ -44,7 +44,7 @@ bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
     record->Set(SystemFont);
     LookUpInstalledVersion(*record);
   } else {
-    services_.Fonts.AddFontResource(path);  // for the samples; the caller broadcasts after the batch
+    services_.Fonts.AddResource(path);  // for the samples; the caller broadcasts after the batch
   }
   return true;
 }
@@ -89,9 +89,9 @@ void TFileData_base::FindSystemNames(TFileDataItem& record, const std::vector<TL
     names[0] = record.SystemName;
   } else {
     FontServices& fonts = services_.Fonts;
-    fonts.RemoveFontResource(record.Path);
+    fonts.RemoveResource(record.Path);
     const std::vector<std::u16string> before = fonts.EnumerateFamilyNames();
-    fonts.AddFontResource(record.Path);
+    fonts.AddResource(record.Path);
     const std::vector<std::u16string> after = fonts.EnumerateFamilyNames();
     if (after.size() <= before.size()) {
       record.CannotDisplay = true;

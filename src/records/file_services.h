@@ -28,12 +28,12 @@ class FileServices {
   // The entries of folder + "\*.*" in the order the system returns them; empty when it cannot be listed.
   virtual std::vector<FolderEntry> ListFolder(const std::u16string& folder) = 0;
   virtual bool RemoveFolder(const std::u16string& folder) = 0;
-  virtual std::u16string CurrentDirectory() = 0;
-  virtual bool SetCurrentDirectory(const std::u16string& folder) = 0;
+  virtual std::u16string CurrentFolder() = 0;
+  virtual bool ChangeCurrentFolder(const std::u16string& folder) = 0;
   virtual bool ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) = 0;
   // Writes under a temporary name beside the file and renames it over the file, so a failed write never
   // leaves a truncated file.
-  virtual bool ReplaceFile(const std::u16string& path, const std::vector<std::uint8_t>& bytes) = 0;
+  virtual bool WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) = 0;
 };
 
 }  // namespace velura

@@ -17,8 +17,8 @@ class FontServices {
  public:
   virtual ~FontServices() = default;
   // Registers a font file for the session; the number of fonts added (0 on failure).
-  virtual int AddFontResource(const std::u16string& path) = 0;
-  virtual bool RemoveFontResource(const std::u16string& path) = 0;
+  virtual int AddResource(const std::u16string& path) = 0;
+  virtual bool RemoveResource(const std::u16string& path) = 0;
   // Every font Windows reports for the face name, or for all fonts when it is empty.
   virtual std::vector<TLogFontName> EnumerateLogFonts(const std::u16string& faceName) = 0;
   // One face name per family, the vertical-writing '@' families included.

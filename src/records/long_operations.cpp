@@ -125,12 +125,12 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
   progress.BeginProgress(selected);
   int done = 0;
 
-  const std::u16string previousDirectory = services.Files.CurrentDirectory();
-  if (!services.Files.SetCurrentDirectory(list.LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
+  const std::u16string previousDirectory = services.Files.CurrentFolder();
+  if (!services.Files.ChangeCurrentFolder(list.LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
   struct RestoreDirectory {
     FileServices& files;
     const std::u16string& folder;
-    ~RestoreDirectory() { files.SetCurrentDirectory(folder); }
+    ~RestoreDirectory() { files.ChangeCurrentFolder(folder); }
   } restore{services.Files, previousDirectory};
   FontChangeBroadcast broadcast(services.Fonts);
 
@@ -158,8 +158,8 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
       }
     }
     if (proceed) {
-      services.Fonts.RemoveFontResource(record.Path);
-      services.Fonts.AddFontResource(target);
+      services.Fonts.RemoveResource(record.Path);
+      services.Fonts.AddResource(target);
       record.Set(InstalledNow);
       record.Set(Selected, false);
       installed.AddFontFile(target);
@@ -204,7 +204,7 @@ void RunUninstall(Progress& progress, TFileData_installed& installed) {
     // The value naming this very file first: a value of another font that shares the file name stays.
     if (services.Registry.DeleteFontValueForFile(path) || services.Registry.DeleteFontValueByFile(FileNamePart(path)))
       services.Registry.LoadFontsList();
-    services.Fonts.RemoveFontResource(path);
+    services.Fonts.RemoveResource(path);
     services.Files.ClearAttributes(path);
     if (!services.Files.Delete(path)) failures.push_back(path);
     installed.Delete(index);
@@ -243,7 +243,7 @@ void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>
   window.SetMaximum(static_cast<int>(paths.size()));
   window.SetPosition(0);
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    fonts.RemoveFontResource(paths[i]);
+    fonts.RemoveResource(paths[i]);
     window.SetPosition(static_cast<int>(i + 1));
   }
 }

@@ -45,7 +45,7 @@ bool TProcedureClass::SaveLanguagePriority() {
     bytes.push_back(static_cast<std::uint8_t>(entry.LanguageId & 0xFF));
     bytes.push_back(static_cast<std::uint8_t>(entry.LanguageId >> 8));
   }
-  return services_.Files.ReplaceFile(PriorityFile, bytes);
+  return services_.Files.WriteReplacing(PriorityFile, bytes);
 }
 
 void TProcedureClass::LoadTreeStyle() { services_.Settings.ReadTreeStyle(TreeStyle); }
@@ -75,7 +75,7 @@ void TProcedureClass::ScanFolder(const std::u16string& folder, std::vector<std::
 
 void TProcedureClass::RegisterAllRegistryFonts() {
   regData_->LoadFontsList();
-  for (const TRegData& entry : regData_->Fonts) services_.Fonts.AddFontResource(ResolveFontFile(entry.File, FontsFolder));
+  for (const TRegData& entry : regData_->Fonts) services_.Fonts.AddResource(ResolveFontFile(entry.File, FontsFolder));
 }
 
 bool TProcedureClass::EmptyAndRemoveFolder(const std::u16string& folder) {

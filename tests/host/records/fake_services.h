@@ -75,8 +75,8 @@ class FakeFiles final : public FileServices {
     if (ListFolder(folder).size() > 2) return false;
     return folders.erase(LowerAscii(folder)) != 0;
   }
-  std::u16string CurrentDirectory() override { return currentDirectory; }
-  bool SetCurrentDirectory(const std::u16string& folder) override {
+  std::u16string CurrentFolder() override { return currentDirectory; }
+  bool ChangeCurrentFolder(const std::u16string& folder) override {
     if (!folders.count(LowerAscii(folder))) return false;
     currentDirectory = folder;
     return true;
@@ -86,7 +86,7 @@ class FakeFiles final : public FileServices {
     bytes = BytesOf(path);
     return true;
   }
-  bool ReplaceFile(const std::u16string& path, const std::vector<std::uint8_t>& bytes) override {
+  bool WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) override {
     if (refusedTargets.count(LowerAscii(path))) return false;
     Put(path, bytes);
     return true;
@@ -109,13 +109,13 @@ class FakeFonts final : public FontServices {
   std::vector<std::u16string> calls;
   int broadcasts = 0;
 
-  int AddFontResource(const std::u16string& path) override {
+  int AddResource(const std::u16string& path) override {
     calls.push_back(u"add " + path);
     registered.insert(LowerAscii(path));
     auto it = familiesOfFile.find(LowerAscii(path));
     return it == familiesOfFile.end() ? 0 : static_cast<int>(it->second.size());
   }
-  bool RemoveFontResource(const std::u16string& path) override {
+  bool RemoveResource(const std::u16string& path) override {
     calls.push_back(u"remove " + path);
     auto it = registered.find(LowerAscii(path));
     if (it == registered.end()) return false;

@@ -1,0 +1,123 @@
+#include "records/system_services_win.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "fontfile/font_enum_win.h"
+#include "platform/wide_win.h"
+
+namespace velura {
+
+int GdiFontServices::AddResource(const std::u16string& path) { return AddFontResourceW(AsWide(path)); }
+
+bool GdiFontServices::RemoveResource(const std::u16string& path) { return RemoveFontResourceW(AsWide(path)); }
+
+std::vector<TLogFontName> GdiFontServices::EnumerateLogFonts(const std::u16string& faceName) {
+  TLogFontArrayW list;
+  velura::EnumerateLogFonts(ToWide(faceName), list);
+  std::vector<TLogFontName> names;
+  names.reserve(list.size());
+  for (const LOGFONTW& f : list) names.push_back({ToU16(f.lfFaceName), f.lfCharSet, f.lfPitchAndFamily});
+  return names;
+}
+
+std::vector<std::u16string> GdiFontServices::EnumerateFamilyNames() {
+  std::vector<std::wstring> list;
+  velura::EnumerateFamilyNames(list);
+  std::vector<std::u16string> names;
+  names.reserve(list.size());
+  for (const auto& name : list) names.push_back(ToU16(name));
+  return names;
+}
+
+void GdiFontServices::BroadcastFontChange() { SendMessageW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0); }
+
+bool WindowsFileServices::Exists(const std::u16string& path) {
+  const DWORD attributes = GetFileAttributesW(AsWide(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::unique_ptr<ByteSource> WindowsFileServices::OpenForReading(const std::u16string& path) {
+  return FileSource::Open(path);
+}
+
+bool WindowsFileServices::Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) {
+  return CopyFileW(AsWide(source), AsWide(target), failIfExists);
+}
+
+bool WindowsFileServices::Delete(const std::u16string& path) { return DeleteFileW(AsWide(path)); }
+
+bool WindowsFileServices::ClearAttributes(const std::u16string& path) {
+  return SetFileAttributesW(AsWide(path), FILE_ATTRIBUTE_NORMAL);
+}
+
+std::vector<FolderEntry> WindowsFileServices::ListFolder(const std::u16string& folder) {
+  std::vector<FolderEntry> entries;
+  std::wstring pattern = ToWide(folder);
+  if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
+  pattern += L"*.*";
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW(pattern.c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return entries;
+  do {
+    entries.push_back({ToU16(found.cFileName), found.dwFileAttributes});
+  } while (FindNextFileW(find, &found) || GetLastError() == ERROR_MORE_DATA);
+  FindClose(find);
+  return entries;
+}
+
+bool WindowsFileServices::RemoveFolder(const std::u16string& folder) { return RemoveDirectoryW(AsWide(folder)); }
+
+std::u16string WindowsFileServices::CurrentFolder() {
+  const DWORD length = GetCurrentDirectoryW(0, nullptr);
+  std::wstring folder(length, L'\0');
+  folder.resize(GetCurrentDirectoryW(length, folder.data()));
+  return ToU16(folder);
+}
+
+bool WindowsFileServices::ChangeCurrentFolder(const std::u16string& folder) {
+  return SetCurrentDirectoryW(AsWide(folder));
+}
+
+bool WindowsFileServices::ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) {
+  auto source = FileSource::Open(path);
+  if (!source) return false;
+  bytes.resize(static_cast<std::size_t>(source->Size()));
+  return source->ReadAt(0, bytes.data(), bytes.size());
+}
+
+bool WindowsFileServices::WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) {
+  const std::wstring target = ToWide(path);
+  const std::wstring temporary = target + L".tmp";
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (ok && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  DeleteFileW(temporary.c_str());
+  return false;
+}
+
+std::u16string SystemFontsFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathW(nullptr, folder, CSIDL_FONTS, FALSE)) return {};
+  std::wstring text = folder;
+  while (text.size() > 3 && text.back() == L'\\') text.pop_back();
+  return ToU16(text);
+}
+
+bool UserIsAdmin() {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&version);
+#pragma GCC diagnostic pop
+  if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0) return true;  // Windows 2000
+  return IsUserAnAdmin();
+}
+
+}  // namespace velura

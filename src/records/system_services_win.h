@@ -1,0 +1,38 @@
+// The record services of a real Windows system: GDI font services and wide-API file operations.
+#pragma once
+#include "records/file_services.h"
+#include "records/font_services.h"
+
+namespace velura {
+
+class GdiFontServices final : public FontServices {
+ public:
+  int AddResource(const std::u16string& path) override;
+  bool RemoveResource(const std::u16string& path) override;
+  std::vector<TLogFontName> EnumerateLogFonts(const std::u16string& faceName) override;
+  std::vector<std::u16string> EnumerateFamilyNames() override;
+  void BroadcastFontChange() override;
+};
+
+class WindowsFileServices final : public FileServices {
+ public:
+  bool Exists(const std::u16string& path) override;
+  std::unique_ptr<ByteSource> OpenForReading(const std::u16string& path) override;
+  bool Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) override;
+  bool Delete(const std::u16string& path) override;
+  bool ClearAttributes(const std::u16string& path) override;
+  std::vector<FolderEntry> ListFolder(const std::u16string& folder) override;
+  bool RemoveFolder(const std::u16string& folder) override;
+  std::u16string CurrentFolder() override;
+  bool ChangeCurrentFolder(const std::u16string& folder) override;
+  bool ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) override;
+  bool WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) override;
+};
+
+// The Windows fonts folder, without a trailing backslash.
+std::u16string SystemFontsFolder();
+
+// Whether the user may install and uninstall: always on Windows 2000, else the shell's answer.
+bool UserIsAdmin();
+
+}  // namespace velura

@@ -1,0 +1,65 @@
+#include "support/test_fonts_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "fontfile/byte_source.h"
+
+namespace velura::testing {
+
+bool WriteRenamedFont(const std::wstring& path, const std::u16string& family15) {
+  const std::u16string original = u"Liberation Sans";
+  if (family15.size() != original.size()) return false;
+  auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
+  if (!source) return false;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->Size()));
+  if (!source->ReadAt(0, bytes.data(), bytes.size())) return false;
+  auto utf16be = [](const std::u16string& text) {
+    std::vector<std::uint8_t> out;
+    for (char16_t c : text) out.insert(out.end(), {static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)});
+    return out;
+  };
+  const auto from = utf16be(original), to = utf16be(family15);
+  for (auto it = bytes.begin(); (it = std::search(it, bytes.end(), from.begin(), from.end())) != bytes.end();)
+    it = std::copy(to.begin(), to.end(), it);
+
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return written == bytes.size();
+}
+
+std::wstring NewTempFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring folder = std::wstring(temp) + name;
+  RemoveFolderTree(folder);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+void RemoveFolderTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveFolderTree(path);
+      } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace velura::testing
