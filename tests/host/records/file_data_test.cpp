@@ -3,6 +3,7 @@
 
 #include "record_world.h"
 #include "records/record_rules.h"
+#include "records/text_export.h"
 
 namespace velura::testing {
 namespace {
@@ -190,6 +191,17 @@ TEST(FileRecord, FamilyMembersAndProtection) {
   w.installed->UpdateNames();
   EXPECT_FALSE((*w.installed)[0].Has(Protected));
   EXPECT_TRUE((*w.installed)[1].Has(Protected));
+}
+
+}  // namespace
+}  // namespace velura::testing
+
+namespace velura::testing {
+namespace {
+
+TEST(TextExport, Utf16LittleEndianWithBomAndCrLf) {
+  const auto bytes = Utf16LeLines({u"A,字", u""});
+  EXPECT_EQ(bytes, (Bytes{0xFF, 0xFE, 'A', 0, ',', 0, 0x57, 0x5B, '\r', 0, '\n', 0, '\r', 0, '\n', 0}));
 }
 
 }  // namespace

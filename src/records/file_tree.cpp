@@ -1,0 +1,56 @@
+#include "records/file_tree.h"
+
+#include "records/record_rules.h"
+#include "records/reg_font_rules.h"
+
+namespace velura {
+
+void FillTree(const TFileData_local& list, FileTree& tree) {
+  const FileTree::Node root = tree.AddNode(nullptr, list.FolderPath, nullptr, -1);
+  for (const auto& item : list.Items) {
+    TFileDataItem& record = *item;
+    if (record.CannotDisplay) {
+      tree.AddNode(root, u"表示できないです... (" + FileNamePart(record.Path) + u")", nullptr, kUndisplayableImage);
+      continue;
+    }
+    const FileTree::Node file = tree.AddNode(root, DisplayText(record, 0), &record, StateImageIndex(record));
+    for (std::size_t face = 1; face < record.DisplayNames.size(); ++face)
+      tree.AddNode(file, record.DisplayNames[face].DisplayFullName, &record, StateImageIndex(record));
+  }
+}
+
+int FaceIndexOfNode(const FileTree& tree, FileTree::Node node) {
+  if (!node) return 0;
+  const FileTree::Node parent = tree.Parent(node);
+  if (!parent || !tree.Record(parent)) return 0;
+  int position = 1;
+  for (FileTree::Node child = tree.FirstChild(parent); child; child = tree.NextSibling(child), ++position)
+    if (child == node) return position;
+  return 0;
+}
+
+namespace {
+
+void AddSamples(const FileTree& tree, FileTree::Node node, SampleList& list) {
+  for (; node; node = tree.NextSibling(node)) {
+    TFileDataItem* record = tree.Record(node);
+    if (!record) {
+      AddSamples(tree, tree.FirstChild(node), list);
+      continue;
+    }
+    record->DisplayNames[0].ListIndex = list.Add(record->DisplayNames[0].DisplayFamilyName, node);
+    std::size_t face = 1;
+    for (FileTree::Node child = tree.FirstChild(node); child && face < record->DisplayNames.size();
+         child = tree.NextSibling(child), ++face)
+      record->DisplayNames[face].ListIndex = list.Add(record->DisplayNames[face].DisplayFamilyName, child);
+  }
+}
+
+}  // namespace
+
+void FillSampleListFromTree(const FileTree& tree, SampleList& list) {
+  list.Clear();
+  AddSamples(tree, tree.First(), list);
+}
+
+}  // namespace velura
