@@ -4,6 +4,8 @@
 #include "../shell/memory_profile.h"
 #include "fake_font_registry.h"
 #include "fake_services.h"
+#include "../records/record_world.h"
+#include "records/folder_loading.h"
 #include "records/procedure_class.h"
 
 namespace velura::testing {
@@ -102,6 +104,33 @@ TEST_F(Engine, TreeStyleIsStoredThroughTheSettings) {
   settings->ReadTreeStyle(read);
   EXPECT_TRUE(read.Font1Italic);
   EXPECT_EQ(read.DefColor, 0x123456u);
+}
+
+TEST_F(Engine, FolderLoadingFillsTheListAndTheArchiveBox) {
+  files.MakeFolder(u"C:\\in");
+  files.Put(u"C:\\in\\a.ttf", FontBytes(u"A"));
+  files.Put(u"C:\\in\\pack.zip", {});
+  auto& e = Make();
+  struct Box : ArchiveBox {
+    void Clear() override { names.clear(); }
+    void Add(const std::u16string& name) override { names.push_back(name); }
+    void SetEnabled(bool on) override { enabled = on; }
+    std::vector<std::u16string> names{u"stale.zip"};
+    bool enabled = false;
+  } box;
+  FakeProgress progress;
+  TFileData_local list(e.Records());
+  LoadFolderFilesWithArchives(e, list, u"C:\\in", box, progress, true);
+  EXPECT_EQ(list.FolderPath, u"C:\\in");
+  EXPECT_EQ(list.Count(), 1);
+  EXPECT_EQ(box.names, std::vector<std::u16string>{u"pack.zip"});
+  EXPECT_TRUE(box.enabled);
+
+  files.files.erase(u"c:\\in\\pack.zip");
+  TFileData_local again(e.Records());
+  LoadFolderFilesWithArchives(e, again, u"C:\\in", box, progress, true);
+  EXPECT_TRUE(box.names.empty());
+  EXPECT_FALSE(box.enabled);
 }
 
 }  // namespace
