@@ -294,11 +294,5 @@ TEST_F(IniKeeperTest, ClearAllErasesTheFileAndForgetsTheFlags) {
   EXPECT_EQ(Keeper().WindowFlags(), 0);  // a window storing itself does not enable itself
 }
 
-TEST(WindowSections, NamesOfTheSevenKinds) {
-  EXPECT_EQ(TIniKeeper::SectionOfWindow(TWindowKind::Main), u"Main");
-  EXPECT_EQ(TIniKeeper::SectionOfWindow(TWindowKind::LocalView), u"LocalView");
-  EXPECT_EQ(TIniKeeper::SectionOfWindow(TWindowKind::OneTimeInst), u"OneTimeInst");
-}
-
 }  // namespace
 }  // namespace velura::testing

@@ -40,12 +40,5 @@ TEST(ProfileBool, AnyNonZeroNumberIsTrue) {
   EXPECT_TRUE(ParseProfileBool(u"", true));
 }
 
-TEST(ProfileFormat, DecimalAndOneOrZero) {
-  EXPECT_EQ(FormatProfileInt(-100), u"-100");
-  EXPECT_EQ(FormatProfileInt(32896), u"32896");
-  EXPECT_EQ(FormatProfileBool(true), u"1");
-  EXPECT_EQ(FormatProfileBool(false), u"0");
-}
-
 }  // namespace
 }  // namespace velura::testing
