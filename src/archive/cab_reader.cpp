@@ -67,7 +67,7 @@ class CabReader final : public ArchiveReader {
  private:
   void Open();
   void ScanFolder(CabFolder& folder);
-  bool ReadFile(std::uint64_t at, std::uint64_t& next);
+  bool ReadFile(std::uint64_t at, std::uint64_t limit, std::uint64_t& next);
   void Rewind(int folder);
   MemberIssue DecodeNextBlock();
 
@@ -123,11 +123,17 @@ void CabReader::Open() {
     ScanFolder(folder);
     folders_.push_back(folder);
   }
+  // File records end where the data blocks begin (when they come first, as writers place them): a count
+  // that lies must not turn compressed bytes into members.
+  std::uint64_t limit = view_.Size();
+  for (const CabFolder& folder : folders_)
+    if (folder.firstBlock > filesOffset) limit = std::min(limit, folder.firstBlock);
   at = filesOffset;
   for (std::uint16_t i = 0; i < fileCount; ++i) {
     std::uint64_t next = 0;
-    if (!ReadFile(at, next)) {
-      error_ = ArchiveIssue::Truncated;
+    if (!ReadFile(at, limit, next)) {
+      const bool intoData = limit < view_.Size() && view_.Has(at, kFileRecordSize + 1);
+      error_ = intoData ? ArchiveIssue::Corrupt : ArchiveIssue::Truncated;
       return;
     }
     at = next;
@@ -151,14 +157,14 @@ void CabReader::ScanFolder(CabFolder& folder) {
   folder.readable = true;
 }
 
-bool CabReader::ReadFile(std::uint64_t at, std::uint64_t& next) {
-  if (!view_.Has(at, kFileRecordSize + 1)) return false;
+bool CabReader::ReadFile(std::uint64_t at, std::uint64_t limit, std::uint64_t& next) {
+  if (at > limit || limit - at < kFileRecordSize + 1) return false;
   const std::uint64_t size = view_.U32(at);
   const std::uint64_t offset = view_.U32(at + 4);
   const std::uint16_t folderIndex = view_.U16(at + 8);
   const std::uint16_t attributes = view_.U16(at + 14);
   const std::uint64_t nameAt = at + kFileRecordSize;
-  const std::uint64_t window = std::min<std::uint64_t>(kMaxNameBytes + 1, view_.Size() - nameAt);
+  const std::uint64_t window = std::min<std::uint64_t>(kMaxNameBytes + 1, limit - nameAt);
   const std::string_view candidates = view_.Text(nameAt, window);
   const std::size_t nameSize = candidates.find('\0');
   if (nameSize == std::string_view::npos) return false;  // no end within 256 bytes or the file

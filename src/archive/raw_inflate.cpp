@@ -29,6 +29,8 @@ MemberIssue RawInflater::InflateStream(std::span<const std::uint8_t> input, std:
                                        OutputSink& sink, std::uint32_t& crc) {
   crc = 0;
   if (!Reset()) return MemberIssue::CorruptData;
+  stream_->next_in = nullptr;  // a member abandoned midway leaves input behind that is not this one's
+  stream_->avail_in = 0;
   std::vector<std::uint8_t> buffer(kChunk);
   std::uint64_t produced = 0;
   for (;;) {
