@@ -53,6 +53,8 @@ void TRegFontData::LoadFontsList() {
     fonts.push_back(TRegData{std::move(value.Text), std::move(name), false});
   }
   Fonts = std::move(fonts);
+  registeredKeys_.clear();
+  for (const TRegData& entry : Fonts) registeredKeys_.insert(RegisteredNameKey(entry.ValueName, folding_));
 }
 
 void TRegFontData::LoadProtectedLists() {
@@ -77,7 +79,7 @@ void TRegFontData::LoadProtectedLists() {
 }
 
 bool TRegFontData::IsRegisteredName(std::u16string_view name) const {
-  return FindRegisteredName(Fonts, name, folding_).has_value();
+  return registeredKeys_.count(RegisteredNameKey(name, folding_)) != 0;
 }
 
 bool TRegFontData::IsRegisteredFile(std::u16string_view path) const {

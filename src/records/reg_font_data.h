@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "records/reg_data.h"
@@ -23,7 +24,7 @@ class TRegFontData {
   TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder);
 
   std::uint32_t PlatformId = 0;
-  TRegDataArrray Fonts;  // in the registry's enumeration order
+  TRegDataArrray Fonts;  // in the registry's enumeration order; changed only by LoadFontsList
   std::vector<std::u16string> MapperNames;
   std::vector<std::u16string> SubstituteTargets;
   std::vector<std::u16string> SystemLinkFiles;
@@ -64,6 +65,8 @@ class TRegFontData {
   FontRegistry& registry_;
   const RegTextFolding& folding_;
   std::u16string fontsFolder_;
+  // The registered-name keys of Fonts, so that a folder of thousands of files asks in constant time.
+  std::unordered_set<std::string> registeredKeys_;
 };
 
 }  // namespace velura
