@@ -17,6 +17,8 @@ class FileTree {
   virtual Node FirstChild(Node node) const = 0;
   virtual Node NextSibling(Node node) const = 0;
   virtual TFileDataItem* Record(Node node) const = 0;
+  virtual int StateImage(Node node) const = 0;
+  virtual void SetStateImage(Node node, int image) = 0;
 };
 
 class SampleList {
