@@ -1,0 +1,48 @@
+#include "shell/launcher_rules.h"
+
+namespace velura {
+
+std::u16string HintTextForTag(int tag) {
+  switch (tag) {
+    case 1: return u"未インストールフォント閲覧 : インストール";
+    case 2: return u"インストール済みフォント閲覧 : 削除";
+    case 3: return u"レジストリデータ・フォントフォルダビューアー＋";
+    case 4: return u"シンボルフォントビューアー";
+    case 5: return u"その他";
+    case 6: return u"ユニコードビューアー";
+    case 7: return u"一時インストールの管理";
+    default: return u"（表示の更新は各ウインドウを開き直してください）";
+  }
+}
+
+std::optional<std::u16string> AdminModeNote(const WindowsVersion& version) {
+  if (version.Platform != 2) return std::nullopt;
+  if (version.Major == 5) {
+    const std::u16string name = version.Minor == 0 ? u"Windows2000" : version.Minor == 1 ? u"WindowsXP" : u"";
+    return name + u"においては常に管理者モードで動作します";
+  }
+  if (version.Major == 6) {
+    const std::u16string name = version.Minor == 0 ? u"WindowsVista" : version.Minor == 1 ? u"Windows7" : u"";
+    return u"管理者モードについて\r\n\r\n" + name + u"においては\r\n" +
+           u"フォントのインストール、アンインストール、レジストリ操作\r\n" +
+           u"をするためには管理者モードで起動する必要があります\r\n" + u"詳しくはヘルプ（readme.txt）を参照してください";
+  }
+  return std::nullopt;
+}
+
+int WindowsVersionClass(const WindowsVersion& version) {
+  if (version.Platform != 2) return 0;
+  if (version.Major == 5) return version.Minor == 0 ? 1 : version.Minor == 2 ? 3 : 2;
+  if (version.Major == 6) return version.Minor == 1 ? 5 : 4;
+  return 0;
+}
+
+int StatusBarFontSize(int versionClass, int currentSize) {
+  if (versionClass >= 1 && versionClass <= 3) return 9;
+  if (versionClass == 4 || versionClass == 5) return 8;
+  return currentSize;
+}
+
+int SampleFontSizeSetting(const SampleSizes& sizes) { return sizes.Remember ? sizes.OpSize : sizes.DefSize; }
+
+}  // namespace velura

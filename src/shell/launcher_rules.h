@@ -1,0 +1,42 @@
+// The launcher's decisions that need no window: hint texts, the administrator-mode note, the version
+// class of the running Windows, start-up retries and where the launcher places the windows it opens.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "shell/ini_keeper.h"
+
+namespace velura {
+
+struct WindowsVersion {
+  std::uint32_t Platform = 2;  // dwPlatformId: 1 Windows 95 family, 2 NT family
+  std::uint32_t Major = 6;
+  std::uint32_t Minor = 1;
+};
+
+// The hint line's text for the control under the mouse, by its Tag (0 = tool bar background, panel).
+std::u16string HintTextForTag(int tag);
+
+// The note of the "管理者モード" command; none on versions other than 5.x and 6.x.
+std::optional<std::u16string> AdminModeNote(const WindowsVersion& version);
+
+// 0 unless NT; 5.0 gives 1, 5.2 gives 3, other 5.x give 2; 6.1 gives 5, other 6.x give 4; other majors 0.
+int WindowsVersionClass(const WindowsVersion& version);
+
+// The status bar font size for a version class: 9 for classes 1 to 3, 8 for 4 and 5, else unchanged.
+int StatusBarFontSize(int versionClass, int currentSize);
+
+// The remembered sample size when it is to be remembered, else the default size.
+int SampleFontSizeSetting(const SampleSizes& sizes);
+
+// The start-up message when the installed fonts could not be read twice in a row.
+inline constexpr const char16_t* kStartupFailed =
+    u"起動処理に失敗しました\r\n終了します\r\n\r\n（再度起動してみると成功するかもしれません）";
+
+// A tool window whose designed top lies above the launcher's bottom moves below it.
+inline int ToolWindowTop(int designedTop, int launcherHeight) {
+  return designedTop < launcherHeight ? launcherHeight + 3 : designedTop;
+}
+
+}  // namespace velura
