@@ -214,7 +214,9 @@ class LhDecoder {
       const int c = lengthCode_.Decode(bits_);
       if (c < 0 || bits_.Overrun()) return false;
       if (c <= 2) {
-        const int zeros = c == 0 ? 1 : c == 1 ? static_cast<int>(bits_.Get(4)) + 3 : static_cast<int>(bits_.Get(9)) + 20;
+        const int zeros = c == 0   ? 1
+                          : c == 1 ? static_cast<int>(bits_.Get(4)) + 3
+                                   : static_cast<int>(bits_.Get(9)) + 20;
         if (zeros > kLiteralAndLengthCount - i) return false;  // a run must not write past the table
         i += zeros;
       } else {

@@ -1,6 +1,7 @@
 // Builds small ZIP, CAB and LZH archives byte by byte, so tests (and the fuzz seed writer) control every
 // name byte, flag, size and checksum. Header-only: the seed writer links no test code.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -119,7 +120,8 @@ inline Bytes BuildZip(const std::vector<ZipMember>& members, const ZipOptions& o
     PutText(central, "PK\x01\x02");
     Put16(central, m.madeBy), Put16(central, 20), Put16(central, m.flags), Put16(central, m.method);
     Put32(central, 0), Put32(central, crc), Put32(central, packed), Put32(central, size);
-    Put16(central, static_cast<std::uint32_t>(m.name.size())), Put16(central, static_cast<std::uint32_t>(m.extra.size()));
+    Put16(central, static_cast<std::uint32_t>(m.name.size()));
+    Put16(central, static_cast<std::uint32_t>(m.extra.size()));
     Put16(central, 0), Put16(central, 0), Put16(central, 0), Put32(central, m.external);
     Put32(central, m.localOffset.value_or(local));
     PutText(central, m.name), PutBytes(central, m.extra);
@@ -158,7 +160,8 @@ struct CabOptions {
 
 inline std::uint32_t CabSum(const std::uint8_t* p, std::size_t n, std::uint32_t seed) {
   std::size_t i = 0;
-  for (; i + 4 <= n; i += 4) seed ^= std::uint32_t{p[i]} | p[i + 1] << 8 | p[i + 2] << 16 | std::uint32_t{p[i + 3]} << 24;
+  for (; i + 4 <= n; i += 4)
+    seed ^= std::uint32_t{p[i]} | p[i + 1] << 8 | p[i + 2] << 16 | std::uint32_t{p[i + 3]} << 24;
   std::uint32_t tail = 0;
   for (; i < n; ++i) tail = tail << 8 | p[i];
   return seed ^ tail;

@@ -35,7 +35,8 @@ inline std::string Cp932(const char* utf8) {  // fixed CP932 spellings of the na
 class HeldReader {
  public:
   using Opener = std::unique_ptr<ArchiveReader> (*)(std::span<const std::uint8_t>);
-  HeldReader(Bytes bytes, Opener open) : bytes_(std::make_unique<Bytes>(std::move(bytes))), reader_(open(Span(*bytes_))) {}
+  HeldReader(Bytes bytes, Opener open)
+      : bytes_(std::make_unique<Bytes>(std::move(bytes))), reader_(open(Span(*bytes_))) {}
   ArchiveReader* operator->() const { return reader_.get(); }
   ArchiveReader& operator*() const { return *reader_; }
 

@@ -52,7 +52,9 @@ TEST(ArchiveExtraction, LimitsOnSizeTotalAndCountAreReportedPerMember) {
   limits.maxTotalSize = 5 << 20;
   limits.maxMembers = 3;
   // An honest bomb: 16 MiB of zeros in a few KiB.
-  const Bytes zip = BuildZip({{"bomb.ttf", Bytes(16 << 20, 0)}, {"a.ttf", Bytes(3 << 20, 1)}, {"b.ttf", Bytes(3 << 20, 2)},
+  const Bytes zip = BuildZip({{"bomb.ttf", Bytes(16 << 20, 0)},
+                              {"a.ttf", Bytes(3 << 20, 1)},
+                              {"b.ttf", Bytes(3 << 20, 2)},
                               {"c.ttf", {1}}, {"d.ttf", {2}}, {"e.ttf", {3}}});
   EXPECT_LT(zip.size(), 100000u);
   ScratchDir out;
@@ -98,7 +100,8 @@ TEST(ArchiveExtraction, NeverReplacesFilesOrFollowsLinks) {
 TEST(ArchiveExtraction, WriterRefusesAnythingButOneComponent) {
   ScratchDir out;
   FolderWriter writer(FromUtf8(out.Path().string()));
-  for (std::u16string_view bad : {u"", u".", u"..", u"a/b.ttf", u"..\\x.ttf", u"c:x"}) EXPECT_EQ(writer.Create(bad), nullptr);
+  for (std::u16string_view bad : {u"", u".", u"..", u"a/b.ttf", u"..\\x.ttf", u"c:x"})
+    EXPECT_EQ(writer.Create(bad), nullptr);
   FolderWriter missing(FromUtf8((out / "no/such/folder").string()));
   EXPECT_EQ(missing.Create(u"a.ttf"), nullptr);
 }

@@ -144,12 +144,17 @@ TEST(LzhDecoder, HostileTablesAreRejected) {
   // Code-length code with more entries than its alphabet (20 > 19).
   EXPECT_EQ(Decode(stream([](BitWriter& b) { b.Put(5, 16), b.Put(20, 5); }), 10), MemberIssue::CorruptData);
   // One-symbol form naming a symbol outside the alphabet.
-  EXPECT_EQ(Decode(stream([](BitWriter& b) { b.Put(5, 16), b.Put(0, 5), b.Put(25, 5); }), 10), MemberIssue::CorruptData);
+  EXPECT_EQ(Decode(stream([](BitWriter& b) { b.Put(5, 16), b.Put(0, 5), b.Put(25, 5); }), 10),
+            MemberIssue::CorruptData);
   // A code length above 16 (111 followed by ten more ones).
-  EXPECT_EQ(Decode(stream([](BitWriter& b) { b.Put(5, 16), b.Put(3, 5), b.Put(7, 3), b.Put(0x3FF, 10), b.Put(0, 1); }), 10),
+  EXPECT_EQ(Decode(stream([](BitWriter& b) {
+              b.Put(5, 16), b.Put(3, 5), b.Put(7, 3), b.Put(0x3FF, 10), b.Put(0, 1);
+            }), 10),
             MemberIssue::CorruptData);
   // Over-subscribed code: three lengths of 1.
-  EXPECT_EQ(Decode(stream([](BitWriter& b) { b.Put(5, 16), b.Put(3, 5), b.Put(1, 3), b.Put(1, 3), b.Put(1, 3), b.Put(0, 2); }), 10),
+  EXPECT_EQ(Decode(stream([](BitWriter& b) {
+              b.Put(5, 16), b.Put(3, 5), b.Put(1, 3), b.Put(1, 3), b.Put(1, 3), b.Put(0, 2);
+            }), 10),
             MemberIssue::CorruptData);
   // Incomplete code: one length of 2.
   EXPECT_EQ(Decode(stream([](BitWriter& b) { b.Put(5, 16), b.Put(1, 5), b.Put(2, 3); }), 10), MemberIssue::CorruptData);

@@ -103,7 +103,8 @@ TEST(ZipReader, MembersSharingBytesAreRefused) {
 }
 
 TEST(ZipReader, DataFaultsAreReportedPerMember) {
-  ZipMember badCrc{"crc.ttf", Payload(1000, 6)}, lyingSize{"lie.ttf", Bytes(1 << 20, 0)}, shortSize{"s.ttf", Payload(900, 7)};
+  ZipMember badCrc{"crc.ttf", Payload(1000, 6)}, lyingSize{"lie.ttf", Bytes(1 << 20, 0)},
+      shortSize{"s.ttf", Payload(900, 7)};
   badCrc.crc = 1234;
   lyingSize.size = 1000;  // a bomb that claims to be small: stops after 1000 bytes
   lyingSize.crc = ZlibCrc32(Bytes(1000, 0));
