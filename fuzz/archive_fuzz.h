@@ -42,6 +42,7 @@ class CappedSink final : public OutputSink {
 inline int FuzzArchive(std::unique_ptr<ArchiveReader> (*open)(std::span<const std::uint8_t>),
                        const std::uint8_t* data, std::size_t size) {
   auto reader = open({data, size});
+  reader->SetDecodeBudget(16 << 20);
   // Every member as the program would extract it (names, policy, limits)...
   ExtractionLimits limits;
   limits.maxMemberSize = 1 << 20;

@@ -33,6 +33,7 @@ std::string_view FormatName(ArchiveFormat format);
 
 // Readers stop listing here: far more than any font archive holds, few enough to keep memory bounded.
 constexpr std::size_t kMaxArchiveEntries = 65535;
+constexpr std::uint64_t kDefaultDecodeBudget = 4ull << 30;
 
 class ArchiveReader {
  public:
@@ -48,10 +49,16 @@ class ArchiveReader {
   // and its checksum matched; the sink may then hold a partial member, which the caller must discard.
   virtual MemberIssue Extract(std::size_t index, OutputSink& sink) = 0;
 
+  // Bytes the reader may decompress over its life, including bytes it decodes only to pass over them (files
+  // of a cabinet folder share one stream: a member deep in a folder, requested out of order, costs the
+  // whole stream before it). Past it Extract reports TotalLimitReached.
+  void SetDecodeBudget(std::uint64_t bytes) { decodeBudget_ = bytes; }
+
  protected:
   std::vector<ArchiveEntry> entries_;
   ArchiveIssue error_ = ArchiveIssue::None;
   std::vector<ArchiveIssue> warnings_;
+  std::uint64_t decodeBudget_ = kDefaultDecodeBudget;
 };
 
 // The bytes must outlive the reader. Open* never return null: a reader that failed has Error() set.

@@ -66,7 +66,7 @@ class CabReader final : public ArchiveReader {
 
  private:
   void Open();
-  void ScanFolder(CabFolder& folder);
+  std::uint64_t ScanFolder(CabFolder& folder);
   bool ReadFile(std::uint64_t at, std::uint64_t limit, std::uint64_t& next);
   void Rewind(int folder);
   MemberIssue DecodeNextBlock();
@@ -115,12 +115,15 @@ void CabReader::Open() {
     error_ = ArchiveIssue::Truncated;
     return;
   }
+  // Folders' data follow one another: a folder starting inside the blocks of one before it is not read,
+  // which also keeps the walk over all block headers linear in the size of the file.
+  std::uint64_t scannedTo = 0;
   for (std::uint16_t i = 0; i < folderCount; ++i, at += folderRecord) {
     CabFolder folder;
     folder.firstBlock = view_.U32(at);
     folder.blockCount = view_.U16(at + 4);
     folder.compression = view_.U16(at + 6);
-    ScanFolder(folder);
+    if (folder.firstBlock >= scannedTo) scannedTo = ScanFolder(folder);
     folders_.push_back(folder);
   }
   // File records end where the data blocks begin (when they come first, as writers place them): a count
@@ -140,7 +143,8 @@ void CabReader::Open() {
   }
 }
 
-void CabReader::ScanFolder(CabFolder& folder) {
+// Walks the folder's block headers; returns where its blocks end (or where the walk stopped).
+std::uint64_t CabReader::ScanFolder(CabFolder& folder) {
   const bool stored = (folder.compression & 0x0F) == kNone;
   std::uint64_t at = folder.firstBlock;
   for (std::uint16_t i = 0; i < folder.blockCount; ++i) {
@@ -149,12 +153,13 @@ void CabReader::ScanFolder(CabFolder& folder) {
     if (view_.Failed() || !view_.Has(data, packed) || packed == 0 || packed > kMaxPackedBlock ||
         size > kBlockSize || (stored && packed != size)) {
       view_.ClearFailure();
-      return;
+      return at + 1;
     }
     folder.size += size;
     at = data + packed;
   }
   folder.readable = true;
+  return at;
 }
 
 bool CabReader::ReadFile(std::uint64_t at, std::uint64_t limit, std::uint64_t& next) {
@@ -207,6 +212,7 @@ void CabReader::Rewind(int folder) {
 MemberIssue CabReader::DecodeNextBlock() {
   const CabFolder& folder = folders_[static_cast<std::size_t>(cursor_.folder)];
   if (cursor_.nextBlock >= folder.blockCount) return MemberIssue::CorruptData;
+  if (decodeBudget_ < kBlockSize) return MemberIssue::TotalLimitReached;
   const std::uint64_t at = cursor_.nextBlockOffset;
   const std::uint32_t stated = view_.U32(at);
   const std::uint16_t packed = view_.U16(at + 4), size = view_.U16(at + 6);
@@ -234,6 +240,7 @@ MemberIssue CabReader::DecodeNextBlock() {
       return MemberIssue::CorruptData;
     }
   }
+  decodeBudget_ -= cursor_.current.size();
   ++cursor_.nextBlock;
   cursor_.nextBlockOffset = at + kDataHeaderSize + dataReserve_ + packed;
   return MemberIssue::None;

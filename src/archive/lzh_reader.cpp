@@ -282,6 +282,8 @@ MemberIssue LzhReader::Extract(std::size_t index, OutputSink& sink) {
   const ArchiveEntry& entry = entries_[index];
   const LzhMember& member = members_[index];
   if (entry.issue != MemberIssue::None) return entry.issue;
+  if (entry.size > decodeBudget_) return MemberIssue::TotalLimitReached;
+  decodeBudget_ -= entry.size;
   const auto data = bytes_.subspan(static_cast<std::size_t>(member.dataOffset),
                                    static_cast<std::size_t>(entry.packedSize));
   std::uint16_t crc = 0;

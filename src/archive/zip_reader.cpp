@@ -313,6 +313,8 @@ MemberIssue ZipReader::Extract(std::size_t index, OutputSink& sink) {
   const ArchiveEntry& entry = entries_[index];
   const ZipMember& member = members_[index];
   if (entry.issue != MemberIssue::None) return entry.issue;
+  if (entry.size > decodeBudget_) return MemberIssue::TotalLimitReached;
+  decodeBudget_ -= entry.size;
   const auto data = bytes_.subspan(static_cast<std::size_t>(member.dataOffset),
                                    static_cast<std::size_t>(entry.packedSize));
   std::uint32_t crc = 0;

@@ -120,6 +120,14 @@ TEST(CabReader, DataBlockFaultsFailTheMember) {
   EXPECT_NE(ExtractToMemory(*Open(garbage), 0).issue, MemberIssue::None);
 }
 
+TEST(CabReader, DecodingIsBoundedWhenMembersComeOutOfOrder) {
+  auto reader = Open(BuildCab({{"first.ttf", kSmall}, {"deep.ttf", kBig}}));
+  reader->SetDecodeBudget(150000);  // the folder holds about 100 KB
+  EXPECT_EQ(ExtractToMemory(*reader, 1).issue, MemberIssue::None);
+  EXPECT_EQ(ExtractToMemory(*reader, 0).issue, MemberIssue::None);  // rewinds: the folder is decoded again
+  EXPECT_EQ(ExtractToMemory(*reader, 1).issue, MemberIssue::TotalLimitReached);
+}
+
 TEST(CabReader, EveryTruncationFailsCleanly) {
   const Bytes cab = BuildCab({{"a.ttf", Payload(40000, 13)}, {"b.ttf", kSmall}});
   for (std::size_t size = 0; size < cab.size(); size += (size < 200 ? 1 : 97)) {
