@@ -1,0 +1,112 @@
+#include "ui/framework/form_win.h"
+
+#include "ui/framework/menu_win.h"
+#include "ui/framework/message_loop_win.h"
+
+namespace velura::ui {
+namespace {
+
+HWND& MainWindowHandle() {
+  static HWND main = nullptr;
+  return main;
+}
+
+}  // namespace
+
+void SetMainWindow(HWND hwnd) { MainWindowHandle() = hwnd; }
+HWND MainWindow() { return IsWindow(MainWindowHandle()) ? MainWindowHandle() : nullptr; }
+
+Form::Form() { SetActions(&actions_); }
+
+Form::~Form() {
+  UnregisterForm(*this);
+  Destroy();
+}
+
+HACCEL Form::Accelerators() {
+  if (acceleratorGeneration_ != actions_.ShortcutGeneration()) {
+    accelerators_ = BuildAccelerators(actions_);
+    acceleratorGeneration_ = actions_.ShortcutGeneration();
+  }
+  return accelerators_.Get();
+}
+
+void Form::SetMenuBar(UniqueMenu menu) {
+  menuBar_ = std::move(menu);
+  if (hwnd_) SetMenu(hwnd_, menuBar_.Get());
+}
+
+HWND Form::CreateForm(const std::wstring& caption, DWORD style, DWORD exStyle, int clientWidth96,
+                      int clientHeight96, HWND owner, Placement placement) {
+  const int dpi = ScreenDpi();
+  RECT frame{0, 0, dock::Scale(clientWidth96, dpi), dock::Scale(clientHeight96, dpi)};
+  AdjustWindowRectEx(&frame, style, menuBar_ ? TRUE : FALSE, exStyle);
+  SetDesignClientSize(clientWidth96, clientHeight96);
+  CreateHwnd(caption, style, exStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+             frame.bottom - frame.top, owner);
+  if (!hwnd_) return nullptr;
+  RegisterForm(*this);
+  if (menuBar_) SetMenu(hwnd_, menuBar_.Get());
+  if (placement == Placement::CentreScreen) CentreOnScreen();
+  return hwnd_;
+}
+
+void Form::CentreOnScreen() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT frame{};
+  GetWindowRect(hwnd_, &frame);
+  const RECT& screen = monitor.rcMonitor;
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, nullptr, screen.left + (screen.right - screen.left - width) / 2,
+               screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Show(int command) {
+  if (!hwnd_) return;
+  Relayout();
+  ShowWindow(hwnd_, command);
+  UpdateWindow(hwnd_);
+}
+
+void Form::Hide() {
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+int Form::ShowModal() {
+  if (!hwnd_ || modal_) return 0;
+  const HWND owner = GetWindow(hwnd_, GW_OWNER);
+  const bool reenableOwner = owner && IsWindowEnabled(owner);
+  if (reenableOwner) EnableWindow(owner, FALSE);
+  modal_ = true;
+  modalResult_ = 0;
+  Show();
+  RunNestedLoop([this] { return !modal_ || !hwnd_; });
+  modal_ = false;
+  if (reenableOwner) EnableWindow(owner, TRUE);
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+  return modalResult_;
+}
+
+void Form::EndModal(int result) {
+  modalResult_ = result;
+  modal_ = false;
+  PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the nested loop
+}
+
+void Form::OnClose() {
+  if (modal_) EndModal(IDCANCEL);
+  else DestroyWindow(hwnd_);
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    OnClose();
+    return 0;
+  }
+  return Window::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace velura::ui
