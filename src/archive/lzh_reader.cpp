@@ -204,8 +204,13 @@ bool LzhReader::ReadMember(std::uint64_t at, std::uint64_t& next) {
       badHeader = Crc16(header) != stated;
     }
   }
-  if (ext.hasSizes64) {
-    packedSize = ext.packedSize64;
+  if (ext.hasSizes64) {  // at level 1 it counts the extended headers too, like the 32-bit field
+    const std::uint64_t headers = level == 1 ? ext.totalSize : 0;
+    if (ext.packedSize64 < headers) {
+      error_ = ArchiveIssue::Corrupt;
+      return false;
+    }
+    packedSize = ext.packedSize64 - headers;
     entry.size = ext.size64;
   }
   dataOffset = headerEnd;

@@ -44,6 +44,20 @@ TEST(LzhReader, NamesPreferUtf16ThenCodePageThenCp932) {
   EXPECT_EQ(e[3].name, u"表.ttf");
 }
 
+TEST(LzhReader, SixtyFourBitSizeHeaderReplacesTheBaseFields) {
+  for (int level : {1, 2}) {
+    LzhMember m{"a.ttf", kData, level};
+    if (level == 2) m.packedSize = m.size = 1;  // wrong on purpose: the extended header has the real sizes
+    Bytes sizes{0x42};
+    const std::uint64_t headers = level == 1 ? 2 + 16 + 1 : 0;  // itself: type, two sizes, next-size field
+    Put64(sizes, kData.size() + headers), Put64(sizes, kData.size());
+    m.extraHeaders = {sizes};
+    auto reader = Open(BuildLzh({m}));
+    ASSERT_EQ(reader->Error(), ArchiveIssue::None) << level;
+    EXPECT_EQ(ExtractToMemory(*reader, 0).bytes, kData) << level;
+  }
+}
+
 TEST(LzhReader, LinksFoldersAndUnknownMethodsAreListedNotExtracted) {
   LzhMember unixLink{"link.ttf", {}, 2}, pipeLink{"link.ttf|../../../etc/passwd", {}, 1},
       folder{"dir", {}, 2, "-lhd-"}, unknown{"x.ttf", {1, 2}, 2, "-lh9-"}, lh1{"y.ttf", {1}, 0, "-lh1-"};
