@@ -39,8 +39,7 @@ struct Extensions {
   bool malformed = false;
 };
 
-// Splits a name part at its separators (0xFF, and '\' or '/' outside CP932 double-byte characters
-// do not matter here: the name is flattened after decoding) and decodes each piece.
+// Decodes a folder field piece by piece: its separators are 0xFF bytes, which no decoder may swallow.
 std::u16string DecodeDirectory(std::string_view bytes, NameEncoding encoding, bool& invalid) {
   std::u16string out;
   std::size_t start = 0;
@@ -57,6 +56,18 @@ std::u16string DecodeDirectory(std::string_view bytes, NameEncoding encoding, bo
   return out;
 }
 
+// What one member's headers say, whatever their level.
+struct MemberHeader {
+  std::string method;
+  std::uint64_t packedSize = 0;  // of the data alone
+  std::uint64_t size = 0;
+  std::uint16_t crc = 0;
+  std::string baseName;          // the name field of levels 0 and 1
+  Extensions ext;
+  std::uint64_t dataOffset = 0;
+  bool badHeader = false;        // header sum or header CRC wrong
+};
+
 class LzhReader final : public ArchiveReader {
  public:
   explicit LzhReader(std::span<const std::uint8_t> bytes) : bytes_(bytes), view_(bytes) { Open(); }
@@ -67,6 +78,8 @@ class LzhReader final : public ArchiveReader {
  private:
   void Open();
   bool ReadMember(std::uint64_t at, std::uint64_t& next);
+  ArchiveIssue ReadLevel0Or1(std::uint64_t at, int level, MemberHeader& header);
+  ArchiveIssue ReadLevel2(std::uint64_t at, MemberHeader& header);
   Extensions ReadExtensions(std::uint64_t at, std::uint16_t firstSize, std::uint64_t limit);
 
   std::span<const std::uint8_t> bytes_;
@@ -131,100 +144,56 @@ Extensions LzhReader::ReadExtensions(std::uint64_t at, std::uint16_t firstSize, 
   return ext;
 }
 
-bool LzhReader::ReadMember(std::uint64_t at, std::uint64_t& next) {
-  if (!view_.Has(at, 22)) {
-    error_ = ArchiveIssue::Truncated;
-    return false;
-  }
-  const std::string method(view_.Text(at + 2, 5));
-  const std::uint8_t level = view_.U8(at + 20);
-  if (method.size() != 5 || method[0] != '-' || method[1] != 'l' || method[4] != '-') {
-    error_ = ArchiveIssue::Corrupt;
-    return false;
-  }
-  if (level > 2) {
-    error_ = ArchiveIssue::UnsupportedVersion;
-    return false;
-  }
-  ArchiveEntry entry;
-  LzhMember member;
-  entry.method = method;
-  std::uint64_t packedSize = view_.U32(at + 7);
-  entry.size = view_.U32(at + 11);
-  bool badHeader = false;
-  std::string baseName;
-  Extensions ext;
-  std::uint64_t dataOffset = 0;
-  std::uint64_t headerEnd = 0;
+// Levels 0 and 1: a one-byte header size and a byte sum. Level 1 adds extended headers after the base
+// header, and its packed size counts them.
+ArchiveIssue LzhReader::ReadLevel0Or1(std::uint64_t at, int level, MemberHeader& header) {
+  const std::uint64_t headerSize = view_.U8(at) + 2u;
+  const std::uint8_t nameSize = view_.U8(at + 21);
+  const std::uint64_t minimum = 22u + nameSize + (level == 0 ? 2u : 5u);
+  if (!view_.Has(at, headerSize)) return ArchiveIssue::Truncated;
+  if (headerSize < minimum) return ArchiveIssue::Corrupt;
+  std::uint8_t sum = 0;
+  for (std::uint8_t b : view_.Bytes(at + 2, headerSize - 2)) sum = static_cast<std::uint8_t>(sum + b);
+  header.badHeader = sum != view_.U8(at + 1);
+  header.baseName = std::string(view_.Text(at + 22, nameSize));
+  header.crc = view_.U16(at + 22 + nameSize);
+  header.dataOffset = at + headerSize;
+  if (level == 0) return ArchiveIssue::None;
 
-  if (level == 0 || level == 1) {
-    const std::uint64_t headerSize = view_.U8(at) + 2u;
-    const std::uint8_t nameSize = view_.U8(at + 21);
-    const std::uint64_t crcOffset = at + 22 + nameSize;
-    const std::uint64_t minimum = 22u + nameSize + (level == 0 ? 2u : 5u);
-    if (headerSize < minimum || !view_.Has(at, headerSize)) {
-      error_ = view_.Has(at, headerSize) ? ArchiveIssue::Corrupt : ArchiveIssue::Truncated;
-      return false;
-    }
-    const auto checked = view_.Bytes(at + 2, headerSize - 2);
-    std::uint8_t sum = 0;
-    for (std::uint8_t b : checked) sum = static_cast<std::uint8_t>(sum + b);
-    badHeader = sum != view_.U8(at + 1);
-    baseName = std::string(view_.Text(at + 22, nameSize));
-    member.crc = view_.U16(crcOffset);
-    headerEnd = at + headerSize;
-    if (level == 1) {
-      const std::uint64_t limit = std::min<std::uint64_t>(view_.Size(), headerEnd + packedSize);
-      ext = ReadExtensions(headerEnd, view_.U16(headerEnd - 2), limit);
-      if (ext.malformed || ext.totalSize > packedSize) {
-        error_ = ArchiveIssue::Corrupt;
-        return false;
-      }
-      packedSize -= ext.totalSize;  // the stated size counts the extended headers
-      headerEnd += ext.totalSize;
-    }
-  } else {
-    const std::uint64_t headerSize = view_.U16(at);
-    if (headerSize < 26 || !view_.Has(at, headerSize)) {
-      error_ = view_.Has(at, 26) && headerSize >= 26 ? ArchiveIssue::Truncated : ArchiveIssue::Corrupt;
-      return false;
-    }
-    member.crc = view_.U16(at + 21);
-    headerEnd = at + headerSize;
-    ext = ReadExtensions(at + 26, view_.U16(at + 24), headerEnd);
-    if (ext.malformed) {
-      error_ = ArchiveIssue::Corrupt;
-      return false;
-    }
-    if (ext.hasHeaderCrc) {
-      std::vector<std::uint8_t> header(bytes_.begin() + static_cast<std::ptrdiff_t>(at),
-                                       bytes_.begin() + static_cast<std::ptrdiff_t>(headerEnd));
-      const std::uint16_t stated = view_.U16(ext.headerCrcOffset);
-      header[ext.headerCrcOffset - at] = header[ext.headerCrcOffset - at + 1] = 0;
-      badHeader = Crc16(header) != stated;
-    }
-  }
-  if (ext.hasSizes64) {  // at level 1 it counts the extended headers too, like the 32-bit field
-    const std::uint64_t headers = level == 1 ? ext.totalSize : 0;
-    if (ext.packedSize64 < headers) {
-      error_ = ArchiveIssue::Corrupt;
-      return false;
-    }
-    packedSize = ext.packedSize64 - headers;
-    entry.size = ext.size64;
-  }
-  dataOffset = headerEnd;
-  entry.packedSize = packedSize;
-  if (dataOffset > view_.Size() || packedSize > view_.Size() - dataOffset) {
-    entry.issue = MemberIssue::DataOutOfRange;
-    error_ = ArchiveIssue::Truncated;
-  }
+  const std::uint64_t limit = std::min<std::uint64_t>(view_.Size(), header.dataOffset + header.packedSize);
+  header.ext = ReadExtensions(header.dataOffset, view_.U16(header.dataOffset - 2), limit);
+  if (header.ext.malformed || header.ext.totalSize > header.packedSize) return ArchiveIssue::Corrupt;
+  header.packedSize -= header.ext.totalSize;
+  header.dataOffset += header.ext.totalSize;
+  return ArchiveIssue::None;
+}
 
-  // Name: UTF-16 headers first, then the code page header, then CP932.
+// Level 2: a two-byte size covering the extended headers, checked by the CRC in extended header 0x00.
+ArchiveIssue LzhReader::ReadLevel2(std::uint64_t at, MemberHeader& header) {
+  const std::uint64_t headerSize = view_.U16(at);
+  if (headerSize < 26) return ArchiveIssue::Corrupt;
+  if (!view_.Has(at, headerSize)) return ArchiveIssue::Truncated;
+  header.crc = view_.U16(at + 21);
+  header.dataOffset = at + headerSize;
+  header.ext = ReadExtensions(at + 26, view_.U16(at + 24), header.dataOffset);
+  if (header.ext.malformed) return ArchiveIssue::Corrupt;
+  if (header.ext.hasHeaderCrc) {
+    std::vector<std::uint8_t> bytes(bytes_.begin() + static_cast<std::ptrdiff_t>(at),
+                                    bytes_.begin() + static_cast<std::ptrdiff_t>(header.dataOffset));
+    const std::size_t crcAt = static_cast<std::size_t>(header.ext.headerCrcOffset - at);
+    const std::uint16_t stated = static_cast<std::uint16_t>(bytes[crcAt] | bytes[crcAt + 1] << 8);
+    bytes[crcAt] = bytes[crcAt + 1] = 0;
+    header.badHeader = Crc16(bytes) != stated;
+  }
+  return ArchiveIssue::None;
+}
+
+// UTF-16 name headers first, then the code page header, then CP932.
+void NameEntry(const MemberHeader& header, ArchiveEntry& entry) {
+  const Extensions& ext = header.ext;
   const NameEncoding byteEncoding = ext.utf8 ? NameEncoding::Utf8 : NameEncoding::Cp932;
   bool invalid = false;
-  std::u16string directory, name;
-  std::string rawDirectory = ext.directory;
+  std::u16string directory;
   if (ext.hasUtf16Directory) {
     const DecodedText d = DecodeUtf16Le(ext.utf16Directory);
     directory = d.text;
@@ -233,53 +202,88 @@ bool LzhReader::ReadMember(std::uint64_t at, std::uint64_t& next) {
   } else if (ext.hasDirectory) {
     directory = DecodeDirectory(ext.directory, byteEncoding, invalid);
   }
-  const std::string& rawBase = ext.hasName ? ext.name : baseName;
-  if (ext.hasUtf16Name) {
-    const DecodedText n = DecodeUtf16Le(ext.utf16Name);
-    name = n.text;
-    invalid = invalid || n.hadInvalidBytes;
-    entry.encoding = NameEncoding::Utf16Le;
-  } else {
-    const DecodedText n = DecodeName(rawBase, byteEncoding);
-    name = n.text;
-    invalid = invalid || n.hadInvalidBytes;
-    entry.encoding = byteEncoding;
-  }
+  const std::string& rawBase = ext.hasName ? ext.name : header.baseName;
+  entry.encoding = ext.hasUtf16Name ? NameEncoding::Utf16Le : byteEncoding;
+  const DecodedText name = ext.hasUtf16Name ? DecodeUtf16Le(ext.utf16Name) : DecodeName(rawBase, byteEncoding);
+  std::string rawDirectory = ext.directory;
   std::replace(rawDirectory.begin(), rawDirectory.end(), '\xFF', '\\');
   entry.rawName = rawDirectory.empty() ? rawBase : rawDirectory + "\\" + rawBase;
-  entry.name = directory.empty() ? name : directory + u"\\" + name;
-  entry.nameHadInvalidBytes = invalid;
+  entry.name = directory.empty() ? name.text : directory + u"\\" + name.text;
+  entry.nameHadInvalidBytes = invalid || name.hadInvalidBytes;
+}
 
-  const std::uint32_t unixType = ext.unixMode & kUnixTypeMask;
+// The entry's kind, and why it cannot be extracted, if it cannot; the stored or LH method otherwise.
+MemberIssue Classify(const MemberHeader& header, ArchiveEntry& entry, LzhMember& member) {
+  const std::uint32_t unixType = header.ext.unixMode & kUnixTypeMask;
   // "name|target" is how Unix writers store a link; no real Windows name holds '|'.
-  const bool linkName = entry.name.find(u'|') != std::u16string::npos;
-  if (unixType == kUnixSymlink || linkName) {
+  if (unixType == kUnixSymlink || entry.name.find(u'|') != std::u16string::npos) {
     entry.kind = EntryKind::Symlink;
-  } else if (method == "-lhd-" || unixType == kUnixDirectory || (ext.dosAttributes & kDosDirectory)) {
-    entry.kind = EntryKind::Directory;
+    return MemberIssue::Symlink;
   }
-  auto issueOf = [&]() {
-    if (entry.issue != MemberIssue::None) return entry.issue;
-    if (entry.kind == EntryKind::Symlink) return MemberIssue::Symlink;
-    if (entry.kind == EntryKind::Directory) return MemberIssue::Directory;
-    if (badHeader) return MemberIssue::BadHeader;
-    if (method == "-lh0-" || method == "-lz4-") {
-      member.methodDigit = 0;
-      return packedSize == entry.size ? MemberIssue::None : MemberIssue::BadHeader;
+  if (header.method == "-lhd-" || unixType == kUnixDirectory || (header.ext.dosAttributes & kDosDirectory)) {
+    entry.kind = EntryKind::Directory;
+    return MemberIssue::Directory;
+  }
+  if (header.badHeader) return MemberIssue::BadHeader;
+  if (header.method == "-lh0-" || header.method == "-lz4-") {
+    member.methodDigit = 0;
+    return header.packedSize == header.size ? MemberIssue::None : MemberIssue::BadHeader;
+  }
+  if (header.method[2] == 'h' && header.method[3] >= '4' && header.method[3] <= '7') {
+    member.methodDigit = header.method[3] - '0';
+    return MemberIssue::None;
+  }
+  return MemberIssue::UnsupportedMethod;
+}
+
+bool LzhReader::ReadMember(std::uint64_t at, std::uint64_t& next) {
+  if (!view_.Has(at, 22)) {
+    error_ = ArchiveIssue::Truncated;
+    return false;
+  }
+  MemberHeader header;
+  header.method = std::string(view_.Text(at + 2, 5));
+  const std::uint8_t level = view_.U8(at + 20);
+  if (header.method[0] != '-' || header.method[1] != 'l' || header.method[4] != '-') {
+    error_ = ArchiveIssue::Corrupt;
+    return false;
+  }
+  if (level > 2) {
+    error_ = ArchiveIssue::UnsupportedVersion;
+    return false;
+  }
+  header.packedSize = view_.U32(at + 7);
+  header.size = view_.U32(at + 11);
+  error_ = level == 2 ? ReadLevel2(at, header) : ReadLevel0Or1(at, level, header);
+  if (error_ != ArchiveIssue::None) return false;
+  if (header.ext.hasSizes64) {  // at level 1 it counts the extended headers too, like the 32-bit field
+    const std::uint64_t headers = level == 1 ? header.ext.totalSize : 0;
+    if (header.ext.packedSize64 < headers) {
+      error_ = ArchiveIssue::Corrupt;
+      return false;
     }
-    if (method[2] == 'h' && method[3] >= '4' && method[3] <= '7') {
-      member.methodDigit = method[3] - '0';
-      return MemberIssue::None;
-    }
-    return MemberIssue::UnsupportedMethod;
-  };
-  entry.issue = issueOf();
-  member.dataOffset = dataOffset;
-  const bool stop = error_ != ArchiveIssue::None;
+    header.packedSize = header.ext.packedSize64 - headers;
+    header.size = header.ext.size64;
+  }
+
+  ArchiveEntry entry;
+  LzhMember member;
+  entry.method = header.method;
+  entry.packedSize = header.packedSize;
+  entry.size = header.size;
+  NameEntry(header, entry);
+  entry.issue = Classify(header, entry, member);
+  member.crc = header.crc;
+  member.dataOffset = header.dataOffset;
+  const bool inside = header.dataOffset <= view_.Size() && header.packedSize <= view_.Size() - header.dataOffset;
+  if (!inside) {  // the next header's place is unknown: the listing ends here
+    entry.issue = MemberIssue::DataOutOfRange;
+    error_ = ArchiveIssue::Truncated;
+  }
   entries_.push_back(std::move(entry));
   members_.push_back(member);
-  next = dataOffset + packedSize;
-  return !stop;
+  next = header.dataOffset + header.packedSize;
+  return inside;
 }
 
 MemberIssue LzhReader::Extract(std::size_t index, OutputSink& sink) {
