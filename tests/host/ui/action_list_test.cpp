@@ -88,8 +88,11 @@ TEST_F(ActionListTest, MenuTextAndAcceleratorsComeFromTheSameShortcut) {
 }
 
 TEST_F(ActionListTest, IdsMustBeUniqueAndNonZero) {
-  EXPECT_THROW(actions.Add({kPrint, u"x"}), std::invalid_argument);
-  EXPECT_THROW(actions.Add({0, u"x"}), std::invalid_argument);
+  Action twice;
+  twice.id = kPrint;
+  EXPECT_THROW(actions.Add(twice), std::invalid_argument);
+  Action none;
+  EXPECT_THROW(actions.Add(none), std::invalid_argument);
 }
 
 TEST(Shortcut, CodesConvertToHotKeysAndBack) {

@@ -43,7 +43,7 @@ TEST(DockLayout, ATooSmallClientNeverGivesNegativeSizes) {
   EXPECT_EQ(r[0], (Rect{0, 0, 300, 100}));
   EXPECT_EQ(r[1], (Rect{0, 100, 250, 0}));
   EXPECT_EQ(r[2], (Rect{250, 100, 50, 0}));
-  EXPECT_EQ(r[3], (Rect{300, 100, 0, 0}));
+  EXPECT_EQ(r[3], (Rect{250, 100, 0, 0}));  // the right item took what the left one left
 }
 
 TEST(DockLayout, DesignRectanglesScaleToTheWindowDpi) {
