@@ -30,6 +30,8 @@ void TForm_Progress::FormCreate() { guard_.emplace(Hwnd()); }
 
 void TForm_Progress::FormShow() {
   SetWindowLongPtrW(Hwnd(), GWL_STYLE, GetWindowLongPtrW(Hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_SYSMENU));
+  // The frame takes a style change only when told; without it Wine leaves the caption unpainted.
+  SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(Hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
