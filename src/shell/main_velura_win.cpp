@@ -1,0 +1,338 @@
+#include "shell/main_velura_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "../../app/resource_ids.h"
+#include "fontfile/font_enum_win.h"
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "records/long_operations.h"
+#include "shell/launcher_rules.h"
+#include "shell/window_place_win.h"
+#include "shell/ini_keeper_global_win.h"
+#include "ui/framework/controls_win.h"
+#include "ui/framework/menu_win.h"
+
+namespace velura {
+
+namespace {
+
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kTrayIconId = 1;
+
+WindowsVersion RunningWindows() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&info);
+#pragma GCC diagnostic pop
+  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
+}
+
+HIMAGELIST LauncherImages() {
+  HBITMAP strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LAUNCHER_42),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  HIMAGELIST list = ImageList_Create(42, 42, ILC_COLOR32, 7, 0);
+  if (strip) {
+    ImageList_Add(list, strip, nullptr);
+    DeleteObject(strip);
+  }
+  return list;
+}
+
+}  // namespace
+
+Tmain_velura::Tmain_velura(TIniKeeper& settings) : settings_(settings) {
+  splash_ = std::make_unique<TForm_Splash>();
+  splash_->Show(SW_SHOWNOACTIVATE);
+  UpdateWindow(splash_->Hwnd());
+  fonts_ = std::make_unique<SystemEngine>(settings_);
+
+  CreateForm(L"フォントインストーラーVELURA", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 365, 77,
+             nullptr, ui::Placement::Default);
+  ui::SetMainWindow(Hwnd());
+  SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
+  CreateActions();
+  CreateComponents();
+
+  if (settings_.ReadStayOnTop()) SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+Tmain_velura::~Tmain_velura() {
+  if (trayIconShown_) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = Hwnd();
+    icon.uID = kTrayIconId;
+    Shell_NotifyIconW(NIM_DELETE, &icon);
+  }
+  Destroy();
+}
+
+void Tmain_velura::CreateActions() {
+  ui::ActionList& actions = FormActions();
+  // The tool windows come with their own windows; until then their commands stay disabled.
+  const std::pair<int, const char16_t*> tools[] = {
+      {Action_ShowOneTimeInstForm, u"一時インストールの管理"}, {Action_ShowLocalForm, u"未インストールフォント閲覧"},
+      {Action_ShowInstalledForm, u"インストール済みフォント閲覧"}, {Action_ShowRegForm, u"レジストリデータ・フォントフォルダビューアー"},
+      {Action_ShowSymbolForm, u"シンボルフォントビューアー"}, {Action_ShowUnicodeForm, u"ユニコードビューアー"}};
+  for (const auto& [id, caption] : tools) actions.Add({id, caption, caption, 0, [] { return false; }, {}, false, {}});
+  actions.Add({Action_etcBtn, u"その他", u"その他", 0, {}, {}, false, [this] { Action_etcBtnExecute(); }});
+
+  const bool admin = fonts_->Engine().IsAdmin;
+  actions.Add({AllClose_Window, u"すべての窓を閉じる", {}, 0, {}, {}, false, [this] { CloseAllWindows(); }});
+  actions.Add({ReadFontAllWin, u"すべてのフォントを読み直す", {}, 0, {}, {}, false, [this] { ReadFontAllWinClick(); }});
+  actions.Add({FNTCACHE_delete, u"フォントキャッシュ再構築（win2k,XPのみ有効）", {}, 0, [admin] { return admin; }, {}, false,
+               [this] { FNTCACHE_deleteClick(); }});
+  actions.Add({LOGFONT1, u"LOGFONT構造体リスト表示（フォント名のみ）", {}, 0, {}, {}, false, [this] { LOGFONT1Click(); }});
+  actions.Add({MenuItem_admin, u"管理者モード", {}, 0, {}, [admin] { return admin; }, false, [this] { MenuItem_adminClick(); }});
+  actions.Add({N3, u"設定", {}, 0, [] { return false; }, {}, false, {}});  // the settings dialog comes later
+  actions.Add({About1, u"バージョン情報", {}, 0, {}, {}, false, [this] { About1Click(); }});
+  actions.Add({readme1, u"ヘルプ（readmeを読む）", {}, 0, {}, {}, false, [this] { readme1Click(); }});
+
+  using ui::MenuEntry;
+  popupMenu_ = ui::BuildMenu(actions,
+                             {MenuEntry::Item(AllClose_Window), MenuEntry::Separator(), MenuEntry::Item(ReadFontAllWin),
+                              MenuEntry::Item(FNTCACHE_delete), MenuEntry::Item(LOGFONT1), MenuEntry::Separator(),
+                              MenuEntry::Item(MenuItem_admin), MenuEntry::Item(N3), MenuEntry::Separator(),
+                              MenuEntry::Item(About1), MenuEntry::Item(readme1)},
+                             true);
+}
+
+void Tmain_velura::CreateComponents() {
+  images_.Reset(LauncherImages());
+  ui::dock::Item top;
+  top.align = ui::dock::Align::Top;
+  top.design.height = 50;
+  const std::vector<ui::ToolButton> buttons = {
+      {Action_ShowOneTimeInstForm, resources::kPictureOneTimeInstall, L"", false},
+      {Action_ShowLocalForm, resources::kPictureLocalBrowser, L"", false},
+      {Action_ShowInstalledForm, resources::kPictureInstalledBrowser, L"", false},
+      {Action_ShowRegForm, resources::kPictureRegistryViewer, L"", false},
+      {Action_ShowSymbolForm, resources::kPictureSymbolViewer, L"", false},
+      {Action_ShowUnicodeForm, resources::kPictureUnicodeViewer, L"", false},
+      {Action_etcBtn, resources::kPictureOther, L"", false}};
+  ui::Control& bar = ui::AddToolBar(*this, top, images_.Get(), buttons, SIZE{51, 50});
+  toolBar_ = bar.hwnd;
+  SetWindowSubclass(
+      toolBar_,
+      [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
+        if (message == WM_MOUSEMOVE) {
+          POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+          const int index = static_cast<int>(SendMessageW(hwnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&at)));
+          const int tag = index >= 0 && index < 7 ? kButtonTags[index] : 0;
+          reinterpret_cast<Tmain_velura*>(self)->ToolButton_ShowLocalFormMouseMove(tag);
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+      },
+      1, reinterpret_cast<DWORD_PTR>(this));
+
+  ui::dock::Item bottom;
+  bottom.align = ui::dock::Align::Bottom;
+  bottom.design.height = 27;
+  panelMessage_.Create(*this, bottom, ui::Bevel::Lowered);
+  panelMessage_.SetCaption(L"フォントインストーラーVELURA");
+  SetWindowSubclass(
+      panelMessage_.Hwnd(),
+      [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
+        if (message == WM_MOUSEMOVE) reinterpret_cast<Tmain_velura*>(self)->ToolButton_ShowLocalFormMouseMove(0);
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+      },
+      1, reinterpret_cast<DWORD_PTR>(this));
+  Relayout();
+}
+
+void Tmain_velura::ToolButton_ShowLocalFormMouseMove(int tag) {
+  const std::wstring hint = ToWide(HintTextForTag(tag));
+  if (ui::WindowText(panelMessage_.Hwnd()) != hint) panelMessage_.SetCaption(hint);
+}
+
+bool Tmain_velura::LoadInstalledFonts() {
+  TProcedureClass& engine = fonts_->Engine();
+  engine.Installed().Clear();
+  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, splash_.get(), nullptr);
+  return engine.Installed().Count() >= 2;
+}
+
+bool Tmain_velura::FormShow() {
+  bool started = false;
+  for (int attempt = 0; attempt < 2 && !started; ++attempt) {
+    started = LoadInstalledFonts();
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    SetWindowPos(Hwnd(), nullptr, workArea.left, workArea.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WindowPlace place(Hwnd());
+    settings_.RestoreWindow(place, TWindowKind::Main);
+    ApplyShortcutSettings();
+    if (!started && attempt == 0) panelMessage_.SetCaption(ui::WindowText(panelMessage_.Hwnd()) + L" (r)");
+  }
+  splash_.reset();
+  if (!started) {
+    ShowMessage(kStartupFailed, u"VELURA", MessageIcon::Error);
+    Destroy();
+    return false;
+  }
+  Show(SW_SHOWNORMAL);
+  return true;
+}
+
+void Tmain_velura::ApplyShortcutSettings() {
+  ShortcutCodes codes{};
+  settings_.ReadShortcuts(codes);
+  const int order[7] = {Action_ShowOneTimeInstForm, Action_ShowLocalForm, Action_ShowInstalledForm, Action_ShowRegForm,
+                        Action_ShowSymbolForm, Action_ShowUnicodeForm, Action_etcBtn};
+  for (int i = 0; i < 7; ++i) FormActions().SetShortcut(order[i], codes[i]);
+}
+
+void Tmain_velura::ShowMainWindow() {
+  ShowWindow(Hwnd(), IsIconic(Hwnd()) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(Hwnd());
+}
+
+void Tmain_velura::CloseAllWindows() { ShowMainWindow(); }  // the tool windows join as they are built
+
+void Tmain_velura::Action_etcBtnExecute() {
+  RECT button{};
+  SendMessageW(toolBar_, TB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&button));
+  POINT below{button.left, button.bottom};
+  ClientToScreen(toolBar_, &below);
+  ui::UpdateMenu(popupMenu_.Get(), FormActions());
+  ui::ShowPopupMenu(Hwnd(), popupMenu_.Get(), below.x, below.y);
+}
+
+void Tmain_velura::ReadFontAllWinClick() {
+  const auto answer = ShowMessage(MessageRequest{
+      u"レジストリに書かれているフォントファイルをすべてリソースに登録します。\r\n（Windows起動時に読み込めなかったフォントの再登録を試みます）\r\n\r\n"
+      u"実行後フォントインストーラーVELURAを終了します\r\n",
+      u"再登録", MessageIcon::Warning, MessageButtons::OkCancel, 0});
+  if (answer != MessageResult::Ok) return;
+  fonts_->Engine().RegisterAllRegistryFonts();
+  PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+}
+
+void Tmain_velura::FNTCACHE_deleteClick() {
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::wstring cache = std::wstring(windows) + L"\\system32\\FNTCACHE.DAT";
+  const auto answer = ShowMessage(MessageRequest{
+      u"フォントキャッシュファイルを削除します。\r\n\r\n削除後、再起動するとフォントキャッシュは自動的に再構築され\r\n"
+      u"文字化けやフォント関係の不具合が解決することがあります。\r\n\r\n削除を実行した後、WINDOWSを再起動する場合は「はい」\r\n"
+      u"削除のみ実行する場合は「いいえ」\r\n操作をやめる場合は「キャンセル」\r\nを押してください",
+      u"フォントキャッシュ再構築", MessageIcon::Question, MessageButtons::YesNoCancel, 1});
+  if (answer == MessageResult::Cancel) return;
+  if (!DeleteFileW(cache.c_str())) {
+    ShowMessage(u"ファイルの削除に失敗しました", u"削除失敗", MessageIcon::Error);
+    return;
+  }
+  if (answer == MessageResult::No) {
+    ShowMessage(u"ファイルを削除しました。再起動してください", u"削除成功", MessageIcon::Information);
+    return;
+  }
+  HANDLE token = nullptr;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
+      AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    CloseHandle(token);
+  }
+  ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0);
+}
+
+void Tmain_velura::LOGFONT1Click() {
+  std::vector<std::wstring> names;
+  EnumerateFamilyNames(names);
+  TForm_Memo* list = ShowLogFontList(names);
+  RECT launcher{}, window{};
+  GetWindowRect(Hwnd(), &launcher);
+  GetWindowRect(list->Hwnd(), &window);
+  SetWindowPos(list->Hwnd(), nullptr, launcher.right - (window.right - window.left), launcher.bottom, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void Tmain_velura::MenuItem_adminClick() {
+  if (const auto note = AdminModeNote(RunningWindows())) ShowMessage(*note, u"VELURA", MessageIcon::Information);
+}
+
+void Tmain_velura::About1Click() {
+  if (versionOpen_) {
+    version_->Show(SW_SHOWNORMAL);
+    return;
+  }
+  RECT launcher{};
+  GetWindowRect(Hwnd(), &launcher);
+  version_ = new TForm_version(Hwnd(), launcher.right, launcher.bottom, [this] {
+    versionOpen_ = false;
+    version_ = nullptr;
+  });
+  versionOpen_ = true;
+}
+
+void Tmain_velura::readme1Click() {
+  const std::u16string folder = ExecutableFolderFile(u"");
+  if (GetFileAttributesW(AsWide(folder + u"readme.txt")) == INVALID_FILE_ATTRIBUTES) {
+    ShowMessage(u"readme.txtがありません", u"VELURA", MessageIcon::Error);
+    return;
+  }
+  ShellExecuteW(Hwnd(), L"open", L"readme.txt", nullptr, AsWide(folder), SW_SHOW);
+}
+
+void Tmain_velura::ShowTrayIcon() {
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Hwnd();
+  icon.uID = kTrayIconId;
+  icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+  icon.uCallbackMessage = kTrayMessage;
+  icon.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  wcscpy(icon.szTip, L"フォントインストーラーVELURA");
+  trayIconShown_ = Shell_NotifyIconW(NIM_ADD, &icon);
+}
+
+void Tmain_velura::ShellTrayIcon1DblClick() {
+  ShowWindow(Hwnd(), SW_RESTORE);
+  SetForegroundWindow(Hwnd());
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Hwnd();
+  icon.uID = kTrayIconId;
+  Shell_NotifyIconW(NIM_DELETE, &icon);
+  trayIconShown_ = false;
+}
+
+LRESULT Tmain_velura::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE && wParam == SIZE_MINIMIZED) {
+    // Without a notification area to come back from, the launcher stays on the taskbar instead.
+    ShowTrayIcon();
+    if (trayIconShown_) ShowWindow(Hwnd(), SW_HIDE);
+    return 0;
+  }
+  if (message == kTrayMessage) {
+    switch (LOWORD(lParam)) {
+      case WM_LBUTTONDBLCLK:
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        ShellTrayIcon1DblClick();
+        break;
+    }
+    return 0;
+  }
+  if (message == WM_MOUSEMOVE) ToolButton_ShowLocalFormMouseMove(0);
+  return Form::OnMessage(message, wParam, lParam);
+}
+
+void Tmain_velura::OnClose() {
+  CloseAllWindows();
+  WindowPlace place(Hwnd());
+  settings_.StoreWindow(place, TWindowKind::Main);
+  Destroy();
+}
+
+void Tmain_velura::OnDestroyed() { PostQuitMessage(0); }
+
+}  // namespace velura
