@@ -76,9 +76,9 @@ def state_cells(scale):
         elif index == 15:   # registered, file unusable
             args = check_box("#616161", "#D6D6D6", False) + [
                 "-stroke", "#616161", "-strokewidth", "5", "-draw", "line 14,14 34,34"]
-        elif index == 16:   # the file cannot be displayed
+        elif index in (11, 16):  # the file cannot be displayed; a tree view reaches it at 11 (4-bit states)
             args = warning()
-        else:               # 0 is never shown; 11-14 are unused
+        else:               # 0 is never shown; 12-14 are unused
             args = []
         cells.append(render(12, args, scale))
     return cells

@@ -48,3 +48,23 @@ TEST(ListBoxZel, ExtentIsTheWidestLineInViewWithItsBlank) {
 
 }  // namespace
 }  // namespace velura
+
+#include "records/record_rules.h"
+#include "ui/browsers/state_image_slots.h"
+
+namespace velura {
+namespace {
+
+TEST(StateImageSlots, EveryRecordIndexFitsAFourBitTreeStateAndComesBack) {
+  for (int index : {-1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 15, kUndisplayableImage}) {
+    const int slot = TreeStateSlot(index);
+    EXPECT_LE(slot, 15) << index;
+    if (index > 0) {
+      EXPECT_EQ(StateImageOfSlot(slot), index);
+    }
+  }
+  EXPECT_EQ(StateImageOfSlot(0), -1);
+}
+
+}  // namespace
+}  // namespace velura
