@@ -4,7 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "../../app/resource_ids.h"
+#include "resource_ids.h"
 #include "fontfile/font_enum_win.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"

@@ -47,6 +47,7 @@ class Tmain_velura : public ui::Form {
   void CloseAllWindows();
 
   SystemEngine& Fonts() { return *fonts_; }
+  TForm_Splash* Splash() const { return splash_.get(); }  // during start-up only
   ui::Panel& Panel_message() { return panelMessage_; }
   HWND ToolBar1() const { return toolBar_; }
   HMENU PopupMenu1() const { return popupMenu_.Get(); }

@@ -1,4 +1,4 @@
-#include "records/record_dialogs_win.h"
+#include "ui/browsers/record_dialogs_win.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -9,6 +9,7 @@
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 #include "records/text_export.h"
+#include "ui/browsers/folder_picker_win.h"
 
 namespace velura {
 
@@ -26,19 +27,6 @@ void ExportCsv(const TFileData_base& list, HWND owner, const std::wstring& defau
   if (!GetSaveFileNameW(&dialog)) return;
   if (!list.Services().Files.WriteReplacing(ToU16(fileName), Utf16LeLines(CsvLines(list.Items))))
     ShowMessage(u"ファイルを書き込めませんでした\r\n" + ToU16(fileName), u"エラー通知", MessageIcon::Error);
-}
-
-std::wstring BrowseForFolder(HWND owner, const std::wstring& title) {
-  BROWSEINFOW browse{};
-  browse.hwndOwner = owner;
-  browse.lpszTitle = title.c_str();
-  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
-  if (!chosen) return {};
-  wchar_t folder[MAX_PATH] = {};
-  const bool ok = SHGetPathFromIDListW(chosen, folder);
-  CoTaskMemFree(chosen);
-  return ok ? folder : L"";
 }
 
 namespace {

@@ -14,7 +14,4 @@ void ExportCsv(const TFileData_base& list, HWND owner, const std::wstring& defau
 // Asks for a folder and copies the file of every ticked record into it, overwriting.
 void CopySelectedFiles(const TFileData_base& list, HWND owner);
 
-// The folder dialog; empty when the user cancels.
-std::wstring BrowseForFolder(HWND owner, const std::wstring& title);
-
 }  // namespace velura

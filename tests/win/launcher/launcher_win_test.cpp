@@ -9,6 +9,7 @@
 #include "shell/ini_profile_win.h"
 #include "shell/main_velura_win.h"
 #include "shell/program_entry_win.h"
+#include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/framework/menu_win.h"
 #include "ui/framework/message_loop_win.h"
@@ -40,6 +41,10 @@ class Launcher : public ::testing::Test {
   Tmain_velura& Start() {
     settings = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(folder_ + L"\\velura_wd.ini")));
     launcher = std::make_unique<Tmain_velura>(*settings);
+    if (takeScreenshots) {
+      PumpUntilIdle();
+      SavePng(CaptureWindow(launcher->Splash()->Hwnd()), ScreenshotPath(L"splash.png"));
+    }
     EXPECT_TRUE(launcher->FormShow());
     Pump();
     return *launcher;
@@ -57,10 +62,16 @@ class Launcher : public ::testing::Test {
   std::vector<MessageRequest> messages;
   std::unique_ptr<TIniKeeper> settings;
   std::unique_ptr<Tmain_velura> launcher;
+  bool takeScreenshots = false;
 };
 
 TEST_F(Launcher, StartsWithTheInstalledFontsAndTheDesignedWindow) {
+  takeScreenshots = true;
   Tmain_velura& l = Start();
+  PumpUntilIdle();
+  const Picture picture = CaptureWindow(l.Hwnd());
+  EXPECT_GT(picture.DistinctColours(), 8);
+  SavePng(picture, ScreenshotPath(L"launcher.png"));
   EXPECT_GE(l.Fonts().Engine().Installed().Count(), 2);
   EXPECT_EQ(ui::WindowText(l.Hwnd()), L"フォントインストーラーVELURA");
   EXPECT_EQ(ui::WindowText(l.Panel_message().Hwnd()), L"フォントインストーラーVELURA");

@@ -1,0 +1,94 @@
+// The install destination dialog driven as a user drives it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "support/screenshot_win.h"
+#include "support/test_fonts_win.h"
+#include "ui/browsers/form_install_select_win.h"
+#include "ui/framework/window_win.h"
+
+namespace velura::testing {
+namespace {
+
+class InstallSelect : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = NewTempFolder(L"velura_destination_test");
+    previous_ = SetMessageSink([this](const MessageRequest& m) {
+      messages.push_back(m);
+      return answer;
+    });
+  }
+  void TearDown() override {
+    SetMessageSink(previous_);
+    RemoveFolderTree(root_);
+  }
+  static std::wstring ItemText(HWND list, int index) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+  }
+  static void Click(const ui::Control& button) {
+    PostMessageW(GetParent(button.hwnd), WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button.hwnd));
+  }
+
+  std::wstring root_;
+  MessageSink previous_;
+  std::vector<MessageRequest> messages;
+  MessageResult answer = MessageResult::Ok;
+};
+
+TEST_F(InstallSelect, OffersTheFontsFolderFirstAndReturnsIt) {
+  Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts", ToU16(root_)}, u"C:\\");
+  EXPECT_EQ(ui::WindowText(dialog.Hwnd()), L"インストール先");
+  EXPECT_EQ(ItemText(dialog.ListBox_zel1.Hwnd(), 0), L"既定のフォントフォルダ　　\"C:\\windows\\Fonts\"");
+  EXPECT_EQ(SendMessageW(dialog.ListBox_zel1.Hwnd(), LB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(dialog.CheckBox1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  dialog.Show();
+  PumpUntilIdle();
+  const Picture picture = CaptureWindow(dialog.Hwnd());
+  EXPECT_GT(picture.DistinctColours(), 4);
+  SavePng(picture, ScreenshotPath(L"install_destination.png"));
+
+  Click(*dialog.BitBtn1);
+  EXPECT_EQ(dialog.ShowModal(), IDOK);
+  EXPECT_EQ(dialog.Model().selected, 0);
+  EXPECT_EQ(dialog.Model().Result()[0], u"C:\\windows\\Fonts");
+  EXPECT_TRUE(messages.empty());  // the fonts folder is never asked about
+}
+
+TEST_F(InstallSelect, AddsANewFolderAfterAskingAndCreatesIt) {
+  Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts"}, u"C:\\");
+  const std::wstring fresh = root_ + L"\\新しい\\フォント";
+  SetWindowTextW(dialog.Edit1->hwnd, fresh.c_str());
+  SendMessageW(dialog.CheckBox1->hwnd, BM_SETCHECK, BST_UNCHECKED, 0);
+  Click(*dialog.Button_ListAdd);
+  Click(*dialog.BitBtn1);
+  ASSERT_EQ(dialog.ShowModal(), IDOK);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, u"フォルダを新規作成します");
+  EXPECT_EQ(messages[0].Caption, u"フォルダ作成の確認");
+  EXPECT_NE(GetFileAttributesW(fresh.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(dialog.Model().selected, 1);
+  EXPECT_EQ(dialog.Model().Result()[1], ToU16(fresh));
+  EXPECT_FALSE(dialog.Model().copyFiles);
+}
+
+TEST_F(InstallSelect, CancelledCreationKeepsTheDialogOpen) {
+  const std::wstring gone = root_ + L"\\gone";
+  Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts", ToU16(gone)}, u"C:\\");
+  dialog.ListBox_zel1.SelectIndex(1);
+  EXPECT_EQ(ui::WindowText(dialog.Edit1->hwnd), gone);
+  answer = MessageResult::Cancel;
+  dialog.BitBtn1Click();
+  EXPECT_TRUE(IsWindow(dialog.Hwnd()));
+  EXPECT_EQ(GetFileAttributesW(gone.c_str()), INVALID_FILE_ATTRIBUTES);
+  ASSERT_EQ(messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velura::testing
