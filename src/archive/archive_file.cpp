@@ -86,6 +86,7 @@ ArchiverCommand TArchiveFile::ExtractCommand(const TArchiverOptions* options,
 
 int TArchiveFile::Extract(void* window, const TArchiverOptions* options,
                           const std::vector<std::u16string>& patterns, const std::u16string& destination) {
+  std::unique_ptr<ArchiverBackend> backend = CreateBackend(RequireArchiver());  // the library first
   ExtractRequest request;
   request.command = ExtractCommand(options, patterns, destination);
   request.window = window;
@@ -93,7 +94,7 @@ int TArchiveFile::Extract(void* window, const TArchiverOptions* options,
   request.destination = destination;
   request.patterns = patterns;
   request.options = options ? options : &options_;
-  return CreateBackend(*archiver_)->Extract(request);
+  return backend->Extract(request);
 }
 
 }  // namespace velura
