@@ -45,7 +45,7 @@ class FileSource final : public ByteSource {
 
   // The reader jumps between a few small regions (directory, name records and strings, table heads);
   // caching one aligned block around each read turns most of them into memory copies.
-  static constexpr std::size_t kBlockSize = 2048;
+  static constexpr std::size_t kBlockSize = 1024;
   int descriptor_;
   std::uint64_t size_;
   std::vector<std::uint8_t> block_;  // capacity kept from read to read

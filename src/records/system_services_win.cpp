@@ -5,6 +5,7 @@
 
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
+#include "platform/windows_version_win.h"
 
 namespace velura {
 
@@ -110,13 +111,8 @@ std::u16string SystemFontsFolder() {
 }
 
 bool UserIsAdmin() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&version);
-#pragma GCC diagnostic pop
-  if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0) return true;  // Windows 2000
+  const WindowsVersion version = RunningWindowsVersion();
+  if (version.Major == 5 && version.Minor == 0) return true;  // Windows 2000
   return IsUserAnAdmin();
 }
 

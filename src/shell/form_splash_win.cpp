@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "shell/launcher_rules.h"
+#include "platform/windows_version_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/long_operation_win.h"
 
@@ -13,13 +13,8 @@ using ui::UniqueHandle;
 namespace {
 
 bool IsWindows7() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&version);
-#pragma GCC diagnostic pop
-  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion > 5 && version.dwMinorVersion == 1;
+  const WindowsVersion version = RunningWindowsVersion();
+  return version.Platform == VER_PLATFORM_WIN32_NT && version.Major > 5 && version.Minor == 1;
 }
 
 }  // namespace

@@ -5,15 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/windows_version.h"
 #include "shell/ini_keeper.h"
 
 namespace velura {
-
-struct WindowsVersion {
-  std::uint32_t Platform = 2;  // dwPlatformId: 1 Windows 95 family, 2 NT family
-  std::uint32_t Major = 6;
-  std::uint32_t Minor = 1;
-};
 
 // The hint line's text for the control under the mouse, by its Tag (0 = tool bar background, panel).
 std::u16string HintTextForTag(int tag);

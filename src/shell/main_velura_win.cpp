@@ -8,10 +8,12 @@
 #include "fontfile/font_enum_win.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
+#include "platform/windows_version_win.h"
 #include "records/long_operations.h"
 #include "shell/launcher_rules.h"
 #include "shell/window_place_win.h"
 #include "shell/ini_keeper_global_win.h"
+#include "ui/browsers/form_local_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/menu_win.h"
 
@@ -21,16 +23,6 @@ namespace {
 
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
-
-WindowsVersion RunningWindows() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&info);
-#pragma GCC diagnostic pop
-  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
-}
 
 HIMAGELIST LauncherImages() {
   HBITMAP strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LAUNCHER_42),
@@ -80,6 +72,9 @@ void Tmain_velura::CreateActions() {
       {Action_ShowInstalledForm, u"インストール済みフォント閲覧"}, {Action_ShowRegForm, u"レジストリデータ・フォントフォルダビューアー"},
       {Action_ShowSymbolForm, u"シンボルフォントビューアー"}, {Action_ShowUnicodeForm, u"ユニコードビューアー"}};
   for (const auto& [id, caption] : tools) actions.Add({id, caption, caption, 0, [] { return false; }, {}, false, {}});
+  ui::Action& local = *actions.Find(Action_ShowLocalForm);
+  local.enabled = [this] { return local_ != nullptr; };
+  local.execute = [this] { Action_ShowLocalFormExecute(); };
   actions.Add({Action_etcBtn, u"その他", u"その他", 0, {}, {}, false, [this] { Action_etcBtnExecute(); }});
 
   const bool admin = fonts_->Engine().IsAdmin;
@@ -192,7 +187,19 @@ void Tmain_velura::ShowMainWindow() {
   SetForegroundWindow(Hwnd());
 }
 
-void Tmain_velura::CloseAllWindows() { ShowMainWindow(); }  // the tool windows join as they are built
+// The other tool windows join as they are built.
+void Tmain_velura::CloseAllWindows() {
+  if (local_ && IsWindowVisible(local_->Hwnd())) SendMessageW(local_->Hwnd(), WM_CLOSE, 0, 0);
+  ShowMainWindow();
+}
+
+void Tmain_velura::Action_ShowLocalFormExecute() {
+  if (!local_) return;
+  if (IsWindowVisible(local_->Hwnd())) local_->Show(SW_SHOWNORMAL);
+  else local_->Open();
+  WindowPlace place(local_->Hwnd());
+  settings_.RestoreWindow(place, TWindowKind::LocalView);
+}
 
 void Tmain_velura::Action_etcBtnExecute() {
   RECT button{};
@@ -255,7 +262,7 @@ void Tmain_velura::LOGFONT1Click() {
 }
 
 void Tmain_velura::MenuItem_adminClick() {
-  if (const auto note = AdminModeNote(RunningWindows())) ShowMessage(*note, u"VELURA", MessageIcon::Information);
+  if (const auto note = AdminModeNote(RunningWindowsVersion())) ShowMessage(*note, u"VELURA", MessageIcon::Information);
 }
 
 void Tmain_velura::About1Click() {

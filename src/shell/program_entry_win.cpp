@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "platform/message_box.h"
+#include "platform/windows_version_win.h"
 #include "shell/ini_keeper_global_win.h"
 #include "shell/main_velura_win.h"
+#include "ui/browsers/form_local_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/message_loop_win.h"
 
@@ -32,17 +34,12 @@ int RunVelura() {
     CloseHandle(running);
     return 0;
   }
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&version);
-#pragma GCC diagnostic pop
-  if (version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS) {
+  const WindowsVersion version = RunningWindowsVersion();
+  if (version.Platform == VER_PLATFORM_WIN32_WINDOWS) {
     ShowMessage(u"Windows9x系では動作しません", u"VELURA", MessageIcon::Error);
     return 0;
   }
-  if (version.dwPlatformId != VER_PLATFORM_WIN32_NT) return 0;
+  if (version.Platform != VER_PLATFORM_WIN32_NT) return 0;
 
   InstanceMutex mutex{CreateMutexW(nullptr, FALSE, kInstanceMutex)};
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
@@ -53,7 +50,11 @@ int RunVelura() {
   int exitCode = 0;
   try {
     auto launcher = std::make_unique<Tmain_velura>(IniKeeper);
+    // Created hidden after the launcher, and gone before it: the browser uses the launcher's engine.
+    auto local = std::make_unique<Tform_local>(launcher->Fonts().Engine(), IniKeeper, [&launcher] { launcher->ShowMainWindow(); });
+    launcher->AttachLocalForm(local.get());
     if (launcher->FormShow()) exitCode = ui::RunMessageLoop();
+    launcher->AttachLocalForm(nullptr);
   } catch (...) {
     ui::ReportCurrentException();  // the engine could not start (registry), or another failure
     exitCode = 1;

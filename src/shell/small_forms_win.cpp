@@ -7,15 +7,7 @@
 
 namespace velura {
 
-namespace {
-
-ui::dock::Item At(int left, int top, int width, int height) {
-  ui::dock::Item item;
-  item.design = {left, top, width, height};
-  return item;
-}
-
-}  // namespace
+using ui::dock::At;
 
 TForm_version::TForm_version(HWND owner, int left, int top, std::function<void()> onClosed)
     : onClosed_(std::move(onClosed)) {

@@ -9,15 +9,7 @@
 
 namespace velura {
 
-namespace {
-
-ui::dock::Item At(int left, int top, int width, int height) {
-  ui::dock::Item item;
-  item.design = {left, top, width, height};
-  return item;
-}
-
-}  // namespace
+using ui::dock::At;
 
 Tform_InstallSelect::Tform_InstallSelect(HWND owner, std::vector<std::u16string> candidates,
                                          std::u16string fontFilesFolder)

@@ -32,6 +32,13 @@ struct Item {
   int minSize = 30;   // 96-DPI; the least a splitter leaves to its target and to the client item
 };
 
+// An item placed at a 96-DPI design rectangle (Align::None, anchored top-left).
+inline Item At(int left, int top, int width, int height) {
+  Item item;
+  item.design = {left, top, width, height};
+  return item;
+}
+
 // 96-DPI pixels to the given DPI, rounded to nearest (as MulDiv does).
 int Scale(int at96, int dpi);
 // Device pixels back to 96-DPI units, rounded to nearest.

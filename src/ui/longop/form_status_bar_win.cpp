@@ -6,13 +6,9 @@
 #include "ui/framework/controls_win.h"
 
 namespace velura {
-namespace {
 
-ui::dock::Item At(int left, int top, int width, int height) {
-  ui::dock::Item item;
-  item.design = {left, top, width, height};
-  return item;
-}
+using ui::dock::At;
+namespace {
 
 const ui::FontSpec kFormFont{L"ＭＳ Ｐゴシック", 12, 0};
 const ui::FontSpec kCounterFont{L"ＭＳ Ｐゴシック", 15, 0};

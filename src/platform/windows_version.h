@@ -1,0 +1,14 @@
+// The version of the running Windows, as GetVersionEx reports it (the manifest declares every version
+// up to Windows 10, so the numbers are the real ones).
+#pragma once
+#include <cstdint>
+
+namespace velura {
+
+struct WindowsVersion {
+  std::uint32_t Platform = 2;  // dwPlatformId: 1 Windows 95 family, 2 NT family
+  std::uint32_t Major = 6;
+  std::uint32_t Minor = 1;
+};
+
+}  // namespace velura

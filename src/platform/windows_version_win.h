@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/windows_version.h"
+
+namespace velura {
+
+WindowsVersion RunningWindowsVersion();
+
+}  // namespace velura
