@@ -40,15 +40,15 @@ Window* WindowOf(HWND hwnd) {
   return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-LOGFONTW MakeLogFont(const FontSpec& spec, int dpi) {
+LOGFONTW MakeLogFont(const FontSpec& request, int dpi) {
   LOGFONTW font{};
-  font.lfHeight = spec.pixels ? -dock::Scale(spec.pixels, dpi) : -MulDiv(spec.points, dpi, 72);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic;
-  font.lfUnderline = spec.underline;
+  font.lfHeight = request.pixels ? -dock::Scale(request.pixels, dpi) : -MulDiv(request.points, dpi, 72);
+  font.lfWeight = request.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = request.italic;
+  font.lfUnderline = request.underline;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
-  wcsncpy(font.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  wcsncpy(font.lfFaceName, request.face.c_str(), LF_FACESIZE - 1);
   return font;
 }
 
@@ -113,14 +113,14 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   return 0;
 }
 
-Control& Window::Add(const ControlSpec& spec) {
+Control& Window::Add(const ControlSpec& request) {
   Control& control = controls_.emplace_back();
-  control.id = spec.id ? spec.id : nextId_++;
-  control.dock = spec.dock;
-  DWORD style = WS_CHILD | spec.style;
-  if (spec.dock.visible) style |= WS_VISIBLE;
+  control.id = request.id ? request.id : nextId_++;
+  control.dock = request.dock;
+  DWORD style = WS_CHILD | request.style;
+  if (request.dock.visible) style |= WS_VISIBLE;
   // The record exists before the HWND: owner-draw controls ask WM_MEASUREITEM while being created.
-  control.hwnd = CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(), style, 0, 0, 0, 0, hwnd_,
+  control.hwnd = CreateWindowExW(request.exStyle, request.className, request.text.c_str(), style, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                  GetModuleHandleW(nullptr), nullptr);
   if (control.hwnd) SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font_)), FALSE);
@@ -166,17 +166,17 @@ void Window::SetFont(const FontSpec& font) {
       SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(font_)), TRUE);
 }
 
-HFONT Window::FontHandle(const FontSpec& spec) {
+HFONT Window::FontHandle(const FontSpec& request) {
   for (auto& [cached, handle] : fonts_)
-    if (cached == spec) return handle.Get();
-  const LOGFONTW logFont = MakeLogFont(spec, dpi_);
-  fonts_.emplace_back(spec, UniqueFont(CreateFontIndirectW(&logFont)));
+    if (cached == request) return handle.Get();
+  const LOGFONTW logFont = MakeLogFont(request, dpi_);
+  fonts_.emplace_back(request, UniqueFont(CreateFontIndirectW(&logFont)));
   return fonts_.back().second.Get();
 }
 
-void Window::SetControlFont(Control& control, const FontSpec& spec) {
-  control.font = spec;
-  SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(spec)), TRUE);
+void Window::SetControlFont(Control& control, const FontSpec& request) {
+  control.font = request;
+  SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(request)), TRUE);
 }
 
 void Window::Relayout() {

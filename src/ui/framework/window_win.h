@@ -66,7 +66,7 @@ class Window {
   int Dpi() const { return dpi_; }
   int Px(int at96) const { return dock::Scale(at96, dpi_); }
 
-  Control& Add(const ControlSpec& spec);
+  Control& Add(const ControlSpec& request);
   // Takes a child created elsewhere (a panel) into the controls and the layout.
   Control& Adopt(HWND child, int id, const dock::Item& dock);
   int NewControlId() { return nextId_++; }
@@ -79,8 +79,8 @@ class Window {
   void SetDesignClientSize(int width, int height);
   void SetFont(const FontSpec& font);
   const FontSpec& Font() const { return font_; }
-  HFONT FontHandle(const FontSpec& spec);  // cached per window and DPI
-  void SetControlFont(Control& control, const FontSpec& spec);
+  HFONT FontHandle(const FontSpec& request);  // cached per window and DPI
+  void SetControlFont(Control& control, const FontSpec& request);
 
   // Places every child by the dock layout in one DeferWindowPos batch.
   void Relayout();
