@@ -151,10 +151,13 @@ std::unique_ptr<ArchiverBackend> ArchiverLibraryLoader::LoadBackend(const Archiv
       if (!proc) throw NoEntryError(info, AsU16(ModulePath(module)), Widen(prefix + name));
       return reinterpret_cast<void*>(proc);
     };
-    return std::make_unique<LibraryArchiver>(
-        reinterpret_cast<CommandFn>(entry("")), reinterpret_cast<OpenFn>(entry("OpenArchive")),
-        reinterpret_cast<CloseFn>(entry("CloseArchive")), reinterpret_cast<FindFirstFn>(entry("FindFirst")),
-        reinterpret_cast<FindNextFn>(entry("FindNext")));
+    // One after the other: the first missing entry point is the one reported.
+    const auto command = reinterpret_cast<CommandFn>(entry(""));
+    const auto open = reinterpret_cast<OpenFn>(entry("OpenArchive"));
+    const auto close = reinterpret_cast<CloseFn>(entry("CloseArchive"));
+    const auto first = reinterpret_cast<FindFirstFn>(entry("FindFirst"));
+    const auto next = reinterpret_cast<FindNextFn>(entry("FindNext"));
+    return std::make_unique<LibraryArchiver>(command, open, close, first, next);
   }
   return nullptr;
 }
