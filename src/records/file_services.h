@@ -28,6 +28,10 @@ class FileServices {
   // The entries of folder + "\*.*" in the order the system returns them; empty when it cannot be listed.
   virtual std::vector<FolderEntry> ListFolder(const std::u16string& folder) = 0;
   virtual bool RemoveFolder(const std::u16string& folder) = 0;
+  // Creates one folder (its parent must exist); true when it exists afterwards.
+  virtual bool CreateFolder(const std::u16string& folder) = 0;
+  // Moves a file; never replaces a file already at the target.
+  virtual bool MoveNoReplace(const std::u16string& source, const std::u16string& target) = 0;
   virtual std::u16string CurrentFolder() = 0;
   virtual bool ChangeCurrentFolder(const std::u16string& folder) = 0;
   virtual bool ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) = 0;

@@ -69,6 +69,16 @@ std::vector<FolderEntry> WindowsFileServices::ListFolder(const std::u16string& f
 
 bool WindowsFileServices::RemoveFolder(const std::u16string& folder) { return RemoveDirectoryW(AsWide(folder)); }
 
+bool WindowsFileServices::CreateFolder(const std::u16string& folder) {
+  if (CreateDirectoryW(AsWide(folder), nullptr)) return true;
+  const DWORD attributes = GetFileAttributesW(AsWide(folder));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowsFileServices::MoveNoReplace(const std::u16string& source, const std::u16string& target) {
+  return MoveFileExW(AsWide(source), AsWide(target), 0);
+}
+
 std::u16string WindowsFileServices::CurrentFolder() {
   const DWORD length = GetCurrentDirectoryW(0, nullptr);
   std::wstring folder(length, L'\0');

@@ -23,6 +23,8 @@ class WindowsFileServices final : public FileServices {
   bool ClearAttributes(const std::u16string& path) override;
   std::vector<FolderEntry> ListFolder(const std::u16string& folder) override;
   bool RemoveFolder(const std::u16string& folder) override;
+  bool CreateFolder(const std::u16string& folder) override;
+  bool MoveNoReplace(const std::u16string& source, const std::u16string& target) override;
   std::u16string CurrentFolder() override;
   bool ChangeCurrentFolder(const std::u16string& folder) override;
   bool ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) override;

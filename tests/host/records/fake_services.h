@@ -75,6 +75,18 @@ class FakeFiles final : public FileServices {
     if (ListFolder(folder).size() > 2) return false;
     return folders.erase(LowerAscii(folder)) != 0;
   }
+  bool CreateFolder(const std::u16string& folder) override {
+    folders.insert(LowerAscii(folder));
+    return true;
+  }
+  bool MoveNoReplace(const std::u16string& source, const std::u16string& target) override {
+    if (!Has(source) || Has(target)) return false;
+    File moved = files.at(LowerAscii(source));
+    moved.path = target;
+    files.erase(LowerAscii(source));
+    files[LowerAscii(target)] = moved;
+    return true;
+  }
   std::u16string CurrentFolder() override { return currentDirectory; }
   bool ChangeCurrentFolder(const std::u16string& folder) override {
     if (!folders.count(LowerAscii(folder))) return false;

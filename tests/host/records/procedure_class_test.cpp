@@ -1,36 +1,15 @@
 // The operations engine: language priority file, folder scans, registry registration, work folders.
 #include <gtest/gtest.h>
 
-#include "../shell/memory_profile.h"
-#include "fake_font_registry.h"
-#include "fake_services.h"
-#include "../records/record_world.h"
+#include "engine_world.h"
+#include "record_world.h"
 #include "records/folder_loading.h"
 #include "records/procedure_class.h"
 
 namespace velura::testing {
 namespace {
 
-class Engine : public ::testing::Test {
- protected:
-  TProcedureClass& Make() {
-    files.MakeFolder(u"C:\\prog");
-    settings = std::make_unique<TIniKeeper>(std::make_unique<MemoryProfile>(profile));
-    engine = std::make_unique<TProcedureClass>(
-        EngineServices{reader, fonts, files, registry, folding, *settings, u"C:\\Windows\\Fonts", u"C:\\prog\\", true});
-    return *engine;
-  }
-
-  FakeFiles files;
-  FakeFonts fonts;
-  FakeFontRegistry registry;
-  FakeFolding folding;
-  IdentityAnsiCodec ansi;
-  TFontDataTable reader{ansi};
-  ProfileData profile;
-  std::unique_ptr<TIniKeeper> settings;
-  std::unique_ptr<TProcedureClass> engine;
-};
+class Engine : public ::testing::Test, public EngineWorld {};
 
 TEST_F(Engine, DefaultLanguageOrderWithoutAFileAndSavedAs286Bytes) {
   auto& e = Make();

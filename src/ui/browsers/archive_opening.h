@@ -1,0 +1,33 @@
+// Opening an archive in the not-installed browser: its fonts (and the fonts of archives inside it, one
+// level deep) are extracted into the window's work folder, which is then browsed like a folder.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "records/file_services.h"
+#include "records/procedure_class.h"
+
+namespace velura {
+
+// What opening needs of the archive layer.
+class ArchiveExtractor {
+ public:
+  virtual ~ArchiveExtractor() = default;
+  // The member names of an archive (empty when it cannot be read).
+  virtual std::vector<std::u16string> MemberNames(const std::u16string& archive) = 0;
+  // Extracts every member into an existing folder; failures are not reported.
+  virtual void ExtractAll(const std::u16string& archive, const std::u16string& folder) = 0;
+};
+
+// Whether a member name is a font file or an archive the browser opens.
+bool IsFontFileName(const std::u16string& name);
+bool IsArchiveFileName(const std::u16string& name);
+
+// Extracts the archive into workFolder and returns that folder, or empty when the archive holds neither a
+// font nor an archive (then nothing was touched). releaseList runs before the work folder is emptied.
+std::u16string OpenArchive(const std::u16string& archive, const std::u16string& workFolder,
+                           ArchiveExtractor& extractor, TProcedureClass& engine, FileServices& files,
+                           const std::function<void()>& releaseList);
+
+}  // namespace velura

@@ -1,0 +1,33 @@
+// An operations engine over in-memory files, fonts, registry and settings.
+#pragma once
+#include <memory>
+
+#include "../shell/memory_profile.h"
+#include "fake_font_registry.h"
+#include "fake_services.h"
+#include "records/procedure_class.h"
+
+namespace velura::testing {
+
+class EngineWorld {
+ public:
+  TProcedureClass& Make() {
+    files.MakeFolder(u"C:\\prog");
+    settings = std::make_unique<TIniKeeper>(std::make_unique<MemoryProfile>(profile));
+    engine = std::make_unique<TProcedureClass>(
+        EngineServices{reader, fonts, files, registry, folding, *settings, u"C:\\Windows\\Fonts", u"C:\\prog\\", true});
+    return *engine;
+  }
+
+  FakeFiles files;
+  FakeFonts fonts;
+  FakeFontRegistry registry;
+  FakeFolding folding;
+  IdentityAnsiCodec ansi;
+  TFontDataTable reader{ansi};
+  ProfileData profile;
+  std::unique_ptr<TIniKeeper> settings;
+  std::unique_ptr<TProcedureClass> engine;
+};
+
+}  // namespace velura::testing
