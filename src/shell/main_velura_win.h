@@ -15,6 +15,8 @@
 
 namespace velura {
 
+class Tform_local;
+
 enum LauncherAction : int {
   Action_ShowOneTimeInstForm = 101,
   Action_ShowLocalForm,
@@ -45,6 +47,9 @@ class Tmain_velura : public ui::Form {
 
   void ShowMainWindow();
   void CloseAllWindows();
+  // The not-installed browser created at start-up beside the launcher; its button works from then on.
+  void AttachLocalForm(Tform_local* form) { local_ = form; }
+  void Action_ShowLocalFormExecute();
 
   SystemEngine& Fonts() { return *fonts_; }
   TForm_Splash* Splash() const { return splash_.get(); }  // during start-up only
@@ -91,6 +96,7 @@ class Tmain_velura : public ui::Form {
   bool trayIconShown_ = false;
   bool versionOpen_ = false;
   TForm_version* version_ = nullptr;
+  Tform_local* local_ = nullptr;
 };
 
 }  // namespace velura

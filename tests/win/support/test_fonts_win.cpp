@@ -10,9 +10,14 @@
 namespace velura::testing {
 
 bool WriteRenamedFont(const std::wstring& path, const std::u16string& family15) {
+  return WriteRenamedFontFrom(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf", path,
+                              family15);
+}
+
+bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& path, const std::u16string& family15) {
   const std::u16string original = u"Liberation Sans";
   if (family15.size() != original.size()) return false;
-  auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
+  auto source = FileSource::Open(sourcePath);
   if (!source) return false;
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->Size()));
   if (!source->ReadAt(0, bytes.data(), bytes.size())) return false;

@@ -1,0 +1,171 @@
+#include "ui/browsers/file_tree_view_win.h"
+
+#include <vector>
+
+#include "platform/wide_win.h"
+#include "ui/browsers/file_order.h"
+#include "ui/browsers/state_image_slots.h"
+#include "ui/framework/error_report_win.h"
+
+namespace velura {
+
+namespace {
+
+HTREEITEM Next(HWND tree, UINT how, HTREEITEM item) {
+  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+}
+
+int ReducedComparison(int compareStringResult) { return compareStringResult == 0 ? 0 : compareStringResult - 2; }
+
+struct SortContext {
+  TreeViewFileTree* tree;
+};
+
+int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
+  try {
+    auto& tree = *reinterpret_cast<SortContext*>(context)->tree;
+    auto facts = [&](LPARAM data) {
+      const FileTree::Node node = reinterpret_cast<const void*>(data);
+      FileNodeFacts f;
+      f.record = tree.Record(node);
+      f.stateImage = tree.StateImage(node);
+      const FileTree::Node parent = tree.Parent(node);
+      f.parentHasRecord = parent && tree.Record(parent);
+      return f;
+    };
+    const std::wstring textA = tree.Text(reinterpret_cast<const void*>(a)), textB = tree.Text(reinterpret_cast<const void*>(b));
+    const int text = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, textA.c_str(), -1, textB.c_str(), -1));
+    const int caseSensitive = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, 0, textA.c_str(), -1, textB.c_str(), -1));
+    return CompareFileNodes(facts(a), facts(b), text, caseSensitive);
+  } catch (...) {
+    ui::ReportCurrentException();
+    return 0;
+  }
+}
+
+}  // namespace
+
+FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record, int stateImage) {
+  entries_.push_back({record, nullptr});
+  Entry& entry = entries_.back();
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent ? Item(parent) : TVI_ROOT;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
+  insert.item.pszText = const_cast<wchar_t*>(AsWide(text));
+  insert.item.lParam = reinterpret_cast<LPARAM>(&entry);
+  insert.item.stateMask = TVIS_STATEIMAGEMASK;
+  insert.item.state = INDEXTOSTATEIMAGEMASK(std::max(0, TreeStateSlot(stateImage)));
+  entry.item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  return &entry;
+}
+
+FileTree::Node TreeViewFileTree::NodeOfItem(HTREEITEM item) const {
+  if (!item) return nullptr;
+  TVITEMW data{};
+  data.mask = TVIF_PARAM;
+  data.hItem = item;
+  if (!SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
+  return reinterpret_cast<const void*>(data.lParam);
+}
+
+FileTree::Node TreeViewFileTree::First() const { return NodeOfItem(Next(tree_, TVGN_ROOT, nullptr)); }
+FileTree::Node TreeViewFileTree::Parent(Node node) const { return NodeOfItem(Next(tree_, TVGN_PARENT, Item(node))); }
+FileTree::Node TreeViewFileTree::FirstChild(Node node) const { return NodeOfItem(Next(tree_, TVGN_CHILD, Item(node))); }
+FileTree::Node TreeViewFileTree::NextSibling(Node node) const { return NodeOfItem(Next(tree_, TVGN_NEXT, Item(node))); }
+TFileDataItem* TreeViewFileTree::Record(Node node) const { return node ? static_cast<const Entry*>(node)->record : nullptr; }
+
+int TreeViewFileTree::StateImage(Node node) const {
+  if (!node) return -1;
+  const auto state = static_cast<UINT>(SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
+  return StateImageOfSlot(static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12));
+}
+
+void TreeViewFileTree::SetStateImage(Node node, int image) {
+  TVITEMW data{};
+  data.mask = TVIF_STATE;
+  data.hItem = Item(node);
+  data.stateMask = TVIS_STATEIMAGEMASK;
+  data.state = INDEXTOSTATEIMAGEMASK(std::max(0, TreeStateSlot(image)));
+  SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+void TreeViewFileTree::Clear() {
+  SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  entries_.clear();
+}
+
+int TreeViewFileTree::Count() const { return static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0)); }
+
+std::wstring TreeViewFileTree::Text(Node node) const {
+  wchar_t buffer[1024] = {};
+  TVITEMW data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = Item(node);
+  data.pszText = buffer;
+  data.cchTextMax = 1024;
+  SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+  return buffer;
+}
+
+int TreeViewFileTree::Level(Node node) const {
+  int level = 0;
+  for (Node parent = Parent(node); parent; parent = Parent(parent)) ++level;
+  return level;
+}
+
+FileTree::Node TreeViewFileTree::Selected() const { return NodeOfItem(Next(tree_, TVGN_CARET, nullptr)); }
+
+void TreeViewFileTree::Select(Node node) { SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(node))); }
+
+void TreeViewFileTree::ExpandAll() {
+  std::vector<Node> stack;
+  for (Node node = First(); node; node = NextSibling(node)) stack.push_back(node);
+  while (!stack.empty()) {
+    const Node node = stack.back();
+    stack.pop_back();
+    SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(Item(node)));
+    for (Node child = FirstChild(node); child; child = NextSibling(child)) stack.push_back(child);
+  }
+}
+
+void TreeViewFileTree::SortFiles() {
+  SortContext context{this};
+  for (Node top = First(); top; top = NextSibling(top)) {
+    TVSORTCB sort{};
+    sort.hParent = Item(top);
+    sort.lpfnCompare = CompareNodes;
+    sort.lParam = reinterpret_cast<LPARAM>(&context);
+    SendMessageW(tree_, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+  }
+}
+
+void ListBoxSampleList::Clear() { SendMessageW(list_, LB_RESETCONTENT, 0, 0); }
+
+int ListBoxSampleList::Add(const std::u16string& text, FileTree::Node node) {
+  const auto index = static_cast<int>(SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(text))));
+  SendMessageW(list_, LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(node));
+  return index;
+}
+
+void ListBoxSampleList::SetAllTexts(const std::u16string& text) {
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  const auto selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  const auto count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT data = SendMessageW(list_, LB_GETITEMDATA, static_cast<WPARAM>(i), 0);
+    SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
+    SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(AsWide(text)));
+    SendMessageW(list_, LB_SETITEMDATA, static_cast<WPARAM>(i), data);
+  }
+  SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, TRUE);
+}
+
+FileTree::Node ListBoxSampleList::NodeOfLine(HWND list, int index) {
+  const LRESULT data = SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+  return data == LB_ERR ? nullptr : reinterpret_cast<FileTree::Node>(data);
+}
+
+}  // namespace velura

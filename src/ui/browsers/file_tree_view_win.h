@@ -1,0 +1,65 @@
+// The records' FileTree and SampleList over a real tree view and owner-drawn list box. Every node carries a
+// small entry (its record, its item) as item data, so that sorting, drawing and the sample lines reach the
+// record and the tree item of any node, including nodes without a record.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <deque>
+#include <string>
+
+#include "records/file_tree.h"
+
+namespace velura {
+
+class TreeViewFileTree final : public FileTree {
+ public:
+  struct Entry {
+    TFileDataItem* record = nullptr;
+    HTREEITEM item = nullptr;
+  };
+
+  void Attach(HWND tree) { tree_ = tree; }
+  HWND Hwnd() const { return tree_; }
+
+  Node AddNode(Node parent, const std::u16string& text, TFileDataItem* record, int stateImage) override;
+  Node First() const override;
+  Node Parent(Node node) const override;
+  Node FirstChild(Node node) const override;
+  Node NextSibling(Node node) const override;
+  TFileDataItem* Record(Node node) const override;
+  int StateImage(Node node) const override;
+  void SetStateImage(Node node, int image) override;
+
+  // Empties the tree view and forgets every entry.
+  void Clear();
+  int Count() const;
+  std::wstring Text(Node node) const;
+  int Level(Node node) const;
+  Node Selected() const;
+  void Select(Node node);
+  static HTREEITEM Item(Node node) { return node ? static_cast<const Entry*>(node)->item : nullptr; }
+  Node NodeOfItem(HTREEITEM item) const;
+  void ExpandAll();
+  // Sorts the file nodes under every top node by CompareFileNodes (face nodes keep their order).
+  void SortFiles();
+
+ private:
+  HWND tree_ = nullptr;
+  std::deque<Entry> entries_;
+};
+
+// The sample lines: each line's data is the tree node it shows.
+class ListBoxSampleList final : public SampleList {
+ public:
+  void Attach(HWND list) { list_ = list; }
+  void Clear() override;
+  int Add(const std::u16string& text, FileTree::Node node) override;
+  void SetAllTexts(const std::u16string& text) override;
+  static FileTree::Node NodeOfLine(HWND list, int index);
+
+ private:
+  HWND list_ = nullptr;
+};
+
+}  // namespace velura

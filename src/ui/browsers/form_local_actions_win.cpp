@@ -1,0 +1,203 @@
+// Tform_local: the commands, their menus and enabling, and the status bar summary.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "platform/wide_win.h"
+#include "records/text_export.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/folder_picker_win.h"
+#include "ui/browsers/form_local_win.h"
+#include "ui/browsers/install_ticked_win.h"
+#include "ui/browsers/record_dialogs_win.h"
+#include "ui/framework/controls_win.h"
+#include "ui/framework/menu_win.h"
+
+namespace velura {
+
+void Tform_local::CreateActions() {
+  ui::ActionList& actions = FormActions();
+  auto add = [&](int id, const char16_t* caption, std::function<bool(const LocalBrowserState&)> rule,
+                 std::function<void()> execute) {
+    std::function<bool()> enabled;
+    if (rule) enabled = [this, rule] { return rule(State()); };
+    actions.Add({id, caption, caption, 0, std::move(enabled), {}, false, std::move(execute)});
+  };
+  add(Action_install, u"選択フォントをインストール", local_enable::Install, [this] { Action_installExecute(); });
+  add(Action_CopyFile, u"選択フォントファイルをコピー", local_enable::CopyTicked, [this] { CopySelectedFiles(*list_, Hwnd()); });
+  add(Action_ActiveFileCopy, u"フォーカスのあるフォントファイルをコピー", local_enable::ActiveFileCopy,
+      [this] { Action_ActiveFileCopyExecute(); });
+  add(Action_SelectAll, u"すべて選択", local_enable::ListCommands, [this] { Action_SelectAllExecute(); });
+  add(Action_Reversal, u"選択反転", local_enable::ListCommands, [this] {
+    InvertTicks(fileTree_);
+    UpdateSummary();
+  });
+  add(Action_UnSelectAll, u"すべて選択解除", local_enable::ListCommands, [this] {
+    UntickAll(fileTree_);
+    UpdateSummary();
+  });
+  // The search dialog does not exist yet; the faces it would mark can still be ticked.
+  add(Action_SelectSearchFont, u"検索されたフォントをすべて選択", local_enable::ListCommands, [this] {
+    TickFoundFaces(fileTree_);
+    UpdateSummary();
+  });
+  // The one-time install window does not exist yet: both hand-overs stay disabled.
+  const auto never = [](const LocalBrowserState&) { return false; };
+  add(Action_SendOneTimeInst, u"選択ファイルを一時インストール管理に追加", never, {});
+  add(Action_SendDir_OneTimeInst, u"フォルダごと一時インストール管理に追加", never, {});
+  add(Action_ShowSearchWndExecute, u"検索ウインドウを開く", never, {});  // the search dialog comes later
+  add(Action_OpenExplorer, u"フォルダを開く", local_enable::OpenExplorer, [this] { Action_OpenExplorerExecute(); });
+  add(Action_ExportTreeTxt, u"フォント名一覧を出力", local_enable::ListCommands, [this] { Action_ExportTreeTxtExecute(); });
+  add(Action_ExportFontCsvFile, u"フォント名のcsvを出力", local_enable::ListCommands,
+      [this] { ExportCsv(*list_, Hwnd(), L"未インストールフォントのリスト.csv"); });
+  add(Action_Print, u"印刷...", never, {});  // sample printing comes later
+  add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
+    if (showMainWindow_) showMainWindow_();
+  });
+  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
+  add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
+  FormActions().SetShortcut(EditCopy1, 0x4000 + 'C');
+  actions.Add({N14, u"詳細を隠す", {}, 0, {}, [this] { return detailsHidden_; }, false, [this] { N14Click(); }});
+  actions.Add({Close1, u"閉じる", {}, 0, {}, {}, false, [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
+  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
+    const int size = kSampleSizes[i];
+    actions.Add({ps9 + static_cast<int>(i), DecimalU16(size), {}, 0, {},
+                 [this, i] { return SampleSizeMenuIndex(sampleSize_) == static_cast<int>(i); }, true,
+                 [this, size] { SetSampleSize(size); }});  // ps90Click
+  }
+}
+
+void Tform_local::CreateMenus() {
+  using ui::MenuEntry;
+  const std::vector<MenuEntry> fileItems = {
+      MenuEntry::Item(Action_install), MenuEntry::Item(Action_CopyFile), MenuEntry::Separator(),
+      MenuEntry::Item(Action_ActiveFileCopy), MenuEntry::Separator(), MenuEntry::Item(Action_SelectAll),
+      MenuEntry::Item(Action_Reversal), MenuEntry::Item(Action_UnSelectAll), MenuEntry::Item(Action_SelectSearchFont),
+      MenuEntry::Separator(), MenuEntry::Item(Action_SendOneTimeInst), MenuEntry::Item(Action_SendDir_OneTimeInst),
+      MenuEntry::Separator(), MenuEntry::Item(Action_ShowSearchWndExecute), MenuEntry::Item(Action_OpenExplorer),
+      MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxt), MenuEntry::Item(Action_ExportFontCsvFile)};
+  std::vector<MenuEntry> sizes;
+  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ps9 + static_cast<int>(i)));
+  const std::vector<MenuEntry> sampleItems = {MenuEntry::Submenu(u"フォントサイズ", sizes), MenuEntry::Item(Action_Print)};
+  SetMenuBar(ui::BuildMenu(FormActions(),
+                           {MenuEntry::Submenu(u"ファイル(&F)", fileItems),
+                            MenuEntry::Submenu(u"表示", {MenuEntry::Item(N14), MenuEntry::Item(Action_ShowMainForm)}),
+                            MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close1)},
+                           false));
+  popupMenu1_ = ui::BuildMenu(FormActions(), fileItems, true);
+  popupMenu2_ = ui::BuildMenu(FormActions(), sampleItems, true);
+  popupCopyright_ = ui::BuildMenu(FormActions(), {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)}, true);
+}
+
+LocalBrowserState Tform_local::State() const {
+  LocalBrowserState state;
+  state.nodeCount = fileTree_.Count();
+  state.anyTicked = std::any_of(list_->Items.begin(), list_->Items.end(), [](const auto& r) { return r->Has(Selected); });
+  state.archiveChosen = SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_GETCURSEL, 0, 0) >= 0;
+  state.isAdmin = engine_.IsAdmin;
+  state.nodeSelected = fileTree_.Selected() != nullptr;
+  state.folderSelected = !ShellTreeView1.Path().empty();
+  return state;
+}
+
+void Tform_local::UpdateSummary() {
+  const TickSummary summary = SummarizeTree(fileTree_);
+  ui::SetStatusText(*StatusBar1, 1, ToWide(SelectionText(summary)));
+  ui::SetStatusText(*StatusBar1, 2, ToWide(FileCountText(summary)));
+}
+
+void Tform_local::Action_installExecute() {
+  if (InstallTicked(Hwnd(), fileTree_, *list_, engine_, status_)) UpdateSummary();
+}
+
+void Tform_local::Action_SelectAllExecute() {
+  ForEachNode(fileTree_, fileTree_.First(), [&](FileTree::Node node) {
+    TFileDataItem* record = fileTree_.Record(node);
+    const int image = fileTree_.StateImage(node);
+    if (!record || !IsTickableImage(image)) return;
+    record->Set(Selected);
+    if (image % 2 == 1) fileTree_.SetStateImage(node, image + 1);
+  });
+  UpdateSummary();
+}
+
+void Tform_local::Action_ActiveFileCopyExecute() {
+  const std::wstring destination = BrowseForFolder(Hwnd(), L"フォントコピー先の指定");
+  if (destination.empty()) return;
+  const FileTree::Node node = fileTree_.Selected();
+  if (!node) return;
+  const std::u16string name = FileNameInNodeText(ToU16(fileTree_.Text(node)));
+  const std::wstring from = ToWide(list_->LastFolder) + L"\\" + ToWide(name);
+  const std::wstring to = destination + L"\\" + ToWide(name);
+  if (!name.empty() && CopyFileW(from.c_str(), to.c_str(), FALSE))
+    ShowMessage(name + u"\r\nをコピーしました", u"");
+  else
+    ShowMessage(u"コピーに失敗しました", u"エラー通知", MessageIcon::Error);
+}
+
+std::vector<std::u16string> Tform_local::TreeTextLines() const {
+  std::vector<std::pair<int, std::u16string>> nodes;
+  ForEachNode(fileTree_, fileTree_.First(), [&](FileTree::Node node) {
+    nodes.emplace_back(fileTree_.Level(node), ToU16(fileTree_.Text(node)));
+  });
+  return TreeExportLines(nodes);
+}
+
+bool Tform_local::ExportTreeTo(const std::wstring& path) const {
+  return list_->Services().Files.WriteReplacing(ToU16(path), Utf16LeLines(TreeTextLines()));
+}
+
+void Tform_local::Action_ExportTreeTxtExecute() {
+  if (fileTree_.Count() == 0) return;
+  wchar_t fileName[MAX_PATH] = {};
+  OPENFILENAMEW dialog{};  // SaveDialog1
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Hwnd();
+  dialog.lpstrFilter = L"テキストファイル\0*.txt\0";
+  dialog.lpstrFile = fileName;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrDefExt = L"txt";
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&dialog)) return;
+  if (!ExportTreeTo(fileName))
+    ShowMessage(u"ファイルを書き込めませんでした\r\n" + ToU16(fileName), u"エラー通知", MessageIcon::Error);
+}
+
+void Tform_local::Action_OpenExplorerExecute() {
+  const std::wstring folder = ShellTreeView1.Path();
+  ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), L"", SW_SHOWNORMAL);
+}
+
+void Tform_local::N14Click() {
+  detailsHidden_ = !detailsHidden_;
+  for (ui::Control* control : {FindControl(Panel_top.Hwnd()), Splitter1H})
+    if (control) Panel_client.SetControlVisible(*control, !detailsHidden_);
+  if (Splitter2V) ShowWindow(Splitter2V->hwnd, detailsHidden_ ? SW_HIDE : SW_SHOW);
+}
+
+void Tform_local::OnIdle() {}
+
+LRESULT Tform_local::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU) {
+    const HWND target = reinterpret_cast<HWND>(wParam);
+    HMENU popup = target == fileTree_.Hwnd()                  ? popupMenu1_.Get()
+                  : target == TntListBox_zel_Sample.Hwnd()    ? popupMenu2_.Get()
+                  : target == TntRichEdit_Copyright->hwnd     ? popupCopyright_.Get()
+                                                              : nullptr;
+    if (popup) {
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+      ui::UpdateMenu(popup, FormActions());
+      ui::ShowPopupMenu(Hwnd(), popup, at.x, at.y);
+      return 0;
+    }
+  }
+  return Form::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace velura

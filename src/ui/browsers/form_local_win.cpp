@@ -1,0 +1,360 @@
+#include "ui/browsers/form_local_win.h"
+
+#include <commctrl.h>
+
+#include "resource_ids.h"
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "records/folder_loading.h"
+#include "records/long_operations.h"
+#include "shell/launcher_rules.h"
+#include "shell/window_place_win.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/sample_texts.h"
+#include "ui/framework/controls_win.h"
+#include "ui/framework/error_report_win.h"
+#include "ui/framework/image_list_win.h"
+
+namespace velura {
+
+namespace {
+
+using ui::dock::Align;
+
+ui::dock::Item Docked(Align align, int size, std::string name = {}) {
+  ui::dock::Item item;
+  item.name = std::move(name);
+  item.align = align;
+  if (align == Align::Left || align == Align::Right) item.design.width = size;
+  else item.design.height = size;
+  return item;
+}
+
+ui::dock::Item At(int left, int top, int width, int height, bool stretch = false) {
+  ui::dock::Item item;
+  item.design = {left, top, width, height};
+  item.anchors.right = stretch;
+  return item;
+}
+
+// The archive box as the folder loading fills it.
+class ComboArchiveBox final : public ArchiveBox {
+ public:
+  explicit ComboArchiveBox(HWND combo) : combo_(combo) {}
+  void Clear() override { SendMessageW(combo_, CB_RESETCONTENT, 0, 0); }
+  void Add(const std::u16string& name) override {
+    SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(name)));
+  }
+  void SetEnabled(bool enabled) override { EnableWindow(combo_, enabled); }
+
+ private:
+  HWND combo_;
+};
+
+// The plain box shown while the tree and the samples are drawn.
+class WaitBox {
+ public:
+  explicit WaitBox(HWND owner) {
+    const int width = 210, height = 100;
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
+                              (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                              width, height, owner, nullptr, nullptr, nullptr);
+    LOGFONTW face{};
+    face.lfHeight = -MulDiv(10, ui::ScreenDpi(), 72);
+    face.lfCharSet = SHIFTJIS_CHARSET;
+    wcscpy(face.lfFaceName, L"MS UI Gothic");
+    font_.Reset(CreateFontIndirectW(&face));
+    const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
+                                                      {{40, 35}, L"しばらくおまちください・・・"}};
+    for (const auto& [at, text] : lines) {
+      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, at.x, at.y, 180, 18,
+                                   window_, nullptr, nullptr, nullptr);
+      SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    }
+    UpdateWindow(window_);
+  }
+  ~WaitBox() { DestroyWindow(window_); }
+  WaitBox(const WaitBox&) = delete;
+  WaitBox& operator=(const WaitBox&) = delete;
+
+ private:
+  HWND window_;
+  ui::UniqueFont font_;
+};
+
+}  // namespace
+
+Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow)
+    : engine_(engine), settings_(settings), showMainWindow_(std::move(showMainWindow)) {
+  list_ = std::make_unique<TFileData_local>(engine_.Records());  // the action predicates read it from the start
+  CreateForm(L"未インストールフォント", WS_OVERLAPPEDWINDOW, 0, 792, 519, nullptr, ui::Placement::Default);
+  SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
+  CreateActions();
+  CreateComponents();
+  CreateMenus();
+  // FormCreate
+  infoDisplay_ = true;
+  ClearFontInfo();
+  ComboBox_SampleTextClick();
+  previousPath_ = settings_.ReadStartFolder();
+  if (!previousPath_.empty()) settings_.WritePreviousFolder(previousPath_);
+  FixWorkFolder();
+}
+
+Tform_local::~Tform_local() {
+  // FormDestroy: the records go before the tree that points at them.
+  infoDisplay_ = false;
+  if (Hwnd()) {
+    fileTree_.Clear();
+    samples_.Clear();
+  }
+  list_.reset();
+  if (!workFolder_.empty()) engine_.EmptyAndRemoveFolder(ToU16(workFolder_));
+  Destroy();
+}
+
+void Tform_local::CreateComponents() {
+  WindowsVersion version;
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&info);
+#pragma GCC diagnostic pop
+  version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
+  StatusBar1 = &ui::AddStatusBar(*this, {200, 180, 170});
+  // AdjustStatusBarFont
+  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, StatusBarFontSize(WindowsVersionClass(version), 9)});
+
+  Panel_left.Create(*this, Docked(Align::Left, 250, "Panel_left"));
+  ui::AddSplitter(*this, Align::Left, 4, "Panel_left");  // Splitter1V
+  Panel_client.Create(*this, Docked(Align::Client, 0));
+
+  Panel_LeftTop.Create(Panel_left, Docked(Align::Top, 217, "Panel_LeftTop"));
+  ShellTreeView1.Create(Panel_LeftTop, Docked(Align::Client, 0));
+  ShellTreeView1.OnChange = [this] { ShellTreeView1Change(); };
+  ui::AddSplitter(Panel_left, Align::Top, 4, "Panel_LeftTop");  // Splitter1
+  Panel1.Create(Panel_left, Docked(Align::Top, 26));
+  TntComboBox_ArchiveNames = &ui::AddComboBox(Panel1, At(2, 2, 246, 200, true));
+  EnableWindow(TntComboBox_ArchiveNames->hwnd, FALSE);
+  // Opening an archive needs the archive layer; until it is wired, choosing an entry does nothing.
+  stateImages_ = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
+  TntTreeView_FileName = &ui::AddTreeView(Panel_left, Docked(Align::Client, 0), stateImages_.Get(),
+                                          TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
+  fileTree_.Attach(TntTreeView_FileName->hwnd);
+  TntTreeView_FileName->onNotify = [this](NMHDR& header) { return FileTreeNotify(header); };
+  SetWindowSubclass(
+      TntTreeView_FileName->hwnd,
+      [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
+        auto& form = *reinterpret_cast<Tform_local*>(self);
+        try {
+          if (message == WM_LBUTTONDOWN) form.TntTreeView_FileNameMouseDown(static_cast<short>(LOWORD(lParam)),
+                                                                            static_cast<short>(HIWORD(lParam)));
+          if (message == WM_CHAR && wParam == L' ') {
+            form.TntTreeView_FileNameKeyPress(L' ');
+            return 0;  // swallowed: the tree view would search for a blank otherwise
+          }
+        } catch (...) {
+          ui::ReportCurrentException();
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+      },
+      1, reinterpret_cast<DWORD_PTR>(this));
+
+  Panel_top.Create(Panel_client, Docked(Align::Top, 217, "Panel_top"));
+  Splitter1H = &ui::AddSplitter(Panel_client, Align::Top, 4, "Panel_top");
+  Panel_combo.Create(Panel_client, Docked(Align::Top, 26));
+  TntComboBox_SampleText = &ui::AddComboBox(Panel_combo, At(2, 2, 534, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
+  TntComboBox_SampleText->onCommand = [this](int code) {
+    if (code == CBN_SELCHANGE) ComboBox_SampleTextClick();
+    if (code == CBN_KILLFOCUS) ComboBox_SampleTextExit();
+  };
+  // Enter in the combo's edit commits the typed text.
+  if (HWND edit = FindWindowExW(TntComboBox_SampleText->hwnd, nullptr, L"Edit", nullptr)) {
+    SetWindowSubclass(
+        edit,
+        [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
+          if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN)
+            return DLGC_WANTALLKEYS;
+          if (message == WM_CHAR && wParam == L'\r') {
+            try {
+              reinterpret_cast<Tform_local*>(self)->ComboBox_SampleTextKeyPress(L'\r');
+            } catch (...) {
+              ui::ReportCurrentException();
+            }
+            return 0;
+          }
+          return DefSubclassProc(hwnd, message, wParam, lParam);
+        },
+        1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ui::Control& list = TntListBox_zel_Sample.Create(Panel_client, Docked(Align::Client, 0),
+                                                   LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
+  samples_.Attach(list.hwnd);
+  TntListBox_zel_Sample.SetClickCancel(false);
+  TntListBox_zel_Sample.OnClick = [this] { ListBox_zel_SampleClick(); };
+  TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
+  list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == WM_MEASUREITEM) {
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_));
+      result = TRUE;
+      return true;
+    }
+    if (message == WM_DRAWITEM) {
+      result = ListBox_zel_SampleDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+      return true;
+    }
+    return false;
+  };
+  CreateDetails();
+  Relayout();
+}
+
+void Tform_local::CreateDetails() {
+  Panel_FontName.Create(Panel_top, Docked(Align::Top, 28));
+  Panel_FontType.Create(Panel_FontName, Docked(Align::Right, 80), ui::Bevel::Lowered);
+  TntMemo_FontName = &ui::AddEdit(Panel_FontName, L"", Docked(Align::Client, 0), ES_READONLY | ES_AUTOHSCROLL);
+  SetControlFont(*TntMemo_FontName, ui::FontSpec{L"MS UI Gothic", 19, 0});
+
+  Panel_right.Create(Panel_top, Docked(Align::Right, 180, "Panel_right"));
+  Splitter2V = &ui::AddSplitter(Panel_top, Align::Right, 4, "Panel_right");
+  Panel_CodePage.Create(Panel_right, Docked(Align::Top, 90));
+  ui::AddLabel(Panel_CodePage, L"CodePage", Docked(Align::Top, 15));
+  RichEdit_CodePages = &ui::AddRichEdit(Panel_CodePage, Docked(Align::Client, 0));
+  Panel_UnicodeRange.Create(Panel_right, Docked(Align::Client, 0));
+  Label_Copyright = &ui::AddLabel(Panel_UnicodeRange, L"Copyright", Docked(Align::Top, 15));
+  TntRichEdit_Copyright = &ui::AddRichEdit(Panel_UnicodeRange, Docked(Align::Client, 0));
+
+  Panel_BaseLabel.Create(Panel_top, Docked(Align::Left, 262, "Panel_BaseLabel"));
+  ui::AddSplitter(Panel_top, Align::Left, 4, "Panel_BaseLabel");  // Splitter4V
+  const wchar_t* captions[] = {L"Pich", L"CharSet", L"FullFontName", L"Version", L"FileSize", L"FileName",
+                               L"PstscriptName"};
+  ui::Control** boxes[] = {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
+                           &TntMemo_FileName, &TntMemo_PstscriptName};
+  for (int row = 0; row < 7; ++row) {
+    const int top = 4 + row * 26;
+    ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
+    const bool isLabel = row == 0 || row == 1 || row == 4;
+    *boxes[row] = isLabel ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 168, 15, true))
+                          : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
+    if (!isLabel)
+      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE, GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+  }
+
+  TntStringGrid_FullFontNames = &ui::AddListView(Panel_top, Docked(Align::Client, 0));
+  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
+  for (int column = 0; column < 4; ++column) {
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT | LVCF_WIDTH;
+    c.pszText = const_cast<wchar_t*>(headers[column]);
+    c.cx = 60;
+    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
+  }
+  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };  // Panel_center_topResize
+}
+
+void Tform_local::FixWorkFolder() {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const FolderSetting user = settings_.ReadTempFolder();
+  const DWORD attributes = user.Path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(AsWide(user.Path));
+  bool missing = false;
+  workFolder_ = ToWide(WorkFolderFor(user.Use, user.Path,
+                                     attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY),
+                                     ToU16(temp), missing));
+  if (missing)
+    ShowMessage(u"ユーザー指定の一時作業フォルダがありません\r\nWindows既定の一時作業フォルダを使用します", u"VELURA",
+                MessageIcon::Warning);
+}
+
+void Tform_local::Open() {
+  FormShow();
+  Show(SW_SHOWNORMAL);
+}
+
+void Tform_local::FormShow() {
+  SetSampleSize(SampleFontSizeSetting(settings_.ReadSampleSizes()));
+  ShellTreeView1.ClearSelection();
+  SizeLanguageGrid();
+  if (!previousPath_.empty()) OpenFolder(ToWide(previousPath_));
+}
+
+void Tform_local::FormClose() {
+  ReleaseList();
+  WindowPlace place(Hwnd());
+  settings_.StoreWindow(place, TWindowKind::LocalView);
+  // The search dialog joins here once it exists.
+  if (showMainWindow_) showMainWindow_();
+}
+
+void Tform_local::OnClose() {
+  FormClose();
+  Hide();
+}
+
+bool Tform_local::OpenFolder(const std::wstring& path) {
+  if (ShellTreeView1.Path() == path) {
+    ShellTreeView1Change();  // selecting the selected folder again sends no change
+    return true;
+  }
+  return ShellTreeView1.SelectPath(path);
+}
+
+void Tform_local::ReleaseList() {
+  // The tree and the samples point at the records: empty them before the records go.
+  infoDisplay_ = false;
+  fileTree_.Clear();
+  samples_.Clear();
+  ReleaseAll(*list_, releaseBar_);
+  infoDisplay_ = true;
+  UpdateSummary();
+}
+
+void Tform_local::ShellTreeView1Change() {
+  ReleaseList();
+  const std::wstring path = ShellTreeView1.Path();
+  if (path.empty()) return;
+  const std::wstring lower = path.size() >= 4 ? path.substr(path.size() - 4) : L"";
+  if (_wcsicmp(lower.c_str(), L".zip") == 0 || _wcsicmp(lower.c_str(), L".cab") == 0 || _wcsicmp(lower.c_str(), L".lzh") == 0) {
+    SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_RESETCONTENT, 0, 0);
+    return;  // archives open once the archive layer is wired
+  }
+  LoadFolder(ToU16(path));
+}
+
+void Tform_local::LoadFolder(const std::u16string& shellPath) {
+  infoDisplay_ = false;
+  list_->Clear();
+  fileTree_.Clear();
+  samples_.Clear();
+  infoDisplay_ = true;
+  if (!shellPath.empty()) {
+    previousPath_ = shellPath;
+    settings_.WritePreviousFolder(shellPath);
+  }
+  const std::u16string folder = NetworkPlacePath(shellPath);
+  ComboArchiveBox archives(TntComboBox_ArchiveNames->hwnd);
+  LoadFolderFilesWithArchives(engine_, *list_, folder, archives, status_, true);
+
+  WaitBox wait(Hwnd());
+  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  ClearFontInfo();
+  infoDisplay_ = false;  // the tree's change events wait until the tree is complete
+  FillTree(*list_, fileTree_);
+  fileTree_.ExpandAll();
+  fileTree_.SortFiles();
+  RefreshStateImages(fileTree_);
+  FillSampleListFromTree(fileTree_, samples_);
+  infoDisplay_ = true;
+  if (FileTree::Node root = fileTree_.First()) {
+    if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
+  }
+  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, TRUE, 0);
+  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
+  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  UpdateSummary();
+}
+
+}  // namespace velura

@@ -1,0 +1,29 @@
+#include "ui/browsers/install_ticked_win.h"
+
+#include <algorithm>
+
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/form_install_select_win.h"
+
+namespace velura {
+
+namespace {
+
+struct FontChangeOnExit {
+  ~FontChangeOnExit() { SendMessageTimeoutW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr); }
+};
+
+}  // namespace
+
+bool InstallTicked(HWND owner, FileTree& tree, TFileData_local& list, TProcedureClass& engine, Progress& progress) {
+  if (std::none_of(list.Items.begin(), list.Items.end(), [](const auto& r) { return r->Has(Selected); })) return false;
+  FontChangeOnExit broadcast;
+  std::vector<std::u16string> folders = engine.RegData().FontFolders();
+  const InstallDestinationChoice choice = RunInstallDestination(owner, folders, list.LastFolder);
+  if (!choice.confirmed || choice.index < 0 || choice.index >= static_cast<int>(folders.size())) return true;
+  engine.InstallSelected(progress, list, folders[static_cast<std::size_t>(choice.index)], choice.copyFiles);
+  RefreshStateImages(tree);
+  return true;
+}
+
+}  // namespace velura

@@ -1,0 +1,69 @@
+// The decisions of the not-installed browser that need no window: which commands are enabled, the status
+// bar texts, the lines of the tree export, the sample size menu and the paths it reads from node texts
+// and network places.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/file_tree.h"
+
+namespace velura {
+
+// What the enabling of the browser's commands looks at.
+struct LocalBrowserState {
+  int nodeCount = 0;             // N: every node of the file tree
+  bool anyTicked = false;        // T: some record is ticked
+  bool archiveChosen = false;    // A: an entry of the archive box is chosen
+  bool isAdmin = false;
+  bool nodeSelected = false;     // the file tree has a selected node
+  bool folderSelected = false;   // the shell tree has a selected folder
+};
+
+namespace local_enable {
+bool Install(const LocalBrowserState& s);
+bool ListCommands(const LocalBrowserState& s);  // select all/none/invert/found, exports
+bool CopyTicked(const LocalBrowserState& s);
+bool ActiveFileCopy(const LocalBrowserState& s);
+bool SendOneTimeInst(const LocalBrowserState& s);
+bool SendDirOneTimeInst(const LocalBrowserState& s);
+bool OpenExplorer(const LocalBrowserState& s);
+}  // namespace local_enable
+
+// Status panel 0 for the selected file.
+std::u16string FileStateText(const TFileDataItem& record);
+
+// Ticked and installable counts over the file nodes (the nodes under the top level that have a record).
+struct TickSummary {
+  int tickedFiles = 0;
+  std::int64_t tickedBytes = 0;
+  int files = 0;
+  int installable = 0;
+};
+TickSummary SummarizeTree(const FileTree& tree);
+std::u16string SelectionText(const TickSummary& summary);  // status panel 1
+std::u16string FileCountText(const TickSummary& summary);  // status panel 2
+
+// One line per node: as many tabs as the node's level (0 for the top), then its text.
+std::vector<std::u16string> TreeExportLines(const std::vector<std::pair<int, std::u16string>>& nodes);
+
+// The sizes of the "フォントサイズ" radio items, in menu order.
+inline constexpr std::array<int, 11> kSampleSizes = {9, 12, 18, 24, 30, 36, 42, 48, 60, 72, 90};
+// The radio item checked for a sample size, or -1 for a size the menu does not offer.
+int SampleSizeMenuIndex(int size);
+
+// The file name in a node's text: what lies between its first "(" and the first ")" (empty without both).
+std::u16string FileNameInNodeText(const std::u16string& text);
+
+// A network place under "\NetHood\" named "share - (server)" or "share - server" as "\\server\share";
+// other paths unchanged.
+std::u16string NetworkPlacePath(const std::u16string& path);
+
+// Where archives are extracted: the system temporary folder (ending in a delimiter) + "VELURA__TEMP", or the
+// user's folder + "\VELURA__TEMP" when it is asked for and exists. `missing` tells the caller to warn.
+std::u16string WorkFolderFor(bool useUserFolder, const std::u16string& userFolder, bool userFolderExists,
+                             const std::u16string& systemTemp, bool& missing);
+
+}  // namespace velura

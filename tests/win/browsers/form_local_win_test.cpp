@@ -1,0 +1,333 @@
+// The not-installed browser on a folder of real fonts, driven as a user drives it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "records/long_operations.h"
+#include "records/record_rules.h"
+#include "records/system_engine_win.h"
+#include "shell/ini_profile_win.h"
+#include "support/screenshot_win.h"
+#include "support/test_fonts_win.h"
+#include "ui/browsers/file_order.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/form_local_win.h"
+
+namespace velura::testing {
+namespace {
+
+const std::u16string kLatin = u"Velura Brws 001";
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  return bytes;
+}
+
+class LocalBrowser : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = NewTempFolder(L"velura_local_test");
+    CopyFileW(L"Z:\\usr\\share\\fonts\\opentype\\ipafont-gothic\\ipag.ttf", (folder_ + L"\\日本語ゴシック.ttf").c_str(), FALSE);
+    WriteRenamedFont(folder_ + L"\\brws.ttf", kLatin);
+    WriteRenamedFontFrom(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Bold.ttf", folder_ + L"\\brwsbd.ttf",
+                         kLatin);
+    CopyFileW(L"Z:\\usr\\share\\fonts\\truetype\\wqy\\wqy-zenhei.ttc", (folder_ + L"\\zenhei.ttc").c_str(), FALSE);
+    CopyFileW(L"Z:\\usr\\share\\fonts\\opentype\\urw-base35\\C059-Roman.otf", (folder_ + L"\\C059-Roman.otf").c_str(), FALSE);
+    CopyFileW(L"Z:\\usr\\share\\wine\\fonts\\marlett.ttf", (folder_ + L"\\記号.ttf").c_str(), FALSE);
+    WriteBytes(folder_ + L"\\notafont.ttf", "this is no font");
+  }
+  static void TearDownTestSuite() { RemoveFolderTree(folder_); }
+
+  void SetUp() override {
+    previous_ = SetMessageSink([this](const MessageRequest& m) {
+      messages.push_back(m);
+      return MessageResult::Ok;
+    });
+    DeleteFileW((folder_ + L"\\..\\velura_local_wd.ini").c_str());  // every test starts without a previous folder
+    settings_ = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(folder_ + L"\\..\\velura_local_wd.ini")));
+    engine_ = std::make_unique<SystemEngine>(*settings_);
+    TProcedureClass& e = engine_->Engine();
+    LoadInstalledFromRegistry(e.Installed(), e.RegData(), e.FontsFolder, nullptr, &quietProgress_);
+    form = std::make_unique<Tform_local>(e, *settings_, [this] { ++mainShown; });
+    form->FormShow();
+  }
+  void TearDown() override {
+    form.reset();
+    engine_.reset();
+    settings_.reset();
+    SetMessageSink(previous_);
+  }
+
+  void Open() {
+    ASSERT_TRUE(form->OpenFolder(folder_));
+    PumpUntilIdle();
+  }
+  std::vector<FileTree::Node> Files() {
+    std::vector<FileTree::Node> files;
+    TreeViewFileTree& t = form->FileTree();
+    for (auto n = t.FirstChild(t.First()); n; n = t.NextSibling(n)) files.push_back(n);
+    return files;
+  }
+  FileTree::Node FileNamed(const std::u16string& fileName) {
+    for (auto n : Files())
+      if (auto* r = form->FileTree().Record(n); r && r->Path.ends_with(u"\\" + fileName)) return n;
+    return nullptr;
+  }
+  std::wstring Status(int part) {
+    wchar_t text[256] = {};
+    SendMessageW(form->StatusBar1->hwnd, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  bool Enabled(int action) { return form->FormActions().IsEnabled(action); }
+  void Command(int action) { SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(action, 0), 0); }
+
+  struct QuietProgress final : Progress {
+    void Open(const std::u16string&) override {}
+    void Close() override {}
+    void ResetDisplay() override {}
+    void BeginProgress(int) override {}
+    void StepProgress(int) override {}
+    void ProcessMessages() override {}
+  } quietProgress_;
+  static std::wstring folder_;
+  MessageSink previous_;
+  std::vector<MessageRequest> messages;
+  std::unique_ptr<TIniKeeper> settings_;
+  std::unique_ptr<SystemEngine> engine_;
+  std::unique_ptr<Tform_local> form;
+  int mainShown = 0;
+};
+std::wstring LocalBrowser::folder_;
+
+TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
+  Open();
+  EXPECT_EQ(ui::WindowText(form->Hwnd()), L"未インストールフォント");
+  TreeViewFileTree& tree = form->FileTree();
+  ASSERT_TRUE(tree.First());
+  EXPECT_EQ(tree.Text(tree.First()), folder_);
+  // The file that is no font is reported and left out.
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].Text.find(u"以下のフォントはファイルの読み込みに失敗しました"), std::u16string::npos);
+  EXPECT_NE(messages[0].Text.find(u"notafont.ttf"), std::u16string::npos);
+
+  const auto files = Files();
+  ASSERT_EQ(files.size(), 6u);
+  int faces = 0, previousGroup = -1000;
+  for (auto n : files) {
+    const TFileDataItem* r = tree.Record(n);
+    ASSERT_TRUE(r) << ToU16(tree.Text(n)).size();
+    EXPECT_EQ(tree.Text(n), ToWide(DisplayText(*r, 0)));
+    EXPECT_EQ(tree.StateImage(n), StateImageIndex(*r));
+    EXPECT_GE(SortGroup(*r), previousGroup) << "sorted by group";
+    previousGroup = SortGroup(*r);
+    faces += static_cast<int>(r->DisplayNames.size());
+  }
+  // The collection has a child per further face.
+  const auto zenhei = FileNamed(u"zenhei.ttc");
+  ASSERT_TRUE(zenhei);
+  EXPECT_EQ(tree.Text(tree.FirstChild(zenhei)), ToWide(tree.Record(zenhei)->DisplayNames[1].DisplayFullName));
+  EXPECT_EQ(tree.StateImage(FileNamed(u"記号.ttf")) % 2, 1);
+
+  // One sample line per face, 2 x size + 26 high.
+  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  EXPECT_EQ(SendMessageW(samples, LB_GETCOUNT, 0, 0), faces);
+  EXPECT_EQ(form->SampleSize(), 24);  // the default size when the size is not remembered
+  EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, 0, 0), 2 * 24 + 26);
+  Command(ps9 + 10);
+  EXPECT_EQ(form->SampleSize(), 90);
+  EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, 0, 0), 206);
+  form->SetSampleSize(20);  // not offered: no item checked
+  HMENU sampleMenu = GetSubMenu(form->MenuBar(), 2);
+  SendMessageW(form->Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(sampleMenu, 0)), 0);
+  for (int i = 0; i < 11; ++i) EXPECT_FALSE(GetMenuState(sampleMenu, ps9 + i, MF_BYCOMMAND) & MF_CHECKED) << i;
+  form->SetSampleSize(18);
+  SendMessageW(form->Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(sampleMenu, 0)), 0);
+  EXPECT_TRUE(GetMenuState(sampleMenu, ps9 + 2, MF_BYCOMMAND) & MF_CHECKED);
+
+  // The details follow the selection; the sample list's selection follows too.
+  const auto bold = FileNamed(u"brwsbd.ttf");
+  ASSERT_TRUE(bold);
+  tree.Select(bold);
+  EXPECT_EQ(ui::WindowText(form->TntMemo_FullFontName->hwnd), ToWide(kLatin) + L" Bold");
+  EXPECT_EQ(ui::WindowText(form->TntMemo_FileName->hwnd), L"brwsbd.ttf");
+  EXPECT_EQ(ui::WindowText(form->Panel_FontType.Hwnd()), L"TrueType");
+  EXPECT_EQ(ui::WindowText(form->Label_Copyright->hwnd).rfind(L"Copyright (", 0), 0u);
+  EXPECT_GE(SendMessageW(form->TntStringGrid_FullFontNames->hwnd, LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(samples, LB_GETCURSEL, 0, 0), tree.Record(bold)->DisplayNames[0].ListIndex);
+  EXPECT_EQ(Status(0), L"未インストール");
+  tree.Select(FileNamed(u"C059-Roman.otf"));
+  EXPECT_EQ(ui::WindowText(form->Panel_FontType.Hwnd()), L"OpenType");
+
+  // A click on a sample line selects its node.
+  SendMessageW(samples, LB_SETCURSEL, 0, 0);
+  form->ListBox_zel_SampleClick();
+  EXPECT_EQ(tree.Selected(), ListBoxSampleList::NodeOfLine(samples, 0));
+
+  int installable = 0;
+  for (auto n : files) {
+    const TFileDataItem* r = tree.Record(n);
+    installable += (!r->Has(Installed) && !r->Has(RegisteredOnly)) || r->Has(OtherVersionInstalled);
+  }
+  EXPECT_EQ(Status(1), L" 選択数： 0 （0KB）");
+  EXPECT_EQ(Status(2), L" ファイル数： 6　（インストール可能数： " + std::to_wstring(installable) + L"）");
+
+  form->Show(SW_SHOWNORMAL);
+  tree.Select(files[0]);
+  PumpUntilIdle();
+  const Picture picture = CaptureWindow(form->Hwnd());
+  EXPECT_GT(picture.DistinctColours(), 30);
+  SavePng(picture, ScreenshotPath(L"local_browser.png"));
+}
+
+TEST_F(LocalBrowser, TicksByIconSpaceAndDoubleClickAndEnablesByTheTable) {
+  EXPECT_FALSE(Enabled(Action_SelectAll));  // nothing loaded
+  EXPECT_FALSE(Enabled(Action_ExportTreeTxt));
+  Open();
+  TreeViewFileTree& tree = form->FileTree();
+  EXPECT_TRUE(Enabled(Action_SelectAll));
+  EXPECT_FALSE(Enabled(Action_install));  // nothing ticked
+  EXPECT_FALSE(Enabled(Action_SendOneTimeInst));  // no window to hand over to yet
+
+  const auto regular = FileNamed(u"brws.ttf");
+  ASSERT_TRUE(regular);
+  RECT text{};
+  HTREEITEM regularItem = TreeViewFileTree::Item(regular);
+  std::memcpy(&text, &regularItem, sizeof regularItem);  // TVM_GETITEMRECT takes the item in the rectangle
+  ASSERT_TRUE(SendMessageW(tree.Hwnd(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
+  const LPARAM icon = MAKELPARAM(text.left - 6, (text.top + text.bottom) / 2);
+  PostMessageW(tree.Hwnd(), WM_LBUTTONUP, 0, icon);  // ends the tree's drag detection at once
+  SendMessageW(tree.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, icon);
+  EXPECT_TRUE(tree.Record(regular)->Has(Selected));
+  EXPECT_EQ(tree.StateImage(regular) % 2, 0);
+  EXPECT_EQ(Status(1).rfind(L" 選択数： 1 （", 0), 0u);
+  EXPECT_TRUE(Enabled(Action_install));
+  engine_->Engine().IsAdmin = false;
+  EXPECT_FALSE(Enabled(Action_install));
+  EXPECT_TRUE(Enabled(Action_CopyFile));
+  engine_->Engine().IsAdmin = true;
+
+  // Space on a face child ticks its whole file.
+  const auto zenhei = FileNamed(u"zenhei.ttc");
+  tree.Select(tree.FirstChild(zenhei));
+  SendMessageW(tree.Hwnd(), WM_CHAR, L' ', 0);
+  EXPECT_TRUE(tree.Record(zenhei)->Has(Selected));
+  EXPECT_EQ(tree.StateImage(zenhei), tree.StateImage(tree.FirstChild(zenhei)));
+  EXPECT_EQ(Status(1).rfind(L" 選択数： 2 （", 0), 0u);
+
+  // A double click on a sample line toggles its file.
+  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  const int line = tree.Record(regular)->DisplayNames[0].ListIndex;
+  SendMessageW(samples, LB_SETCURSEL, line, 0);
+  SendMessageW(GetParent(samples), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(samples), LBN_DBLCLK), reinterpret_cast<LPARAM>(samples));
+  EXPECT_FALSE(tree.Record(regular)->Has(Selected));
+
+  // Select all, invert and untick leave installed files alone.
+  auto tickable = [&](FileTree::Node n) { return IsTickableImage(StateImageIndex(*tree.Record(n) )) ; };
+  Command(Action_SelectAll);
+  for (auto n : Files()) EXPECT_EQ(tree.Record(n)->Has(Selected), tickable(n)) << tree.Text(n).size();
+  Command(Action_Reversal);
+  for (auto n : Files()) EXPECT_FALSE(tree.Record(n)->Has(Selected));
+  tree.Record(regular)->Set(Selected);
+  RefreshStateImages(tree);
+  Command(Action_Reversal);
+  for (auto n : Files()) EXPECT_EQ(tree.Record(n)->Has(Selected), tickable(n) && n != regular);
+  Command(Action_UnSelectAll);
+  for (auto n : Files()) {
+    EXPECT_FALSE(tree.Record(n)->Has(Selected));
+    EXPECT_EQ(tree.StateImage(n), StateImageIndex(*tree.Record(n)));
+  }
+  EXPECT_EQ(Status(1), L" 選択数： 0 （0KB）");
+}
+
+TEST_F(LocalBrowser, ExportsTheTreeAsTabbedUtf16Lines) {
+  Open();
+  const std::wstring out = folder_ + L"\\..\\velura_tree.txt";
+  ASSERT_TRUE(form->ExportTreeTo(out));
+  const std::string bytes = ReadBytes(out);
+  DeleteFileW(out.c_str());
+  // Walk the tree view itself in display order.
+  std::u16string expected = u"\xFEFF";
+  TreeViewFileTree& tree = form->FileTree();
+  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree.Hwnd(), TVM_GETNEXTITEM, TVGN_ROOT, 0)); item;
+       item = reinterpret_cast<HTREEITEM>(SendMessageW(tree.Hwnd(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)))) {
+    const auto node = tree.NodeOfItem(item);
+    expected += std::u16string(static_cast<std::size_t>(tree.Level(node)), u'\t') + ToU16(tree.Text(node)) + u"\r\n";
+  }
+  ASSERT_EQ(bytes.size(), expected.size() * 2);
+  EXPECT_EQ(0, std::memcmp(bytes.data(), expected.data(), bytes.size()));
+  EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  EXPECT_NE(expected.find(u"\n\t\t"), std::u16string::npos);  // the collection's faces sit one level deeper
+}
+
+// Answers the destination dialog with OK once it is up.
+void CALLBACK AnswerDestination(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = FindWindowW(nullptr, L"インストール先");
+  if (!dialog || !IsWindowVisible(dialog)) return;
+  KillTimer(nullptr, timer);
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (ui::WindowText(child) == L"OK")
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), reinterpret_cast<LPARAM>(child));
+}
+
+TEST_F(LocalBrowser, InstallsTwoTickedFilesThroughTheDestinationDialog) {
+  Open();
+  TreeViewFileTree& tree = form->FileTree();
+  const auto regular = FileNamed(u"brws.ttf"), bold = FileNamed(u"brwsbd.ttf");
+  ASSERT_TRUE(regular && bold);
+  ToggleNodeTick(tree, regular);
+  ToggleNodeTick(tree, bold);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerDestination);
+  Command(Action_install);
+  KillTimer(nullptr, timer);
+  TProcedureClass& engine = engine_->Engine();
+  const std::wstring fonts = ToWide(engine.FontsFolder);
+  EXPECT_NE(GetFileAttributesW((fonts + L"\\brws.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesW((fonts + L"\\brwsbd.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
+  engine.RegData().LoadFontsList();
+  EXPECT_TRUE(engine.RegData().IsRegisteredName(kLatin + u" (TrueType)"));
+  EXPECT_TRUE(engine.RegData().IsRegisteredName(kLatin + u" Bold (TrueType)"));
+  for (auto n : {regular, bold}) {
+    EXPECT_TRUE(tree.Record(n)->Has(InstalledNow));
+    EXPECT_EQ(tree.StateImage(n), StateImageIndex(*tree.Record(n)));
+  }
+  ASSERT_EQ(messages.size(), 1u);  // only the load report of the file that is no font
+  EXPECT_NE(messages[0].Text.find(u"notafont.ttf"), std::u16string::npos);
+
+  // Leave the system as it was.
+  for (auto& r : engine.Installed().Items)
+    if (r->Path == ToU16(fonts + L"\\brws.ttf") || r->Path == ToU16(fonts + L"\\brwsbd.ttf")) r->Set(Selected);
+  engine.UninstallSelected(quietProgress_);
+  EXPECT_EQ(GetFileAttributesW((fonts + L"\\brws.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(LocalBrowser, ClosingReleasesTheListStoresThePlaceAndShowsTheLauncher) {
+  Open();
+  EXPECT_GT(form->List().Count(), 0);
+  SendMessageW(form->Hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(form->List().Count(), 0);
+  EXPECT_EQ(form->FileTree().Count(), 0);
+  EXPECT_FALSE(IsWindowVisible(form->Hwnd()));
+  EXPECT_EQ(mainShown, 1);
+  EXPECT_EQ(settings_->ReadPreviousFolder(), ToU16(folder_));
+}
+
+}  // namespace
+}  // namespace velura::testing
