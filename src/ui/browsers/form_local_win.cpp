@@ -5,10 +5,12 @@
 #include "resource_ids.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
+#include "archive/archiver_host.h"
 #include "records/folder_loading.h"
 #include "records/long_operations.h"
 #include "shell/launcher_rules.h"
 #include "shell/window_place_win.h"
+#include "ui/browsers/archive_file_extractor.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/sample_texts.h"
 #include "ui/framework/controls_win.h"
@@ -122,7 +124,7 @@ void Tform_local::CreateComponents() {
   GetVersionExW(&info);
 #pragma GCC diagnostic pop
   version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
-  StatusBar1 = &ui::AddStatusBar(*this, {200, 180, 170});
+  StatusBar1 = &ui::AddStatusBar(*this, {200, 180, -1});  // the last panel (170 designed) runs to the edge, so its text fits
   // AdjustStatusBarFont
   SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, StatusBarFontSize(WindowsVersionClass(version), 9)});
 
@@ -137,7 +139,9 @@ void Tform_local::CreateComponents() {
   Panel1.Create(Panel_left, Docked(Align::Top, 26));
   TntComboBox_ArchiveNames = &ui::AddComboBox(Panel1, At(2, 2, 246, 200, true));
   EnableWindow(TntComboBox_ArchiveNames->hwnd, FALSE);
-  // Opening an archive needs the archive layer; until it is wired, choosing an entry does nothing.
+  TntComboBox_ArchiveNames->onCommand = [this](int code) {
+    if (code == CBN_SELCHANGE) TntComboBox_ArchiveNamesChange();
+  };
   stateImages_ = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
   TntTreeView_FileName = &ui::AddTreeView(Panel_left, Docked(Align::Client, 0), stateImages_.Get(),
                                           TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
@@ -317,12 +321,29 @@ void Tform_local::ShellTreeView1Change() {
   const std::wstring lower = path.size() >= 4 ? path.substr(path.size() - 4) : L"";
   if (_wcsicmp(lower.c_str(), L".zip") == 0 || _wcsicmp(lower.c_str(), L".cab") == 0 || _wcsicmp(lower.c_str(), L".lzh") == 0) {
     SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_RESETCONTENT, 0, 0);
-    return;  // archives open once the archive layer is wired
+    OpenArchiveAt(ToU16(path));
+    return;
   }
   LoadFolder(ToU16(path));
 }
 
-void Tform_local::LoadFolder(const std::u16string& shellPath) {
+void Tform_local::TntComboBox_ArchiveNamesChange() {
+  const HWND box = TntComboBox_ArchiveNames->hwnd;
+  const LRESULT index = SendMessageW(box, CB_GETCURSEL, 0, 0);
+  if (index < 0) return;
+  std::wstring name(static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXTLEN, index, 0)), L'\0');
+  SendMessageW(box, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data()));
+  OpenArchiveAt(ToU16(ShellTreeView1.Path() + L"\\" + name));
+}
+
+void Tform_local::OpenArchiveAt(const std::u16string& archive) {
+  ArchiveFileExtractor extractor(Hwnd(), DefaultArchiverHost());
+  const std::u16string extracted = OpenArchive(archive, ToU16(workFolder_), extractor, engine_,
+                                               engine_.Records().Files, [this] { ReleaseList(); });
+  if (!extracted.empty()) LoadFolder(ToU16(ShellTreeView1.Path()), extracted);
+}
+
+void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16string& extracted) {
   infoDisplay_ = false;
   list_->Clear();
   fileTree_.Clear();
@@ -332,9 +353,12 @@ void Tform_local::LoadFolder(const std::u16string& shellPath) {
     previousPath_ = shellPath;
     settings_.WritePreviousFolder(shellPath);
   }
-  const std::u16string folder = NetworkPlacePath(shellPath);
-  ComboArchiveBox archives(TntComboBox_ArchiveNames->hwnd);
-  LoadFolderFilesWithArchives(engine_, *list_, folder, archives, status_, true);
+  if (!extracted.empty()) {
+    LoadFolderFiles(engine_, *list_, extracted, status_, true);
+  } else {
+    ComboArchiveBox archives(TntComboBox_ArchiveNames->hwnd);
+    LoadFolderFilesWithArchives(engine_, *list_, NetworkPlacePath(shellPath), archives, status_, true);
+  }
 
   WaitBox wait(Hwnd());
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);

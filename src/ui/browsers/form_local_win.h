@@ -61,6 +61,7 @@ class Tform_local : public ui::Form {
   bool OpenFolder(const std::wstring& path);
 
   void ShellTreeView1Change();
+  void TntComboBox_ArchiveNamesChange();
   void TntTreeView_FileNameChange();
   void TntTreeView_FileNameMouseDown(int x, int y);
   void TntTreeView_FileNameKeyPress(wchar_t key);
@@ -121,7 +122,9 @@ class Tform_local : public ui::Form {
   void CreateDetails();
   void FixWorkFolder();
   void ReleaseList();
-  void LoadFolder(const std::u16string& path);
+  // Loads the shell tree's folder, or (extracted not empty) the fonts extracted from an archive.
+  void LoadFolder(const std::u16string& path, const std::u16string& extracted = {});
+  void OpenArchiveAt(const std::u16string& archive);
   // form_local_actions_win.cpp
   void CreateActions();
   void CreateMenus();

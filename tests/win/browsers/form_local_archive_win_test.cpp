@@ -1,0 +1,97 @@
+// Archives in the not-installed browser: the archive box lists them, choosing one shows its fonts.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "host/archive/archive_builders.h"
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "records/long_operations.h"
+#include "records/system_engine_win.h"
+#include "shell/ini_profile_win.h"
+#include "support/screenshot_win.h"
+#include "support/test_fonts_win.h"
+#include "ui/browsers/form_local_win.h"
+
+namespace velura::testing {
+namespace {
+
+using archive_testing::Bytes;
+
+Bytes ReadAll(const std::wstring& path) {
+  auto source = FileSource::Open(ToU16(path));
+  Bytes bytes(static_cast<std::size_t>(source->Size()));
+  source->ReadAt(0, bytes.data(), bytes.size());
+  return bytes;
+}
+
+void WriteAll(const std::wstring& path, const Bytes& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+struct Quiet final : Progress {
+  void Open(const std::u16string&) override {}
+  void Close() override {}
+  void ResetDisplay() override {}
+  void BeginProgress(int) override {}
+  void StepProgress(int) override {}
+  void ProcessMessages() override {}
+};
+
+TEST(LocalBrowserArchives, ChoosingAnArchiveShowsItsFontsNestedOnesIncluded) {
+  const std::wstring folder = NewTempFolder(L"velura_local_archives");
+  const std::wstring fonts = NewTempFolder(L"velura_local_archive_fonts");
+  WriteRenamedFont(fonts + L"\\a.ttf", u"Velura Arch 001");
+  WriteRenamedFont(fonts + L"\\b.ttf", u"Velura Arch 002");
+  using archive_testing::BuildZip;
+  const Bytes inner = BuildZip({{"a.ttf", ReadAll(fonts + L"\\a.ttf")}, {"b.ttf", ReadAll(fonts + L"\\b.ttf")}});
+  WriteAll(folder + L"\\pack.zip", BuildZip({{"fonts.zip", inner, 0}}));
+  WriteAll(folder + L"\\text.zip", BuildZip({{"a.txt", Bytes{'a'}}}));
+
+  auto previous = SetMessageSink([](const MessageRequest&) { return MessageResult::Ok; });
+  {
+    TIniKeeper settings(std::make_unique<PrivateProfileFile>(ToU16(fonts + L"\\velura_wd.ini")));
+    SystemEngine engine(settings);
+    Quiet quiet;
+    TProcedureClass& e = engine.Engine();
+    LoadInstalledFromRegistry(e.Installed(), e.RegData(), e.FontsFolder, nullptr, &quiet);
+    Tform_local form(e, settings, [] {});
+    form.FormShow();
+    ASSERT_TRUE(form.OpenFolder(folder));
+    PumpUntilIdle();
+    const HWND box = form.TntComboBox_ArchiveNames->hwnd;
+    ASSERT_EQ(SendMessageW(box, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_TRUE(IsWindowEnabled(box));
+    EXPECT_FALSE(form.FileTree().FirstChild(form.FileTree().First()));  // no font files in the folder itself
+
+    auto choose = [&](const wchar_t* name) {
+      SendMessageW(box, CB_SETCURSEL, SendMessageW(box, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name)), 0);
+      SendMessageW(form.Panel1.Hwnd(), WM_COMMAND, MAKEWPARAM(form.TntComboBox_ArchiveNames->id, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(box));
+      PumpUntilIdle();
+    };
+    choose(L"pack.zip");
+    TreeViewFileTree& tree = form.FileTree();
+    std::vector<std::u16string> families;
+    for (auto node = tree.FirstChild(tree.First()); node; node = tree.NextSibling(node))
+      if (TFileDataItem* r = tree.Record(node)) families.push_back(r->Faces[0].FamilyName);
+    std::sort(families.begin(), families.end());
+    EXPECT_EQ(families, (std::vector<std::u16string>{u"Velura Arch 001", u"Velura Arch 002"}));
+    form.Show(SW_SHOWNORMAL);
+    PumpUntilIdle();
+    SavePng(CaptureWindow(form.Hwnd()), ScreenshotPath(L"local_browser_archive.png"));
+
+    choose(L"text.zip");  // only text: the fonts shown stay
+    EXPECT_EQ(form.FileTree().Record(form.FileTree().FirstChild(form.FileTree().First()))->Faces[0].FamilyName.substr(0, 11),
+              u"Velura Arch");
+  }
+  SetMessageSink(previous);
+  RemoveFolderTree(folder);
+  RemoveFolderTree(fonts);
+}
+
+}  // namespace
+}  // namespace velura::testing
