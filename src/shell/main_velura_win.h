@@ -67,6 +67,8 @@ class Tmain_velura : public ui::Form {
   void ToolButton_ShowLocalFormMouseMove(int tag);
 
  protected:
+  // Reads the installed fonts with the splash's bar; true when at least two were read.
+  virtual bool LoadInstalledFonts();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnClose() override;
   void OnDestroyed() override;
@@ -75,7 +77,6 @@ class Tmain_velura : public ui::Form {
   void CreateComponents();
   void CreateActions();
   void ApplyShortcutSettings();
-  bool LoadInstalledFonts();
   void Action_etcBtnExecute();
   void ReadFontAllWinClick();
   void FNTCACHE_deleteClick();

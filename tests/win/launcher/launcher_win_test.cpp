@@ -9,6 +9,8 @@
 #include "shell/ini_profile_win.h"
 #include "shell/main_velura_win.h"
 #include "shell/program_entry_win.h"
+#include "shell/launcher_rules.h"
+#include "ui/browsers/form_local_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/framework/menu_win.h"
@@ -149,6 +151,66 @@ TEST_F(Launcher, MinimizingMovesToTheNotificationAreaWhenThereIsOne) {
   SendMessageW(l.Hwnd(), WM_APP + 1, 1, WM_LBUTTONDBLCLK);
   EXPECT_FALSE(l.TrayIconShown());
   EXPECT_TRUE(IsWindowVisible(l.Hwnd()));
+}
+
+// A launcher whose installed-font list stays short for a given number of attempts.
+class ShortListLauncher : public Tmain_velura {
+ public:
+  ShortListLauncher(TIniKeeper& settings, int failures) : Tmain_velura(settings), failures_(failures) {}
+  std::vector<std::wstring> captions;  // the hint line at each attempt
+
+ protected:
+  bool LoadInstalledFonts() override {
+    captions.push_back(ui::WindowText(Panel_message().Hwnd()));
+    return static_cast<int>(captions.size()) > failures_;
+  }
+
+ private:
+  int failures_;
+};
+
+TEST_F(Launcher, OneRetryMarkedInTheHintLineThenTheStartFails) {
+  settings = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(folder_ + L"\velura_wd.ini")));
+  ShortListLauncher retried(*settings, 1);
+  EXPECT_TRUE(retried.FormShow());
+  ASSERT_EQ(retried.captions.size(), 2u);
+  EXPECT_EQ(retried.captions[1], L"フォントインストーラーVELURA (r)");
+  EXPECT_EQ(ui::WindowText(retried.Panel_message().Hwnd()), L"フォントインストーラーVELURA (r)");  // until the mouse moves
+  EXPECT_TRUE(messages.empty());
+
+  ShortListLauncher failing(*settings, 2);
+  const HWND hwnd = failing.Hwnd();
+  EXPECT_FALSE(failing.FormShow());
+  EXPECT_EQ(failing.captions.size(), 2u);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, kStartupFailed);
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(failing.Splash(), nullptr);  // released in every case
+}
+
+TEST_F(Launcher, TheBrowserButtonShowsOneWindowAtItsStoredPlace) {
+  WriteSetting(L"LocalView", L"Enable", L"1");
+  WriteSetting(L"LocalView", L"Top", L"40");
+  WriteSetting(L"LocalView", L"Left", L"50");
+  WriteSetting(L"LocalView", L"Width", L"700");
+  WriteSetting(L"LocalView", L"Height", L"500");
+  Tmain_velura& l = Start();
+  Tform_local browser(l.Fonts().Engine(), *settings, [&l] { l.ShowMainWindow(); });
+  l.AttachLocalForm(&browser);
+  ui::RunIdleUpdates();
+  EXPECT_TRUE(SendMessageW(l.ToolBar1(), TB_ISBUTTONENABLED, Action_ShowLocalForm, 0));
+  SendMessageW(l.Hwnd(), WM_COMMAND, Action_ShowLocalForm, 0);
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(browser.Hwnd()));
+  RECT place{};
+  GetWindowRect(browser.Hwnd(), &place);
+  EXPECT_EQ(place.left, 50);
+  EXPECT_EQ(place.top, 40);
+  EXPECT_EQ(place.right - place.left, 700);
+  const HWND first = browser.Hwnd();
+  SendMessageW(l.Hwnd(), WM_COMMAND, Action_ShowLocalForm, 0);
+  EXPECT_EQ(browser.Hwnd(), first);  // the same window again
+  l.AttachLocalForm(nullptr);
 }
 
 TEST(SingleInstance, ASecondCopyIsRefused) {
