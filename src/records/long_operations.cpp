@@ -4,6 +4,7 @@
 
 #include "platform/message_box.h"
 #include "platform/user_error.h"
+#include "records/font_file_names.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -33,13 +34,6 @@ void ReportLoadFailures(const std::vector<std::u16string>& failures) {
   if (failures.empty()) return;
   ShowMessage(u"以下のフォントはファイルの読み込みに失敗しました\r\n\r\n" + PathLines(failures), u"ファイル読み込みエラー",
               MessageIcon::Information);
-}
-
-bool HasFontExtension(const std::u16string& file, const RegTextFolding& folding) {
-  const auto dot = file.rfind(u'.');
-  if (dot == std::u16string::npos) return false;
-  const std::u16string extension = folding.Lower(std::u16string_view(file).substr(dot));
-  return extension == u".ttf" || extension == u".ttc" || extension == u".otf";
 }
 
 }  // namespace
@@ -95,7 +89,7 @@ void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& reg
     else if (status) status->StepProgress(i + 1);
     TRegData& entry = registry.Fonts[i];
     entry.LoadFailed = false;
-    if (!HasFontExtension(entry.File, folding)) continue;
+    if (!IsFontFileName(entry.File)) continue;
     const std::u16string path = ResolveFontFile(entry.File, fontsFolder);
     if (!services.Files.Exists(path) || !seen.insert(folding.Lower(path)).second) continue;
     if (TFileDataItem* record = installed.AddFontFile(path)) {

@@ -1,5 +1,6 @@
 #include "records/procedure_class.h"
 
+#include "records/font_file_names.h"
 #include "records/long_operations.h"
 #include "records/reg_font_rules.h"
 
@@ -62,14 +63,8 @@ void TProcedureClass::ScanFolder(const std::u16string& folder, std::vector<std::
   if (prefix.empty() || prefix.back() != u'\\') prefix += u'\\';
   for (const FolderEntry& entry : services_.Files.ListFolder(folder)) {
     if (entry.Attributes == kDirectoryAttribute) continue;
-    const auto dot = entry.Name.rfind(u'.');
-    if (dot == std::u16string::npos) continue;
-    const std::u16string extension = services_.Folding.Lower(std::u16string_view(entry.Name).substr(dot));
-    if (extension == u".ttf" || extension == u".ttc" || extension == u".otf") {
-      fontFiles.push_back(prefix + entry.Name);
-    } else if (archives && (extension == u".cab" || extension == u".lzh" || extension == u".zip")) {
-      archives->push_back(entry.Name);
-    }
+    if (IsFontFileName(entry.Name)) fontFiles.push_back(prefix + entry.Name);
+    else if (archives && IsArchiveFileName(entry.Name)) archives->push_back(entry.Name);
   }
 }
 

@@ -2,25 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/text.h"
+#include "records/font_file_names.h"
 #include "records/reg_font_rules.h"
 
 namespace velura {
-
-namespace {
-
-bool HasExtension(const std::u16string& name, std::initializer_list<std::u16string_view> extensions) {
-  const auto dot = name.rfind(u'.');
-  if (dot == std::u16string::npos) return false;
-  const std::u16string extension = AsciiLower(std::u16string_view(name).substr(dot));
-  return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
-}
-
-}  // namespace
-
-bool IsFontFileName(const std::u16string& name) { return HasExtension(name, {u".ttf", u".ttc", u".otf"}); }
-
-bool IsArchiveFileName(const std::u16string& name) { return HasExtension(name, {u".zip", u".cab", u".lzh"}); }
 
 std::u16string OpenArchive(const std::u16string& archive, const std::u16string& workFolder,
                            ArchiveExtractor& extractor, TProcedureClass& engine, FileServices& files,

@@ -20,10 +20,6 @@ class ArchiveExtractor {
   virtual void ExtractAll(const std::u16string& archive, const std::u16string& folder) = 0;
 };
 
-// Whether a member name is a font file or an archive the browser opens.
-bool IsFontFileName(const std::u16string& name);
-bool IsArchiveFileName(const std::u16string& name);
-
 // Extracts the archive into workFolder and returns that folder, or empty when the archive holds neither a
 // font nor an archive (then nothing was touched). releaseList runs before the work folder is emptied.
 std::u16string OpenArchive(const std::u16string& archive, const std::u16string& workFolder,

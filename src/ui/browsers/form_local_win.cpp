@@ -5,6 +5,7 @@
 #include "resource_ids.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
+#include "platform/windows_version_win.h"
 #include "archive/archiver_host.h"
 #include "records/folder_loading.h"
 #include "records/long_operations.h"
@@ -116,17 +117,9 @@ Tform_local::~Tform_local() {
 }
 
 void Tform_local::CreateComponents() {
-  WindowsVersion version;
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&info);
-#pragma GCC diagnostic pop
-  version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
   StatusBar1 = &ui::AddStatusBar(*this, {200, 180, -1});  // the last panel (170 designed) runs to the edge, so its text fits
   // AdjustStatusBarFont
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, StatusBarFontSize(WindowsVersionClass(version), 9)});
+  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
 
   Panel_left.Create(*this, Docked(Align::Left, 250, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");  // Splitter1V

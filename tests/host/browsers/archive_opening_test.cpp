@@ -5,6 +5,7 @@
 
 #include "../records/engine_world.h"
 #include "../records/record_world.h"
+#include "records/font_file_names.h"
 #include "ui/browsers/archive_opening.h"
 
 namespace velura::testing {
