@@ -1,7 +1,6 @@
 // Tform_local: the commands, their menus and enabling, and the status bar summary.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -154,18 +153,8 @@ bool Tform_local::ExportTreeTo(const std::wstring& path) const {
 
 void Tform_local::Action_ExportTreeTxtExecute() {
   if (fileTree_.Count() == 0) return;
-  wchar_t fileName[MAX_PATH] = {};
-  OPENFILENAMEW dialog{};  // SaveDialog1
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Hwnd();
-  dialog.lpstrFilter = L"テキストファイル\0*.txt\0";
-  dialog.lpstrFile = fileName;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"txt";
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&dialog)) return;
-  if (!ExportTreeTo(fileName))
-    ShowMessage(u"ファイルを書き込めませんでした\r\n" + ToU16(fileName), u"エラー通知", MessageIcon::Error);
+  // SaveDialog1
+  SaveLinesAs(Hwnd(), L"テキストファイル\0*.txt\0", L"txt", L"", TreeTextLines(), list_->Services().Files);
 }
 
 void Tform_local::Action_OpenExplorerExecute() {

@@ -13,20 +13,25 @@
 
 namespace velura {
 
-void ExportCsv(const TFileData_base& list, HWND owner, const std::wstring& defaultFileName) {
+void SaveLinesAs(HWND owner, const wchar_t* filter, const wchar_t* extension, const std::wstring& defaultFileName,
+                 const std::vector<std::u16string>& lines, FileServices& files) {
   wchar_t fileName[MAX_PATH] = {};
   defaultFileName.copy(fileName, MAX_PATH - 1);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = L"csvファイル\0*.csv\0";
+  dialog.lpstrFilter = filter;
   dialog.lpstrFile = fileName;
   dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"csv";
+  dialog.lpstrDefExt = extension;
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&dialog)) return;
-  if (!list.Services().Files.WriteReplacing(ToU16(fileName), Utf16LeLines(CsvLines(list.Items))))
+  if (!files.WriteReplacing(ToU16(fileName), Utf16LeLines(lines)))
     ShowMessage(u"ファイルを書き込めませんでした\r\n" + ToU16(fileName), u"エラー通知", MessageIcon::Error);
+}
+
+void ExportCsv(const TFileData_base& list, HWND owner, const std::wstring& defaultFileName) {
+  SaveLinesAs(owner, L"csvファイル\0*.csv\0", L"csv", defaultFileName, CsvLines(list.Items), list.Services().Files);
 }
 
 namespace {
