@@ -9,6 +9,7 @@
 #include "platform/wide_win.h"
 #include "records/system_engine_win.h"
 #include "shell/ini_profile_win.h"
+#include "support/file_bytes_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/archive_file_extractor.h"
 
@@ -16,24 +17,14 @@ namespace velura::testing {
 namespace {
 
 void WriteBytes(const std::wstring& path, const archive_testing::Bytes& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  ASSERT_TRUE(WriteFileBytes(path, bytes));
 }
 
-archive_testing::Bytes FileBytes(const wchar_t* path) {
-  auto source = FileSource::Open(ToU16(path));
-  archive_testing::Bytes bytes(static_cast<std::size_t>(source->Size()));
-  source->ReadAt(0, bytes.data(), bytes.size());
-  return bytes;
-}
 
 TEST(ArchiveOpeningOnWindows, NestedZipOfTwoFontsYieldsBoth) {
   const std::wstring folder = NewTempFolder(L"velura_archive_open");
-  const auto one = FileBytes(L"Z:\\usr\\share\\wine\\fonts\\marlett.ttf");
-  const auto two = FileBytes(L"Z:\\usr\\share\\wine\\fonts\\symbol.ttf");
+  const auto one = ReadFileByteVector(L"Z:\\usr\\share\\wine\\fonts\\marlett.ttf");
+  const auto two = ReadFileByteVector(L"Z:\\usr\\share\\wine\\fonts\\symbol.ttf");
   using archive_testing::BuildZip;
   const auto inner = BuildZip({{"one.ttf", one}, {"two.ttf", two}});
   WriteBytes(folder + L"\\外側.zip", BuildZip({{"inner.zip", inner, 0}, {"readme.txt", {'h', 'i'}}}));

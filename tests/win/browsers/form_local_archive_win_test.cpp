@@ -9,6 +9,7 @@
 #include "records/long_operations.h"
 #include "records/system_engine_win.h"
 #include "shell/ini_profile_win.h"
+#include "support/file_bytes_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/form_local_win.h"
@@ -18,19 +19,7 @@ namespace {
 
 using archive_testing::Bytes;
 
-Bytes ReadAll(const std::wstring& path) {
-  auto source = FileSource::Open(ToU16(path));
-  Bytes bytes(static_cast<std::size_t>(source->Size()));
-  source->ReadAt(0, bytes.data(), bytes.size());
-  return bytes;
-}
 
-void WriteAll(const std::wstring& path, const Bytes& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
 
 struct Quiet final : Progress {
   void Open(const std::u16string&) override {}
@@ -47,9 +36,9 @@ TEST(LocalBrowserArchives, ChoosingAnArchiveShowsItsFontsNestedOnesIncluded) {
   WriteRenamedFont(fonts + L"\\a.ttf", u"Velura Arch 001");
   WriteRenamedFont(fonts + L"\\b.ttf", u"Velura Arch 002");
   using archive_testing::BuildZip;
-  const Bytes inner = BuildZip({{"a.ttf", ReadAll(fonts + L"\\a.ttf")}, {"b.ttf", ReadAll(fonts + L"\\b.ttf")}});
-  WriteAll(folder + L"\\pack.zip", BuildZip({{"fonts.zip", inner, 0}}));
-  WriteAll(folder + L"\\text.zip", BuildZip({{"a.txt", Bytes{'a'}}}));
+  const Bytes inner = BuildZip({{"a.ttf", ReadFileByteVector(fonts + L"\\a.ttf")}, {"b.ttf", ReadFileByteVector(fonts + L"\\b.ttf")}});
+  WriteFileBytes(folder + L"\\pack.zip", BuildZip({{"fonts.zip", inner, 0}}));
+  WriteFileBytes(folder + L"\\text.zip", BuildZip({{"a.txt", Bytes{'a'}}}));
 
   auto previous = SetMessageSink([](const MessageRequest&) { return MessageResult::Ok; });
   {

@@ -13,6 +13,7 @@
 #include "records/record_rules.h"
 #include "records/system_engine_win.h"
 #include "shell/ini_profile_win.h"
+#include "support/file_bytes_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/file_order.h"
@@ -24,22 +25,7 @@ namespace {
 
 const std::u16string kLatin = u"Velura Brws 001";
 
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
 
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  return bytes;
-}
 
 class LocalBrowser : public ::testing::Test {
  protected:
@@ -52,7 +38,7 @@ class LocalBrowser : public ::testing::Test {
     CopyFileW(L"Z:\\usr\\share\\fonts\\truetype\\wqy\\wqy-zenhei.ttc", (folder_ + L"\\zenhei.ttc").c_str(), FALSE);
     CopyFileW(L"Z:\\usr\\share\\fonts\\opentype\\urw-base35\\C059-Roman.otf", (folder_ + L"\\C059-Roman.otf").c_str(), FALSE);
     CopyFileW(L"Z:\\usr\\share\\wine\\fonts\\marlett.ttf", (folder_ + L"\\記号.ttf").c_str(), FALSE);
-    WriteBytes(folder_ + L"\\notafont.ttf", "this is no font");
+    WriteFileBytes(folder_ + L"\\notafont.ttf", "this is no font");
   }
   static void TearDownTestSuite() { RemoveFolderTree(folder_); }
 
@@ -261,7 +247,7 @@ TEST_F(LocalBrowser, ExportsTheTreeAsTabbedUtf16Lines) {
   Open();
   const std::wstring out = folder_ + L"\\..\\velura_tree.txt";
   ASSERT_TRUE(form->ExportTreeTo(out));
-  const std::string bytes = ReadBytes(out);
+  const std::string bytes = ReadFileBytes(out);
   DeleteFileW(out.c_str());
   // Walk the tree view itself in display order.
   std::u16string expected = u"\xFEFF";

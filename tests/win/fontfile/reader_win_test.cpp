@@ -6,32 +6,20 @@
 #include "fontfile/font_data_table.h"
 #include "platform/ansi_codec_win.h"
 #include "platform/wide_win.h"
+#include "support/file_bytes_win.h"
 #include "support/sfnt_writer.h"
+#include "support/test_fonts_win.h"
 
 namespace velura::testing {
 namespace {
 
-std::wstring TempFolder(const wchar_t* name) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + name;
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
 
-void WriteWide(const std::wstring& path, const Bytes& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  ASSERT_EQ(written, bytes.size());
-}
+void WriteWide(const std::wstring& path, const Bytes& bytes) { ASSERT_TRUE(WriteFileBytes(path, bytes)); }
 
 TEST(ReaderOnWindows, SystemCodePageIsJapanese) { EXPECT_EQ(GetACP(), 932u); }
 
 TEST(ReaderOnWindows, ReadsFilesWhoseNamesTheAnsiCodePageCannotHold) {
-  const std::wstring folder = TempFolder(L"velura_reader_test");
+  const std::wstring folder = NewTempFolder(L"velura_reader_test");
   const std::wstring path = folder + L"\\表ソ能_café_丂.ttf";  // 0x5C trail bytes, Latin-1, outside CP932
   WriteWide(path, SfntBuilder::Standard(BasicNames(u"Wide Path")).Build());
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/file_bytes_win.h"
+
 #include "platform/user_error.h"
 #include "platform/wide_win.h"
 #include "shell/ini_keeper.h"
@@ -35,24 +37,8 @@ std::wstring TempFolder(const wchar_t* name) {
   return folder;
 }
 
-std::string FileBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
-}
 
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
+void WriteBytes(const std::wstring& path, const std::string& bytes) { ASSERT_TRUE(WriteFileBytes(path, bytes)); }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -70,7 +56,7 @@ class IniFileTest : public ::testing::Test {
 
 TEST_F(IniFileTest, TheFileHoldsCodePage932BytesWithCrLf) {
   Keeper().WriteDefaultFolder(true, u"C:\\フォント");
-  EXPECT_EQ(FileBytes(path), "[LocalView]\r\nDefPath=C:\\\x83\x74\x83\x48\x83\x93\x83\x67\r\nDefBool=1\r\n");
+  EXPECT_EQ(ReadFileBytes(path), "[LocalView]\r\nDefPath=C:\\\x83\x74\x83\x48\x83\x93\x83\x67\r\nDefBool=1\r\n");
 }
 
 TEST_F(IniFileTest, AFileWrittenByHandIsReadInTheCodePage) {
@@ -147,7 +133,7 @@ TEST_F(IniFileTest, EveryTypedKeyRoundTripsThroughTheFile) {
     EXPECT_EQ(keeper.ReadUserItem(n).BlockIndex, n * 10);
     EXPECT_EQ(keeper.ReadUserItem(n).Text, u"ブロック" + std::u16string(1, u'0' + n));
   }
-  const std::string bytes = FileBytes(path);
+  const std::string bytes = ReadFileBytes(path);
   EXPECT_NE(bytes.find("[MyUniBlock]\r\n0index=0\r\n0UserStr="), std::string::npos);
   EXPECT_NE(bytes.find("tvFont2_Color_Olive=16777215\r\n"), std::string::npos);
 }
@@ -158,8 +144,8 @@ TEST_F(IniFileTest, APathOutsideTheCodePageIsRefusedAndNothingIsStored) {
   EXPECT_THROW(keeper.WritePreviousFolder(u"C:\\丂"), UserError);
   EXPECT_THROW(keeper.WriteTempFolder(true, u"C:\\café"), UserError);
   EXPECT_EQ(keeper.ReadPreviousFolder(), u"C:\\前回");
-  EXPECT_EQ(FileBytes(path).find("TempDirPath"), std::string::npos);
-  EXPECT_EQ(FileBytes(path).find("UseBool"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(path).find("TempDirPath"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(path).find("UseBool"), std::string::npos);
 }
 
 TEST_F(IniFileTest, AWriteTheProfileRefusesNamesTheFile) {
@@ -187,7 +173,7 @@ TEST_F(IniFileTest, ClearAllDeletesTheFileAndLaterStoresStartAFreshOne) {
   FixedWindow window;
   window.bounds = {1, 2, 3, 4};
   keeper.StoreWindow(window, TWindowKind::RegView);
-  EXPECT_EQ(FileBytes(path), "[RegView]\r\nMaximized=0\r\nTop=1\r\nLeft=2\r\nWidth=3\r\nHeight=4\r\n");
+  EXPECT_EQ(ReadFileBytes(path), "[RegView]\r\nMaximized=0\r\nTop=1\r\nLeft=2\r\nWidth=3\r\nHeight=4\r\n");
   EXPECT_EQ(Keeper().WindowFlags(), 0);
 }
 

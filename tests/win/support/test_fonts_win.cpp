@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fontfile/byte_source.h"
+#include "support/file_bytes_win.h"
 
 namespace velura::testing {
 
@@ -30,12 +31,7 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
   for (auto it = bytes.begin(); (it = std::search(it, bytes.end(), from.begin(), from.end())) != bytes.end();)
     it = std::copy(to.begin(), to.end(), it);
 
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  return written == bytes.size();
+  return WriteFileBytes(path, bytes);
 }
 
 std::wstring NewTempFolder(const std::wstring& name) {
