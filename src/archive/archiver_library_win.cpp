@@ -4,6 +4,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/kernel_handles_win.h"
 #include "archive/archiver_errors.h"
 #include "archive/pe_machine.h"
 #include "platform/ansi_win.h"
@@ -20,13 +21,12 @@ bool SafeSearchAvailable() {
 }
 
 std::uint16_t MachineOfFile(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 0;
+  const UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) return 0;
   std::vector<std::uint8_t> head(kPeHeadBytes);
   DWORD read = 0;
-  const bool ok = ::ReadFile(file, head.data(), static_cast<DWORD>(head.size()), &read, nullptr);
-  CloseHandle(file);
+  const bool ok = ::ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr);
   return ok ? PeMachine(std::span<const std::uint8_t>(head.data(), read)) : 0;
 }
 
@@ -88,14 +88,12 @@ class LibraryArchiver final : public ArchiverBackend {
   static bool WriteResponseFile(const ArchiverCommand& command) {
     const auto text = ToAnsiExact(command.responseText);
     if (!text) return false;
-    const HANDLE file = CreateFileW(AsWide(command.responseFile), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const UniqueFile file(CreateFileW(AsWide(command.responseFile), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
-    const bool ok = ::WriteFile(file, text->data(), static_cast<DWORD>(text->size()), &written, nullptr) &&
-                    written == text->size();
-    CloseHandle(file);
-    return ok;
+    return ::WriteFile(file.Get(), text->data(), static_cast<DWORD>(text->size()), &written, nullptr) &&
+           written == text->size();
   }
 
   CommandFn command_;

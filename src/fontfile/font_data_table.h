@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fontfile/ansi_codec.h"
+#include "platform/ansi_codec.h"
 #include "fontfile/byte_source.h"
 #include "fontfile/face_record.h"
 #include "fontfile/font_tables.h"

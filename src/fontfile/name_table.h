@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fontfile/ansi_codec.h"
+#include "platform/ansi_codec.h"
 #include "fontfile/face_record.h"
 #include "fontfile/sfnt_stream.h"
 

@@ -1,6 +1,6 @@
 // The system's ANSI code page (932 on Japanese Windows) as the name reader's codec.
 #pragma once
-#include "fontfile/ansi_codec.h"
+#include "platform/ansi_codec.h"
 
 namespace velura {
 

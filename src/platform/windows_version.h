@@ -11,4 +11,7 @@ struct WindowsVersion {
   std::uint32_t Minor = 1;
 };
 
+// 0 unless NT; 5.0 gives 1, 5.2 gives 3, other 5.x give 2; 6.1 gives 5, other 6.x give 4; other majors 0.
+int WindowsVersionClass(const WindowsVersion& version);
+
 }  // namespace velura

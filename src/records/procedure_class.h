@@ -13,7 +13,7 @@
 #include "records/font_services.h"
 #include "records/progress.h"
 #include "records/reg_font_data.h"
-#include "shell/ini_keeper.h"
+#include "settings/ini_keeper.h"
 
 namespace velura {
 

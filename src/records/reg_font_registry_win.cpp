@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/kernel_handles_win.h"
 #include "platform/registry_key_win.h"
 #include "platform/wide_win.h"
 
@@ -79,8 +80,7 @@ void SystemFontRegistry::StartRegistryEditor() {
   std::wstring commandLine = L"regedit.exe";  // CreateProcessW may write into its command line
   if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
                      &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    UniqueKernelHandle thread(process.hThread), child(process.hProcess);  // not waited for
   }
 }
 

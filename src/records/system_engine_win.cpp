@@ -1,6 +1,6 @@
 #include "records/system_engine_win.h"
 
-#include "shell/ini_keeper_global_win.h"
+#include "platform/executable_folder_win.h"
 
 namespace velura {
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/kernel_handles_win.h"
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
@@ -58,12 +59,11 @@ std::vector<FolderEntry> WindowsFileServices::ListFolder(const std::u16string& f
   if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
   pattern += L"*.*";
   WIN32_FIND_DATAW found;
-  HANDLE find = FindFirstFileW(pattern.c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return entries;
+  const UniqueFind find(FindFirstFileW(pattern.c_str(), &found));
+  if (!find) return entries;
   do {
     entries.push_back({ToU16(found.cFileName), found.dwFileAttributes});
-  } while (FindNextFileW(find, &found) || GetLastError() == ERROR_MORE_DATA);
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &found) || GetLastError() == ERROR_MORE_DATA);
   return entries;
 }
 
@@ -100,12 +100,13 @@ bool WindowsFileServices::ReadWholeFile(const std::u16string& path, std::vector<
 bool WindowsFileServices::WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) {
   const std::wstring target = ToWide(path);
   const std::wstring temporary = target + L".tmp";
-  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  UniqueFile file(
+      CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size() && FlushFileBuffers(file);
-  CloseHandle(file);
+  const bool ok = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size() && FlushFileBuffers(file.Get());
+  file.Reset();  // closed before the rename
   if (ok && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;
   DeleteFileW(temporary.c_str());

@@ -34,7 +34,9 @@ void TForm_Splash::SetPosition(int position) {
   UpdateWindow(progressBar_);
 }
 
-void TForm_Splash::ProcessMessages() { ui::PumpPendingMessages(); }
+void TForm_Splash::ProcessMessages() {
+  if (ui::PumpPendingMessages()) CancelRequested = true;
+}
 
 LRESULT TForm_Splash::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -30,19 +30,4 @@ std::optional<std::u16string> AdminModeNote(const WindowsVersion& version) {
   return std::nullopt;
 }
 
-int WindowsVersionClass(const WindowsVersion& version) {
-  if (version.Platform != 2) return 0;
-  if (version.Major == 5) return version.Minor == 0 ? 1 : version.Minor == 2 ? 3 : 2;
-  if (version.Major == 6) return version.Minor == 1 ? 5 : 4;
-  return 0;
-}
-
-int StatusBarFontSize(int versionClass, int currentSize) {
-  if (versionClass >= 1 && versionClass <= 3) return 9;
-  if (versionClass == 4 || versionClass == 5) return 8;
-  return currentSize;
-}
-
-int SampleFontSizeSetting(const SampleSizes& sizes) { return sizes.Remember ? sizes.OpSize : sizes.DefSize; }
-
 }  // namespace velura

@@ -1,12 +1,11 @@
-// The launcher's decisions that need no window: hint texts, the administrator-mode note, the version
-// class of the running Windows, start-up retries and where the launcher places the windows it opens.
+// The launcher's decisions that need no window: hint texts, the administrator-mode note, start-up retries
+// and where the launcher places the windows it opens.
 #pragma once
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "platform/windows_version.h"
-#include "shell/ini_keeper.h"
 
 namespace velura {
 
@@ -15,15 +14,6 @@ std::u16string HintTextForTag(int tag);
 
 // The note of the "管理者モード" command; none on versions other than 5.x and 6.x.
 std::optional<std::u16string> AdminModeNote(const WindowsVersion& version);
-
-// 0 unless NT; 5.0 gives 1, 5.2 gives 3, other 5.x give 2; 6.1 gives 5, other 6.x give 4; other majors 0.
-int WindowsVersionClass(const WindowsVersion& version);
-
-// The status bar font size for a version class: 9 for classes 1 to 3, 8 for 4 and 5, else unchanged.
-int StatusBarFontSize(int versionClass, int currentSize);
-
-// The remembered sample size when it is to be remembered, else the default size.
-int SampleFontSizeSetting(const SampleSizes& sizes);
 
 // The start-up message when the installed fonts could not be read twice in a row.
 inline constexpr const char16_t* kStartupFailed =

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "platform/kernel_handles_win.h"
 #include "resource_ids.h"
 #include "fontfile/font_enum_win.h"
 #include "platform/message_box.h"
@@ -11,8 +12,8 @@
 #include "platform/windows_version_win.h"
 #include "records/long_operations.h"
 #include "shell/launcher_rules.h"
-#include "shell/window_place_win.h"
-#include "shell/ini_keeper_global_win.h"
+#include "ui/framework/window_place_win.h"
+#include "platform/executable_folder_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/menu_win.h"
@@ -238,14 +239,13 @@ void Tmain_velura::FNTCACHE_deleteClick() {
     ShowMessage(u"ファイルを削除しました。再起動してください", u"削除成功", MessageIcon::Information);
     return;
   }
-  HANDLE token = nullptr;
-  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+  UniqueKernelHandle token;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.Receive())) {
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
-      AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    CloseHandle(token);
+      AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr);
   }
   ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0);
 }

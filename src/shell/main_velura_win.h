@@ -7,7 +7,7 @@
 
 #include "records/system_engine_win.h"
 #include "shell/form_splash_win.h"
-#include "shell/ini_keeper.h"
+#include "settings/ini_keeper.h"
 #include "shell/small_forms_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"

@@ -6,9 +6,10 @@
 
 #include <memory>
 
+#include "platform/kernel_handles_win.h"
 #include "platform/message_box.h"
 #include "platform/windows_version_win.h"
-#include "shell/ini_keeper_global_win.h"
+#include "settings/ini_keeper_global_win.h"
 #include "shell/main_velura_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/framework/error_report_win.h"
@@ -16,22 +17,9 @@
 
 namespace velura {
 
-namespace {
-
-// Releases the instance mutex when the program ends, however it ends.
-struct InstanceMutex {
-  HANDLE handle;
-  ~InstanceMutex() {
-    if (handle) CloseHandle(handle);
-  }
-};
-
-}  // namespace
-
 int RunVelura() {
-  if (HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex)) {
+  if (const UniqueKernelHandle running{OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex)}) {
     ShowMessage(u"すでに起動しています。", u"VELURA", MessageIcon::Error);
-    CloseHandle(running);
     return 0;
   }
   const WindowsVersion version = RunningWindowsVersion();
@@ -41,7 +29,8 @@ int RunVelura() {
   }
   if (version.Platform != VER_PLATFORM_WIN32_NT) return 0;
 
-  InstanceMutex mutex{CreateMutexW(nullptr, FALSE, kInstanceMutex)};
+  // Released when the program ends, however it ends.
+  const UniqueKernelHandle mutex(CreateMutexW(nullptr, FALSE, kInstanceMutex));
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
                                                      ICC_HOTKEY_CLASS | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES |
                                                      ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};

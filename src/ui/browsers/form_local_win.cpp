@@ -9,8 +9,8 @@
 #include "archive/archiver_host.h"
 #include "records/folder_loading.h"
 #include "records/long_operations.h"
-#include "shell/launcher_rules.h"
-#include "shell/window_place_win.h"
+#include "ui/framework/status_bar_font.h"
+#include "ui/framework/window_place_win.h"
 #include "ui/browsers/archive_file_extractor.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/sample_texts.h"
@@ -23,22 +23,8 @@ namespace velura {
 namespace {
 
 using ui::dock::Align;
-
-ui::dock::Item Docked(Align align, int size, std::string name = {}) {
-  ui::dock::Item item;
-  item.name = std::move(name);
-  item.align = align;
-  if (align == Align::Left || align == Align::Right) item.design.width = size;
-  else item.design.height = size;
-  return item;
-}
-
-ui::dock::Item At(int left, int top, int width, int height, bool stretch = false) {
-  ui::dock::Item item;
-  item.design = {left, top, width, height};
-  item.anchors.right = stretch;
-  return item;
-}
+using ui::dock::At;
+using ui::dock::Docked;
 
 // The archive box as the folder loading fills it.
 class ComboArchiveBox final : public ArchiveBox {
@@ -119,7 +105,7 @@ Tform_local::~Tform_local() {
 void Tform_local::CreateComponents() {
   StatusBar1 = &ui::AddStatusBar(*this, {200, 180, -1});  // the last panel (170 designed) runs to the edge, so its text fits
   // AdjustStatusBarFont
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
 
   Panel_left.Create(*this, Docked(Align::Left, 250, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");  // Splitter1V

@@ -10,7 +10,7 @@
 
 #include "records/file_data.h"
 #include "records/procedure_class.h"
-#include "shell/ini_keeper.h"
+#include "settings/ini_keeper.h"
 #include "ui/browsers/file_tree_view_win.h"
 #include "ui/browsers/list_box_zel_win.h"
 #include "ui/browsers/local_browser_rules.h"

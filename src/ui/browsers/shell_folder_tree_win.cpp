@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/kernel_handles_win.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -40,15 +41,15 @@ std::vector<std::wstring> SubfolderNames(const std::wstring& folder) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found;
   const std::wstring pattern = folder + (folder.back() == L'\\' ? L"*" : L"\\*");
-  HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories, nullptr, 0);
-  if (find == INVALID_HANDLE_VALUE) return names;
+  const UniqueFind find(
+      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories, nullptr, 0));
+  if (!find) return names;
   do {
     const std::wstring name = found.cFileName;
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L"..") continue;
     if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
     names.push_back(name);
-  } while (FindNextFileW(find, &found));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &found));
   std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
     return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
   });

@@ -32,10 +32,23 @@ struct Item {
   int minSize = 30;   // 96-DPI; the least a splitter leaves to its target and to the client item
 };
 
-// An item placed at a 96-DPI design rectangle (Align::None, anchored top-left).
-inline Item At(int left, int top, int width, int height) {
+// An item placed at a 96-DPI design rectangle (Align::None, anchored top-left); a stretching item is
+// anchored to the right edge too, so it widens with its parent.
+inline Item At(int left, int top, int width, int height, bool stretch = false) {
   Item item;
   item.design = {left, top, width, height};
+  item.anchors.right = stretch;
+  return item;
+}
+
+// An item docked to an edge (size is its 96-DPI width for Left/Right, its height for Top/Bottom) or
+// taking the client area (size unused); name it when a splitter resizes it.
+inline Item Docked(Align align, int size, std::string name = {}) {
+  Item item;
+  item.name = std::move(name);
+  item.align = align;
+  if (align == Align::Left || align == Align::Right) item.design.width = size;
+  else item.design.height = size;
   return item;
 }
 

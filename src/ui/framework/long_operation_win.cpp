@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "records/progress.h"
 #include "ui/framework/action_list.h"
 #include "ui/framework/message_loop_win.h"
 
@@ -35,21 +34,21 @@ LongOperation::~LongOperation() {
     if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
 }
 
-void PumpPendingMessages() {
+bool PumpPendingMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      CancelRequested = true;
       // Posted again at once: the quit flag is only seen once the queue is otherwise empty, so the next
       // pump (next file) sees it again and the main loop ends after the operation.
       PostQuitMessage(static_cast<int>(message.wParam));
-      return;
+      return true;
     }
     if (!PreTranslate(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
   }
+  return false;
 }
 
 }  // namespace velura::ui

@@ -24,7 +24,7 @@ class LongOperation {
 };
 
 // Processes the messages pending now, through the same accelerators and dialog keys as the main loop.
-// A WM_QUIT stops the running operation (sets CancelRequested) and is posted again for the main loop.
-void PumpPendingMessages();
+// A WM_QUIT is posted again for the main loop and reported: true tells the caller to stop its operation.
+bool PumpPendingMessages();
 
 }  // namespace velura::ui

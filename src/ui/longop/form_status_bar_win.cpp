@@ -100,7 +100,9 @@ void TForm_StatusBar::StepProgress(int done) {
   Repaint();
 }
 
-void TForm_StatusBar::ProcessMessages() { ui::PumpPendingMessages(); }
+void TForm_StatusBar::ProcessMessages() {
+  if (ui::PumpPendingMessages()) CancelRequested = true;
+}
 
 void TForm_StatusBar::HideCounter() {
   if (!Hwnd()) return;

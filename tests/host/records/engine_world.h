@@ -2,7 +2,7 @@
 #pragma once
 #include <memory>
 
-#include "../shell/memory_profile.h"
+#include "../settings/memory_profile.h"
 #include "fake_font_registry.h"
 #include "fake_services.h"
 #include "records/procedure_class.h"

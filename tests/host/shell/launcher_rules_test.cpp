@@ -1,7 +1,9 @@
 // The launcher's decisions: hints, the administrator-mode note and the Windows version classes.
 #include <gtest/gtest.h>
 
+#include "settings/ini_keeper.h"
 #include "shell/launcher_rules.h"
+#include "ui/framework/status_bar_font.h"
 
 namespace velura {
 namespace {
@@ -31,9 +33,9 @@ TEST(LauncherRules, VersionClassesAndStatusBarFont) {
   EXPECT_EQ(WindowsVersionClass({2, 6, 1}), 5);
   EXPECT_EQ(WindowsVersionClass({2, 10, 0}), 0);
   EXPECT_EQ(WindowsVersionClass({1, 4, 90}), 0);
-  EXPECT_EQ(StatusBarFontSize(3, 12), 9);
-  EXPECT_EQ(StatusBarFontSize(5, 12), 8);
-  EXPECT_EQ(StatusBarFontSize(0, 12), 12);
+  EXPECT_EQ(ui::StatusBarFontSize(3, 12), 9);
+  EXPECT_EQ(ui::StatusBarFontSize(5, 12), 8);
+  EXPECT_EQ(ui::StatusBarFontSize(0, 12), 12);
 }
 
 TEST(LauncherRules, SampleSizeAndToolWindowTop) {

@@ -5,14 +5,6 @@
 namespace velura::ui::dock {
 namespace {
 
-Item Docked(Align align, int size, std::string name = {}) {
-  Item item;
-  item.name = std::move(name);
-  item.align = align;
-  item.design = {0, 0, size, size};
-  return item;
-}
-
 TEST(DockLayout, TopAndBottomBarsTakeFullWidthThenSidesThenClientTakesTheRest) {
   // A browser-like frame: tool bar, status bar, left tree, right details, client sample list.
   const std::vector<Item> items = {Docked(Align::Client, 0), Docked(Align::Left, 250), Docked(Align::Top, 30),

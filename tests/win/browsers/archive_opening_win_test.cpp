@@ -8,7 +8,7 @@
 #include "host/archive/archive_builders.h"
 #include "platform/wide_win.h"
 #include "records/system_engine_win.h"
-#include "shell/ini_profile_win.h"
+#include "settings/ini_profile_win.h"
 #include "support/file_bytes_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/archive_file_extractor.h"

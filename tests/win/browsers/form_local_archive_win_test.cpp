@@ -8,7 +8,7 @@
 #include "platform/wide_win.h"
 #include "records/long_operations.h"
 #include "records/system_engine_win.h"
-#include "shell/ini_profile_win.h"
+#include "settings/ini_profile_win.h"
 #include "support/file_bytes_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"

@@ -15,7 +15,7 @@
 #include "records/reg_font_registry_win.h"
 #include "records/reg_text_folding_win.h"
 #include "records/system_services_win.h"
-#include "shell/ini_profile_win.h"
+#include "settings/ini_profile_win.h"
 #include "support/test_fonts_win.h"
 
 namespace velura::testing {

@@ -6,7 +6,7 @@
 
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
-#include "shell/ini_profile_win.h"
+#include "settings/ini_profile_win.h"
 #include "shell/main_velura_win.h"
 #include "shell/program_entry_win.h"
 #include "shell/launcher_rules.h"

@@ -28,19 +28,8 @@ namespace {
 using testing::ChildRect;
 using testing::TestFrame;
 
-ui::dock::Item Docked(ui::dock::Align align, int size, std::string name = {}) {
-  ui::dock::Item item;
-  item.name = std::move(name);
-  item.align = align;
-  item.design = {0, 0, size, size};
-  return item;
-}
-
-ui::dock::Item At(int left, int top, int width, int height) {
-  ui::dock::Item item;
-  item.design = {left, top, width, height};
-  return item;
-}
+using ui::dock::At;
+using ui::dock::Docked;
 
 // A drop as the shell makes it: DROPFILES followed by wide names, each ended, the list ended twice.
 HDROP MakeDrop(const std::vector<std::wstring>& names) {

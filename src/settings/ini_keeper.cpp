@@ -1,10 +1,10 @@
-#include "shell/ini_keeper.h"
+#include "settings/ini_keeper.h"
 
 #include <utility>
 
 #include "platform/text.h"
 #include "platform/user_error.h"
-#include "shell/ini_values.h"
+#include "settings/ini_values.h"
 
 namespace velura {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "shell/ini_window.h"
+#include "platform/remembered_window.h"
 
 namespace velura {
 

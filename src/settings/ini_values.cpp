@@ -1,4 +1,4 @@
-#include "shell/ini_values.h"
+#include "settings/ini_values.h"
 
 #include <optional>
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/ini_profile.h"
+#include "settings/ini_profile.h"
 
 namespace velura {
 

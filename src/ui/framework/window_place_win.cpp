@@ -1,4 +1,4 @@
-#include "shell/window_place_win.h"
+#include "ui/framework/window_place_win.h"
 
 namespace velura {
 

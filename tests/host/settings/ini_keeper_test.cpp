@@ -6,7 +6,7 @@
 
 #include "memory_profile.h"
 #include "platform/user_error.h"
-#include "shell/ini_keeper.h"
+#include "settings/ini_keeper.h"
 
 namespace velura::testing {
 namespace {

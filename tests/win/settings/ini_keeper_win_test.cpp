@@ -8,9 +8,9 @@
 
 #include "platform/user_error.h"
 #include "platform/wide_win.h"
-#include "shell/ini_keeper.h"
-#include "shell/ini_keeper_global_win.h"
-#include "shell/ini_profile_win.h"
+#include "settings/ini_keeper.h"
+#include "settings/ini_keeper_global_win.h"
+#include "settings/ini_profile_win.h"
 
 namespace velura::testing {
 namespace {

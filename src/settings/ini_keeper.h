@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "shell/ini_profile.h"
-#include "shell/ini_window.h"
+#include "settings/ini_profile.h"
+#include "platform/remembered_window.h"
 
 namespace velura {
 
@@ -55,6 +55,9 @@ struct SampleSizes {
   int OpSize = 18;
   bool Remember = false;  // start samples at OpSize instead of DefSize
 };
+
+// The remembered sample size when it is to be remembered, else the default size.
+inline int SampleFontSizeSetting(const SampleSizes& sizes) { return sizes.Remember ? sizes.OpSize : sizes.DefSize; }
 
 struct UserBlockItem {
   int BlockIndex = -1;  // -1: empty entry

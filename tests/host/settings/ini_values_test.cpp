@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text.h"
-#include "shell/ini_values.h"
+#include "settings/ini_values.h"
 
 namespace velura::testing {
 namespace {

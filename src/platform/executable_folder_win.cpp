@@ -1,11 +1,8 @@
-#include "shell/ini_keeper_global_win.h"
+#include "platform/executable_folder_win.h"
 
 #include <windows.h>
 
-#include <memory>
-
 #include "platform/wide_win.h"
-#include "shell/ini_profile_win.h"
 
 namespace velura {
 
@@ -22,7 +19,5 @@ std::u16string ExecutableFolderFile(std::u16string_view fileName) {
   path.resize(path.rfind(L'\\') + 1);
   return ToU16(path) + std::u16string(fileName);
 }
-
-TIniKeeper IniKeeper(std::make_unique<PrivateProfileFile>(ExecutableFolderFile(u"velura_wd.ini")));
 
 }  // namespace velura

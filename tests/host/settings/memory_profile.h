@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/ini_profile.h"
+#include "settings/ini_profile.h"
 
 namespace velura::testing {
 

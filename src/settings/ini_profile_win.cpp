@@ -1,4 +1,4 @@
-#include "shell/ini_profile_win.h"
+#include "settings/ini_profile_win.h"
 
 #include <windows.h>
 

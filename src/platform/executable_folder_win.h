@@ -1,0 +1,11 @@
+// Where the running executable lives: its settings and language priority files sit beside it.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace velura {
+
+// The folder of the running executable, with its trailing backslash, followed by fileName.
+std::u16string ExecutableFolderFile(std::u16string_view fileName);
+
+}  // namespace velura

@@ -1,0 +1,12 @@
+#include "settings/ini_keeper_global_win.h"
+
+#include <memory>
+
+#include "platform/executable_folder_win.h"
+#include "settings/ini_profile_win.h"
+
+namespace velura {
+
+TIniKeeper IniKeeper(std::make_unique<PrivateProfileFile>(ExecutableFolderFile(u"velura_wd.ini")));
+
+}  // namespace velura
