@@ -87,7 +87,7 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   ASSERT_TRUE(tree.First());
   EXPECT_EQ(tree.Text(tree.First()), folder_);
   // The file that is no font is reported and left out.
-  ASSERT_EQ(messages.size(), 1u);
+  ASSERT_EQ(messages.size(), 1u) << recorder.Describe();
   EXPECT_NE(messages[0].Text.find(u"以下のフォントはファイルの読み込みに失敗しました"), std::u16string::npos);
   EXPECT_NE(messages[0].Text.find(u"notafont.ttf"), std::u16string::npos);
 
@@ -283,7 +283,7 @@ TEST_F(LocalBrowser, InstallsTwoTickedFilesThroughTheDestinationDialog) {
     EXPECT_TRUE(tree.Record(n)->Has(InstalledNow));
     EXPECT_EQ(tree.StateImage(n), StateImageIndex(*tree.Record(n)));
   }
-  ASSERT_EQ(messages.size(), 1u);  // only the load report of the file that is no font
+  ASSERT_EQ(messages.size(), 1u) << recorder.Describe();  // only the load report of the file that is no font
   EXPECT_NE(messages[0].Text.find(u"notafont.ttf"), std::u16string::npos);
 
   // Leave the system as it was.

@@ -62,7 +62,7 @@ TEST(EngineOnWindows, InstallsIntoTheFontsFolderAndUninstallsAgain) {
   engine.RegData().LoadFontsList();
   EXPECT_TRUE(engine.RegData().IsRegisteredName(u"Velura Inst 001 (TrueType)"));
   EXPECT_TRUE(engine.RegData().IsRegisteredFile(ToU16(installed)));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.empty()) << world.recorder.Describe();
 
   TFileData_installed& installedList = engine.Installed();
   auto mine = std::find_if(installedList.Items.begin(), installedList.Items.end(),
@@ -73,7 +73,7 @@ TEST(EngineOnWindows, InstallsIntoTheFontsFolderAndUninstallsAgain) {
   EXPECT_EQ(GetFileAttributesW(installed.c_str()), INVALID_FILE_ATTRIBUTES);
   engine.RegData().LoadFontsList();
   EXPECT_FALSE(engine.RegData().IsRegisteredName(u"Velura Inst 001 (TrueType)"));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.empty()) << world.recorder.Describe();
 
   SilentBarProgress bar;
   ReleaseAll(list, bar);

@@ -8,6 +8,7 @@
 
 #include "platform/text.h"
 #include "platform/wide_win.h"
+#include "ui/framework/window_win.h"
 
 namespace velura::testing {
 
@@ -27,14 +28,8 @@ struct Watch {
 };
 thread_local Watch watch;
 
-// The class every frame of the window toolkit is registered with.
+// The one class of the window toolkit's frames and panels (ui/framework/window_win.cpp).
 constexpr wchar_t kOwnFrameClass[] = L"VeluraWindow";
-
-std::wstring TextOf(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 std::wstring WithoutMarks(std::wstring text) {
   text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
@@ -57,8 +52,9 @@ BOOL CALLBACK FindButton(HWND child, LPARAM data) {
   wchar_t name[16] = {};
   GetClassNameW(child, name, 16);
   if (_wcsicmp(name, L"Button") != 0 || !(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) return TRUE;
-  const bool match = search.answer->buttonId ? GetDlgCtrlID(child) == search.answer->buttonId
-                                             : WithoutMarks(TextOf(child)) == WithoutMarks(search.answer->buttonText);
+  const DialogAnswer::Pending& answer = *search.answer;
+  const bool match = answer.buttonId ? GetDlgCtrlID(child) == answer.buttonId
+                                     : WithoutMarks(ui::WindowText(child)) == WithoutMarks(answer.buttonText);
   if (!match) return TRUE;
   search.found = child;
   return FALSE;
@@ -93,7 +89,7 @@ LRESULT CALLBACK WatchActivations(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     const auto dialog = reinterpret_cast<HWND>(wParam);
     if (IsDialogLike(dialog)) {
-      const std::wstring caption = TextOf(dialog);
+      const std::wstring caption = ui::WindowText(dialog);
       auto match = std::find_if(watch.waiting.begin(), watch.waiting.end(),
                                 [&](const DialogAnswer::Pending* answer) { return answer->caption == caption; });
       if (match != watch.waiting.end()) {
@@ -102,8 +98,8 @@ LRESULT CALLBACK WatchActivations(int code, WPARAM wParam, LPARAM lParam) {
         Answer(dialog, answer);
         Unhook();
       } else {
-        // Probably an answer waiting under another caption: say which one came, as the test may now hang.
-        std::fprintf(stderr, "AnswerNextDialog: no answer waits for the dialog \"%s\"\n",
+        // Perhaps the dialog a waiting answer meant, under another caption: name it, as the test may hang now.
+        std::fprintf(stderr, "AnswerNextDialog: \"%s\" came up; no answer waits for that caption\n",
                      ToUtf8(AsU16(caption)).c_str());
       }
     }

@@ -13,8 +13,10 @@ RECT AreaInCapture(HWND captured, HWND window, RECT clientArea) {
 }
 
 Picture Crop(const Picture& picture, const RECT& area) {
-  const int left = std::clamp<int>(area.left, 0, picture.width), right = std::clamp<int>(area.right, left, picture.width);
-  const int top = std::clamp<int>(area.top, 0, picture.height), bottom = std::clamp<int>(area.bottom, top, picture.height);
+  const int left = std::clamp<int>(area.left, 0, picture.width);
+  const int right = std::clamp<int>(area.right, left, picture.width);
+  const int top = std::clamp<int>(area.top, 0, picture.height);
+  const int bottom = std::clamp<int>(area.bottom, top, picture.height);
   Picture part;
   part.width = right - left;
   part.height = bottom - top;
