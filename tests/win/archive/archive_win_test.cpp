@@ -11,6 +11,8 @@
 #include "archive/folder_writer_win.h"
 #include "host/archive/archive_builders.h"
 #include "platform/wide_win.h"
+#include "support/file_bytes_win.h"
+#include "support/temp_folder_win.h"
 
 namespace velura::testing {
 namespace {
@@ -20,56 +22,6 @@ using archive_testing::Payload;
 
 // ソフト表示\能書体.ttf in CP932: 83 5C, 95 5C and 94 5C carry 0x5C trail bytes.
 const std::string kTrapName = "\x83\x5C\x83\x74\x83\x67\x95\x5C\x8E\xA6\\\x94\x5C\x8F\x91\x91\xCC.ttf";
-
-class TempFolder {
- public:
-  explicit TempFolder(const std::wstring& name) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + name + L"-" + std::to_wstring(GetCurrentProcessId());
-    Remove(path_);
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
-  ~TempFolder() { Remove(path_); }
-  const std::wstring& Path() const { return path_; }
-  std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
-  std::u16string U16(const std::wstring& name = {}) const { return ToU16(name.empty() ? path_ : *this / name); }
-
- private:
-  static void Remove(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) Remove(folder + L"\\" + name);
-        else DeleteFileW((folder + L"\\" + name).c_str());
-      } while (FindNextFileW(find, &data));
-      FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-  }
-  std::wstring path_;
-};
-
-void WriteBytes(const std::wstring& path, const Bytes& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-Bytes ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  Bytes bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  return bytes;
-}
 
 std::vector<std::wstring> FileNames(const std::wstring& folder) {
   std::vector<std::wstring> names;
@@ -112,7 +64,7 @@ TEST(ArchiveFileWin, OpensCountsAndExtractsEachFormatThroughTheWideWriter) {
   };
   for (const auto& [name, bytes] : archives) {
     SCOPED_TRACE(std::string(name.begin(), name.end()));
-    WriteBytes(folder / name, bytes);
+    ASSERT_TRUE(WriteFileBytes(folder / name, bytes));
     const std::wstring work = folder / L"VELURA__TEMP";
     TArchiveFile archive;
     archive.SetFileName(folder.U16(name));
@@ -123,7 +75,7 @@ TEST(ArchiveFileWin, OpensCountsAndExtractsEachFormatThroughTheWideWriter) {
     SetBrowserOptions(archive, ToU16(work));
     EXPECT_EQ(archive.Extract(nullptr, nullptr, {u""}, ToU16(work)), kArchiverOk);
     EXPECT_EQ(FileNames(work), std::vector<std::wstring>{L"能書体.ttf"});
-    EXPECT_EQ(ReadBytes(work + L"\\能書体.ttf"), font);
+    EXPECT_EQ(ReadFileByteVector(work + L"\\能書体.ttf"), font);
     DeleteFileW((work + L"\\能書体.ttf").c_str());
   }
 }
@@ -206,8 +158,8 @@ TEST(CabFdiWin, MszipCabinetForcedThroughFdiMatchesTheBuiltInReader) {
   FolderWriterWin writer(folder.U16());
   const ExtractionReport report = ExtractArchive(lzx, ExtractionLimits{}, writer, &lzxFdi);
   EXPECT_EQ(report.written, 3u);
-  EXPECT_EQ(ReadBytes(folder / L"能書体.ttf"), first);
-  EXPECT_EQ(ReadBytes(folder / L"b.otf"), second);
+  EXPECT_EQ(ReadFileByteVector(folder / L"能書体.ttf"), first);
+  EXPECT_EQ(ReadFileByteVector(folder / L"b.otf"), second);
 
   // The sink's limits hold for FDI's output as for the built-in reader's.
   TempFolder small(L"velura-arc-fdi-limit");
@@ -236,7 +188,7 @@ TEST(CabFdiWin, DataFdiCannotDecodeLeavesNothingBehind) {
 
 TEST(FolderWriterWin, NeverReplacesAndLeavesNothingOfAFailedMember) {
   TempFolder folder(L"velura-arc-writer");
-  WriteBytes(folder / L"表.ttf", Bytes{1, 2, 3});
+  ASSERT_TRUE(WriteFileBytes(folder / L"表.ttf", Bytes{1, 2, 3}));
   FolderWriterWin writer(folder.U16());
   auto clash = writer.Create(u"表.ttf");
   ASSERT_TRUE(clash);
@@ -250,7 +202,7 @@ TEST(FolderWriterWin, NeverReplacesAndLeavesNothingOfAFailedMember) {
     abandoned->Write(other);
   }
   EXPECT_EQ(FileNames(folder.Path()), std::vector<std::wstring>{L"表.ttf"});
-  EXPECT_EQ(ReadBytes(folder / L"表.ttf"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadFileByteVector(folder / L"表.ttf"), (Bytes{1, 2, 3}));
   EXPECT_FALSE(writer.Create(u"..\\x.ttf"));
   EXPECT_FALSE(FolderWriterWin(folder.U16(L"missing")).Create(u"x.ttf"));
 }
@@ -265,12 +217,12 @@ TEST(ArchiverLibraryWin, LoadsOnlyOwnMachineLibrariesFromItsFolder) {
 
   wchar_t system[MAX_PATH];
   GetSystemDirectoryW(system, MAX_PATH);
-  Bytes image = ReadBytes(std::wstring(system) + L"\\cabinet.dll");
+  Bytes image = ReadFileByteVector(std::wstring(system) + L"\\cabinet.dll");
   ASSERT_GT(image.size(), 0x200u);
-  WriteBytes(folder / L"UNRAR32.DLL", image);
+  ASSERT_TRUE(WriteFileBytes(folder / L"UNRAR32.DLL", image));
   const std::uint32_t header = image[0x3C] | image[0x3D] << 8;
   image[header + 4] = 0x4C, image[header + 5] = 0x01;  // i386
-  WriteBytes(folder / L"BGA32.DLL", image);
+  ASSERT_TRUE(WriteFileBytes(folder / L"BGA32.DLL", image));
   EXPECT_EQ(loader.Load(L"BGA32.DLL", module), LibraryLoad::WrongMachine);
   EXPECT_EQ(module, nullptr);
 

@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "host/archive/archive_builders.h"
-#include "platform/message_box.h"
 #include "platform/wide_win.h"
-#include "records/long_operations.h"
-#include "records/system_engine_win.h"
-#include "settings/ini_profile_win.h"
+#include "support/browser_fixture_win.h"
 #include "support/file_bytes_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
@@ -18,17 +15,6 @@ namespace velura::testing {
 namespace {
 
 using archive_testing::Bytes;
-
-
-
-struct Quiet final : Progress {
-  void Open(const std::u16string&) override {}
-  void Close() override {}
-  void ResetDisplay() override {}
-  void BeginProgress(int) override {}
-  void StepProgress(int) override {}
-  void ProcessMessages() override {}
-};
 
 TEST(LocalBrowserArchives, ChoosingAnArchiveShowsItsFontsNestedOnesIncluded) {
   const std::wstring folder = NewTempFolder(L"velura_local_archives");
@@ -40,14 +26,10 @@ TEST(LocalBrowserArchives, ChoosingAnArchiveShowsItsFontsNestedOnesIncluded) {
   WriteFileBytes(folder + L"\\pack.zip", BuildZip({{"fonts.zip", inner, 0}}));
   WriteFileBytes(folder + L"\\text.zip", BuildZip({{"a.txt", Bytes{'a'}}}));
 
-  auto previous = SetMessageSink([](const MessageRequest&) { return MessageResult::Ok; });
   {
-    TIniKeeper settings(std::make_unique<PrivateProfileFile>(ToU16(fonts + L"\\velura_wd.ini")));
-    SystemEngine engine(settings);
-    Quiet quiet;
-    TProcedureClass& e = engine.Engine();
-    LoadInstalledFromRegistry(e.Installed(), e.RegData(), e.FontsFolder, nullptr, &quiet);
-    Tform_local form(e, settings, [] {});
+    BrowserFixture browser(L"velura_local_archive_settings");
+    browser.LoadInstalled();
+    Tform_local form(browser.Engine(), browser.settings, [] {});
     form.FormShow();
     ASSERT_TRUE(form.OpenFolder(folder));
     PumpUntilIdle();
@@ -77,7 +59,6 @@ TEST(LocalBrowserArchives, ChoosingAnArchiveShowsItsFontsNestedOnesIncluded) {
     EXPECT_EQ(form.FileTree().Record(form.FileTree().FirstChild(form.FileTree().First()))->Faces[0].FamilyName.substr(0, 11),
               u"Velura Arch");
   }
-  SetMessageSink(previous);
   RemoveFolderTree(folder);
   RemoveFolderTree(fonts);
 }

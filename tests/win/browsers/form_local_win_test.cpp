@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/message_box.h"
+#include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
-#include "records/long_operations.h"
 #include "records/record_rules.h"
-#include "records/system_engine_win.h"
-#include "settings/ini_profile_win.h"
+#include "support/browser_fixture_win.h"
+#include "support/dialog_answer_win.h"
 #include "support/file_bytes_win.h"
+#include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/file_order.h"
@@ -27,7 +27,7 @@ const std::u16string kLatin = u"Velura Brws 001";
 
 
 
-class LocalBrowser : public ::testing::Test {
+class LocalBrowser : public BrowserTest {
  protected:
   static void SetUpTestSuite() {
     folder_ = NewTempFolder(L"velura_local_test");
@@ -42,25 +42,13 @@ class LocalBrowser : public ::testing::Test {
   }
   static void TearDownTestSuite() { RemoveFolderTree(folder_); }
 
+  // Every test starts with fresh settings: no previous folder.
   void SetUp() override {
-    previous_ = SetMessageSink([this](const MessageRequest& m) {
-      messages.push_back(m);
-      return MessageResult::Ok;
-    });
-    DeleteFileW((folder_ + L"\\..\\velura_local_wd.ini").c_str());  // every test starts without a previous folder
-    settings_ = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(folder_ + L"\\..\\velura_local_wd.ini")));
-    engine_ = std::make_unique<SystemEngine>(*settings_);
-    TProcedureClass& e = engine_->Engine();
-    LoadInstalledFromRegistry(e.Installed(), e.RegData(), e.FontsFolder, nullptr, &quietProgress_);
-    form = std::make_unique<Tform_local>(e, *settings_, [this] { ++mainShown; });
+    LoadInstalled();
+    form = std::make_unique<Tform_local>(Engine(), settings, [this] { ++mainShown; });
     form->FormShow();
   }
-  void TearDown() override {
-    form.reset();
-    engine_.reset();
-    settings_.reset();
-    SetMessageSink(previous_);
-  }
+  void TearDown() override { form.reset(); }
 
   void Open() {
     ASSERT_TRUE(form->OpenFolder(folder_));
@@ -85,19 +73,8 @@ class LocalBrowser : public ::testing::Test {
   bool Enabled(int action) { return form->FormActions().IsEnabled(action); }
   void Command(int action) { SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(action, 0), 0); }
 
-  struct QuietProgress final : Progress {
-    void Open(const std::u16string&) override {}
-    void Close() override {}
-    void ResetDisplay() override {}
-    void BeginProgress(int) override {}
-    void StepProgress(int) override {}
-    void ProcessMessages() override {}
-  } quietProgress_;
   static std::wstring folder_;
-  MessageSink previous_;
-  std::vector<MessageRequest> messages;
-  std::unique_ptr<TIniKeeper> settings_;
-  std::unique_ptr<SystemEngine> engine_;
+  std::vector<MessageRequest>& messages = recorder.messages;
   std::unique_ptr<Tform_local> form;
   int mainShown = 0;
 };
@@ -110,7 +87,7 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   ASSERT_TRUE(tree.First());
   EXPECT_EQ(tree.Text(tree.First()), folder_);
   // The file that is no font is reported and left out.
-  ASSERT_EQ(messages.size(), 1u);
+  ASSERT_EQ(messages.size(), 1u) << recorder.Describe();
   EXPECT_NE(messages[0].Text.find(u"以下のフォントはファイルの読み込みに失敗しました"), std::u16string::npos);
   EXPECT_NE(messages[0].Text.find(u"notafont.ttf"), std::u16string::npos);
 
@@ -178,9 +155,31 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   form->Show(SW_SHOWNORMAL);
   tree.Select(files[0]);
   PumpUntilIdle();
+  const int latinLine = tree.Record(FileNamed(u"brws.ttf"))->DisplayNames[0].ListIndex;
+  SendMessageW(samples, LB_SETTOPINDEX, latinLine, 0);
   const Picture picture = CaptureWindow(form->Hwnd());
-  EXPECT_GT(picture.DistinctColours(), 30);
   SavePng(picture, ScreenshotPath(L"local_browser.png"));
+
+  // The renamed font's sample, below the line's caption, is drawn in that font (known to Windows only
+  // through the folder's preview registration), not in the list's own font.
+  RECT line{};
+  SendMessageW(samples, LB_GETITEMRECT, latinLine, reinterpret_cast<LPARAM>(&line));
+  line.top += 25;
+  const Picture shown = Crop(picture, AreaInCapture(form->Hwnd(), samples, line));
+  std::wstring sample(static_cast<std::size_t>(SendMessageW(samples, LB_GETTEXTLEN, latinLine, 0)), L'\0');
+  SendMessageW(samples, LB_GETTEXT, latinLine, reinterpret_cast<LPARAM>(sample.data()));
+  auto drawn = [&](HFONT font) {
+    return RenderText(shown.width, shown.height, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT), font, 24,
+                      0, sample);
+  };
+  LOGFONTW own{};
+  ASSERT_TRUE(FindLogFont(ToWide(kLatin), own));
+  own.lfHeight = -MulDiv(form->SampleSize(), form->Dpi(), 72);
+  own.lfWidth = 0;
+  own.lfWeight = FW_NORMAL;
+  ui::UniqueFont ownFont(CreateFontIndirectW(&own));
+  EXPECT_EQ(DifferingPixels(shown, drawn(ownFont.Get())), 0);
+  EXPECT_GT(DifferingPixels(shown, drawn(reinterpret_cast<HFONT>(SendMessageW(samples, WM_GETFONT, 0, 0)))), 500);
 }
 
 TEST_F(LocalBrowser, TicksByIconSpaceAndDoubleClickAndEnablesByTheTable) {
@@ -205,10 +204,10 @@ TEST_F(LocalBrowser, TicksByIconSpaceAndDoubleClickAndEnablesByTheTable) {
   EXPECT_EQ(tree.StateImage(regular) % 2, 0);
   EXPECT_EQ(Status(1).rfind(L" 選択数： 1 （", 0), 0u);
   EXPECT_TRUE(Enabled(Action_install));
-  engine_->Engine().IsAdmin = false;
+  Engine().IsAdmin = false;
   EXPECT_FALSE(Enabled(Action_install));
   EXPECT_TRUE(Enabled(Action_CopyFile));
-  engine_->Engine().IsAdmin = true;
+  Engine().IsAdmin = true;
 
   // Space on a face child ticks its whole file.
   const auto zenhei = FileNamed(u"zenhei.ttc");
@@ -263,16 +262,6 @@ TEST_F(LocalBrowser, ExportsTheTreeAsTabbedUtf16Lines) {
   EXPECT_NE(expected.find(u"\n\t\t"), std::u16string::npos);  // the collection's faces sit one level deeper
 }
 
-// Answers the destination dialog with OK once it is up.
-void CALLBACK AnswerDestination(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = FindWindowW(nullptr, L"インストール先");
-  if (!dialog || !IsWindowVisible(dialog)) return;
-  KillTimer(nullptr, timer);
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (ui::WindowText(child) == L"OK")
-      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), reinterpret_cast<LPARAM>(child));
-}
-
 TEST_F(LocalBrowser, InstallsTwoTickedFilesThroughTheDestinationDialog) {
   Open();
   TreeViewFileTree& tree = form->FileTree();
@@ -280,10 +269,10 @@ TEST_F(LocalBrowser, InstallsTwoTickedFilesThroughTheDestinationDialog) {
   ASSERT_TRUE(regular && bold);
   ToggleNodeTick(tree, regular);
   ToggleNodeTick(tree, bold);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerDestination);
+  auto destination = AnswerNextDialog(L"インストール先", L"OK");
   Command(Action_install);
-  KillTimer(nullptr, timer);
-  TProcedureClass& engine = engine_->Engine();
+  EXPECT_TRUE(destination.Clicked());
+  TProcedureClass& engine = Engine();
   const std::wstring fonts = ToWide(engine.FontsFolder);
   EXPECT_NE(GetFileAttributesW((fonts + L"\\brws.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_NE(GetFileAttributesW((fonts + L"\\brwsbd.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -294,13 +283,13 @@ TEST_F(LocalBrowser, InstallsTwoTickedFilesThroughTheDestinationDialog) {
     EXPECT_TRUE(tree.Record(n)->Has(InstalledNow));
     EXPECT_EQ(tree.StateImage(n), StateImageIndex(*tree.Record(n)));
   }
-  ASSERT_EQ(messages.size(), 1u);  // only the load report of the file that is no font
+  ASSERT_EQ(messages.size(), 1u) << recorder.Describe();  // only the load report of the file that is no font
   EXPECT_NE(messages[0].Text.find(u"notafont.ttf"), std::u16string::npos);
 
   // Leave the system as it was.
   for (auto& r : engine.Installed().Items)
     if (r->Path == ToU16(fonts + L"\\brws.ttf") || r->Path == ToU16(fonts + L"\\brwsbd.ttf")) r->Set(Selected);
-  engine.UninstallSelected(quietProgress_);
+  engine.UninstallSelected(progress);
   EXPECT_EQ(GetFileAttributesW((fonts + L"\\brws.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -312,7 +301,7 @@ TEST_F(LocalBrowser, ClosingReleasesTheListStoresThePlaceAndShowsTheLauncher) {
   EXPECT_EQ(form->FileTree().Count(), 0);
   EXPECT_FALSE(IsWindowVisible(form->Hwnd()));
   EXPECT_EQ(mainShown, 1);
-  EXPECT_EQ(settings_->ReadPreviousFolder(), ToU16(folder_));
+  EXPECT_EQ(settings.ReadPreviousFolder(), ToU16(folder_));
 }
 
 }  // namespace

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/message_box.h"
 #include "platform/wide_win.h"
+#include "support/message_recorder_win.h"
+#include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
-#include "support/test_fonts_win.h"
+#include "support/temp_folder_win.h"
 #include "ui/browsers/form_install_select_win.h"
 #include "ui/framework/window_win.h"
 
@@ -15,17 +16,6 @@ namespace {
 
 class InstallSelect : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = NewTempFolder(L"velura_destination_test");
-    previous_ = SetMessageSink([this](const MessageRequest& m) {
-      messages.push_back(m);
-      return answer;
-    });
-  }
-  void TearDown() override {
-    SetMessageSink(previous_);
-    RemoveFolderTree(root_);
-  }
   static std::wstring ItemText(HWND list, int index) {
     std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');
     SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
@@ -36,14 +26,13 @@ class InstallSelect : public ::testing::Test {
                  reinterpret_cast<LPARAM>(button.hwnd));
   }
 
-  std::wstring root_;
-  MessageSink previous_;
-  std::vector<MessageRequest> messages;
-  MessageResult answer = MessageResult::Ok;
+  TempFolder root{L"velura_destination_test"};
+  MessageRecorder recorder;
+  std::vector<MessageRequest>& messages = recorder.messages;
 };
 
 TEST_F(InstallSelect, OffersTheFontsFolderFirstAndReturnsIt) {
-  Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts", ToU16(root_)}, u"C:\\");
+  Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts", root.U16()}, u"C:\\");
   EXPECT_EQ(ui::WindowText(dialog.Hwnd()), L"インストール先");
   EXPECT_EQ(ItemText(dialog.ListBox_zel1.Hwnd(), 0), L"既定のフォントフォルダ　　\"C:\\windows\\Fonts\"");
   EXPECT_EQ(SendMessageW(dialog.ListBox_zel1.Hwnd(), LB_GETCURSEL, 0, 0), 0);
@@ -51,8 +40,16 @@ TEST_F(InstallSelect, OffersTheFontsFolderFirstAndReturnsIt) {
   dialog.Show();
   PumpUntilIdle();
   const Picture picture = CaptureWindow(dialog.Hwnd());
-  EXPECT_GT(picture.DistinctColours(), 4);
   SavePng(picture, ScreenshotPath(L"install_destination.png"));
+  // The fonts folder's row is drawn selected, the next one is not.
+  auto highlighted = [&](int row) {
+    RECT item{};
+    SendMessageW(dialog.ListBox_zel1.Hwnd(), LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    const Picture shown = Crop(picture, AreaInCapture(dialog.Hwnd(), dialog.ListBox_zel1.Hwnd(), item));
+    return static_cast<double>(CountPixels(shown, PixelOf(GetSysColor(COLOR_HIGHLIGHT)))) / (shown.width * shown.height);
+  };
+  EXPECT_GT(highlighted(0), 0.5);
+  EXPECT_EQ(highlighted(1), 0.0);
 
   Click(*dialog.BitBtn1);
   EXPECT_EQ(dialog.ShowModal(), IDOK);
@@ -63,7 +60,7 @@ TEST_F(InstallSelect, OffersTheFontsFolderFirstAndReturnsIt) {
 
 TEST_F(InstallSelect, AddsANewFolderAfterAskingAndCreatesIt) {
   Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts"}, u"C:\\");
-  const std::wstring fresh = root_ + L"\\新しい\\フォント";
+  const std::wstring fresh = root / L"新しい\\フォント";
   SetWindowTextW(dialog.Edit1->hwnd, fresh.c_str());
   SendMessageW(dialog.CheckBox1->hwnd, BM_SETCHECK, BST_UNCHECKED, 0);
   Click(*dialog.Button_ListAdd);
@@ -79,11 +76,11 @@ TEST_F(InstallSelect, AddsANewFolderAfterAskingAndCreatesIt) {
 }
 
 TEST_F(InstallSelect, CancelledCreationKeepsTheDialogOpen) {
-  const std::wstring gone = root_ + L"\\gone";
+  const std::wstring gone = root / L"gone";
   Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts", ToU16(gone)}, u"C:\\");
   dialog.ListBox_zel1.SelectIndex(1);
   EXPECT_EQ(ui::WindowText(dialog.Edit1->hwnd), gone);
-  answer = MessageResult::Cancel;
+  recorder.AnswerCaption(u"フォルダ作成の確認", MessageResult::Cancel);
   dialog.BitBtn1Click();
   EXPECT_TRUE(IsWindow(dialog.Hwnd()));
   EXPECT_EQ(GetFileAttributesW(gone.c_str()), INVALID_FILE_ATTRIBUTES);

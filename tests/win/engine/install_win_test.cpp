@@ -7,15 +7,9 @@
 #include <algorithm>
 
 #include "fontfile/font_enum_win.h"
-#include "platform/ansi_codec_win.h"
-#include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "records/long_operations.h"
-#include "records/procedure_class.h"
-#include "records/reg_font_registry_win.h"
-#include "records/reg_text_folding_win.h"
-#include "records/system_services_win.h"
-#include "settings/ini_profile_win.h"
+#include "support/browser_fixture_win.h"
 #include "support/test_fonts_win.h"
 
 namespace velura::testing {
@@ -28,8 +22,8 @@ bool Listed(const std::wstring& family) {
 }
 
 TEST(FontEnumeration, FamiliesComeAndGoWithTheirFile) {
-  const std::wstring folder = NewTempFolder(L"velura_enum_test");
-  const std::wstring path = folder + L"\\列挙.ttf";
+  const TempFolder folder(L"velura_enum_test");
+  const std::wstring path = folder / L"列挙.ttf";
   ASSERT_TRUE(WriteRenamedFont(path, u"Velura Enum 001"));
   EXPECT_FALSE(Listed(L"Velura Enum 001"));
   ASSERT_GT(AddFontResourceW(path.c_str()), 0);
@@ -42,42 +36,16 @@ TEST(FontEnumeration, FamiliesComeAndGoWithTheirFile) {
   EXPECT_GT(all.size(), 10u);
   ASSERT_TRUE(RemoveFontResourceW(path.c_str()));
   EXPECT_FALSE(Listed(L"Velura Enum 001"));  // the '@' twin may linger under Wine; the name itself goes
-  RemoveFolderTree(folder);
 }
 
-class RecordingProgress final : public Progress {
- public:
-  void Open(const std::u16string&) override {}
-  void Close() override {}
-  void ResetDisplay() override {}
-  void BeginProgress(int) override {}
-  void StepProgress(int) override {}
-  void ProcessMessages() override {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
-};
-
 TEST(EngineOnWindows, InstallsIntoTheFontsFolderAndUninstallsAgain) {
-  std::vector<MessageRequest> messages;
-  auto previous = SetMessageSink([&](const MessageRequest& m) {
-    messages.push_back(m);
-    return MessageResult::Ok;
-  });
-  const std::wstring folder = NewTempFolder(L"velura_install_test");
-  const std::wstring source = folder + L"\\表示テスト.ttf";
+  BrowserFixture world(L"velura_install_test");
+  const std::vector<MessageRequest>& messages = world.recorder.messages;
+  const std::wstring source = world.folder / L"表示テスト.ttf";
   ASSERT_TRUE(WriteRenamedFont(source, u"Velura Inst 001"));
 
-  SystemAnsiCodec ansi;
-  TFontDataTable reader(ansi);
-  GdiFontServices fonts;
-  WindowsFileServices files;
-  SystemFontRegistry registry;
-  SystemTextFolding folding;
-  TIniKeeper settings(std::make_unique<PrivateProfileFile>(ToU16(folder + L"\\velura_wd.ini")));
-  TProcedureClass engine(EngineServices{reader, fonts, files, registry, folding, settings, SystemFontsFolder(),
-                                        ToU16(folder + L"\\"), UserIsAdmin()});
-  RecordingProgress progress;
+  TProcedureClass& engine = world.Engine();
+  SilentProgress& progress = world.progress;
   TFileData_local list(engine.Records());
 
   RunLoadFiles(progress, {ToU16(source)}, list, true);
@@ -94,7 +62,7 @@ TEST(EngineOnWindows, InstallsIntoTheFontsFolderAndUninstallsAgain) {
   engine.RegData().LoadFontsList();
   EXPECT_TRUE(engine.RegData().IsRegisteredName(u"Velura Inst 001 (TrueType)"));
   EXPECT_TRUE(engine.RegData().IsRegisteredFile(ToU16(installed)));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.empty()) << world.recorder.Describe();
 
   TFileData_installed& installedList = engine.Installed();
   auto mine = std::find_if(installedList.Items.begin(), installedList.Items.end(),
@@ -105,15 +73,10 @@ TEST(EngineOnWindows, InstallsIntoTheFontsFolderAndUninstallsAgain) {
   EXPECT_EQ(GetFileAttributesW(installed.c_str()), INVALID_FILE_ATTRIBUTES);
   engine.RegData().LoadFontsList();
   EXPECT_FALSE(engine.RegData().IsRegisteredName(u"Velura Inst 001 (TrueType)"));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.empty()) << world.recorder.Describe();
 
-  struct NoBar : BarProgress {
-    void SetMaximum(int) override {}
-    void SetPosition(int) override {}
-  } bar;
+  SilentBarProgress bar;
   ReleaseAll(list, bar);
-  RemoveFolderTree(folder);
-  SetMessageSink(previous);
 }
 
 }  // namespace

@@ -8,20 +8,17 @@
 #include "platform/wide_win.h"
 #include "support/file_bytes_win.h"
 #include "support/sfnt_writer.h"
-#include "support/test_fonts_win.h"
+#include "support/temp_folder_win.h"
 
 namespace velura::testing {
 namespace {
 
-
-void WriteWide(const std::wstring& path, const Bytes& bytes) { ASSERT_TRUE(WriteFileBytes(path, bytes)); }
-
 TEST(ReaderOnWindows, SystemCodePageIsJapanese) { EXPECT_EQ(GetACP(), 932u); }
 
 TEST(ReaderOnWindows, ReadsFilesWhoseNamesTheAnsiCodePageCannotHold) {
-  const std::wstring folder = NewTempFolder(L"velura_reader_test");
-  const std::wstring path = folder + L"\\表ソ能_café_丂.ttf";  // 0x5C trail bytes, Latin-1, outside CP932
-  WriteWide(path, SfntBuilder::Standard(BasicNames(u"Wide Path")).Build());
+  const TempFolder folder(L"velura_reader_test");
+  const std::wstring path = folder / L"表ソ能_café_丂.ttf";  // 0x5C trail bytes, Latin-1, outside CP932
+  ASSERT_TRUE(WriteFileBytes(path, SfntBuilder::Standard(BasicNames(u"Wide Path")).Build()));
 
   SystemAnsiCodec ansi;
   TFontDataTable reader(ansi);
@@ -36,8 +33,6 @@ TEST(ReaderOnWindows, ReadsFilesWhoseNamesTheAnsiCodePageCannotHold) {
   TFontFileData again;
   EXPECT_TRUE(reader.LoadFontFile(ToU16(path), again));
   CloseHandle(held);
-  DeleteFileW(path.c_str());
-  RemoveDirectoryW(folder.c_str());
 }
 
 TEST(ReaderOnWindows, ShiftJisNamesRoundTripThroughCodePage932) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/file_bytes_win.h"
+#include "support/temp_folder_win.h"
 
 #include "platform/user_error.h"
 #include "platform/wide_win.h"
@@ -29,17 +30,6 @@ class FixedWindow final : public RememberedWindow {
   WindowBounds bounds;
 };
 
-std::wstring TempFolder(const wchar_t* name) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + name;
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
-
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) { ASSERT_TRUE(WriteFileBytes(path, bytes)); }
-
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class IniFileTest : public ::testing::Test {
@@ -50,8 +40,8 @@ class IniFileTest : public ::testing::Test {
   }
   TIniKeeper Keeper() const { return TIniKeeper(std::make_unique<PrivateProfileFile>(ToU16(path))); }
 
-  const std::wstring folder = TempFolder(L"velura_ini_test");
-  const std::wstring path = folder + L"\\velura_wd.ini";
+  const TempFolder folder{L"velura_ini_test"};
+  const std::wstring path = folder / L"velura_wd.ini";
 };
 
 TEST_F(IniFileTest, TheFileHoldsCodePage932BytesWithCrLf) {
@@ -60,7 +50,7 @@ TEST_F(IniFileTest, TheFileHoldsCodePage932BytesWithCrLf) {
 }
 
 TEST_F(IniFileTest, AFileWrittenByHandIsReadInTheCodePage) {
-  WriteBytes(path, "[SearchWnd]\r\nStr1=\x96\xbe\x92\xa9\r\nbFontName=0x0\r\n[Main]\r\nEnable = 5\r\n");
+  ASSERT_TRUE(WriteFileBytes(path, "[SearchWnd]\r\nStr1=\x96\xbe\x92\xa9\r\nbFontName=0x0\r\n[Main]\r\nEnable = 5\r\n"));
   TIniKeeper keeper = Keeper();
   const SearchOptions search = keeper.ReadSearchOptions();
   EXPECT_EQ(search.History[0], u"明朝");
@@ -178,8 +168,8 @@ TEST_F(IniFileTest, ClearAllDeletesTheFileAndLaterStoresStartAFreshOne) {
 }
 
 TEST(IniFileInAFolderOutsideTheCodePage, IsReachedThroughTheFolderShortName) {
-  const std::wstring folder = TempFolder(L"velura_ini_丂");
-  const std::wstring path = folder + L"\\velura_wd.ini";
+  const TempFolder folder(L"velura_ini_丂");
+  const std::wstring path = folder / L"velura_wd.ini";
   {
     TIniKeeper keeper(std::make_unique<PrivateProfileFile>(ToU16(path)));
     keeper.WriteSampleSize(30);
@@ -188,7 +178,6 @@ TEST(IniFileInAFolderOutsideTheCodePage, IsReachedThroughTheFolderShortName) {
     keeper.ClearAll();
   }
   EXPECT_FALSE(Exists(path));
-  RemoveDirectoryW(folder.c_str());
 }
 
 TEST(GlobalIniKeeper, LivesBesideTheExecutable) {

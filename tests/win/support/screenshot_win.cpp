@@ -3,25 +3,15 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <functional>
 #include <unordered_set>
 
 #include "platform/text.h"
 #include "platform/wide_win.h"
+#include "support/pump_win.h"
 
 namespace velura::testing {
 namespace {
-
-void PumpOnce() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {  // not ours to take: leave it for whoever posted it
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
 
 void PutBigEndian(std::string& out, std::uint32_t value) {
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
@@ -37,14 +27,35 @@ void PutChunk(std::string& out, const char* type, const std::string& data) {
 
 }  // namespace
 
-void PumpUntilIdle() {
-  PumpOnce();
-  Sleep(30);
-  PumpOnce();
-}
-
 int Picture::DistinctColours() const {
   return static_cast<int>(std::unordered_set<std::uint32_t>(pixels.begin(), pixels.end()).size());
+}
+
+Picture DrawPicture(int width, int height, const std::function<void(HDC)>& draw) {
+  Picture picture;
+  picture.width = width;
+  picture.height = height;
+  HDC screenDc = GetDC(nullptr);
+  HDC memoryDc = CreateCompatibleDC(screenDc);
+  ReleaseDC(nullptr, screenDc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memoryDc, dib);
+  draw(memoryDc);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  picture.pixels.reserve(static_cast<std::size_t>(width) * height);
+  for (int i = 0; i < width * height; ++i) picture.pixels.push_back(pixels[i] & 0xFFFFFF);
+  SelectObject(memoryDc, old);
+  DeleteObject(dib);
+  DeleteDC(memoryDc);
+  return picture;
 }
 
 Picture CaptureWindow(HWND hwnd) {
@@ -52,28 +63,10 @@ Picture CaptureWindow(HWND hwnd) {
   PumpUntilIdle();
   RECT frame{};
   GetWindowRect(hwnd, &frame);
-  Picture picture;
-  picture.width = frame.right - frame.left;
-  picture.height = frame.bottom - frame.top;
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   HDC windowDc = GetWindowDC(hwnd);
-  HDC memoryDc = CreateCompatibleDC(windowDc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memoryDc, dib);
-  BitBlt(memoryDc, 0, 0, picture.width, picture.height, windowDc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
-  for (int i = 0; i < picture.width * picture.height; ++i) picture.pixels.push_back(pixels[i] & 0xFFFFFF);
-  SelectObject(memoryDc, old);
-  DeleteObject(dib);
-  DeleteDC(memoryDc);
+  Picture picture =
+      DrawPicture(width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY); });
   ReleaseDC(hwnd, windowDc);
   return picture;
 }

@@ -4,19 +4,24 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
-namespace velura::testing {
+#include "support/pump_win.h"
 
-// Dispatches every pending message, then once more after a short wait for late paints.
-void PumpUntilIdle();
+namespace velura::testing {
 
 struct Picture {
   int width = 0, height = 0;
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, rows top-down
+  // Says little: almost any picture of a window has many. Check a part that must show a known thing
+  // (support/picture_regions_win.h) instead.
   int DistinctColours() const;
 };
+
+// What `draw` paints into a 32-bit memory DC of that size (black before it paints).
+Picture DrawPicture(int width, int height, const std::function<void(HDC)>& draw);
 
 // The whole window, frame included, as painted now (children repainted first).
 Picture CaptureWindow(HWND hwnd);

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "support/temp_folder_win.h"
+
 namespace velura::testing {
 
 // A copy of a Debian TrueType font whose family (15 characters) is renamed, written to path.
@@ -11,9 +13,5 @@ bool WriteRenamedFont(const std::wstring& path, const std::u16string& family15);
 // "Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Bold.ttf"): its subfamily stays, so the
 // copies of several styles form one renamed family.
 bool WriteRenamedFontFrom(const std::u16string& source, const std::wstring& path, const std::u16string& family15);
-
-// A fresh folder under the temporary folder; removed with everything in it by RemoveFolderTree.
-std::wstring NewTempFolder(const std::wstring& name);
-void RemoveFolderTree(const std::wstring& folder);
 
 }  // namespace velura::testing

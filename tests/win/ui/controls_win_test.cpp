@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 
 #include "platform/message_box_win.h"
 #include "platform/user_error.h"
 #include "resource_ids.h"
+#include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
 #include "ui/browsers/list_box_zel_win.h"
 #include "ui/browsers/panel_drop_win.h"
@@ -253,10 +255,11 @@ TEST(Toolkit, PictureStripsLoadWithTheirCellsAndDraw) {
 
   std::vector<ui::ToolButton> buttons;
   for (int picture : {6, 0, 1, 2, 3, 4, 5}) buttons.push_back({1000 + picture, picture, L"", false});
-  ui::AddToolBar(frame, Docked(ui::dock::Align::Top, 52), pictures.Get(), buttons, SIZE{51, 50});
+  ui::Control& toolBar = ui::AddToolBar(frame, Docked(ui::dock::Align::Top, 52), pictures.Get(), buttons, SIZE{51, 50});
   ui::Control& tree = ui::AddTreeView(frame, Docked(ui::dock::Align::Client, 0), states.Get());
   frame.Relayout();
   HTREEITEM root = nullptr;
+  std::map<int, HTREEITEM> rows;
   for (int index : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 15, 16}) {
     const int image = TreeStateSlot(index);
     const std::wstring text = L"状態 " + std::to_wstring(index) + L" フォント名 (file.ttf)";
@@ -269,6 +272,7 @@ TEST(Toolkit, PictureStripsLoadWithTheirCellsAndDraw) {
     insert.item.stateMask = TVIS_STATEIMAGEMASK;
     HTREEITEM item = TreeView_InsertItem(tree.hwnd, &insert);
     if (!root) root = item;
+    rows[index] = item;
     const int slot = static_cast<int>(TreeView_GetItemState(tree.hwnd, item, TVIS_STATEIMAGEMASK) >> 12);
     EXPECT_EQ(StateImageOfSlot(slot), index);
   }
@@ -276,7 +280,29 @@ TEST(Toolkit, PictureStripsLoadWithTheirCellsAndDraw) {
   frame.Show();
   const testing::Picture picture = testing::CaptureWindow(frame.Hwnd());
   EXPECT_TRUE(testing::SavePng(picture, testing::ScreenshotPath(L"toolkit_images.png")));
-  EXPECT_GT(picture.DistinctColours(), 30);
+
+  // Every button shows a picture of its own: a strip cut at the wrong cell size repeats or blanks them.
+  std::vector<testing::Picture> faces;
+  for (int index = 0; index < 7; ++index) {
+    RECT button{};
+    SendMessageW(toolBar.hwnd, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button));
+    faces.push_back(testing::Crop(picture, testing::AreaInCapture(frame.Hwnd(), toolBar.hwnd, button)));
+  }
+  for (std::size_t a = 0; a < faces.size(); ++a)
+    for (std::size_t b = a + 1; b < faces.size(); ++b)
+      EXPECT_GT(testing::DifferingPixels(faces[a], faces[b]), faces[a].width * faces[a].height / 10) << a << " " << b;
+
+  // A ticked state image differs from the unticked one of the same kind; the rows' texts are left out.
+  auto stateImage = [&](int index) {
+    RECT text{};
+    std::memcpy(&text, &rows[index], sizeof(HTREEITEM));  // TVM_GETITEMRECT takes the item in the rectangle
+    SendMessageW(tree.hwnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));
+    const int cell = ui::dock::Scale(12, frame.Dpi());
+    const RECT image{text.left - cell - 4, text.top, text.left, text.bottom};
+    return testing::Crop(picture, testing::AreaInCapture(frame.Hwnd(), tree.hwnd, image));
+  };
+  for (int unticked : {3, 5, 7, 9})  // the tick alone is about 30 pixels at 96 DPI
+    EXPECT_GT(testing::DifferingPixels(stateImage(unticked), stateImage(unticked + 1)), 15) << unticked;
 }
 
 }  // namespace

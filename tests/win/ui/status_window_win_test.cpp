@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
 #include "ui/framework/dock_layout.h"
 #include "ui/framework/message_loop_win.h"
@@ -20,6 +21,19 @@ using testing::TestFrame;
 using ui::dock::Scale;
 
 std::wstring Text(HWND hwnd) { return ui::WindowText(hwnd); }
+
+// How far the bar in a picture of `captured` is filled: the share of its middle row in the fill colour,
+// which the bar's left end shows once anything is done.
+double FilledShare(const testing::Picture& picture, HWND captured, HWND bar) {
+  RECT client{};
+  GetClientRect(bar, &client);
+  const testing::Picture row = testing::Crop(picture, testing::AreaInCapture(captured, bar, client));
+  const int y = row.height / 2;
+  const std::uint32_t fill = row.pixels[static_cast<std::size_t>(y) * row.width + 4];
+  int filled = 0;
+  for (int x = 0; x < row.width; ++x) filled += row.pixels[static_cast<std::size_t>(y) * row.width + x] == fill;
+  return static_cast<double>(filled) / row.width;
+}
 
 class StatusWindowTest : public ::testing::Test {
  protected:
@@ -177,7 +191,19 @@ TEST_F(StatusWindowTest, ScreenshotDuringARunShowsTheJapaneseTexts) {
   status.StepProgress(45);
   const testing::Picture picture = testing::CaptureWindow(status.Hwnd());
   EXPECT_TRUE(testing::SavePng(picture, testing::ScreenshotPath(L"status_window.png")));
-  EXPECT_GT(picture.DistinctColours(), 8);
+  EXPECT_NEAR(FilledShare(picture, status.Hwnd(), status.ProgressBar1->hwnd), 45.0 / 120, 0.03);
+
+  // The title in its designed font, not in the System font a control without WM_SETFONT falls back to.
+  const ui::Control& title = *status.Label_Title;
+  RECT client{};
+  GetClientRect(title.hwnd, &client);
+  const testing::Picture shown = testing::Crop(picture, testing::AreaInCapture(status.Hwnd(), title.hwnd, client));
+  auto drawn = [&](HFONT font) {
+    return testing::RenderText(client.right, client.bottom, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT),
+                               font, 0, 0, L"フォントを読み込み中...");
+  };
+  EXPECT_EQ(testing::DifferingPixels(shown, drawn(status.FontHandle(title.font.value_or(status.Font())))), 0);
+  EXPECT_GT(testing::DifferingPixels(shown, drawn(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)))), 100);
 }
 
 class ProgressWindowTest : public StatusWindowTest {
@@ -210,7 +236,7 @@ TEST_F(ProgressWindowTest, HasNoCloseBoxAndKeepsOtherWindowsDisabledWhileOpen) {
   EXPECT_TRUE(progress.IsOpen());
   const testing::Picture picture = testing::CaptureWindow(progress.Hwnd());
   EXPECT_TRUE(testing::SavePng(picture, testing::ScreenshotPath(L"progress_window.png")));
-  EXPECT_GT(picture.DistinctColours(), 4);
+  EXPECT_NEAR(FilledShare(picture, progress.Hwnd(), progress.ProgressBar1->hwnd), 0.4, 0.03);
 
   progress.Close();
   EXPECT_TRUE(IsWindowEnabled(main.Hwnd()));

@@ -1,10 +1,8 @@
-// Shared pieces of the UI tests: a plain frame to stand for the program's other windows, and a recorder
-// that answers every message box.
+// A plain frame to stand for the program's other windows in the UI tests; the message recorder comes along.
 #pragma once
 #include <string>
-#include <vector>
 
-#include "platform/message_box.h"
+#include "support/message_recorder_win.h"
 #include "ui/framework/form_win.h"
 
 namespace velura::testing {
@@ -16,21 +14,6 @@ class TestFrame : public ui::Form {
   }
   using ui::Form::defaultButtonId_;
   using ui::Form::cancelButtonId_;
-};
-
-class MessageRecorder {
- public:
-  MessageRecorder() {
-    previous_ = SetMessageSink([this](const MessageRequest& request) {
-      messages.push_back(request);
-      return MessageResult::Ok;
-    });
-  }
-  ~MessageRecorder() { SetMessageSink(std::move(previous_)); }
-  std::vector<MessageRequest> messages;
-
- private:
-  MessageSink previous_;
 };
 
 }  // namespace velura::testing
