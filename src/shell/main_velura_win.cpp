@@ -207,7 +207,7 @@ void Tmain_velura::OpenOneTimeWithFolder(std::u16string folder) {
 
 void Tmain_velura::Action_etcBtnExecute() {
   RECT button{};
-  SendMessageW(toolBar_, TB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&button));
+  SendMessageW(toolBar_, TB_GETITEMRECT, buttons_.size() - 1, reinterpret_cast<LPARAM>(&button));  // the last button
   POINT below{button.left, button.bottom};
   ClientToScreen(toolBar_, &below);
   ui::UpdateMenu(popupMenu_.Get(), FormActions());
