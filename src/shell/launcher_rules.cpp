@@ -2,19 +2,6 @@
 
 namespace velura {
 
-std::u16string HintTextForTag(int tag) {
-  switch (tag) {
-    case 1: return u"未インストールフォント閲覧 : インストール";
-    case 2: return u"インストール済みフォント閲覧 : 削除";
-    case 3: return u"レジストリデータ・フォントフォルダビューアー＋";
-    case 4: return u"シンボルフォントビューアー";
-    case 5: return u"その他";
-    case 6: return u"ユニコードビューアー";
-    case 7: return u"一時インストールの管理";
-    default: return u"（表示の更新は各ウインドウを開き直してください）";
-  }
-}
-
 std::optional<std::u16string> AdminModeNote(const WindowsVersion& version) {
   if (version.Platform != 2) return std::nullopt;
   if (version.Major == 5) {

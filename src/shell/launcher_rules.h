@@ -1,5 +1,5 @@
-// The launcher's decisions that need no window: hint texts, the administrator-mode note, start-up retries
-// and where the launcher places the windows it opens.
+// The launcher's decisions that need no window: the administrator-mode note, start-up retries and where
+// the launcher places the windows it opens (the hints come with the tool window table).
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -8,9 +8,6 @@
 #include "platform/windows_version.h"
 
 namespace velura {
-
-// The hint line's text for the control under the mouse, by its Tag (0 = tool bar background, panel).
-std::u16string HintTextForTag(int tag);
 
 // The note of the "管理者モード" command; none on versions other than 5.x and 6.x.
 std::optional<std::u16string> AdminModeNote(const WindowsVersion& version);

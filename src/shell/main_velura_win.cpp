@@ -4,19 +4,20 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "platform/kernel_handles_win.h"
-#include "resource_ids.h"
 #include "fontfile/font_enum_win.h"
+#include "platform/executable_folder_win.h"
+#include "platform/kernel_handles_win.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
 #include "records/long_operations.h"
+#include "resource_ids.h"
 #include "shell/launcher_rules.h"
-#include "ui/framework/window_place_win.h"
-#include "platform/executable_folder_win.h"
-#include "ui/browsers/form_local_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/error_report_win.h"
 #include "ui/framework/menu_win.h"
+#include "ui/framework/subclass_win.h"
+#include "ui/framework/window_place_win.h"
 
 namespace velura {
 
@@ -38,7 +39,7 @@ HIMAGELIST LauncherImages() {
 
 }  // namespace
 
-Tmain_velura::Tmain_velura(TIniKeeper& settings) : settings_(settings) {
+Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools) : settings_(settings) {
   splash_ = std::make_unique<TForm_Splash>();
   splash_->Show(SW_SHOWNOACTIVATE);
   UpdateWindow(splash_->Hwnd());
@@ -48,10 +49,14 @@ Tmain_velura::Tmain_velura(TIniKeeper& settings) : settings_(settings) {
              nullptr, ui::Placement::Default);
   ui::SetMainWindow(Hwnd());
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
+  tools_ = std::make_unique<ToolWindowSet>(std::move(tools), ToolWindowSite{*fonts_, settings_, [this] { ShowMainWindow(); }},
+                                           Hwnd());
+  buttons_ = LauncherButtons(tools_->Rows());
   CreateActions();
   CreateComponents();
 
   if (settings_.ReadStayOnTop()) SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  tools_->CreateStartUpWindows();
 }
 
 Tmain_velura::~Tmain_velura() {
@@ -62,32 +67,41 @@ Tmain_velura::~Tmain_velura() {
     icon.uID = kTrayIconId;
     Shell_NotifyIconW(NIM_DELETE, &icon);
   }
+  tools_.reset();
   Destroy();
 }
 
 void Tmain_velura::CreateActions() {
   ui::ActionList& actions = FormActions();
-  // The tool windows come with their own windows; until then their commands stay disabled.
-  const std::pair<int, const char16_t*> tools[] = {
-      {Action_ShowOneTimeInstForm, u"一時インストールの管理"}, {Action_ShowLocalForm, u"未インストールフォント閲覧"},
-      {Action_ShowInstalledForm, u"インストール済みフォント閲覧"}, {Action_ShowRegForm, u"レジストリデータ・フォントフォルダビューアー"},
-      {Action_ShowSymbolForm, u"シンボルフォントビューアー"}, {Action_ShowUnicodeForm, u"ユニコードビューアー"}};
-  for (const auto& [id, caption] : tools) actions.Add({id, caption, caption, 0, [] { return false; }, {}, false, {}});
-  ui::Action& local = *actions.Find(Action_ShowLocalForm);
-  local.enabled = [this] { return local_ != nullptr; };
-  local.execute = [this] { Action_ShowLocalFormExecute(); };
-  actions.Add({Action_etcBtn, u"その他", u"その他", 0, {}, {}, false, [this] { Action_etcBtnExecute(); }});
+  for (const ToolWindowRow& row : tools_->Rows()) {
+    const int id = row.button.actionId;
+    actions.Add({.id = id,
+                 .caption = std::u16string(row.button.caption),
+                 .hint = std::u16string(row.button.caption),
+                 .enabled = [this, id] { return tools_->CanOpen(id); },
+                 .execute = [this, id] { ShowToolWindow(id); }});
+  }
+  actions.Add({.id = Action_etcBtn,
+               .caption = std::u16string(kOtherButton.caption),
+               .hint = std::u16string(kOtherButton.caption),
+               .execute = [this] { Action_etcBtnExecute(); }});
 
   const bool admin = fonts_->Engine().IsAdmin;
-  actions.Add({AllClose_Window, u"すべての窓を閉じる", {}, 0, {}, {}, false, [this] { CloseAllWindows(); }});
-  actions.Add({ReadFontAllWin, u"すべてのフォントを読み直す", {}, 0, {}, {}, false, [this] { ReadFontAllWinClick(); }});
-  actions.Add({FNTCACHE_delete, u"フォントキャッシュ再構築（win2k,XPのみ有効）", {}, 0, [admin] { return admin; }, {}, false,
-               [this] { FNTCACHE_deleteClick(); }});
-  actions.Add({LOGFONT1, u"LOGFONT構造体リスト表示（フォント名のみ）", {}, 0, {}, {}, false, [this] { LOGFONT1Click(); }});
-  actions.Add({MenuItem_admin, u"管理者モード", {}, 0, {}, [admin] { return admin; }, false, [this] { MenuItem_adminClick(); }});
-  actions.Add({N3, u"設定", {}, 0, [] { return false; }, {}, false, {}});  // the settings dialog comes later
-  actions.Add({About1, u"バージョン情報", {}, 0, {}, {}, false, [this] { About1Click(); }});
-  actions.Add({readme1, u"ヘルプ（readmeを読む）", {}, 0, {}, {}, false, [this] { readme1Click(); }});
+  actions.Add({.id = AllClose_Window, .caption = u"すべての窓を閉じる", .execute = [this] { CloseAllWindows(); }});
+  actions.Add({.id = ReadFontAllWin, .caption = u"すべてのフォントを読み直す", .execute = [this] { ReadFontAllWinClick(); }});
+  actions.Add({.id = FNTCACHE_delete,
+               .caption = u"フォントキャッシュ再構築（win2k,XPのみ有効）",
+               .enabled = [admin] { return admin; },
+               .execute = [this] { FNTCACHE_deleteClick(); }});
+  actions.Add({.id = LOGFONT1, .caption = u"LOGFONT構造体リスト表示（フォント名のみ）", .execute = [this] { LOGFONT1Click(); }});
+  actions.Add({.id = MenuItem_admin,
+               .caption = u"管理者モード",
+               .checked = [admin] { return admin; },
+               .execute = [this] { MenuItem_adminClick(); }});
+  // The settings dialog comes later.
+  actions.Add({.id = N3, .caption = u"設定", .enabled = [] { return false; }});
+  actions.Add({.id = About1, .caption = u"バージョン情報", .execute = [this] { About1Click(); }});
+  actions.Add({.id = readme1, .caption = u"ヘルプ（readmeを読む）", .execute = [this] { readme1Click(); }});
 
   using ui::MenuEntry;
   popupMenu_ = ui::BuildMenu(actions,
@@ -103,46 +117,33 @@ void Tmain_velura::CreateComponents() {
   ui::dock::Item top;
   top.align = ui::dock::Align::Top;
   top.design.height = 50;
-  const std::vector<ui::ToolButton> buttons = {
-      {Action_ShowOneTimeInstForm, resources::kPictureOneTimeInstall, L"", false},
-      {Action_ShowLocalForm, resources::kPictureLocalBrowser, L"", false},
-      {Action_ShowInstalledForm, resources::kPictureInstalledBrowser, L"", false},
-      {Action_ShowRegForm, resources::kPictureRegistryViewer, L"", false},
-      {Action_ShowSymbolForm, resources::kPictureSymbolViewer, L"", false},
-      {Action_ShowUnicodeForm, resources::kPictureUnicodeViewer, L"", false},
-      {Action_etcBtn, resources::kPictureOther, L"", false}};
+  std::vector<ui::ToolButton> buttons;
+  for (const LauncherButton& button : buttons_) buttons.push_back({button.actionId, button.picture, L"", false});
   ui::Control& bar = ui::AddToolBar(*this, top, images_.Get(), buttons, SIZE{51, 50});
   toolBar_ = bar.hwnd;
-  SetWindowSubclass(
-      toolBar_,
-      [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
-        if (message == WM_MOUSEMOVE) {
-          POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-          const int index = static_cast<int>(SendMessageW(hwnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&at)));
-          const int tag = index >= 0 && index < 7 ? kButtonTags[index] : 0;
-          reinterpret_cast<Tmain_velura*>(self)->ToolButton_ShowLocalFormMouseMove(tag);
-        }
-        return DefSubclassProc(hwnd, message, wParam, lParam);
-      },
-      1, reinterpret_cast<DWORD_PTR>(this));
+  ui::Subclass(toolBar_, [this](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+    if (message == WM_MOUSEMOVE) {
+      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const int index = static_cast<int>(SendMessageW(toolBar_, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&at)));
+      ToolButton_ShowLocalFormMouseMove(ButtonTagAt(buttons_, index));
+    }
+    return false;
+  });
 
   ui::dock::Item bottom;
   bottom.align = ui::dock::Align::Bottom;
   bottom.design.height = 27;
   panelMessage_.Create(*this, bottom, ui::Bevel::Lowered);
   panelMessage_.SetCaption(L"フォントインストーラーVELURA");
-  SetWindowSubclass(
-      panelMessage_.Hwnd(),
-      [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
-        if (message == WM_MOUSEMOVE) reinterpret_cast<Tmain_velura*>(self)->ToolButton_ShowLocalFormMouseMove(0);
-        return DefSubclassProc(hwnd, message, wParam, lParam);
-      },
-      1, reinterpret_cast<DWORD_PTR>(this));
+  ui::Subclass(panelMessage_.Hwnd(), [this](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_MOUSEMOVE) ToolButton_ShowLocalFormMouseMove(0);
+    return false;
+  });
   Relayout();
 }
 
 void Tmain_velura::ToolButton_ShowLocalFormMouseMove(int tag) {
-  const std::wstring hint = ToWide(HintTextForTag(tag));
+  const std::wstring hint = ToWide(HintTextForTag(buttons_, tag));
   if (ui::WindowText(panelMessage_.Hwnd()) != hint) panelMessage_.SetCaption(hint);
 }
 
@@ -177,10 +178,13 @@ bool Tmain_velura::FormShow() {
 
 void Tmain_velura::ApplyShortcutSettings() {
   ShortcutCodes codes{};
-  settings_.ReadShortcuts(codes);
-  const int order[7] = {Action_ShowOneTimeInstForm, Action_ShowLocalForm, Action_ShowInstalledForm, Action_ShowRegForm,
-                        Action_ShowSymbolForm, Action_ShowUnicodeForm, Action_etcBtn};
-  for (int i = 0; i < 7; ++i) FormActions().SetShortcut(order[i], codes[i]);
+  try {
+    settings_.ReadShortcuts(codes);
+  } catch (const UserError&) {
+    ui::ReportCurrentException();  // the codes before the bad one still apply; the rest are none
+  }
+  // A changed shortcut makes the form rebuild its accelerator table before the next key.
+  for (const auto& [id, code] : ShortcutsByAction(buttons_, codes)) FormActions().SetShortcut(id, code);
 }
 
 void Tmain_velura::ShowMainWindow() {
@@ -188,23 +192,22 @@ void Tmain_velura::ShowMainWindow() {
   SetForegroundWindow(Hwnd());
 }
 
-// The other tool windows join as they are built.
 void Tmain_velura::CloseAllWindows() {
-  if (local_ && IsWindowVisible(local_->Hwnd())) SendMessageW(local_->Hwnd(), WM_CLOSE, 0, 0);
+  tools_->CloseAll();
   ShowMainWindow();
 }
 
-void Tmain_velura::Action_ShowLocalFormExecute() {
-  if (!local_) return;
-  if (IsWindowVisible(local_->Hwnd())) local_->Show(SW_SHOWNORMAL);
-  else local_->Open();
-  WindowPlace place(local_->Hwnd());
-  settings_.RestoreWindow(place, TWindowKind::LocalView);
+void Tmain_velura::OpenOneTimeWithFiles(std::vector<std::u16string> files) {
+  tools_->Reopen(Action_ShowOneTimeInstForm, ToolWindowArgs{.files = std::move(files)});
+}
+
+void Tmain_velura::OpenOneTimeWithFolder(std::u16string folder) {
+  tools_->Reopen(Action_ShowOneTimeInstForm, ToolWindowArgs{.folder = std::move(folder)});
 }
 
 void Tmain_velura::Action_etcBtnExecute() {
   RECT button{};
-  SendMessageW(toolBar_, TB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&button));
+  SendMessageW(toolBar_, TB_GETITEMRECT, buttons_.size() - 1, reinterpret_cast<LPARAM>(&button));  // the last button
   POINT below{button.left, button.bottom};
   ClientToScreen(toolBar_, &below);
   ui::UpdateMenu(popupMenu_.Get(), FormActions());
@@ -229,7 +232,7 @@ void Tmain_velura::FNTCACHE_deleteClick() {
       u"フォントキャッシュファイルを削除します。\r\n\r\n削除後、再起動するとフォントキャッシュは自動的に再構築され\r\n"
       u"文字化けやフォント関係の不具合が解決することがあります。\r\n\r\n削除を実行した後、WINDOWSを再起動する場合は「はい」\r\n"
       u"削除のみ実行する場合は「いいえ」\r\n操作をやめる場合は「キャンセル」\r\nを押してください",
-      u"フォントキャッシュ再構築", MessageIcon::Question, MessageButtons::YesNoCancel, 1});
+      u"フォントキャッシュ再構築", MessageIcon::Question, MessageButtons::YesNoCancel, 2});  // Cancel: Enter deletes nothing
   if (answer == MessageResult::Cancel) return;
   if (!DeleteFileW(cache.c_str())) {
     ShowMessage(u"ファイルの削除に失敗しました", u"削除失敗", MessageIcon::Error);
@@ -327,6 +330,10 @@ LRESULT Tmain_velura::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShellTrayIcon1DblClick();
         break;
     }
+    return 0;
+  }
+  if (message == kFreeDestroyedToolWindows) {
+    if (tools_) tools_->FreeDestroyed();
     return 0;
   }
   if (message == WM_MOUSEMOVE) ToolButton_ShowLocalFormMouseMove(0);

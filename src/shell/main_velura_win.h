@@ -1,44 +1,28 @@
 // Tmain_velura: the launcher. A fixed window with seven tool buttons (one per tool window, the last a
 // menu of maintenance commands), a hint line, a notification-area icon while minimized; it owns the font
-// machinery of the run and the tool windows it opens.
+// machinery of the run and the tool windows of its table (tool_window_table_win.h).
 #pragma once
 #include <memory>
 #include <vector>
 
 #include "records/system_engine_win.h"
-#include "shell/form_splash_win.h"
 #include "settings/ini_keeper.h"
+#include "shell/form_splash_win.h"
+#include "shell/launcher_actions.h"
 #include "shell/small_forms_win.h"
+#include "shell/tool_window_set_win.h"
+#include "shell/tool_window_table_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/panel_win.h"
 
 namespace velura {
 
-class Tform_local;
-
-enum LauncherAction : int {
-  Action_ShowOneTimeInstForm = 101,
-  Action_ShowLocalForm,
-  Action_ShowInstalledForm,
-  Action_ShowRegForm,
-  Action_ShowSymbolForm,
-  Action_ShowUnicodeForm,
-  Action_etcBtn,
-  AllClose_Window = 201,
-  ReadFontAllWin,
-  FNTCACHE_delete,
-  LOGFONT1,
-  MenuItem_admin,
-  N3,
-  About1,
-  readme1,
-};
-
 class Tmain_velura : public ui::Form {
  public:
-  // FormCreate: the splash, then the font file reader and the operations engine.
-  explicit Tmain_velura(TIniKeeper& settings);
+  // FormCreate: the splash, the font file reader and the operations engine, the launcher itself, then
+  // the start-up windows of the table.
+  explicit Tmain_velura(TIniKeeper& settings, ToolWindowTable tools = StandardToolWindows());
   ~Tmain_velura() override;
 
   // The first show: loads the installed fonts (one retry) and places the launcher. False when the
@@ -46,10 +30,16 @@ class Tmain_velura : public ui::Form {
   bool FormShow();
 
   void ShowMainWindow();
+  // "すべての窓を閉じる": closes every tool window and shows the launcher.
   void CloseAllWindows();
-  // The not-installed browser created at start-up beside the launcher; its button works from then on.
-  void AttachLocalForm(Tform_local* form) { local_ = form; }
-  void Action_ShowLocalFormExecute();
+  // What the tool buttons run: opens the row's window by the rules of its row.
+  void ShowToolWindow(int actionId) { tools_->Open(actionId); }
+  // The one-time install window anew, with the files or the folder to install from.
+  void OpenOneTimeWithFiles(std::vector<std::u16string> files);
+  void OpenOneTimeWithFolder(std::u16string folder);
+  // Reads the shortcuts from the settings into the tool buttons' actions and so the accelerators.
+  void ApplyShortcutSettings();
+  ToolWindowSet& ToolWindows() { return *tools_; }
 
   SystemEngine& Fonts() { return *fonts_; }
   TForm_Splash* Splash() const { return splash_.get(); }  // during start-up only
@@ -59,9 +49,6 @@ class Tmain_velura : public ui::Form {
   bool TrayIconShown() const { return trayIconShown_; }
   bool VersionOpen() const { return versionOpen_; }
   TForm_version* VersionDialog() const { return version_; }
-
-  // The Tag of each tool button, left to right.
-  static constexpr int kButtonTags[7] = {7, 1, 2, 3, 4, 6, 5};
 
   // The hint line follows the control under the mouse.
   void ToolButton_ShowLocalFormMouseMove(int tag);
@@ -76,7 +63,6 @@ class Tmain_velura : public ui::Form {
  private:
   void CreateComponents();
   void CreateActions();
-  void ApplyShortcutSettings();
   void Action_etcBtnExecute();
   void ReadFontAllWinClick();
   void FNTCACHE_deleteClick();
@@ -90,6 +76,8 @@ class Tmain_velura : public ui::Form {
   TIniKeeper& settings_;
   std::unique_ptr<TForm_Splash> splash_;
   std::unique_ptr<SystemEngine> fonts_;
+  std::unique_ptr<ToolWindowSet> tools_;  // goes before the engine its windows use
+  std::vector<LauncherButton> buttons_;   // left to right
   ui::UniqueImageList images_;
   HWND toolBar_ = nullptr;
   ui::Panel panelMessage_;
@@ -97,7 +85,6 @@ class Tmain_velura : public ui::Form {
   bool trayIconShown_ = false;
   bool versionOpen_ = false;
   TForm_version* version_ = nullptr;
-  Tform_local* local_ = nullptr;
 };
 
 }  // namespace velura

@@ -11,7 +11,6 @@
 #include "platform/windows_version_win.h"
 #include "settings/ini_keeper_global_win.h"
 #include "shell/main_velura_win.h"
-#include "ui/browsers/form_local_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/message_loop_win.h"
 
@@ -38,12 +37,9 @@ int RunVelura() {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the shell's folder dialogs need it
   int exitCode = 0;
   try {
-    auto launcher = std::make_unique<Tmain_velura>(IniKeeper);
-    // Created hidden after the launcher, and gone before it: the browser uses the launcher's engine.
-    auto local = std::make_unique<Tform_local>(launcher->Fonts().Engine(), IniKeeper, [&launcher] { launcher->ShowMainWindow(); });
-    launcher->AttachLocalForm(local.get());
-    if (launcher->FormShow()) exitCode = ui::RunMessageLoop();
-    launcher->AttachLocalForm(nullptr);
+    // The launcher creates the tool windows it starts with, and they go before it.
+    Tmain_velura launcher(IniKeeper);
+    if (launcher.FormShow()) exitCode = ui::RunMessageLoop();
   } catch (...) {
     ui::ReportCurrentException();  // the engine could not start (registry), or another failure
     exitCode = 1;

@@ -3,6 +3,7 @@
 
 #include "settings/ini_keeper.h"
 #include "shell/launcher_rules.h"
+#include "shell/tool_window_table.h"
 #include "ui/framework/status_bar_font.h"
 
 namespace velura {

@@ -4,68 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/message_box.h"
-#include "platform/wide_win.h"
-#include "settings/ini_profile_win.h"
-#include "shell/main_velura_win.h"
-#include "shell/program_entry_win.h"
+#include "launcher_fixture_win.h"
+#include "platform/message_box_win.h"
 #include "shell/launcher_rules.h"
+#include "shell/program_entry_win.h"
 #include "ui/browsers/form_local_win.h"
-#include "support/screenshot_win.h"
-#include "support/test_fonts_win.h"
 #include "ui/framework/menu_win.h"
-#include "ui/framework/message_loop_win.h"
 
 namespace velura::testing {
 namespace {
-
-class Launcher : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = NewTempFolder(L"velura_launcher_test");
-    previousSink_ = SetMessageSink([this](const MessageRequest& m) {
-      messages.push_back(m);
-      return MessageResult::Cancel;
-    });
-  }
-  void TearDown() override {
-    launcher.reset();
-    MSG quit;  // the launcher ends the message loop when it goes; the next test starts afresh
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-    settings.reset();
-    SetMessageSink(previousSink_);
-    RemoveFolderTree(folder_);
-  }
-  void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
-    WritePrivateProfileStringW(section, key, value, (folder_ + L"\\velura_wd.ini").c_str());
-  }
-  Tmain_velura& Start() {
-    settings = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(folder_ + L"\\velura_wd.ini")));
-    launcher = std::make_unique<Tmain_velura>(*settings);
-    if (takeScreenshots) {
-      PumpUntilIdle();
-      SavePng(CaptureWindow(launcher->Splash()->Hwnd()), ScreenshotPath(L"splash.png"));
-    }
-    EXPECT_TRUE(launcher->FormShow());
-    Pump();
-    return *launcher;
-  }
-  static void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (!ui::PreTranslate(message)) DispatchMessageW(&message);
-    }
-    ui::RunIdleUpdates();
-  }
-
-  std::wstring folder_;
-  MessageSink previousSink_;
-  std::vector<MessageRequest> messages;
-  std::unique_ptr<TIniKeeper> settings;
-  std::unique_ptr<Tmain_velura> launcher;
-  bool takeScreenshots = false;
-};
 
 TEST_F(Launcher, StartsWithTheInstalledFontsAndTheDesignedWindow) {
   takeScreenshots = true;
@@ -79,9 +26,6 @@ TEST_F(Launcher, StartsWithTheInstalledFontsAndTheDesignedWindow) {
   EXPECT_EQ(ui::WindowText(l.Panel_message().Hwnd()), L"フォントインストーラーVELURA");
   EXPECT_FALSE(GetWindowLongW(l.Hwnd(), GWL_STYLE) & WS_MAXIMIZEBOX);
   EXPECT_EQ(SendMessageW(l.ToolBar1(), TB_BUTTONCOUNT, 0, 0), 7);
-  // Tool windows that do not exist yet keep their buttons disabled; the menu button works.
-  EXPECT_FALSE(SendMessageW(l.ToolBar1(), TB_ISBUTTONENABLED, Action_ShowLocalForm, 0));
-  EXPECT_TRUE(SendMessageW(l.ToolBar1(), TB_ISBUTTONENABLED, Action_etcBtn, 0));
   EXPECT_TRUE(messages.empty());
 }
 
@@ -97,6 +41,16 @@ TEST_F(Launcher, HintLineFollowsTheButtonUnderTheMouse) {
     EXPECT_EQ(ui::WindowText(l.Panel_message().Hwnd()), expected[index]) << index;
   }
   SendMessageW(l.Panel_message().Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(ui::WindowText(l.Panel_message().Hwnd()), L"（表示の更新は各ウインドウを開き直してください）");
+
+  // Past the last button the tool bar reports no button: the idle hint again.
+  RECT bar{}, last{};
+  GetClientRect(l.ToolBar1(), &bar);
+  SendMessageW(l.ToolBar1(), TB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&last));
+  ASSERT_LT(last.right + 2, bar.right);
+  SendMessageW(l.ToolBar1(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(ui::WindowText(l.Panel_message().Hwnd()), L"一時インストールの管理");
+  SendMessageW(l.ToolBar1(), WM_MOUSEMOVE, 0, MAKELPARAM(last.right + 2, 5));
   EXPECT_EQ(ui::WindowText(l.Panel_message().Hwnd()), L"（表示の更新は各ウインドウを開き直してください）");
 }
 
@@ -117,6 +71,17 @@ TEST_F(Launcher, MaintenanceMenuFollowsAdministratorMode) {
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[1].Caption, u"再登録");
   EXPECT_TRUE(IsWindow(l.Hwnd()));
+}
+
+TEST_F(Launcher, TheFontCacheQuestionDefaultsToCancel) {
+  Tmain_velura& l = Start();
+  if (!l.Fonts().Engine().IsAdmin) GTEST_SKIP() << "the command needs administrator rights";
+  SendMessageW(l.Hwnd(), WM_COMMAND, FNTCACHE_delete, 0);  // answered Cancel: nothing is deleted
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Caption, u"フォントキャッシュ再構築");
+  EXPECT_EQ(messages[0].DefaultButton, 2);
+  // MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3: a stray Enter never deletes the system's file.
+  EXPECT_EQ(MessageBoxFlags(messages[0]), 0x223u);
 }
 
 TEST_F(Launcher, ShortcutsComeFromTheSettings) {
@@ -170,8 +135,7 @@ class ShortListLauncher : public Tmain_velura {
 };
 
 TEST_F(Launcher, OneRetryMarkedInTheHintLineThenTheStartFails) {
-  settings = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(folder_ + L"\velura_wd.ini")));
-  ShortListLauncher retried(*settings, 1);
+  ShortListLauncher retried(OpenSettings(), 1);
   EXPECT_TRUE(retried.FormShow());
   ASSERT_EQ(retried.captions.size(), 2u);
   EXPECT_EQ(retried.captions[1], L"フォントインストーラーVELURA (r)");
@@ -195,22 +159,37 @@ TEST_F(Launcher, TheBrowserButtonShowsOneWindowAtItsStoredPlace) {
   WriteSetting(L"LocalView", L"Width", L"700");
   WriteSetting(L"LocalView", L"Height", L"500");
   Tmain_velura& l = Start();
-  Tform_local browser(l.Fonts().Engine(), *settings, [&l] { l.ShowMainWindow(); });
-  l.AttachLocalForm(&browser);
-  ui::RunIdleUpdates();
+  // Created with the launcher, hidden until its button is pressed.
+  ToolWindow* browser = l.ToolWindows().Find(Action_ShowLocalForm);
+  ASSERT_NE(browser, nullptr);
+  EXPECT_FALSE(IsWindowVisible(browser->Hwnd()));
   EXPECT_TRUE(SendMessageW(l.ToolBar1(), TB_ISBUTTONENABLED, Action_ShowLocalForm, 0));
   SendMessageW(l.Hwnd(), WM_COMMAND, Action_ShowLocalForm, 0);
   Pump();
-  EXPECT_TRUE(IsWindowVisible(browser.Hwnd()));
+  EXPECT_TRUE(IsWindowVisible(browser->Hwnd()));
   RECT place{};
-  GetWindowRect(browser.Hwnd(), &place);
+  GetWindowRect(browser->Hwnd(), &place);
   EXPECT_EQ(place.left, 50);
   EXPECT_EQ(place.top, 40);
   EXPECT_EQ(place.right - place.left, 700);
-  const HWND first = browser.Hwnd();
+  const HWND first = browser->Hwnd();
+
+  // Moved, then opened again while visible: the same window, back at its stored place.
+  SetWindowPos(first, nullptr, 90, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(l.Hwnd(), WM_COMMAND, Action_ShowLocalForm, 0);
-  EXPECT_EQ(browser.Hwnd(), first);  // the same window again
-  l.AttachLocalForm(nullptr);
+  EXPECT_EQ(l.ToolWindows().Find(Action_ShowLocalForm), browser);
+  EXPECT_EQ(browser->Hwnd(), first);
+  GetWindowRect(first, &place);
+  EXPECT_EQ(place.left, 50);
+
+  // Closing only hides it and stores where it was.
+  SetWindowPos(first, nullptr, 120, 110, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(first, WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_TRUE(IsWindow(first));
+  EXPECT_FALSE(IsWindowVisible(first));
+  EXPECT_EQ(ReadSetting(L"LocalView", L"Left"), 120);
+  EXPECT_EQ(ReadSetting(L"LocalView", L"Top"), 110);
 }
 
 TEST(SingleInstance, ASecondCopyIsRefused) {

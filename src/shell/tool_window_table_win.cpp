@@ -1,0 +1,46 @@
+#include "shell/tool_window_table_win.h"
+
+#include "resource_ids.h"
+#include "ui/browsers/form_local_win.h"
+
+namespace velura {
+namespace {
+
+constexpr int PictureOf(int actionId) {
+  for (const ToolWindowRow& row : kToolWindowRows)
+    if (row.button.actionId == actionId) return row.button.picture;
+  return kOtherButton.picture;
+}
+static_assert(PictureOf(Action_ShowOneTimeInstForm) == resources::kPictureOneTimeInstall);
+static_assert(PictureOf(Action_ShowLocalForm) == resources::kPictureLocalBrowser);
+static_assert(PictureOf(Action_ShowInstalledForm) == resources::kPictureInstalledBrowser);
+static_assert(PictureOf(Action_ShowRegForm) == resources::kPictureRegistryViewer);
+static_assert(PictureOf(Action_ShowSymbolForm) == resources::kPictureSymbolViewer);
+static_assert(PictureOf(Action_ShowUnicodeForm) == resources::kPictureUnicodeViewer);
+static_assert(PictureOf(Action_etcBtn) == resources::kPictureOther);
+
+template <class FormT>
+std::unique_ptr<ToolWindow> Wrap(std::unique_ptr<FormT> form) {
+  return std::make_unique<FormToolWindow<FormT>>(std::move(form));
+}
+
+ToolWindowFactory FactoryOf(int actionId) {
+  switch (actionId) {
+    case Action_ShowLocalForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
+      };
+    default:
+      return {};  // the window is not built yet
+  }
+}
+
+}  // namespace
+
+ToolWindowTable StandardToolWindows() {
+  ToolWindowTable table;
+  for (const ToolWindowRow& row : kToolWindowRows) table.push_back({row, FactoryOf(row.button.actionId)});
+  return table;
+}
+
+}  // namespace velura
