@@ -1,5 +1,5 @@
 // The launcher started with the real font machinery under Wine, its settings in a file of its own, its
-// messages recorded (answered Cancel).
+// messages recorded (answered Cancel unless a test presets another answer).
 #pragma once
 #include <windows.h>
 
@@ -13,31 +13,24 @@
 #include "platform/wide_win.h"
 #include "settings/ini_profile_win.h"
 #include "shell/main_velura_win.h"
+#include "support/message_recorder_win.h"
 #include "support/screenshot_win.h"
-#include "support/test_fonts_win.h"
+#include "support/temp_folder_win.h"
 #include "ui/framework/message_loop_win.h"
 
 namespace velura::testing {
 
 class Launcher : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = NewTempFolder(L"velura_launcher_test");
-    previousSink_ = SetMessageSink([this](const MessageRequest& m) {
-      messages.push_back(m);
-      return MessageResult::Cancel;
-    });
-  }
+  void SetUp() override { recorder.SetDefaultAnswer(MessageResult::Cancel); }
   void TearDown() override {
     launcher.reset();
     MSG quit;  // the launcher ends the message loop when it goes; the next test starts afresh
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     settings.reset();
-    SetMessageSink(previousSink_);
-    RemoveFolderTree(folder_);
   }
-  std::wstring SettingsPath() const { return folder_ + L"\\velura_wd.ini"; }
+  std::wstring SettingsPath() const { return folder_ / L"velura_wd.ini"; }
   void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
     WritePrivateProfileStringW(section, key, value, SettingsPath().c_str());
   }
@@ -68,9 +61,9 @@ class Launcher : public ::testing::Test {
     ui::RunIdleUpdates();
   }
 
-  std::wstring folder_;
-  MessageSink previousSink_;
-  std::vector<MessageRequest> messages;
+  TempFolder folder_{L"velura_launcher_test"};
+  MessageRecorder recorder;
+  std::vector<MessageRequest>& messages = recorder.messages;
   std::unique_ptr<TIniKeeper> settings;
   std::unique_ptr<Tmain_velura> launcher;
   bool takeScreenshots = false;

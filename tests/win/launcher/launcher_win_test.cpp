@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher_fixture_win.h"
+#include "support/picture_regions_win.h"
 #include "platform/message_box_win.h"
 #include "shell/launcher_rules.h"
 #include "shell/program_entry_win.h"
@@ -19,8 +20,17 @@ TEST_F(Launcher, StartsWithTheInstalledFontsAndTheDesignedWindow) {
   Tmain_velura& l = Start();
   PumpUntilIdle();
   const Picture picture = CaptureWindow(l.Hwnd());
-  EXPECT_GT(picture.DistinctColours(), 8);
   SavePng(picture, ScreenshotPath(L"launcher.png"));
+  // Each button shows its own picture: no two button areas of the capture are alike.
+  std::vector<Picture> buttons;
+  for (int index = 0; index < 7; ++index) {
+    RECT button{};
+    SendMessageW(l.ToolBar1(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button));
+    buttons.push_back(Crop(picture, AreaInCapture(l.Hwnd(), l.ToolBar1(), button)));
+  }
+  for (std::size_t a = 0; a < buttons.size(); ++a)
+    for (std::size_t b = a + 1; b < buttons.size(); ++b)
+      EXPECT_GT(DifferingPixels(buttons[a], buttons[b]), 100) << "buttons " << a << " and " << b;
   EXPECT_GE(l.Fonts().Engine().Installed().Count(), 2);
   EXPECT_EQ(ui::WindowText(l.Hwnd()), L"フォントインストーラーVELURA");
   EXPECT_EQ(ui::WindowText(l.Panel_message().Hwnd()), L"フォントインストーラーVELURA");
@@ -193,18 +203,13 @@ TEST_F(Launcher, TheBrowserButtonShowsOneWindowAtItsStoredPlace) {
 }
 
 TEST(SingleInstance, ASecondCopyIsRefused) {
-  std::vector<MessageRequest> messages;
-  auto previous = SetMessageSink([&](const MessageRequest& m) {
-    messages.push_back(m);
-    return MessageResult::Ok;
-  });
+  MessageRecorder recorder;
   HANDLE first = CreateMutexW(nullptr, FALSE, kInstanceMutex);
   EXPECT_EQ(RunVelura(), 0);
   CloseHandle(first);
-  SetMessageSink(previous);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].Text, u"すでに起動しています。");
-  EXPECT_EQ(messages[0].Caption, u"VELURA");
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].Text, u"すでに起動しています。");
+  EXPECT_EQ(recorder.messages[0].Caption, u"VELURA");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <unordered_set>
 
 #include "platform/text.h"
 #include "platform/wide_win.h"
@@ -26,10 +25,6 @@ void PutChunk(std::string& out, const char* type, const std::string& data) {
 }
 
 }  // namespace
-
-int Picture::DistinctColours() const {
-  return static_cast<int>(std::unordered_set<std::uint32_t>(pixels.begin(), pixels.end()).size());
-}
 
 Picture DrawPicture(int width, int height, const std::function<void(HDC)>& draw) {
   Picture picture;

@@ -15,9 +15,6 @@ namespace velura::testing {
 struct Picture {
   int width = 0, height = 0;
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, rows top-down
-  // Says little: almost any picture of a window has many. Check a part that must show a known thing
-  // (support/picture_regions_win.h) instead.
-  int DistinctColours() const;
 };
 
 // What `draw` paints into a 32-bit memory DC of that size (black before it paints).
