@@ -30,6 +30,7 @@ bool MultipleSelection(const Control& list) {
 }
 
 constexpr int kUnchecked = 1, kChecked = 2;  // state images of LVS_EX_CHECKBOXES
+constexpr wchar_t kAddingProperty[] = L"VeluraCheckListAdding";
 
 int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
 
@@ -130,12 +131,18 @@ Control& AddCheckList(Window& window, const dock::Item& dock) {
 
 int AddCheckListItem(const Control& checkList, const std::wstring& text, bool checked) {
   LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_STATE;
+  item.mask = LVIF_TEXT;
   item.iItem = CheckListItemCount(checkList);
   item.pszText = const_cast<wchar_t*>(text.c_str());
-  item.state = INDEXTOSTATEIMAGEMASK(checked ? kChecked : kUnchecked);
-  item.stateMask = LVIS_STATEIMAGEMASK;
-  return static_cast<int>(SendMessageW(checkList.hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  const int index = static_cast<int>(SendMessageW(checkList.hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  if (index >= 0 && checked) {
+    // The list view gives a new item the unticked box whatever the insert asked for: tick it afterwards,
+    // and keep that from being reported as a tick.
+    SetPropW(checkList.hwnd, kAddingProperty, reinterpret_cast<HANDLE>(1));
+    SetCheckListItemChecked(checkList, index, true);
+    RemovePropW(checkList.hwnd, kAddingProperty);
+  }
+  return index;
 }
 
 void ClearCheckListItems(const Control& checkList) { ClearGridRows(checkList); }
@@ -160,7 +167,7 @@ void SetCheckListItemChecked(const Control& checkList, int index, bool checked) 
 void OnCheckChange(Control& checkList, std::function<void(int index, bool checked)> handler) {
   checkList.onNotify = [previous = std::move(checkList.onNotify), handler = std::move(handler)](NMHDR& header) {
     const LRESULT result = previous ? previous(header) : 0;
-    if (header.code != LVN_ITEMCHANGED || !handler) return result;
+    if (header.code != LVN_ITEMCHANGED || !handler || GetPropW(header.hwndFrom, kAddingProperty)) return result;
     const ListItemChange change = ItemChangeOf(reinterpret_cast<const NMLISTVIEW&>(header));
     if (const std::optional<bool> ticked = TickChange(change)) handler(change.item, *ticked);
     return result;
