@@ -1,5 +1,6 @@
 // The not-installed browser's "詳細を隠す" command: the details panel and its splitter live in the nested
-// panel Panel_client, and hiding them gives their height to the sample list.
+// panel Panel_client, and hiding them gives their height to the sample list. And Enter in the sample-text
+// combo's edit, which a subclass takes before the dialog keys do.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -84,6 +85,25 @@ TEST_F(LocalBrowserDetails, HideDetailsHidesThePanelAndItsSplitterAndTheSamplesT
   EXPECT_EQ(shown.bottom, before.bottom);
   const RECT detailsAgain = ChildRect(details);
   EXPECT_EQ(detailsAgain.bottom - detailsAgain.top, detailsRect.bottom - detailsRect.top);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LocalBrowserDetails, EnterInTheSampleTextEditCommitsTheTypedText) {
+  const HWND combo = form->TntComboBox_SampleText->hwnd;
+  const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(edit);
+  const LRESULT offered = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  ASSERT_GT(offered, 0);
+  MSG enter{edit, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_EQ(SendMessageW(edit, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)), DLGC_WANTALLKEYS);
+
+  SetWindowTextW(edit, L"永和九年、歳は癸丑に在り");
+  SendMessageW(edit, WM_CHAR, L'\r', 1);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), offered + 1);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), offered);
+  EXPECT_EQ(ui::WindowText(edit), L"永和九年、歳は癸丑に在り");
+  SendMessageW(edit, WM_CHAR, L'\r', 1);  // the same text again adds nothing
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), offered + 1);
   EXPECT_TRUE(messages.empty());
 }
 
