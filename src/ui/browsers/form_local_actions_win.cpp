@@ -25,7 +25,7 @@ void Tform_local::CreateActions() {
                  std::function<void()> execute) {
     std::function<bool()> enabled;
     if (rule) enabled = [this, rule] { return rule(State()); };
-    actions.Add({id, caption, caption, 0, std::move(enabled), {}, false, std::move(execute)});
+    actions.Add({.id = id, .caption = caption, .hint = caption, .enabled = std::move(enabled), .execute = std::move(execute)});
   };
   add(Action_install, u"選択フォントをインストール", local_enable::Install, [this] { Action_installExecute(); });
   add(Action_CopyFile, u"選択フォントファイルをコピー", local_enable::CopyTicked, [this] { CopySelectedFiles(*list_, Hwnd()); });
@@ -61,13 +61,15 @@ void Tform_local::CreateActions() {
   add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
   add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
   FormActions().SetShortcut(EditCopy1, 0x4000 + 'C');
-  actions.Add({N14, u"詳細を隠す", {}, 0, {}, [this] { return detailsHidden_; }, false, [this] { N14Click(); }});
-  actions.Add({Close1, u"閉じる", {}, 0, {}, {}, false, [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
+  actions.Add({.id = N14, .caption = u"詳細を隠す", .checked = [this] { return detailsHidden_; }, .execute = [this] { N14Click(); }});
+  actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
     const int size = kSampleSizes[i];
-    actions.Add({ps9 + static_cast<int>(i), DecimalU16(size), {}, 0, {},
-                 [this, i] { return SampleSizeMenuIndex(sampleSize_) == static_cast<int>(i); }, true,
-                 [this, size] { SetSampleSize(size); }});  // ps90Click
+    actions.Add({.id = ps9 + static_cast<int>(i),
+                 .caption = DecimalU16(size),
+                 .checked = [this, i] { return SampleSizeMenuIndex(sampleSize_) == static_cast<int>(i); },
+                 .radio = true,
+                 .execute = [this, size] { SetSampleSize(size); }});  // ps90Click
   }
 }
 
@@ -164,9 +166,9 @@ void Tform_local::Action_OpenExplorerExecute() {
 
 void Tform_local::N14Click() {
   detailsHidden_ = !detailsHidden_;
-  for (ui::Control* control : {FindControl(Panel_top.Hwnd()), Splitter1H})
-    if (control) Panel_client.SetControlVisible(*control, !detailsHidden_);
-  if (Splitter2V) ShowWindow(Splitter2V->hwnd, detailsHidden_ ? SW_HIDE : SW_SHOW);
+  // Panel_top's record belongs to Panel_client, which it is nested in: found through its owner.
+  for (ui::Control* control : {ui::ControlOf(Panel_top.Hwnd()), Splitter1H, Splitter2V})
+    if (control) ui::SetVisible(*control, !detailsHidden_);
 }
 
 void Tform_local::OnIdle() {}

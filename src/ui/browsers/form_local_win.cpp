@@ -15,8 +15,8 @@
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/sample_texts.h"
 #include "ui/framework/controls_win.h"
-#include "ui/framework/error_report_win.h"
 #include "ui/framework/image_list_win.h"
+#include "ui/framework/subclass_win.h"
 
 namespace velura {
 
@@ -126,23 +126,16 @@ void Tform_local::CreateComponents() {
                                           TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
   fileTree_.Attach(TntTreeView_FileName->hwnd);
   TntTreeView_FileName->onNotify = [this](NMHDR& header) { return FileTreeNotify(header); };
-  SetWindowSubclass(
-      TntTreeView_FileName->hwnd,
-      [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
-        auto& form = *reinterpret_cast<Tform_local*>(self);
-        try {
-          if (message == WM_LBUTTONDOWN) form.TntTreeView_FileNameMouseDown(static_cast<short>(LOWORD(lParam)),
-                                                                            static_cast<short>(HIWORD(lParam)));
-          if (message == WM_CHAR && wParam == L' ') {
-            form.TntTreeView_FileNameKeyPress(L' ');
-            return 0;  // swallowed: the tree view would search for a blank otherwise
-          }
-        } catch (...) {
-          ui::ReportCurrentException();
-        }
-        return DefSubclassProc(hwnd, message, wParam, lParam);
-      },
-      1, reinterpret_cast<DWORD_PTR>(this));
+  ui::Subclass(TntTreeView_FileName->hwnd, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_LBUTTONDOWN)
+      TntTreeView_FileNameMouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    if (message == WM_CHAR && wParam == L' ') {
+      TntTreeView_FileNameKeyPress(L' ');
+      result = 0;
+      return true;  // swallowed: the tree view would search for a blank otherwise
+    }
+    return false;
+  });
 
   Panel_top.Create(Panel_client, Docked(Align::Top, 217, "Panel_top"));
   Splitter1H = &ui::AddSplitter(Panel_client, Align::Top, 4, "Panel_top");
@@ -154,22 +147,18 @@ void Tform_local::CreateComponents() {
   };
   // Enter in the combo's edit commits the typed text.
   if (HWND edit = FindWindowExW(TntComboBox_SampleText->hwnd, nullptr, L"Edit", nullptr)) {
-    SetWindowSubclass(
-        edit,
-        [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) -> LRESULT {
-          if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN)
-            return DLGC_WANTALLKEYS;
-          if (message == WM_CHAR && wParam == L'\r') {
-            try {
-              reinterpret_cast<Tform_local*>(self)->ComboBox_SampleTextKeyPress(L'\r');
-            } catch (...) {
-              ui::ReportCurrentException();
-            }
-            return 0;
-          }
-          return DefSubclassProc(hwnd, message, wParam, lParam);
-        },
-        1, reinterpret_cast<DWORD_PTR>(this));
+    ui::Subclass(edit, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+      if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) {
+        result = DLGC_WANTALLKEYS;
+        return true;
+      }
+      if (message == WM_CHAR && wParam == L'\r') {
+        ComboBox_SampleTextKeyPress(L'\r');
+        result = 0;
+        return true;
+      }
+      return false;
+    });
   }
   ui::Control& list = TntListBox_zel_Sample.Create(Panel_client, Docked(Align::Client, 0),
                                                    LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);

@@ -1,12 +1,11 @@
 #include "ui/browsers/list_box_zel_win.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <string>
 
 #include "ui/framework/controls_win.h"
-#include "ui/framework/error_report_win.h"
 #include "ui/framework/handles_win.h"
+#include "ui/framework/subclass_win.h"
 
 namespace velura {
 
@@ -17,7 +16,11 @@ ui::Control& TListBox_zel::Create(ui::Window& window, const ui::dock::Item& dock
     if (code == LBN_SELCHANGE) Click();
     if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
   };
-  SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  ui::Subclass(hwnd_, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_VSCROLL) RefitExtent();
+    if (message == WM_DESTROY) hwnd_ = nullptr;
+    return false;
+  });
   return list;
 }
 
@@ -66,19 +69,5 @@ int TListBox_zel::HorizontalExtent() const {
 }
 
 void TListBox_zel::RefitExtent() { SendMessageW(hwnd_, LB_SETHORIZONTALEXTENT, HorizontalExtent(), 0); }
-
-LRESULT CALLBACK TListBox_zel::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR data) {
-  try {
-    if (message == WM_VSCROLL) reinterpret_cast<TListBox_zel*>(data)->RefitExtent();
-    if (message == WM_NCDESTROY) {
-      reinterpret_cast<TListBox_zel*>(data)->hwnd_ = nullptr;
-      RemoveWindowSubclass(hwnd, SubclassProc, 0);
-    }
-  } catch (...) {
-    ui::ReportCurrentException();
-  }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
-}
 
 }  // namespace velura

@@ -36,7 +36,6 @@ class TListBox_zel {
   std::function<void()> OnDblClick;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
   bool MultipleSelection() const;
   int IndexNow() const;
   void RefitExtent();

@@ -17,15 +17,17 @@ namespace velura::ui {
 inline int LongOperationDepth = 0;
 inline bool LongOperationRunning() { return LongOperationDepth > 0; }
 
-// Every member has an initializer, so designated initializers may leave any of them out (-Wextra).
+// An aggregate meant for designated initializers, in member order and naming only what differs:
+//   actions.Add({.id = kClose, .caption = u"閉じる", .execute = [this] { Close(); }});
+// Every member has a default initializer, so leaving members out draws no -Wmissing-field-initializers.
 struct Action {
   int id = 0;
-  std::u16string caption{};  // with its "&" mnemonic, as the menus show it
+  std::u16string caption{};          // with its "&" mnemonic, as the menus show it
   std::u16string hint{};
-  std::uint16_t shortcut = 0;       // settings-store code (shortcut.h); 0 for none
-  std::function<bool()> enabled{};  // empty: always enabled
-  std::function<bool()> checked{};  // empty: never checked
-  bool radio = false;               // a checked item shows a bullet instead of a tick
+  std::uint16_t shortcut = 0;        // settings-store code (shortcut.h); 0 for none
+  std::function<bool()> enabled{};   // empty: always enabled
+  std::function<bool()> checked{};   // empty: never checked
+  bool radio = false;                // a checked item shows a bullet instead of a tick
   std::function<void()> execute{};
 };
 

@@ -2,10 +2,12 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <memory>
 
-#include "ui/framework/error_report_win.h"
+#include "ui/framework/control_rules.h"
 #include "ui/framework/shortcut.h"
+#include "ui/framework/subclass_win.h"
 
 namespace velura::ui {
 namespace {
@@ -20,42 +22,35 @@ struct StatusParts {
   std::vector<int> widths96;
 };
 
-LRESULT CALLBACK SplitterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  try {
-    auto* owner = reinterpret_cast<Window*>(data);
-    const Control* splitter = owner->FindControl(hwnd);
-    if (!splitter) return DefSubclassProc(hwnd, message, wParam, lParam);
-    const bool horizontal = splitter->dock.align == dock::Align::Left || splitter->dock.align == dock::Align::Right;
-    switch (message) {
-      case WM_SETCURSOR:
-        SetCursor(LoadCursorW(nullptr, horizontal ? IDC_SIZEWE : IDC_SIZENS));
-        return TRUE;
-      case WM_LBUTTONDOWN:
-        SetCapture(hwnd);
-        return 0;
-      case WM_MOUSEMOVE:
-        if (GetCapture() == hwnd) {
-          // The bar moves with the mouse: the offset from where it was grabbed is the drag.
-          POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-          RECT bar{};
-          GetClientRect(hwnd, &bar);
-          const int delta = horizontal ? at.x - bar.right / 2 : at.y - bar.bottom / 2;
-          if (delta != 0) owner->DragSplitter(*splitter, delta);
-        }
-        return 0;
-      case WM_LBUTTONUP:
-      case WM_CAPTURECHANGED:
-        if (GetCapture() == hwnd) ReleaseCapture();
-        return 0;
-      case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, SplitterProc, 0);
-        break;
-    }
-  } catch (...) {
-    ReportCurrentException();
-    return 0;
+// The splitter's drag: capture on the button, the bar follows the mouse, its target is resized.
+bool SplitterMessage(Window& owner, HWND hwnd, UINT message, LPARAM lParam, LRESULT& result) {
+  const Control* splitter = owner.FindControl(hwnd);
+  if (!splitter) return false;
+  const bool horizontal = splitter->dock.align == dock::Align::Left || splitter->dock.align == dock::Align::Right;
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorW(nullptr, horizontal ? IDC_SIZEWE : IDC_SIZENS));
+      result = TRUE;
+      return true;
+    case WM_LBUTTONDOWN:
+      SetCapture(hwnd);
+      return true;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == hwnd) {
+        // The bar moves with the mouse: the offset from where it was grabbed is the drag.
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        RECT bar{};
+        GetClientRect(hwnd, &bar);
+        const int delta = horizontal ? at.x - bar.right / 2 : at.y - bar.bottom / 2;
+        if (delta != 0) owner.DragSplitter(*splitter, delta);
+      }
+      return true;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      if (GetCapture() == hwnd) ReleaseCapture();
+      return true;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return false;
 }
 
 void UpdateToolButtons(HWND toolBar, const ActionList& actions, const std::vector<ToolButton>& buttons) {
@@ -166,8 +161,41 @@ Control& AddSpinEdit(Window& window, const dock::Item& dock, int minimum, int ma
   return edit;
 }
 
+namespace {
+
+// The up-down whose buddy the edit is: a sibling with no record of its own.
+HWND UpDownOf(const Control& edit) {
+  for (HWND sibling = GetWindow(GetParent(edit.hwnd), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    wchar_t name[32] = {};
+    GetClassNameW(sibling, name, 32);
+    if (_wcsicmp(name, UPDOWN_CLASSW) == 0 &&
+        reinterpret_cast<HWND>(SendMessageW(sibling, UDM_GETBUDDY, 0, 0)) == edit.hwnd)
+      return sibling;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 int SpinEditValue(const Control& edit) {
-  return static_cast<int>(GetDlgItemInt(GetParent(edit.hwnd), edit.id, nullptr, TRUE));
+  BOOL read = FALSE;
+  const int typed = static_cast<int>(GetDlgItemInt(GetParent(edit.hwnd), edit.id, &read, TRUE));
+  const HWND upDown = UpDownOf(edit);
+  if (!upDown) return typed;
+  int minimum = 0, maximum = 0;
+  SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&minimum), reinterpret_cast<LPARAM>(&maximum));
+  return read ? ClampToRange(typed, minimum, maximum) : std::min(minimum, maximum);
+}
+
+void SetSpinEditValue(const Control& edit, int value) {
+  const HWND upDown = UpDownOf(edit);
+  if (upDown) {
+    int minimum = 0, maximum = 0;
+    SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&minimum), reinterpret_cast<LPARAM>(&maximum));
+    value = ClampToRange(value, minimum, maximum);
+    SendMessageW(upDown, UDM_SETPOS32, 0, value);  // UDS_SETBUDDYINT writes the edit's text
+  }
+  SetWindowTextIfChanged(edit.hwnd, std::to_wstring(value));
 }
 
 Control& AddHotKey(Window& window, const dock::Item& dock) {
@@ -183,7 +211,9 @@ std::uint16_t HotKeyShortcut(const Control& hotKey) {
 }
 
 Control& AddTabControl(Window& window, const dock::Item& dock, const std::vector<std::wstring>& captions) {
-  Control& tab = AddChild(window, WC_TABCONTROLW, L"", dock, WS_TABSTOP | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
+  // No WS_EX_CONTROLPARENT: the pages are its siblings (tab_pages_win.h), and a control parent would be
+  // skipped by Tab itself.
+  Control& tab = AddChild(window, WC_TABCONTROLW, L"", dock, WS_TABSTOP | WS_CLIPSIBLINGS);
   int index = 0;
   for (const std::wstring& caption : captions) {
     TCITEMW item{};
@@ -200,7 +230,9 @@ Control& AddSplitter(Window& window, dock::Align align, int size96, const std::s
   item.design = {0, 0, size96, size96};
   item.splitterTarget = target;
   Control& splitter = AddChild(window, L"STATIC", L"", item, SS_NOTIFY);
-  SetWindowSubclass(splitter.hwnd, SplitterProc, 0, reinterpret_cast<DWORD_PTR>(&window));
+  Subclass(splitter.hwnd, [&window, hwnd = splitter.hwnd](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    return SplitterMessage(window, hwnd, message, lParam, result);
+  });
   return splitter;
 }
 

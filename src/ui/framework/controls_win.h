@@ -1,7 +1,7 @@
 // Creation helpers for the common controls the forms use. Each creates the control as a child of a
 // window at its dock placement (96-DPI design rectangle) and returns its record; wire handlers on the
-// record (onCommand, onNotify, onParentMessage). Controls with behaviour of their own are subclassed
-// by their owners with SetWindowSubclass.
+// record (onCommand, onNotify, onParentMessage) or bind them (control_events_win.h). Controls with
+// behaviour of their own are subclassed by their owners with ui::Subclass (subclass_win.h).
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -40,11 +40,15 @@ void SetStatusText(const Control& statusBar, int part, const std::wstring& text)
 Control& AddProgressBar(Window& window, const dock::Item& dock, bool smooth);
 // A number edit with an up-down beside it; the edit's record is returned.
 Control& AddSpinEdit(Window& window, const dock::Item& dock, int minimum, int maximum, int value);
+// The value typed, clamped to the range; an empty or unreadable field reads as the range's lower end.
 int SpinEditValue(const Control& edit);
-// A hot-key field; its value converts to and from the settings' shortcut codes.
+// Sets the value, clamped to the range.
+void SetSpinEditValue(const Control& edit, int value);
+// A hot-key field; its value converts to and from the settings' shortcut codes (shortcut.h).
 Control& AddHotKey(Window& window, const dock::Item& dock);
 void SetHotKeyShortcut(const Control& hotKey, std::uint16_t code);
 std::uint16_t HotKeyShortcut(const Control& hotKey);
+// A bare tab control; AddTabPages (tab_pages_win.h) gives it a panel per page.
 Control& AddTabControl(Window& window, const dock::Item& dock, const std::vector<std::wstring>& captions);
 // A bar that resizes `target` (same Align, declared before it) when dragged.
 Control& AddSplitter(Window& window, dock::Align align, int size96, const std::string& target);

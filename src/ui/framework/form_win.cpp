@@ -36,6 +36,23 @@ void Form::SetMenuBar(UniqueMenu menu) {
   if (hwnd_) SetMenu(hwnd_, menuBar_.Get());
 }
 
+void Form::SetContextMenu(const Control& control, const std::vector<MenuEntry>& entries) {
+  UniqueMenu popup = BuildMenu(actions_, entries, true);
+  for (auto& [target, menu] : contextMenus_) {
+    if (target == control.hwnd) {
+      menu = std::move(popup);
+      return;
+    }
+  }
+  contextMenus_.emplace_back(control.hwnd, std::move(popup));
+}
+
+HMENU Form::ContextMenu(const Control& control) const {
+  for (const auto& [target, menu] : contextMenus_)
+    if (target == control.hwnd) return menu.Get();
+  return nullptr;
+}
+
 HWND Form::CreateForm(const std::wstring& caption, DWORD style, DWORD exStyle, int clientWidth96,
                       int clientHeight96, HWND owner, Placement placement) {
   const int dpi = ScreenDpi();
@@ -105,6 +122,16 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLOSE) {
     OnClose();
     return 0;
+  }
+  if (message == WM_CONTEXTMENU) {  // panels pass it up with the control in wParam (Window::OnMessage)
+    const HWND target = reinterpret_cast<HWND>(wParam);
+    for (const auto& [control, menu] : contextMenus_) {
+      if (control != target || !IsWindow(target)) continue;
+      const POINT at = ContextMenuPoint(target, lParam);
+      UpdateMenu(menu.Get(), actions_);
+      ShowPopupMenu(hwnd_, menu.Get(), at.x, at.y);
+      return 0;
+    }
   }
   return Window::OnMessage(message, wParam, lParam);
 }

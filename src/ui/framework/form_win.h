@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/framework/handles_win.h"
 #include "ui/framework/window_win.h"
@@ -23,6 +25,11 @@ class Form : public Window {
   HACCEL Accelerators();
   void SetMenuBar(UniqueMenu menu);
   bool UsesDialogKeys() const { return usesDialogKeys_; }
+  // The pop-up of the form's actions that opens over `control`, wherever it is nested: on a right click, or
+  // from the keyboard (Shift+F10, the menu key) under its selected item or at its top-left corner. Enable
+  // and check states are pulled when it opens. A second call for the same control replaces the pop-up.
+  void SetContextMenu(const Control& control, const std::vector<MenuEntry>& entries);
+  HMENU ContextMenu(const Control& control) const;  // null when none was set
 
   void Show(int command = SW_SHOW);
   void Hide();
@@ -53,6 +60,7 @@ class Form : public Window {
   UniqueAccelerators accelerators_;
   int acceleratorGeneration_ = -1;
   UniqueMenu menuBar_;
+  std::vector<std::pair<HWND, UniqueMenu>> contextMenus_;
   bool modal_ = false;
   int modalResult_ = 0;
 };

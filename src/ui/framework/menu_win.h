@@ -23,4 +23,9 @@ UniqueAccelerators BuildAccelerators(const ActionList& actions);
 // Opens a pop-up at a screen point; the chosen command arrives at `owner` as WM_COMMAND.
 void ShowPopupMenu(HWND owner, HMENU popup, int screenX, int screenY);
 
+// The screen point where the pop-up of a WM_CONTEXTMENU over `control` opens: the mouse position in
+// lParam, or for the keyboard (Shift+F10, the menu key: lParam -1) under the selected item of a list box,
+// list view or tree view while it is in view, else the control's top-left corner.
+POINT ContextMenuPoint(HWND control, LPARAM lParam);
+
 }  // namespace velura::ui

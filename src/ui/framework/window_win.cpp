@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/menu_win.h"
@@ -33,13 +34,6 @@ ATOM RegisterWindowClass(WNDPROC proc) {
   return atom;
 }
 
-// The Window behind an HWND of our class, or null for any other window.
-Window* WindowOf(HWND hwnd) {
-  wchar_t name[32] = {};
-  if (!hwnd || !GetClassNameW(hwnd, name, 32) || wcscmp(name, kWindowClass) != 0) return nullptr;
-  return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
 LOGFONTW MakeLogFont(const FontSpec& request, int dpi) {
   LOGFONTW font{};
   font.lfHeight = request.pixels ? -dock::Scale(request.pixels, dpi) : -MulDiv(request.points, dpi, 72);
@@ -53,6 +47,32 @@ LOGFONTW MakeLogFont(const FontSpec& request, int dpi) {
 }
 
 }  // namespace
+
+Window* WindowOf(HWND hwnd) {
+  wchar_t name[32] = {};
+  if (!hwnd || !GetClassNameW(hwnd, name, 32) || wcscmp(name, kWindowClass) != 0) return nullptr;
+  return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+Control* ControlOf(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  for (HWND above = GetAncestor(hwnd, GA_PARENT); above; above = GetAncestor(above, GA_PARENT))
+    if (Window* window = WindowOf(above))
+      if (Control* control = window->FindControl(hwnd)) return control;
+  return nullptr;
+}
+
+void SetVisible(Control& control, bool visible) {
+  control.dock.visible = visible;
+  ShowWindow(control.hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  if (control.owner) control.owner->Relayout();
+}
+
+void SetFont(Control& control, const FontSpec& font) {
+  if (!control.owner) throw std::logic_error("SetFont: the control has no owner window");
+  control.font = font;
+  SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.owner->FontHandle(font)), TRUE);
+}
 
 int ScreenDpi() {
   WindowDc screen(nullptr);
@@ -115,6 +135,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 Control& Window::Add(const ControlSpec& request) {
   Control& control = controls_.emplace_back();
+  control.owner = this;
   control.id = request.id ? request.id : nextId_++;
   control.dock = request.dock;
   DWORD style = WS_CHILD | request.style;
@@ -129,6 +150,7 @@ Control& Window::Add(const ControlSpec& request) {
 
 Control& Window::Adopt(HWND child, int id, const dock::Item& dock) {
   Control& control = controls_.emplace_back();
+  control.owner = this;
   control.hwnd = child;
   control.id = id;
   control.dock = dock;
@@ -149,9 +171,8 @@ Control* Window::FindControl(HWND hwnd) {
 }
 
 void Window::SetControlVisible(Control& control, bool visible) {
-  control.dock.visible = visible;
-  ShowWindow(control.hwnd, visible ? SW_SHOWNA : SW_HIDE);
-  Relayout();
+  if (!control.owner) control.owner = this;  // a record made by hand: taken for one of ours
+  ui::SetVisible(control, visible);
 }
 
 void Window::SetDesignClientSize(int width, int height) {
@@ -175,8 +196,23 @@ HFONT Window::FontHandle(const FontSpec& request) {
 }
 
 void Window::SetControlFont(Control& control, const FontSpec& request) {
-  control.font = request;
-  SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(request)), TRUE);
+  if (!control.owner) control.owner = this;
+  ui::SetFont(control, request);
+}
+
+dock::Rect Window::DesignRect(const Control& control) const {
+  std::vector<dock::Item> items;
+  std::size_t index = 0;
+  for (const Control& each : controls_) {
+    if (&each == &control) index = items.size();
+    items.push_back(each.dock);
+  }
+  RECT client{};
+  if (hwnd_) GetClientRect(hwnd_, &client);
+  const int width = designWidth_ ? designWidth_ : dock::Unscale(client.right, dpi_);
+  const int height = designHeight_ ? designHeight_ : dock::Unscale(client.bottom, dpi_);
+  const auto rects = dock::Arrange(items, width, height, width, height, 96);
+  return index < rects.size() ? rects[index] : dock::Rect{};
 }
 
 void Window::Relayout() {
@@ -240,10 +276,12 @@ void Window::UpdateActionControls() {
 
 void Window::ApplyDpi(int dpi) {
   if (dpi == dpi_) return;
+  const int oldDpi = dpi_;
   dpi_ = dpi;
   fonts_.clear();
   for (Control& control : controls_) {
     SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control.font.value_or(font_))), TRUE);
+    if (control.onDpiChange) control.onDpiChange(oldDpi, dpi);
     if (Window* panel = WindowOf(control.hwnd)) panel->ApplyDpi(dpi);
   }
   Relayout();
@@ -327,6 +365,11 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
       if (actions_) UpdateMenu(reinterpret_cast<HMENU>(wParam), *actions_);
       return 0;
+    case WM_CONTEXTMENU:
+      // Up to the form with wParam kept: the control the menu is for, however deeply it is nested.
+      if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)
+        return SendMessageW(GetParent(hwnd_), WM_CONTEXTMENU, wParam, lParam);
+      break;
     case DM_GETDEFID:
       return defaultButtonId_ ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;
     case WM_DPICHANGED: {

@@ -27,9 +27,12 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
+class Window;
+
 // A child window the form owns, plus how it is placed and what it answers.
 struct Control {
   HWND hwnd = nullptr;
+  Window* owner = nullptr;  // the window whose layout places it (Window::Add/Adopt set it)
   int id = 0;  // WM_COMMAND / WM_NOTIFY routing key, unique within its parent window
   dock::Item dock;
   std::optional<FontSpec> font;  // none: the parent window's font
@@ -44,6 +47,9 @@ struct Control {
   // Called when the queue goes idle (tool buttons pull their actions' states).
   std::function<void()> onIdle;
   bool layoutManaged = true;  // false: placed by its own code (tab pages, an up-down beside its edit)
+  // Called when the owner's DPI changed (WM_DPICHANGED), after the fonts and before the layout: what is
+  // sized in pixels of its own (list-view columns) rescales here.
+  std::function<void(int oldDpi, int newDpi)> onDpiChange;
 };
 
 // What Window::Add creates: a child of a system class.
@@ -72,7 +78,8 @@ class Window {
   int NewControlId() { return nextId_++; }
   Control* FindControl(int id);
   Control* FindControl(HWND hwnd);
-  // Shows or hides a control and takes it in or out of the layout.
+  // Shows or hides a control and takes it in or out of its owner's layout: ui::SetVisible(control, visible),
+  // whichever window it is called on.
   void SetControlVisible(Control& control, bool visible);
 
   // The client size the design rectangles of the children were drawn for (96-DPI).
@@ -80,7 +87,12 @@ class Window {
   void SetFont(const FontSpec& font);
   const FontSpec& Font() const { return font_; }
   HFONT FontHandle(const FontSpec& request);  // cached per window and DPI
+  // ui::SetFont(control, request), whichever window it is called on.
   void SetControlFont(Control& control, const FontSpec& request);
+
+  // The control's rectangle in 96-DPI design units when the window has its design client size (the
+  // current client size, unscaled, for a window without one).
+  dock::Rect DesignRect(const Control& control) const;
 
   // Places every child by the dock layout in one DeferWindowPos batch.
   void Relayout();
@@ -128,6 +140,19 @@ class Window {
   int nextId_ = 20000;
   ActionList* actions_ = nullptr;
 };
+
+// What works on a control wherever it is nested: through control.owner, so the window that places it
+// lays out again.
+// Shows or hides the control and takes it in or out of its owner's layout.
+void SetVisible(Control& control, bool visible);
+// Gives the control a font of its own (kept across DPI changes); std::logic_error without an owner.
+void SetFont(Control& control, const FontSpec& font);
+
+// The window of our class behind an HWND (a frame or a panel), or null for any other window.
+Window* WindowOf(HWND hwnd);
+// The record of a control, found through the windows of our class above it (its owner among them); null
+// for a window no Window adopted.
+Control* ControlOf(HWND hwnd);
 
 // The DPI of the screen (LOGPIXELSY of the screen DC); Windows 7 has nothing per window.
 int ScreenDpi();
