@@ -5,6 +5,7 @@
 
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
+#include "ui/browsers/file_node_look.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/font_info.h"
 #include "ui/browsers/form_local_win.h"
@@ -97,24 +98,16 @@ LRESULT Tform_local::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
   const TTreeStyle& style = engine_.TreeStyle;
   const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
   draw.clrText = style.DefColor;
-  bool italic = false, strikeOut = false;
   if (const TFileDataItem* record = fileTree_.Record(node)) {
-    if (record->UseFullName) {
-      draw.clrText = record->FamilyMember ? style.Font1Color : style.Font2Color;
-      italic = record->FamilyMember ? style.Font1Italic : style.Font2Italic;
-    }
-    if (record->Has(Protected) || record->Has(SystemFont)) {
-      draw.clrText = style.RegFontColor;
-      italic = style.RegFontItalic;
-    }
-    strikeOut = record->Has(InstalledNow);
+    const FileNodeLook look = LookOfFileNode(*record, style);
+    draw.clrText = look.color;
     const int face = FaceIndexOfNode(fileTree_, node);
     if (face < static_cast<int>(record->DisplayNames.size()) && record->DisplayNames[face].Found) {
       draw.clrTextBk = selected ? kFoundSelected : kFound;
       draw.nmcd.uItemState &= ~CDIS_SELECTED;
     }
     if (selected) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    SelectObject(draw.nmcd.hdc, NodeFont(italic, strikeOut, false));
+    SelectObject(draw.nmcd.hdc, NodeFont(look.italic, record->Has(InstalledNow), false));
     return CDRF_NEWFONT;
   }
   if (fileTree_.StateImage(node) == kUndisplayableImage) {
