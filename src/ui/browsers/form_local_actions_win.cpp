@@ -115,13 +115,7 @@ void Tform_local::Action_installExecute() {
 }
 
 void Tform_local::Action_SelectAllExecute() {
-  ForEachNode(fileTree_, fileTree_.First(), [&](FileTree::Node node) {
-    TFileDataItem* record = fileTree_.Record(node);
-    const int image = fileTree_.StateImage(node);
-    if (!record || !IsTickableImage(image)) return;
-    record->Set(Selected);
-    if (image % 2 == 1) fileTree_.SetStateImage(node, image + 1);
-  });
+  TickAll(fileTree_);
   UpdateSummary();
 }
 

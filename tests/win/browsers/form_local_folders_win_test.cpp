@@ -1,0 +1,122 @@
+// The not-installed browser on folders that are out of the ordinary, and on files installed during the run.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "records/long_operations.h"
+#include "records/record_rules.h"
+#include "records/system_engine_win.h"
+#include "settings/ini_profile_win.h"
+#include "support/screenshot_win.h"
+#include "support/test_fonts_win.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/form_local_win.h"
+
+namespace velura::testing {
+namespace {
+
+class BrowserFolders : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { root_ = NewTempFolder(L"velura_browser_folders"); }
+  static void TearDownTestSuite() { RemoveFolderTree(root_); }
+
+  void SetUp() override {
+    previousSink_ = SetMessageSink([this](const MessageRequest& m) {
+      messages.push_back(m);
+      return MessageResult::Ok;
+    });
+    DeleteFileW(IniPath().c_str());
+    settings = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(IniPath())));
+    engine_ = std::make_unique<SystemEngine>(*settings);
+    TProcedureClass& e = engine_->Engine();
+    LoadInstalledFromRegistry(e.Installed(), e.RegData(), e.FontsFolder, nullptr, &quiet_);
+    form = std::make_unique<Tform_local>(e, *settings, [] {});
+    form->FormShow();
+  }
+  void TearDown() override {
+    form.reset();
+    engine_.reset();
+    settings.reset();
+    SetMessageSink(previousSink_);
+  }
+
+  static std::wstring IniPath() { return root_ + L"\\velura_wd.ini"; }
+  // A folder under the test root holding renamed copies of a Debian font (families of 15 characters).
+  static std::wstring FolderWithFonts(const std::wstring& name, std::initializer_list<std::u16string> families) {
+    const std::wstring folder = root_ + L"\\" + name;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    int n = 0;
+    for (const std::u16string& family : families) WriteRenamedFont(folder + L"\\f" + std::to_wstring(n++) + L".ttf", family);
+    return folder;
+  }
+  void Open(const std::wstring& folder) {
+    ASSERT_TRUE(form->OpenFolder(folder));
+    PumpUntilIdle();
+  }
+  std::vector<FileTree::Node> Files() {
+    std::vector<FileTree::Node> files;
+    TreeViewFileTree& t = form->FileTree();
+    if (t.First())
+      for (auto n = t.FirstChild(t.First()); n; n = t.NextSibling(n))
+        if (t.Record(n)) files.push_back(n);
+    return files;
+  }
+  std::vector<std::u16string> Families() {
+    std::vector<std::u16string> families;
+    for (auto n : Files()) families.push_back(form->FileTree().Record(n)->Faces[0].FamilyName);
+    std::sort(families.begin(), families.end());
+    return families;
+  }
+  std::wstring Status(int part) {
+    wchar_t text[256] = {};
+    SendMessageW(form->StatusBar1->hwnd, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  void Command(int action) { SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(action, 0), 0); }
+
+  struct Quiet final : Progress {
+    void Open(const std::u16string&) override {}
+    void Close() override {}
+    void ResetDisplay() override {}
+    void BeginProgress(int) override {}
+    void StepProgress(int) override {}
+    void ProcessMessages() override {}
+  } quiet_;
+  static std::wstring root_;
+  MessageSink previousSink_;
+  std::vector<MessageRequest> messages;
+  std::unique_ptr<TIniKeeper> settings;
+  std::unique_ptr<SystemEngine> engine_;
+  std::unique_ptr<Tform_local> form;
+};
+std::wstring BrowserFolders::root_;
+
+TEST_F(BrowserFolders, SelectAllTicksAFileInstalledDuringThisRunAndInvertUnticksIt) {
+  Open(FolderWithFonts(L"plain", {u"Velura Fold 001", u"Velura Fold 002"}));
+  TreeViewFileTree& tree = form->FileTree();
+  const auto files = Files();
+  ASSERT_EQ(files.size(), 2u);
+  TFileDataItem& installedNow = *tree.Record(files[0]);
+  installedNow.Set(InstalledNow);
+  RefreshStateImages(tree);
+  ASSERT_EQ(tree.StateImage(files[0]), -1);
+
+  Command(Action_SelectAll);
+  EXPECT_TRUE(installedNow.Has(Selected));
+  EXPECT_EQ(tree.StateImage(files[0]), StateImageIndex(installedNow));
+  EXPECT_EQ(Status(1).rfind(L" 選択数： 2 （", 0), 0u);
+  Command(Action_Reversal);
+  EXPECT_FALSE(installedNow.Has(Selected));
+  EXPECT_EQ(tree.StateImage(files[0]), -1);
+  Command(Action_Reversal);
+  EXPECT_TRUE(installedNow.Has(Selected));
+  Command(Action_UnSelectAll);
+  EXPECT_FALSE(installedNow.Has(Selected));
+  EXPECT_EQ(tree.StateImage(files[0]), -1);
+}
+
+}  // namespace
+}  // namespace velura::testing
