@@ -12,6 +12,7 @@
 #include "ui/framework/status_bar_font.h"
 #include "ui/framework/window_place_win.h"
 #include "ui/browsers/archive_file_extractor.h"
+#include "ui/browsers/archive_opening.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/sample_texts.h"
 #include "ui/framework/controls_win.h"
@@ -297,8 +298,8 @@ void Tform_local::ShellTreeView1Change() {
   ReleaseList();
   const std::wstring path = ShellTreeView1.Path();
   if (path.empty()) return;
-  const std::wstring lower = path.size() >= 4 ? path.substr(path.size() - 4) : L"";
-  if (_wcsicmp(lower.c_str(), L".zip") == 0 || _wcsicmp(lower.c_str(), L".cab") == 0 || _wcsicmp(lower.c_str(), L".lzh") == 0) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (OpensAsArchive(ToU16(path), attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
     SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_RESETCONTENT, 0, 0);
     OpenArchiveAt(ToU16(path));
     return;

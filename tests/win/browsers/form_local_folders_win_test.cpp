@@ -118,5 +118,12 @@ TEST_F(BrowserFolders, SelectAllTicksAFileInstalledDuringThisRunAndInvertUnticks
   EXPECT_EQ(tree.StateImage(files[0]), -1);
 }
 
+TEST_F(BrowserFolders, AFolderNamedLikeAnArchiveIsBrowsedAsAFolder) {
+  Open(FolderWithFonts(L"収録.zip", {u"Velura Fold 003"}));
+  EXPECT_EQ(Families(), std::vector<std::u16string>{u"Velura Fold 003"});
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(settings->ReadPreviousFolder(), ToU16(root_ + L"\\収録.zip"));
+}
+
 }  // namespace
 }  // namespace velura::testing
