@@ -87,7 +87,7 @@ Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::fun
   ClearFontInfo();
   ComboBox_SampleTextClick();
   previousPath_ = settings_.ReadStartFolder();
-  if (!previousPath_.empty()) settings_.WritePreviousFolder(previousPath_);
+  if (!previousPath_.empty()) settings_.RememberPreviousFolder(previousPath_);
   FixWorkFolder();
 }
 
@@ -331,7 +331,7 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   infoDisplay_ = true;
   if (!shellPath.empty()) {
     previousPath_ = shellPath;
-    settings_.WritePreviousFolder(shellPath);
+    settings_.RememberPreviousFolder(shellPath);  // a folder the settings file cannot spell is browsed all the same
   }
   if (!extracted.empty()) {
     LoadFolderFiles(engine_, *list_, extracted, status_, true);

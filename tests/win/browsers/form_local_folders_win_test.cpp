@@ -125,5 +125,19 @@ TEST_F(BrowserFolders, AFolderNamedLikeAnArchiveIsBrowsedAsAFolder) {
   EXPECT_EQ(settings->ReadPreviousFolder(), ToU16(root_ + L"\\収録.zip"));
 }
 
+TEST_F(BrowserFolders, AFolderTheCodePageCannotSpellIsBrowsedButNotRemembered) {
+  const std::wstring plain = FolderWithFonts(L"前回", {u"Velura Fold 004"});
+  const std::wstring korean = FolderWithFonts(L"\uD55C\uAE00\uD3F0\uD2B8", {u"Velura Fold 005", u"Velura Fold 006"});  // 한글폰트
+  Open(plain);
+  ASSERT_EQ(settings->ReadPreviousFolder(), ToU16(plain));
+
+  Open(korean);
+  for (const MessageRequest& m : messages) ADD_FAILURE() << "message box: " << ::testing::PrintToString(m.Text);
+  EXPECT_EQ(Families(), (std::vector<std::u16string>{u"Velura Fold 005", u"Velura Fold 006"}));
+  EXPECT_EQ(form->FileTree().Text(form->FileTree().First()), korean);
+  EXPECT_EQ(settings->ReadPreviousFolder(), ToU16(plain));  // only the remembering is impossible
+  EXPECT_EQ(Status(2).rfind(L" ファイル数： 2", 0), 0u);
+}
+
 }  // namespace
 }  // namespace velura::testing
