@@ -166,6 +166,11 @@ void Tform_local::N14Click() {
 void Tform_local::OnIdle() {}
 
 LRESULT Tform_local::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DPICHANGED) {
+    const LRESULT result = Form::OnMessage(message, wParam, lParam);
+    FollowDpi();
+    return result;
+  }
   if (message == WM_CONTEXTMENU) {
     const HWND target = reinterpret_cast<HWND>(wParam);
     HMENU popup = target == fileTree_.Hwnd()                  ? popupMenu1_.Get()

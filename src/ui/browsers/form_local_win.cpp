@@ -45,20 +45,22 @@ class ComboArchiveBox final : public ArchiveBox {
 class WaitBox {
  public:
   explicit WaitBox(HWND owner) {
-    const int width = 210, height = 100;
+    const int dpi = ui::ScreenDpi();
+    auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
+    const int width = px(210), height = px(100);
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
                               (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
                               width, height, owner, nullptr, nullptr, nullptr);
     LOGFONTW face{};
-    face.lfHeight = -MulDiv(10, ui::ScreenDpi(), 72);
+    face.lfHeight = -MulDiv(10, dpi, 72);
     face.lfCharSet = SHIFTJIS_CHARSET;
     wcscpy(face.lfFaceName, L"MS UI Gothic");
     font_.Reset(CreateFontIndirectW(&face));
     const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
                                                       {{40, 35}, L"しばらくおまちください・・・"}};
     for (const auto& [at, text] : lines) {
-      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, at.x, at.y, 180, 18,
-                                   window_, nullptr, nullptr, nullptr);
+      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y), px(180),
+                                   px(18), window_, nullptr, nullptr, nullptr);
       SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     }
     UpdateWindow(window_);
@@ -180,7 +182,7 @@ void Tform_local::CreateComponents() {
   TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
   list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_));
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
       result = TRUE;
       return true;
     }

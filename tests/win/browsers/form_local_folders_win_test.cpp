@@ -18,6 +18,28 @@
 namespace velura::testing {
 namespace {
 
+// The cell height (ascent + descent) of a font in device pixels.
+int CellHeight(HFONT font) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return metrics.tmHeight;
+}
+
+int CellHeight(const wchar_t* face, int pixels) {
+  LOGFONTW logFont{};
+  logFont.lfHeight = -pixels;
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
+  HFONT font = CreateFontIndirectW(&logFont);
+  const int height = CellHeight(font);
+  DeleteObject(font);
+  return height;
+}
+
 class BrowserFolders : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { root_ = NewTempFolder(L"velura_browser_folders"); }
@@ -137,6 +159,55 @@ TEST_F(BrowserFolders, AFolderTheCodePageCannotSpellIsBrowsedButNotRemembered) {
   EXPECT_EQ(form->FileTree().Text(form->FileTree().First()), korean);
   EXPECT_EQ(settings->ReadPreviousFolder(), ToU16(plain));  // only the remembering is impossible
   EXPECT_EQ(Status(2).rfind(L" ファイル数： 2", 0), 0u);
+}
+
+// 150 % scaling as Windows announces it to a per-monitor aware window (the screen of the test prefix stays
+// at 96 DPI, so the window's own DPI is what every size must follow).
+void ChangeDpi(HWND form, int dpi) {
+  RECT frame{};
+  GetWindowRect(form, &frame);
+  RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
+                 frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
+  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  PumpUntilIdle();
+}
+
+TEST_F(BrowserFolders, At144DpiEverySampleLineHoldsTheFaceNameAndTheSample) {
+  ChangeDpi(form->Hwnd(), 144);
+  ASSERT_EQ(form->Dpi(), 144);
+  Open(FolderWithFonts(L"dpi", {u"Velura Fold 007", u"Velura Fold 008"}));
+  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  // The browsed fonts are renamed copies of Liberation Sans: its cells are theirs. (Measuring the browsed
+  // fonts themselves would realise them, and this Wine's font session does not survive releasing those.)
+  auto expectLinesFit = [&](const char* when) {
+    SCOPED_TRACE(when);
+    const int count = static_cast<int>(SendMessageW(samples, LB_GETCOUNT, 0, 0));
+    ASSERT_EQ(count, 2);
+    const int size = form->SampleSize(), dpi = form->Dpi();
+    const int name = CellHeight(L"MS UI Gothic", MulDiv(12, dpi, 72));
+    const int sample = std::max(CellHeight(L"Liberation Sans", size * dpi / 72),
+                                CellHeight(reinterpret_cast<HFONT>(SendMessageW(samples, WM_GETFONT, 0, 0))));
+    for (int i = 0; i < count; ++i)
+      EXPECT_GE(SendMessageW(samples, LB_GETITEMHEIGHT, i, 0), name + sample)
+          << "size " << size << " at " << dpi << " DPI, line " << i;
+  };
+  expectLinesFit("lines added at 144 DPI");
+  for (int size : {9, 90}) {
+    form->SetSampleSize(size);
+    expectLinesFit("size chosen at 144 DPI");
+  }
+  form->SetSampleSize(24);
+  ChangeDpi(form->Hwnd(), 192);  // moved to a 200 % screen
+  expectLinesFit("lines there before the change");
+  ChangeDpi(form->Hwnd(), 144);
+  expectLinesFit("and back");
+
+  form->Show(SW_SHOWNORMAL);
+  form->FileTree().Select(Files()[0]);
+  PumpUntilIdle();
+  const Picture picture = CaptureWindow(form->Hwnd());
+  EXPECT_GT(picture.DistinctColours(), 30);
+  SavePng(picture, ScreenshotPath(L"local_browser_144dpi.png"));
 }
 
 }  // namespace
