@@ -122,9 +122,7 @@ class TIniKeeper {
 
  private:
   void WriteValue(std::u16string_view section, std::u16string_view key, std::u16string_view text);
-  // A path the user typed: one the file's code page cannot hold is refused with a message.
   void WritePathValue(std::u16string_view section, std::u16string_view key, std::u16string_view path);
-  // A place the program merely remembers: not stored when the code page cannot hold it.
   bool RememberPathValue(std::u16string_view section, std::u16string_view key, std::u16string_view path);
 
   std::unique_ptr<IniProfile> profile_;

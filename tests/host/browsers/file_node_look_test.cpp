@@ -6,54 +6,28 @@
 namespace velura {
 namespace {
 
-TTreeStyle DistinctStyle() {
-  TTreeStyle style;
-  style.DefColor = 0x000001;
-  style.RegFontColor = 0x000002;
-  style.Font1Color = 0x000003;
-  style.Font2Color = 0x000004;
-  style.RegFontItalic = false;
-  style.Font1Italic = true;
-  style.Font2Italic = false;
-  return style;
-}
-
 TEST(FileNodeLook, EachClassOfRecordTakesItsOwnColourAndItalicSwitch) {
-  const TTreeStyle style = DistinctStyle();
-  TFileDataItem plain;
-  EXPECT_EQ(LookOfFileNode(plain, style).color, style.DefColor);
-  EXPECT_FALSE(LookOfFileNode(plain, style).italic);
-
-  TFileDataItem variant;  // full name differs from the family, no plain family file in the list
-  variant.UseFullName = true;
-  EXPECT_EQ(LookOfFileNode(variant, style).color, style.Font1Color);
-  EXPECT_TRUE(LookOfFileNode(variant, style).italic);
-
-  TFileDataItem member = variant;  // the family's plain file is in the list too
-  member.FamilyMember = true;
-  EXPECT_EQ(LookOfFileNode(member, style).color, style.Font2Color);
-  EXPECT_FALSE(LookOfFileNode(member, style).italic);
-
-  for (TFileFlag system : {Protected, SystemFont}) {
-    TFileDataItem registered = member;
-    registered.Set(system);
-    EXPECT_EQ(LookOfFileNode(registered, style).color, style.RegFontColor);
-    EXPECT_FALSE(LookOfFileNode(registered, style).italic);
+  TTreeStyle style;
+  style.DefColor = 1, style.RegFontColor = 2, style.Font1Color = 3, style.Font2Color = 4;
+  auto look = [&](const TFileDataItem& r) { return std::pair{LookOfFileNode(r, style).color, LookOfFileNode(r, style).italic}; };
+  for (bool firstItalic : {false, true}) {
+    SCOPED_TRACE(firstItalic);
+    style.Font1Italic = firstItalic;
+    style.Font2Italic = style.RegFontItalic = !firstItalic;
+    TFileDataItem plain;
+    EXPECT_EQ(look(plain), std::pair(style.DefColor, false));
+    TFileDataItem variant;  // full name differs from the family, no plain file of the family in the list
+    variant.UseFullName = true;
+    EXPECT_EQ(look(variant), std::pair(style.Font1Color, style.Font1Italic));
+    TFileDataItem member = variant;  // the family's plain file is in the list too
+    member.FamilyMember = true;
+    EXPECT_EQ(look(member), std::pair(style.Font2Color, style.Font2Italic));
+    for (TFileFlag system : {Protected, SystemFont}) {
+      TFileDataItem registered = member;
+      registered.Set(system);
+      EXPECT_EQ(look(registered), std::pair(style.RegFontColor, style.RegFontItalic));
+    }
   }
-}
-
-TEST(FileNodeLook, ItalicSwitchesFollowTheirOwnClassOnly) {
-  TTreeStyle style = DistinctStyle();
-  style.Font1Italic = false;
-  style.Font2Italic = true;
-  style.RegFontItalic = true;
-  TFileDataItem member;
-  member.UseFullName = member.FamilyMember = true;
-  EXPECT_TRUE(LookOfFileNode(member, style).italic);
-  member.FamilyMember = false;
-  EXPECT_FALSE(LookOfFileNode(member, style).italic);
-  member.Set(Protected);
-  EXPECT_TRUE(LookOfFileNode(member, style).italic);
 }
 
 }  // namespace

@@ -54,10 +54,5 @@ TEST_F(InstalledNowTicks, FoundFaceTicksTheFileAndItsImage) {
   ExpectAgree(true);
 }
 
-TEST(TickImages, OddImagesAreUntickedNegativeOnesIncluded) {
-  for (int image : {-1, 1, 3, 5, 7, 9, 15}) EXPECT_TRUE(IsUntickedImage(image)) << image;
-  for (int image : {0, 2, 4, 6, 8, 10, 16}) EXPECT_FALSE(IsUntickedImage(image)) << image;
-}
-
 }  // namespace
 }  // namespace velura::testing

@@ -44,10 +44,14 @@ int CellHeight(const wchar_t* face, int pixels) {
 // whatever has the focus when they leave the queue, and the status window gives it to "中止".
 HHOOK returnHook = nullptr;
 LRESULT CALLBACK QueueReturnForTheStopButton(int code, WPARAM wParam, LPARAM lParam) {
-  const auto gaining = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_SETFOCUS && gaining && ui::WindowText(gaining) == L"中止") {
-    PostMessageW(gaining, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    PostMessageW(gaining, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001));
+  try {
+    const auto gaining = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_SETFOCUS && gaining && ui::WindowText(gaining) == L"中止") {
+      PostMessageW(gaining, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      PostMessageW(gaining, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001));
+    }
+  } catch (...) {
+    ADD_FAILURE() << "the focus hook threw";
   }
   return CallNextHookEx(returnHook, code, wParam, lParam);
 }

@@ -35,12 +35,14 @@ void PostClick(HWND to) {
 // for the button at that moment, as the arrow keys' Return or a double click's second click would be.
 HHOOK queueHook = nullptr;
 LRESULT CALLBACK QueueInputForTheStopButton(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_SETFOCUS) {
+  try {
     const auto gaining = reinterpret_cast<HWND>(wParam);
-    if (gaining && ui::WindowText(gaining) == L"中止") {
+    if (code == HCBT_SETFOCUS && gaining && ui::WindowText(gaining) == L"中止") {
       PostReturn(gaining);
       PostClick(gaining);
     }
+  } catch (...) {
+    ADD_FAILURE() << "the focus hook threw";
   }
   return CallNextHookEx(queueHook, code, wParam, lParam);
 }
