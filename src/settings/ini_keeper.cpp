@@ -72,6 +72,12 @@ void TIniKeeper::WritePathValue(std::u16string_view section, std::u16string_view
   WriteValue(section, key, path);
 }
 
+bool TIniKeeper::RememberPathValue(std::u16string_view section, std::u16string_view key, std::u16string_view path) {
+  if (!profile_->CanHold(path)) return false;
+  WriteValue(section, key, path);
+  return true;
+}
+
 std::u16string_view TIniKeeper::SectionOfWindow(TWindowKind kind) {
   return kWindowSections.at(static_cast<std::size_t>(kind));
 }
@@ -136,7 +142,9 @@ void TIniKeeper::WriteDefaultFolder(bool useDefault, std::u16string_view path) {
 
 std::u16string TIniKeeper::ReadPreviousFolder() const { return ReadStrValue(u"LocalView", u"PreviousPath"); }
 
-void TIniKeeper::WritePreviousFolder(std::u16string_view path) { WritePathValue(u"LocalView", u"PreviousPath", path); }
+bool TIniKeeper::RememberPreviousFolder(std::u16string_view path) {
+  return RememberPathValue(u"LocalView", u"PreviousPath", path);
+}
 
 SearchOptions TIniKeeper::ReadSearchOptions() const {
   SearchOptions options;

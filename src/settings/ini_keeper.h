@@ -1,6 +1,8 @@
 // The settings store: the only reader and writer of the settings file "velura_wd.ini". Every read and
 // write goes to the file at once, one key at a time; only the window "Enable" flags are kept in memory.
-// Reads never fail (missing keys give their defaults); a refused write throws UserError.
+// Reads never fail (missing keys give their defaults); a refused write throws UserError. Paths follow two
+// rules: a path the user types (a start folder, a work folder) is refused when the file's code page cannot
+// hold it; a place merely remembered (the last folder) is then simply not stored.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -89,7 +91,9 @@ class TIniKeeper {
   FolderSetting ReadDefaultFolder() const;
   void WriteDefaultFolder(bool useDefault, std::u16string_view path);
   std::u16string ReadPreviousFolder() const;
-  void WritePreviousFolder(std::u16string_view path);
+  // The last folder browsed is merely remembered: one the file's code page cannot hold is not stored
+  // (false), and the folder stored before stays.
+  bool RememberPreviousFolder(std::u16string_view path);
 
   SearchOptions ReadSearchOptions() const;
   void WriteSearchOptions(const SearchOptions& options);
@@ -119,6 +123,7 @@ class TIniKeeper {
  private:
   void WriteValue(std::u16string_view section, std::u16string_view key, std::u16string_view text);
   void WritePathValue(std::u16string_view section, std::u16string_view key, std::u16string_view path);
+  bool RememberPathValue(std::u16string_view section, std::u16string_view key, std::u16string_view path);
 
   std::unique_ptr<IniProfile> profile_;
   TWindowFlags windowFlags_ = 0;

@@ -7,6 +7,8 @@
 
 namespace velura {
 
+bool OpensAsArchive(std::u16string_view path, bool isFolder) { return !isFolder && IsArchiveFileName(path); }
+
 std::u16string OpenArchive(const std::u16string& archive, const std::u16string& workFolder,
                            ArchiveExtractor& extractor, TProcedureClass& engine, FileServices& files,
                            const std::function<void()>& releaseList) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/file_services.h"
@@ -19,6 +20,10 @@ class ArchiveExtractor {
   // Extracts every member into an existing folder; failures are not reported.
   virtual void ExtractAll(const std::u16string& archive, const std::u16string& folder) = 0;
 };
+
+// Whether a place the folder tree hands over is opened as an archive: a file with an archive's name (the
+// rule of the folder scan), never a folder whose name merely ends like one.
+bool OpensAsArchive(std::u16string_view path, bool isFolder);
 
 // Extracts the archive into workFolder and returns that folder, or empty when the archive holds neither a
 // font nor an archive (then nothing was touched). releaseList runs before the work folder is emptied.

@@ -6,6 +6,9 @@ namespace velura {
 
 bool IsTickableImage(int stateImage) { return stateImage != 1 && stateImage != 2 && stateImage != 15; }
 
+// -1 (a file installed during this run, no picture) is odd too: ticking it gives 0, also no picture.
+bool IsUntickedImage(int stateImage) { return stateImage % 2 != 0; }
+
 void RefreshStateImages(FileTree& tree) {
   ForEachNode(tree, tree.First(), [&](FileTree::Node node) {
     if (const TFileDataItem* record = tree.Record(node)) tree.SetStateImage(node, StateImageIndex(*record));
@@ -24,13 +27,23 @@ void ToggleNodeTick(FileTree& tree, FileTree::Node node) {
     tree.SetStateImage(child, image);
 }
 
+void TickAll(FileTree& tree) {
+  ForEachNode(tree, tree.First(), [&](FileTree::Node node) {
+    TFileDataItem* record = tree.Record(node);
+    const int image = tree.StateImage(node);
+    if (!record || !IsTickableImage(image)) return;
+    record->Set(Selected);
+    if (IsUntickedImage(image)) tree.SetStateImage(node, image + 1);
+  });
+}
+
 void UntickAll(FileTree& tree) {
   ForEachNode(tree, tree.First(), [&](FileTree::Node node) {
     TFileDataItem* record = tree.Record(node);
     const int image = tree.StateImage(node);
     if (!record || !IsTickableImage(image)) return;
     record->Set(Selected, false);
-    if (image % 2 == 0) tree.SetStateImage(node, image - 1);
+    if (!IsUntickedImage(image)) tree.SetStateImage(node, image - 1);
   });
 }
 
@@ -39,7 +52,7 @@ void InvertTicks(FileTree& tree) {
     TFileDataItem* record = tree.Record(node);
     const int image = tree.StateImage(node);
     if (!record || !IsTickableImage(image)) return;
-    const bool ticked = image % 2 == 0;
+    const bool ticked = !IsUntickedImage(image);
     record->Set(Selected, !ticked);
     tree.SetStateImage(node, ticked ? image - 1 : image + 1);
   });
@@ -53,7 +66,7 @@ void TickFoundFaces(FileTree& tree) {
     const int face = FaceIndexOfNode(tree, node);
     if (face >= static_cast<int>(record->DisplayNames.size()) || !record->DisplayNames[face].Found) return;
     record->Set(Selected);
-    if (image % 2 == 1) tree.SetStateImage(node, image + 1);
+    if (IsUntickedImage(image)) tree.SetStateImage(node, image + 1);
   });
 }
 

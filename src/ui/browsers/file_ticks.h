@@ -6,6 +6,8 @@
 namespace velura {
 
 bool IsTickableImage(int stateImage);
+// An odd image is an unticked one, negative ones included; its ticked image is one more.
+bool IsUntickedImage(int stateImage);
 
 // Every node with a record shows its record's state image.
 void RefreshStateImages(FileTree& tree);
@@ -13,6 +15,7 @@ void RefreshStateImages(FileTree& tree);
 // Ticks or unticks the file of a node (a face child stands for its file) with all its nodes.
 void ToggleNodeTick(FileTree& tree, FileTree::Node node);
 
+void TickAll(FileTree& tree);
 void UntickAll(FileTree& tree);
 void InvertTicks(FileTree& tree);
 // Ticks every file one of whose faces the search marked.

@@ -46,7 +46,7 @@ int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
 }  // namespace
 
 FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record, int stateImage) {
-  entries_.push_back({record, nullptr});
+  entries_.push_back({record, nullptr, stateImage});
   Entry& entry = entries_.back();
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent ? Item(parent) : TVI_ROOT;
@@ -78,10 +78,16 @@ TFileDataItem* TreeViewFileTree::Record(Node node) const { return node ? static_
 int TreeViewFileTree::StateImage(Node node) const {
   if (!node) return -1;
   const auto state = static_cast<UINT>(SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
-  return StateImageOfSlot(static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12));
+  const int slot = static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12);
+  // An installed-now file shows no picture ticked (0) or not (-1): the entry tells which.
+  const int set = static_cast<const Entry*>(node)->stateImage;
+  return slot == std::max(0, TreeStateSlot(set)) ? set : StateImageOfSlot(slot);
 }
 
 void TreeViewFileTree::SetStateImage(Node node, int image) {
+  if (!node) return;
+  // Nodes point into entries_, which this tree owns.
+  const_cast<Entry*>(static_cast<const Entry*>(node))->stateImage = image;
   TVITEMW data{};
   data.mask = TVIF_STATE;
   data.hItem = Item(node);

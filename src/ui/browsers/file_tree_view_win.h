@@ -17,6 +17,7 @@ class TreeViewFileTree final : public FileTree {
   struct Entry {
     TFileDataItem* record = nullptr;
     HTREEITEM item = nullptr;
+    int stateImage = -1;  // the records' index last set: slot 0 shows both -1 and 0 (no picture)
   };
 
   void Attach(HWND tree) { tree_ = tree; }

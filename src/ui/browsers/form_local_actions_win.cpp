@@ -117,13 +117,7 @@ void Tform_local::Action_installExecute() {
 }
 
 void Tform_local::Action_SelectAllExecute() {
-  ForEachNode(fileTree_, fileTree_.First(), [&](FileTree::Node node) {
-    TFileDataItem* record = fileTree_.Record(node);
-    const int image = fileTree_.StateImage(node);
-    if (!record || !IsTickableImage(image)) return;
-    record->Set(Selected);
-    if (image % 2 == 1) fileTree_.SetStateImage(node, image + 1);
-  });
+  TickAll(fileTree_);
   UpdateSummary();
 }
 
@@ -174,6 +168,11 @@ void Tform_local::N14Click() {
 void Tform_local::OnIdle() {}
 
 LRESULT Tform_local::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DPICHANGED) {
+    const LRESULT result = Form::OnMessage(message, wParam, lParam);
+    FollowDpi();
+    return result;
+  }
   if (message == WM_CONTEXTMENU) {
     const HWND target = reinterpret_cast<HWND>(wParam);
     HMENU popup = target == fileTree_.Hwnd()                  ? popupMenu1_.Get()

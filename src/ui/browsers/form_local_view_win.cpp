@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include "resource_ids.h"
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
+#include "ui/browsers/file_node_look.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/font_info.h"
 #include "ui/browsers/form_local_win.h"
@@ -13,6 +15,7 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/handles_win.h"
+#include "ui/framework/image_list_win.h"
 
 namespace velura {
 
@@ -97,24 +100,16 @@ LRESULT Tform_local::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
   const TTreeStyle& style = engine_.TreeStyle;
   const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
   draw.clrText = style.DefColor;
-  bool italic = false, strikeOut = false;
   if (const TFileDataItem* record = fileTree_.Record(node)) {
-    if (record->UseFullName) {
-      draw.clrText = record->FamilyMember ? style.Font1Color : style.Font2Color;
-      italic = record->FamilyMember ? style.Font1Italic : style.Font2Italic;
-    }
-    if (record->Has(Protected) || record->Has(SystemFont)) {
-      draw.clrText = style.RegFontColor;
-      italic = style.RegFontItalic;
-    }
-    strikeOut = record->Has(InstalledNow);
+    const FileNodeLook look = LookOfFileNode(*record, style);
+    draw.clrText = look.color;
     const int face = FaceIndexOfNode(fileTree_, node);
     if (face < static_cast<int>(record->DisplayNames.size()) && record->DisplayNames[face].Found) {
       draw.clrTextBk = selected ? kFoundSelected : kFound;
       draw.nmcd.uItemState &= ~CDIS_SELECTED;
     }
     if (selected) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    SelectObject(draw.nmcd.hdc, NodeFont(italic, strikeOut, false));
+    SelectObject(draw.nmcd.hdc, NodeFont(look.italic, record->Has(InstalledNow), false));
     return CDRF_NEWFONT;
   }
   if (fileTree_.StateImage(node) == kUndisplayableImage) {
@@ -187,10 +182,11 @@ void Tform_local::DrawSampleItem(const DRAWITEMSTRUCT& item) {
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, text);
-  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+  // The window's DPI, not the DC's: a per-monitor window on a second screen draws at its own.
+  const SampleLineLayout layout = SampleLine(sampleSize_, Dpi());
   if (!captionFont_.Get()) {
     LOGFONTW caption{};
-    caption.lfHeight = -MulDiv(12, dpiY, 72);
+    caption.lfHeight = -layout.namePixels;
     caption.lfCharSet = DEFAULT_CHARSET;
     wcscpy(caption.lfFaceName, L"MS UI Gothic");
     captionFont_.Reset(CreateFontIndirectW(&caption));
@@ -198,14 +194,14 @@ void Tform_local::DrawSampleItem(const DRAWITEMSTRUCT& item) {
   const TTFontFileData& f = record->Faces[face];
   {
     ui::SelectInDc useCaption(dc, captionFont_.Get());
-    TextOutW(dc, r.left + 2, r.top + 4, AsWide(f.FullName), static_cast<int>(f.FullName.size()));
+    TextOutW(dc, r.left + layout.nameLeft, r.top + layout.nameTop, AsWide(f.FullName), static_cast<int>(f.FullName.size()));
   }
   LOGFONTW sample{};
   // The family as the face names it; Windows may list the face under its display name instead.
   if (!FindLogFont(ToWide(f.FamilyName), sample) &&
       !FindLogFont(ToWide(record->DisplayNames[face].DisplayFamilyName), sample))
     return;
-  sample.lfHeight = -(sampleSize_ * dpiY / 72);
+  sample.lfHeight = -layout.samplePixels;
   sample.lfWidth = 0;
   sample.lfWeight = f.WeightClass;
   sample.lfItalic = f.SlantPosition != 0 ? TRUE : FALSE;
@@ -214,7 +210,7 @@ void Tform_local::DrawSampleItem(const DRAWITEMSTRUCT& item) {
   std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(0, length)), L'\0');
   if (!line.empty()) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line.data()));
   ui::SelectInDc useSample(dc, font.Get());
-  TextOutW(dc, r.left + 24, r.top + 25, line.c_str(), static_cast<int>(line.size()));
+  TextOutW(dc, r.left + layout.sampleLeft, r.top + layout.sampleTop, line.c_str(), static_cast<int>(line.size()));
 }
 
 void Tform_local::SetSampleSize(int size) {
@@ -224,8 +220,18 @@ void Tform_local::SetSampleSize(int size) {
   if (list) Panel_client.SetControlFont(*list, ui::FontSpec{L"MS UI Gothic", 0, size});
   const HWND hwnd = TntListBox_zel_Sample.Hwnd();
   const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) SendMessageW(hwnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size));
+  for (int i = 0; i < count; ++i)
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
   InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Tform_local::FollowDpi() {
+  captionFont_.Reset();
+  // The tree view keeps the strip it was given: hand it the new one before the old one goes.
+  ui::UniqueImageList strip = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
+  TreeView_SetImageList(fileTree_.Hwnd(), strip.Get(), TVSIL_STATE);
+  stateImages_ = std::move(strip);
+  SetSampleSize(sampleSize_);  // the lines there keep the height they were measured with
 }
 
 std::wstring Tform_local::SampleComboText() const { return ui::WindowText(TntComboBox_SampleText->hwnd); }

@@ -12,6 +12,7 @@
 #include "ui/framework/status_bar_font.h"
 #include "ui/framework/window_place_win.h"
 #include "ui/browsers/archive_file_extractor.h"
+#include "ui/browsers/archive_opening.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/sample_texts.h"
 #include "ui/framework/controls_win.h"
@@ -44,20 +45,22 @@ class ComboArchiveBox final : public ArchiveBox {
 class WaitBox {
  public:
   explicit WaitBox(HWND owner) {
-    const int width = 210, height = 100;
+    const int dpi = ui::ScreenDpi();
+    auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
+    const int width = px(210), height = px(100);
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
                               (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
                               width, height, owner, nullptr, nullptr, nullptr);
     LOGFONTW face{};
-    face.lfHeight = -MulDiv(10, ui::ScreenDpi(), 72);
+    face.lfHeight = -MulDiv(10, dpi, 72);
     face.lfCharSet = SHIFTJIS_CHARSET;
     wcscpy(face.lfFaceName, L"MS UI Gothic");
     font_.Reset(CreateFontIndirectW(&face));
     const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
                                                       {{40, 35}, L"しばらくおまちください・・・"}};
     for (const auto& [at, text] : lines) {
-      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, at.x, at.y, 180, 18,
-                                   window_, nullptr, nullptr, nullptr);
+      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y), px(180),
+                                   px(18), window_, nullptr, nullptr, nullptr);
       SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     }
     UpdateWindow(window_);
@@ -86,7 +89,7 @@ Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::fun
   ClearFontInfo();
   ComboBox_SampleTextClick();
   previousPath_ = settings_.ReadStartFolder();
-  if (!previousPath_.empty()) settings_.WritePreviousFolder(previousPath_);
+  if (!previousPath_.empty()) settings_.RememberPreviousFolder(previousPath_);
   FixWorkFolder();
 }
 
@@ -168,7 +171,7 @@ void Tform_local::CreateComponents() {
   TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
   list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_));
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
       result = TRUE;
       return true;
     }
@@ -286,8 +289,8 @@ void Tform_local::ShellTreeView1Change() {
   ReleaseList();
   const std::wstring path = ShellTreeView1.Path();
   if (path.empty()) return;
-  const std::wstring lower = path.size() >= 4 ? path.substr(path.size() - 4) : L"";
-  if (_wcsicmp(lower.c_str(), L".zip") == 0 || _wcsicmp(lower.c_str(), L".cab") == 0 || _wcsicmp(lower.c_str(), L".lzh") == 0) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (OpensAsArchive(ToU16(path), attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))) {
     SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_RESETCONTENT, 0, 0);
     OpenArchiveAt(ToU16(path));
     return;
@@ -319,7 +322,7 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   infoDisplay_ = true;
   if (!shellPath.empty()) {
     previousPath_ = shellPath;
-    settings_.WritePreviousFolder(shellPath);
+    settings_.RememberPreviousFolder(shellPath);  // a folder the settings file cannot spell is browsed all the same
   }
   if (!extracted.empty()) {
     LoadFolderFiles(engine_, *list_, extracted, status_, true);

@@ -146,6 +146,8 @@ class Tform_local : public ui::Form {
   void ShowFontInfo(FileTree::Node node);
   void SizeLanguageGrid();
   std::wstring SampleComboText() const;
+  // After WM_DPICHANGED: the sample lines' heights and type, and the state pictures, follow the new DPI.
+  void FollowDpi();
 
   TProcedureClass& engine_;
   TIniKeeper& settings_;

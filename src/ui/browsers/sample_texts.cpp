@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/framework/dock_layout.h"
+
 namespace velura {
 
 std::vector<std::u16string> DefaultSampleTexts() {
@@ -23,6 +25,19 @@ bool CommitSampleText(SampleTextChoices& choices, const std::u16string& typed) {
   choices.items.push_back(typed);
   choices.selected = static_cast<int>(choices.items.size()) - 1;
   return true;
+}
+
+SampleLineLayout SampleLine(int pointSize, int dpi) {
+  using ui::dock::Scale;
+  SampleLineLayout line;
+  line.height = Scale(2 * pointSize + 26, dpi);
+  line.nameLeft = Scale(2, dpi);
+  line.nameTop = Scale(4, dpi);
+  line.namePixels = (12 * dpi + 36) / 72;  // 12 points, rounded as MulDiv rounds
+  line.sampleLeft = Scale(24, dpi);
+  line.sampleTop = Scale(25, dpi);
+  line.samplePixels = pointSize * dpi / 72;
+  return line;
 }
 
 }  // namespace velura

@@ -18,7 +18,15 @@ struct SampleTextChoices {
 // True when the sample list must be refilled (a text already offered changes nothing).
 bool CommitSampleText(SampleTextChoices& choices, const std::u16string& typed);
 
-// 2 x the list font's point size + 26 pixels.
-inline int SampleItemHeight(int pointSize) { return 2 * pointSize + 26; }
+// A sample line in device pixels of a window at `dpi`: the face's full name in 12-point type at (2, 4), the
+// sample at (24, 25) in the list's point size, the line 2 x that size + 26 high; the positions and the
+// height are 96-DPI pixels scaled like the rest of the layout, the type sizes are points.
+struct SampleLineLayout {
+  int height = 0;
+  int nameLeft = 0, nameTop = 0, namePixels = 0;  // namePixels: the character height of the name's type
+  int sampleLeft = 0, sampleTop = 0, samplePixels = 0;
+};
+SampleLineLayout SampleLine(int pointSize, int dpi);
+inline int SampleItemHeight(int pointSize, int dpi) { return SampleLine(pointSize, dpi).height; }
 
 }  // namespace velura

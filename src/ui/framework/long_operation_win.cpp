@@ -34,7 +34,7 @@ LongOperation::~LongOperation() {
     if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
 }
 
-bool PumpPendingMessages() {
+bool PumpPendingMessages(const std::function<bool(const MSG&)>& take) {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -43,6 +43,7 @@ bool PumpPendingMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return true;
     }
+    if (take && !take(message)) continue;
     if (!PreTranslate(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace velura::ui {
@@ -25,6 +26,7 @@ class LongOperation {
 
 // Processes the messages pending now, through the same accelerators and dialog keys as the main loop.
 // A WM_QUIT is posted again for the main loop and reported: true tells the caller to stop its operation.
-bool PumpPendingMessages();
+// `take`, when given, sees every other message first; one it refuses is dropped.
+bool PumpPendingMessages(const std::function<bool(const MSG&)>& take = {});
 
 }  // namespace velura::ui

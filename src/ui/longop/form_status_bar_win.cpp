@@ -29,6 +29,33 @@ void TForm_StatusBar::Open(const std::u16string& title) {
   FormShow();
   Show();
   SetFocus(Button_Terminate->hwnd);
+  DiscardQueuedInput();
+}
+
+// Input queued before this window appeared was meant for the window the user worked in (Return after
+// choosing an archive with the arrow keys, the second click of a double click). Keys go to whatever has the
+// focus when they leave the queue, now "中止": taken, they would stop the operation before it showed
+// anything. The queue as it stands once the window is up is the exact line between before and after;
+// message times would not be, since posted and hardware input are stamped by different clocks and a fast
+// hand falls within their resolution. A key still held goes on repeating: FreshKeys keeps those out.
+void TForm_StatusBar::DiscardQueuedInput() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
+  while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
+  while (PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {}
+  keys_.Reset();
+}
+
+bool TForm_StatusBar::TakesInput(const MSG& message) {
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      return keys_.TakeKeyDown(static_cast<unsigned>(message.wParam), (message.lParam & (1 << 30)) != 0);
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      return keys_.TakeKeyUp(static_cast<unsigned>(message.wParam));
+  }
+  return true;
 }
 
 void TForm_StatusBar::CreateComponents() {
@@ -101,7 +128,7 @@ void TForm_StatusBar::StepProgress(int done) {
 }
 
 void TForm_StatusBar::ProcessMessages() {
-  if (ui::PumpPendingMessages()) CancelRequested = true;
+  if (ui::PumpPendingMessages([this](const MSG& message) { return TakesInput(message); })) CancelRequested = true;
 }
 
 void TForm_StatusBar::HideCounter() {

@@ -8,6 +8,7 @@
 #include "records/progress.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/long_operation_win.h"
+#include "ui/longop/fresh_keys.h"
 
 namespace velura {
 
@@ -47,8 +48,11 @@ class TForm_StatusBar : public ui::Form, public Progress {
   void FormDestroy();
   void Button_TerminateClick();
   void Repaint();
+  void DiscardQueuedInput();
+  bool TakesInput(const MSG& message);
 
   std::optional<ui::LongOperation> guard_;
+  FreshKeys keys_;
 };
 
 }  // namespace velura

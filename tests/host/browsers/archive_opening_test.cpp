@@ -86,5 +86,13 @@ TEST(ArchiveNames, FontAndArchiveExtensions) {
   EXPECT_FALSE(IsArchiveFileName(u"a.zip.txt"));
 }
 
+TEST(ArchiveNames, TheFolderTreeOpensArchiveFilesButBrowsesFoldersNamedLikeThem) {
+  EXPECT_TRUE(OpensAsArchive(u"C:\\fonts\\pack.ZIP", false));
+  EXPECT_TRUE(OpensAsArchive(u"C:\\fonts\\old.lzh", false));
+  EXPECT_FALSE(OpensAsArchive(u"C:\\fonts\\収録.zip", true));
+  EXPECT_FALSE(OpensAsArchive(u"C:\\pack.zip\\fonts", false));
+  EXPECT_FALSE(OpensAsArchive(u"C:\\fonts\\zip", false));
+}
+
 }  // namespace
 }  // namespace velura::testing

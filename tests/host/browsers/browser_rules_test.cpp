@@ -102,7 +102,7 @@ TEST(SampleTexts, CommitRules) {
   EXPECT_EQ(choices.selected, 7);
   EXPECT_TRUE(CommitSampleText(choices, u""));
   EXPECT_EQ(choices.selected, 0);
-  EXPECT_EQ(SampleItemHeight(90), 206);
+  EXPECT_EQ(SampleItemHeight(90, 96), 206);
 }
 
 TEST(FontInfo, PanelTextsOfAFace) {

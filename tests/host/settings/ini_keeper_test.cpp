@@ -180,7 +180,7 @@ TEST_F(IniKeeperTest, AMaximizedWindowKeepsItsLastNormalPlaceAndReopensMaximized
 TEST_F(IniKeeperTest, EveryGroupRoundTripsAndWritesItsKeysInTableOrder) {
   TIniKeeper keeper = Keeper();
   keeper.WriteDefaultFolder(true, u"D:\\フォント集");
-  keeper.WritePreviousFolder(u"E:\\前回");
+  EXPECT_TRUE(keeper.RememberPreviousFolder(u"E:\\前回"));
   keeper.WriteTempFolder(true, u"F:\\作業");
   keeper.WriteSampleDefaults(36, true);
   keeper.WriteSampleSize(48);
@@ -254,13 +254,26 @@ TEST_F(IniKeeperTest, APathTheFileCannotHoldIsRefusedBeforeAnythingIsWritten) {
   const std::u16string path = u"D:\\\u4E02\\fonts";
   const std::u16string message = path + u"\r\nこのパスには設定ファイルに保存できない文字が含まれています";
   EXPECT_EQ(MessageOf([&] { keeper.WriteDefaultFolder(true, path); }), message);
-  EXPECT_EQ(MessageOf([&] { keeper.WritePreviousFolder(path); }), message);
   EXPECT_EQ(MessageOf([&] { keeper.WriteTempFolder(true, path); }), message);
   EXPECT_TRUE(data.writtenKeys.empty());
 
   // Search words and block descriptions are no paths: stored as the code page allows.
   keeper.WriteUserItem(1, 3, u"\u4E02");
   EXPECT_EQ(data.writtenKeys.size(), 2u);
+}
+
+TEST_F(IniKeeperTest, APlaceMerelyRememberedIsNotStoredWhenTheFileCannotHoldItAndTheOldOneStays) {
+  TIniKeeper keeper = Keeper();
+  EXPECT_TRUE(keeper.RememberPreviousFolder(u"E:\\前回"));
+  const std::u16string unheld = u"E:\\\u4E02\\fonts";
+  bool remembered = true;
+  EXPECT_NO_THROW(remembered = keeper.RememberPreviousFolder(unheld));
+  EXPECT_FALSE(remembered);
+  EXPECT_EQ(keeper.ReadPreviousFolder(), u"E:\\前回");
+  EXPECT_EQ(data.writtenKeys, std::vector<std::u16string>{u"LocalView/PreviousPath"});
+
+  // The start folder read back from the file is one the file could hold.
+  EXPECT_EQ(keeper.ReadStartFolder(), u"E:\\前回");
 }
 
 TEST_F(IniKeeperTest, AShortcutOutOfRangeStopsTheReadAfterTheCodesBeforeIt) {

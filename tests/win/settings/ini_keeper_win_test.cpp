@@ -66,7 +66,7 @@ TEST_F(IniFileTest, EveryTypedKeyRoundTripsThroughTheFile) {
   window.state = WindowState::Maximized;
   Keeper().StoreWindow(window, TWindowKind::OneTimeInst);
   Keeper().WriteDefaultFolder(false, u"D:\\既定フォルダ");
-  Keeper().WritePreviousFolder(u"E:\\表示\\ソ");
+  EXPECT_TRUE(Keeper().RememberPreviousFolder(u"E:\\表示\\ソ"));
   Keeper().WriteTempFolder(true, u"F:\\作業");
   SearchOptions search;
   search.FileName = true, search.FontName = false, search.Other = true, search.PitchIndex = 3;
@@ -130,8 +130,8 @@ TEST_F(IniFileTest, EveryTypedKeyRoundTripsThroughTheFile) {
 
 TEST_F(IniFileTest, APathOutsideTheCodePageIsRefusedAndNothingIsStored) {
   TIniKeeper keeper = Keeper();
-  keeper.WritePreviousFolder(u"C:\\前回");
-  EXPECT_THROW(keeper.WritePreviousFolder(u"C:\\丂"), UserError);
+  EXPECT_TRUE(keeper.RememberPreviousFolder(u"C:\\前回"));
+  EXPECT_FALSE(keeper.RememberPreviousFolder(u"C:\\丂"));  // merely remembered: not stored, no message
   EXPECT_THROW(keeper.WriteTempFolder(true, u"C:\\café"), UserError);
   EXPECT_EQ(keeper.ReadPreviousFolder(), u"C:\\前回");
   EXPECT_EQ(ReadFileBytes(path).find("TempDirPath"), std::string::npos);

@@ -1,0 +1,12 @@
+#include "ui/browsers/file_node_look.h"
+
+namespace velura {
+
+FileNodeLook LookOfFileNode(const TFileDataItem& record, const TTreeStyle& style) {
+  if (record.Has(Protected) || record.Has(SystemFont)) return {style.RegFontColor, style.RegFontItalic};
+  if (!record.UseFullName) return {style.DefColor, false};
+  return record.FamilyMember ? FileNodeLook{style.Font2Color, style.Font2Italic}
+                             : FileNodeLook{style.Font1Color, style.Font1Italic};
+}
+
+}  // namespace velura
