@@ -99,6 +99,9 @@ LRESULT Tform_local::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
   const FileTree::Node node = reinterpret_cast<FileTree::Node>(draw.nmcd.lItemlParam);
   const TTreeStyle& style = engine_.TreeStyle;
   const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
+  // Without the focus the tree shows its selection on the pale button face, where the highlight's text
+  // colour (white) cannot be read: the node keeps its own colour there.
+  bool onHighlight = selected && GetFocus() == draw.nmcd.hdr.hwndFrom;
   draw.clrText = style.DefColor;
   if (const TFileDataItem* record = fileTree_.Record(node)) {
     const FileNodeLook look = LookOfFileNode(*record, style);
@@ -107,8 +110,9 @@ LRESULT Tform_local::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
     if (face < static_cast<int>(record->DisplayNames.size()) && record->DisplayNames[face].Found) {
       draw.clrTextBk = selected ? kFoundSelected : kFound;
       draw.nmcd.uItemState &= ~CDIS_SELECTED;
+      onHighlight = selected;  // our own dark blue, focused or not
     }
-    if (selected) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    if (onHighlight) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
     SelectObject(draw.nmcd.hdc, NodeFont(look.italic, record->Has(InstalledNow), false));
     return CDRF_NEWFONT;
   }
@@ -117,7 +121,7 @@ LRESULT Tform_local::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
     return CDRF_NEWFONT;
   }
   SelectObject(draw.nmcd.hdc, NodeFont(false, false, true));  // a group header
-  if (selected) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  if (onHighlight) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
   return CDRF_NEWFONT;
 }
 
