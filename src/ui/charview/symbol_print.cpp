@@ -17,6 +17,9 @@ TwipsRect PageTwips(int widthPixels, int heightPixels, int dpiX, int dpiY) {
   return page;
 }
 
-bool AnotherPageFollows(long start, long next, long length) { return next > start && next < length; }
+PageStep AfterPage(long start, long next, long length) {
+  if (next >= length) return PageStep::Done;
+  return next > start ? PageStep::NextPage : PageStep::Stuck;
+}
 
 }  // namespace velura

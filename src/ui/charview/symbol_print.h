@@ -18,8 +18,10 @@ struct TwipsRect {
 // empty rectangle for a device that reports no resolution.
 TwipsRect PageTwips(int widthPixels, int heightPixels, int dpiX, int dpiY);
 
-// After a page that began at `start` and ended before `next`, whether another page follows for a text of
-// `length` characters. A page that took nothing ends the loop, so text that fits no page never spins.
-bool AnotherPageFollows(long start, long next, long length);
+// What follows a page that began at `start` and ended before `next`, for a text of `length` characters: the
+// next page, the end, or a failure when the page took nothing of the text left (a rich edit that lays out
+// nothing would otherwise print blank pages forever, or one blank page reported as printed).
+enum class PageStep { NextPage, Done, Stuck };
+PageStep AfterPage(long start, long next, long length);
 
 }  // namespace velura

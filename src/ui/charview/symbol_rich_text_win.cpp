@@ -20,6 +20,7 @@ CHARFORMAT2W FormatOf(const SymbolSampleLine& line) {
     // A face name longer than LOGFONT holds cannot be a font: it is cut, and the rich edit falls back.
     lstrcpynW(format.szFaceName, AsWide(line.face), LF_FACESIZE);
     format.yHeight = line.points * 20;
+    // The default set: asking for the symbol set would put a symbol font in place of any other family.
     format.bCharSet = DEFAULT_CHARSET;
   }
   return format;
@@ -35,6 +36,19 @@ LONG TextLength(HWND richEdit) {
   return static_cast<LONG>(SendMessageW(richEdit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
 }
 
+// Some rich edits draw a tab with the glyph its font gives U+0009, which a symbol font leaves as an empty
+// box; the tabs between the symbols take the plain face at the same size, which spaces them the same.
+void KeepTabsInPlainFace(HWND richEdit, LONG lineStart, const SymbolSampleLine& line) {
+  SymbolSampleLine tab = line;
+  tab.face = std::u16string(kSymbolPlainFace);
+  CHARFORMAT2W format = FormatOf(tab);
+  for (std::size_t i = 0; i < line.text.size(); ++i) {
+    if (line.text[i] != u'\t') continue;
+    Select(richEdit, lineStart + static_cast<LONG>(i), lineStart + static_cast<LONG>(i) + 1);
+    SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  }
+}
+
 }  // namespace
 
 void WriteSymbolSample(HWND richEdit, const std::vector<SymbolSampleLine>& lines) {
@@ -44,8 +58,9 @@ void WriteSymbolSample(HWND richEdit, const std::vector<SymbolSampleLine>& lines
   CHARFORMAT2W plain{};
   plain.cbSize = sizeof plain;
   SendMessageW(richEdit, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&plain));
-  plain.dwMask |= CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_COLOR;
-  plain.dwEffects = 0;
+  plain.dwMask |= CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_COLOR | CFM_BACKCOLOR;
+  plain.dwEffects &= ~(CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_AUTOCOLOR);
+  plain.dwEffects |= CFE_AUTOBACKCOLOR;  // a cleared flag would paint every run on black
   plain.crTextColor = 0;
   SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&plain));
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -57,6 +72,7 @@ void WriteSymbolSample(HWND richEdit, const std::vector<SymbolSampleLine>& lines
     Select(richEdit, start, start + static_cast<LONG>(lines[i].text.size()));
     CHARFORMAT2W format = FormatOf(lines[i]);
     SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    if (lines[i].inChosenFont) KeepTabsInPlainFace(richEdit, start, lines[i]);
   }
   Select(richEdit, 0, 0);
   SendMessageW(richEdit, WM_SETREDRAW, TRUE, 0);
@@ -93,7 +109,9 @@ int RenderRichEditPages(HWND richEdit, HDC dc, const PageDevice& device, const s
       pages = -1;
       break;
     }
-    if (!AnotherPageFollows(start, next, length)) break;
+    const PageStep step = AfterPage(start, next, length);
+    if (step == PageStep::Stuck) pages = -1;
+    if (step != PageStep::NextPage) break;
     start = next;
   }
   SendMessageW(richEdit, EM_FORMATRANGE, FALSE, 0);  // frees the rich edit's cached layout for dc

@@ -22,7 +22,7 @@ PageDevice PageDeviceOf(HDC dc);
 
 // Draws the rich edit's whole text page by page on dc; beginPage and endPage bracket each page (StartPage
 // and EndPage on a printer) and may refuse by returning false. Returns the number of pages drawn, or -1
-// when a bracket failed.
+// when a bracket failed or a page took none of the text left.
 int RenderRichEditPages(HWND richEdit, HDC dc, const PageDevice& device, const std::function<bool()>& beginPage,
                         const std::function<bool(int page)>& endPage);
 

@@ -19,7 +19,7 @@ std::vector<SymbolSampleLine> BuildSymbolSample(const std::u16string& fontName) 
     const std::u16string joined = JoinWithTabs(group);
     lines.push_back({.text = u"", .face = plainFace, .points = kSymbolPlainPoints});
     lines.push_back({.text = joined, .face = plainFace, .points = kSymbolPlainPoints, .colour = kSymbolPlainColour});
-    lines.push_back({.text = joined, .face = fontName, .points = kSymbolFontPoints});
+    lines.push_back({.text = joined, .face = fontName, .points = kSymbolFontPoints, .inChosenFont = true});
   }
   return lines;
 }

@@ -32,6 +32,7 @@ struct SymbolSampleLine {
   int points = 0;
   std::uint32_t colour = kSymbolBlack;  // 0x00BBGGRR
   bool bold = false, italic = false, underline = false;
+  bool inChosenFont = false;  // the line in the family the sample is for
   bool operator==(const SymbolSampleLine&) const = default;
 };
 

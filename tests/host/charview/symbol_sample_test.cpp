@@ -35,7 +35,8 @@ TEST(SymbolSample, TwentyFiveLinesTitleThenThreePerGroup) {
     EXPECT_EQ(gap, (SymbolSampleLine{.text = u"", .face = u"Arial", .points = 14, .colour = 0}));
     EXPECT_EQ(plain, (SymbolSampleLine{.text = JoinWithTabs(kSymbolGroups[g]), .face = u"Arial", .points = 14,
                                        .colour = 0x000080}));
-    EXPECT_EQ(symbol, (SymbolSampleLine{.text = plain.text, .face = u"Marlett", .points = 24, .colour = 0}));
+    EXPECT_EQ(symbol, (SymbolSampleLine{.text = plain.text, .face = u"Marlett", .points = 24, .colour = 0,
+                                        .inChosenFont = true}));
   }
 }
 
@@ -61,11 +62,13 @@ TEST(SymbolPrint, PageInTwips) {
   EXPECT_EQ(PageTwips(-5, 3508, 300, 300), TwipsRect{});
 }
 
-TEST(SymbolPrint, PagingEndsAtTheEndOrWhenAPageTookNothing) {
-  EXPECT_TRUE(AnotherPageFollows(0, 500, 1200));
-  EXPECT_FALSE(AnotherPageFollows(500, 1200, 1200));
-  EXPECT_FALSE(AnotherPageFollows(500, 500, 1200));  // nothing fitted: stop instead of looping forever
-  EXPECT_FALSE(AnotherPageFollows(0, 0, 0));
+TEST(SymbolPrint, PagingGoesOnEndsOrFailsWhenAPageTookNothing) {
+  EXPECT_EQ(AfterPage(0, 500, 1200), PageStep::NextPage);
+  EXPECT_EQ(AfterPage(500, 1200, 1200), PageStep::Done);
+  EXPECT_EQ(AfterPage(0, 0, 0), PageStep::Done);  // an empty text is one empty page
+  EXPECT_EQ(AfterPage(0, 0, 1200), PageStep::Stuck);
+  EXPECT_EQ(AfterPage(500, 500, 1200), PageStep::Stuck);
+  EXPECT_EQ(AfterPage(500, 20, 1200), PageStep::Stuck);
 }
 
 }  // namespace

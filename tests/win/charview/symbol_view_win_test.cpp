@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -138,6 +139,16 @@ TEST_F(SymbolView, SampleHasTwentyFiveLinesInTheirFontsAndColours) {
     EXPECT_STREQ(symbol.szFaceName, L"Marlett");
     EXPECT_EQ(symbol.yHeight, 24 * 20);
     EXPECT_EQ(symbol.crTextColor, RGB(0, 0, 0));
+    // Its tabs keep the plain face at the symbols' size.
+    const HWND edit = view.RichEdit();
+    const LONG tab = static_cast<LONG>(SendMessageW(edit, EM_LINEINDEX, 3 + 3 * group, 0)) + 1;
+    CHARRANGE range{tab, tab + 1};
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W tabFormat{};
+    tabFormat.cbSize = sizeof tabFormat;
+    SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&tabFormat));
+    EXPECT_STREQ(tabFormat.szFaceName, L"Arial");
+    EXPECT_EQ(tabFormat.yHeight, 24 * 20);
   }
 }
 
@@ -223,82 +234,144 @@ TEST_F(SymbolView, PrintingWithoutAPrinterSaysSoInsteadOfFailing) {
   EXPECT_EQ(recorder.messages[0].Icon, MessageIcon::Warning);
 }
 
-TEST_F(SymbolView, PagesRenderOnAPrinterSizedPage) {
-  TForm_SymbolView& view = Open();
-  view.ShowSymbolSample(u"Marlett");
-  const PageDevice a4{2479, 3508, 300, 300};
+// A page of printer size as a 32-bit DIB section, white before each page.
+class PrinterPage {
+ public:
+  explicit PrinterPage(const PageDevice& device) : device_(device) {
+    dc_ = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), device.widthPixels, -device.heightPixels, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
+  }
+  ~PrinterPage() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  HDC Dc() const { return dc_; }
+  bool Begin() {
+    const RECT whole{0, 0, device_.widthPixels, device_.heightPixels};
+    FillRect(dc_, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return true;
+  }
+  Picture Take() const {
+    GdiFlush();
+    Picture picture{device_.widthPixels, device_.heightPixels, {}};
+    const auto* pixels = static_cast<const std::uint32_t*>(bits_);
+    picture.pixels.assign(pixels, pixels + device_.widthPixels * device_.heightPixels);
+    for (auto& p : picture.pixels) p &= 0xFFFFFF;
+    return picture;
+  }
+
+ private:
+  PageDevice device_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  void* bits_ = nullptr;
+};
+
+constexpr PageDevice kA4{2479, 3508, 300, 300};
+
+// A stand-in rich edit that lays out `perPage` characters a page and marks each page it draws, so the page
+// loop is seen whatever this system's rich edit can lay out.
+struct FakeRichEdit {
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<FakeRichEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && message == EM_GETTEXTLENGTHEX) return self->length;
+    if (self && message == EM_FORMATRANGE && lParam) {
+      const auto& range = *reinterpret_cast<const FORMATRANGE*>(lParam);
+      self->starts.push_back(range.chrg.cpMin);
+      self->pageRect = range.rcPage;
+      if (wParam) {
+        const RECT mark{100, 100, 100 + 50 * static_cast<int>(self->starts.size()), 200};
+        FillRect(range.hdc, &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      }
+      return std::min<LONG>(range.chrg.cpMin + self->perPage, self->length);
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  FakeRichEdit(LONG textLength, LONG charactersPerPage) : length(textLength), perPage(charactersPerPage) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Proc;
+    windowClass.lpszClassName = L"VeluraFakeRichEdit";
+    RegisterClassW(&windowClass);
+    hwnd = CreateWindowExW(0, L"VeluraFakeRichEdit", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~FakeRichEdit() { DestroyWindow(hwnd); }
+  HWND hwnd = nullptr;
+  LONG length, perPage;
+  std::vector<LONG> starts;
+  RECT pageRect{};
+};
+
+TEST(SymbolPrinting, PagesGoOutOneByOneOnAnA4Page) {
+  FakeRichEdit edit(1000, 400);
+  PrinterPage page(kA4);
+  std::vector<Picture> pictures;
   int began = 0;
-  std::vector<Picture> pages;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), a4.widthPixels, -a4.heightPixels, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP page = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  ASSERT_NE(page, nullptr);
-  HGDIOBJ old = SelectObject(dc, page);
-  const RECT whole{0, 0, a4.widthPixels, a4.heightPixels};
-  const int count = RenderRichEditPages(
-      view.RichEdit(), dc, a4,
-      [&] {
-        ++began;
-        FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        return true;
-      },
+  const int pages = RenderRichEditPages(
+      edit.hwnd, page.Dc(), kA4, [&] { return ++began, page.Begin(); },
       [&](int) {
-        GdiFlush();
-        Picture picture{a4.widthPixels, a4.heightPixels, {}};
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        picture.pixels.assign(pixels, pixels + a4.widthPixels * a4.heightPixels);
-        for (auto& p : picture.pixels) p &= 0xFFFFFF;
-        pages.push_back(std::move(picture));
+        pictures.push_back(page.Take());
         return true;
       });
-  EXPECT_EQ(count, 1);  // 25 lines fit one A4 page
-  EXPECT_EQ(began, 1);
-  ASSERT_EQ(pages.size(), 1u);
-  const int white = CountPixels(pages[0], 0xFFFFFF);
-  EXPECT_LT(white, a4.widthPixels * a4.heightPixels);  // something was drawn
-  // The maroon plain lines reach the page in their colour.
-  EXPECT_GT(CountPixels(pages[0], PixelOf(RGB(0x80, 0, 0))), 0);
-  SavePng(pages[0], ScreenshotPath(L"symbol_view_print_page.png"));
+  EXPECT_EQ(pages, 3);
+  EXPECT_EQ(began, 3);
+  EXPECT_EQ(edit.starts, (std::vector<LONG>{0, 400, 800}));
+  EXPECT_EQ(edit.pageRect.right, 11899);  // A4 in twips
+  EXPECT_EQ(edit.pageRect.bottom, 16838);
+  ASSERT_EQ(pictures.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    // Each page shows its own mark alone: the page was cleared before it was drawn.
+    EXPECT_EQ(CountPixels(pictures[i], 0x000000), 50 * (i + 1) * 100);
+  }
+  SavePng(pictures[0], ScreenshotPath(L"symbol_view_print_page.png"));
+}
 
-  // A short page takes several pages and the loop ends with the text.
-  const PageDevice strip{2479, 300, 300, 300};
-  began = 0;
-  pages.clear();
-  const int stripPages = RenderRichEditPages(view.RichEdit(), dc, strip, [&] { return ++began, true; },
-                                             [&](int) { return true; });
-  EXPECT_GT(stripPages, 2);
-  EXPECT_EQ(began, stripPages);
-  // A refused page ends the document.
-  EXPECT_EQ(RenderRichEditPages(view.RichEdit(), dc, a4, [] { return false; }, [](int) { return true; }), -1);
-  // A device without a resolution prints nothing.
-  EXPECT_EQ(RenderRichEditPages(view.RichEdit(), dc, PageDevice{}, [] { return true; }, [](int) { return true; }), -1);
+TEST(SymbolPrinting, ARefusedPageOrAPageThatTakesNothingFailsTheDocument) {
+  PrinterPage page(kA4);
+  FakeRichEdit edit(1000, 400);
+  int ended = 0;
+  EXPECT_EQ(RenderRichEditPages(edit.hwnd, page.Dc(), kA4, [] { return true; }, [&](int) { return ++ended < 2; }), -1);
+  EXPECT_EQ(ended, 2);
+  FakeRichEdit stuck(1000, 0);
+  EXPECT_EQ(RenderRichEditPages(stuck.hwnd, page.Dc(), kA4, [] { return true; }, [](int) { return true; }), -1);
+  EXPECT_EQ(stuck.starts.size(), 1u);  // no endless blank pages
+  EXPECT_EQ(RenderRichEditPages(edit.hwnd, page.Dc(), PageDevice{}, [] { return true; }, [](int) { return true; }), -1);
+  FakeRichEdit empty(0, 400);
+  EXPECT_EQ(RenderRichEditPages(empty.hwnd, page.Dc(), kA4, [] { return true; }, [](int) { return true; }), 1);
+}
 
-  SelectObject(dc, old);
-  DeleteObject(page);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+TEST_F(SymbolView, TheSampleGoesToAPrinterSizedPageOrFailsOpenly) {
+  TForm_SymbolView& view = Open();
+  view.ShowSymbolSample(u"Marlett");
+  PrinterPage page(kA4);
+  int began = 0;
+  Picture first;
+  const int pages = RenderRichEditPages(
+      view.RichEdit(), page.Dc(), kA4, [&] { return ++began, page.Begin(); },
+      [&](int number) {
+        if (number == 1) first = page.Take();
+        return true;
+      });
+  if (pages == -1) {
+    // This system's rich edit lays out nothing for a DC (EM_FORMATRANGE answers 0): the document fails
+    // after one page instead of going out blank.
+    EXPECT_EQ(began, 1);
+    return;
+  }
+  EXPECT_EQ(pages, 1);  // 25 lines fit one A4 page
+  EXPECT_GT(CountPixels(first, PixelOf(RGB(0x80, 0, 0))), 0);
 }
 
 TEST_F(SymbolView, PictureShowsTheSymbolLinesInTheSymbolFont) {
   TForm_SymbolView& view = Open();
   ShowWindow(view.Hwnd(), SW_SHOWNOACTIVATE);
   const HWND edit = view.RichEdit();
-  // The same sample drawn with the plain font as the "symbol" font, scrolled to the digits.
-  auto capture = [&](const std::u16string& font) {
-    view.ShowSymbolSample(font);
-    SendMessageW(edit, EM_LINESCROLL, 0, 13);
-    PumpUntilIdle();
-    return CaptureWindow(view.Hwnd());
-  };
-  const Picture plain = capture(u"Arial");
-  const Picture symbol = capture(u"Marlett");
-  SavePng(symbol, ScreenshotPath(L"symbol_view_marlett.png"));
-  const Picture opensymbol = capture(u"OpenSymbol");
-  SavePng(opensymbol, ScreenshotPath(L"symbol_view_opensymbol.png"));
-
   auto lineArea = [&](int line) {
     const LONG first = static_cast<LONG>(SendMessageW(edit, EM_LINEINDEX, line, 0));
     const LONG next = static_cast<LONG>(SendMessageW(edit, EM_LINEINDEX, line + 1, 0));
@@ -309,15 +382,43 @@ TEST_F(SymbolView, PictureShowsTheSymbolLinesInTheSymbolFont) {
     GetClientRect(edit, &client);
     return AreaInCapture(view.Hwnd(), edit, RECT{client.left, top.y, client.right, bottom.y});
   };
-  const RECT plainDigits = lineArea(14), symbolDigits = lineArea(15);
-  ASSERT_GT(symbolDigits.bottom - symbolDigits.top, 20);
-  // The maroon digits are the same in both pictures; the line under them is drawn in another font.
-  EXPECT_EQ(DifferingPixels(Crop(plain, plainDigits), Crop(symbol, plainDigits)), 0);
-  const int changed = DifferingPixels(Crop(plain, symbolDigits), Crop(symbol, symbolDigits));
-  EXPECT_GT(changed, 200);
-  // Marlett's digits are glyphs, not blanks.
-  const Picture marlettLine = Crop(symbol, symbolDigits);
-  EXPECT_GT(marlettLine.width * marlettLine.height - CountPixels(marlettLine, 0xFFFFFF), 200);
+  struct Shot {
+    Picture picture;
+    RECT plainDigits, symbolDigits;
+  };
+  // The sample scrolled to the digits: their maroon line, and under it the same digits in the font shown.
+  auto capture = [&](const std::u16string& font) {
+    view.ShowSymbolSample(font);
+    SendMessageW(edit, EM_LINESCROLL, 0, 13);
+    PumpUntilIdle();
+    return Shot{CaptureWindow(view.Hwnd()), lineArea(14), lineArea(15)};
+  };
+  const Shot plain = capture(u"Arial");
+  SavePng(plain.picture, ScreenshotPath(L"symbol_view_plain.png"));
+  const Shot symbol = capture(u"Marlett");
+  SavePng(symbol.picture, ScreenshotPath(L"symbol_view_marlett.png"));
+  SavePng(capture(u"OpenSymbol").picture, ScreenshotPath(L"symbol_view_opensymbol.png"));
+
+  ASSERT_GT(symbol.symbolDigits.bottom - symbol.symbolDigits.top, 20);
+  // The maroon digits look the same above both; the line under them is drawn in another font.
+  EXPECT_EQ(DifferingPixels(Crop(plain.picture, plain.plainDigits), Crop(symbol.picture, symbol.plainDigits)), 0);
+  const Picture marlettDigits = Crop(symbol.picture, symbol.symbolDigits);
+  RECT sameArea = plain.symbolDigits;
+  sameArea.bottom = sameArea.top + (symbol.symbolDigits.bottom - symbol.symbolDigits.top);
+  EXPECT_GT(DifferingPixels(Crop(plain.picture, sameArea), marlettDigits), 200);
+  // Marlett's digits are glyphs (window-button symbols), not blanks.
+  const int inked = marlettDigits.width * marlettDigits.height - CountPixels(marlettDigits, 0xFFFFFF);
+  EXPECT_GT(inked, 200);
+  // The first tab of the line, from its start to the next symbol, is blank: no missing-glyph box (the rows
+  // near the baseline are left out, where the minimize bar before it overhangs its advance).
+  const LONG lineStart = static_cast<LONG>(SendMessageW(edit, EM_LINEINDEX, 15, 0));
+  POINTL tab{}, afterTab{};
+  SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&tab), lineStart + 1);
+  SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&afterTab), lineStart + 2);
+  ASSERT_GT(afterTab.x - tab.x, 10);
+  const RECT tabArea = AreaInCapture(view.Hwnd(), edit, RECT{tab.x + 1, tab.y, afterTab.x - 1, tab.y + 26});
+  const Picture blank = Crop(symbol.picture, tabArea);
+  EXPECT_EQ(CountPixels(blank, 0xFFFFFF), blank.width * blank.height);
 }
 
 }  // namespace
