@@ -32,9 +32,9 @@ ToolWindowFactory FactoryOf(int actionId) {
         return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
       };
     case Action_ShowSymbolForm:
-      // The not-installed browser's list is not lent to the tool windows yet: installed families only.
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
-        return Wrap(std::make_unique<TForm_SymbolView>(site.fonts.Engine().Installed(), nullptr, site.showLauncher));
+        return Wrap(std::make_unique<TForm_SymbolView>(site.fonts.Engine().Installed(), site.browsedFonts,
+                                                       site.showLauncher));
       };
     default:
       return {};  // the window is not built yet

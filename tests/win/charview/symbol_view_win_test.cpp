@@ -112,6 +112,24 @@ TEST_F(SymbolView, TreeHoldsOnlySymbolFamiliesAndTheFirstIsShown) {
   EXPECT_EQ(lines[0], tree.Text(first));
 }
 
+TEST_F(SymbolView, TheBrowsedFontsFormASecondRootWhileTheBrowserShowsThem) {
+  TFileData_local browsed(Engine().Installed().Services());
+  browsed.AddFontFile(WindowsFont(L"marlett.ttf"));
+  browsed.UpdateNames();
+  const TFileData_base* lent = &browsed;
+  view_ = std::make_unique<TForm_SymbolView>(*fonts_, [&] { return lent; }, nullptr);
+  PumpUntilIdle();
+  TreeViewFileTree& tree = view_->FontNames();
+  const FileTree::Node second = tree.NextSibling(tree.First());
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(tree.Text(second), L"閲覧中のフォント");
+  ASSERT_NE(tree.FirstChild(second), nullptr);
+  EXPECT_EQ(tree.Text(tree.FirstChild(second)), L"Marlett");
+  // Without a launcher to call, the command does nothing.
+  Command(TForm_SymbolView::N3);
+  EXPECT_TRUE(IsWindow(view_->Hwnd()));
+}
+
 TEST_F(SymbolView, SampleHasTwentyFiveLinesInTheirFontsAndColours) {
   TForm_SymbolView& view = Open();
   view.ShowSymbolSample(u"Marlett");
