@@ -48,14 +48,6 @@ TEST(SymbolSample, DigitsLineHasNineTabs) {
   EXPECT_EQ(digits.back(), u'9');
 }
 
-TEST(SymbolSample, OnlyNodesBelowTheRootsShowAFont) {
-  EXPECT_FALSE(ShowsSymbolSample(0));
-  EXPECT_TRUE(DrawsUnderlined(0));
-  EXPECT_TRUE(ShowsSymbolSample(1));
-  EXPECT_TRUE(ShowsSymbolSample(2));
-  EXPECT_FALSE(DrawsUnderlined(1));
-}
-
 TEST(SymbolPrint, PageInTwips) {
   EXPECT_EQ(PageTwips(2479, 3508, 300, 300), (TwipsRect{0, 0, 11899, 16838}));  // A4
   EXPECT_EQ(PageTwips(2479, 3508, 0, 300), TwipsRect{});

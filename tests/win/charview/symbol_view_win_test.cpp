@@ -234,6 +234,20 @@ TEST_F(SymbolView, MenusCarryTheCommandsAndTheLauncherCommandCallsBack) {
   EXPECT_EQ(GetMenuItemCount(popup), 4);
   EXPECT_EQ(GetMenuItemID(popup, 3), UINT(TForm_SymbolView::Action_Print1));
 
+  // Ctrl+C, Ctrl+A and Ctrl+P reach their actions from anywhere in the window.
+  HACCEL accelerators = view.Accelerators();
+  ASSERT_NE(accelerators, nullptr);
+  std::vector<ACCEL> keys(static_cast<std::size_t>(CopyAcceleratorTableW(accelerators, nullptr, 0)));
+  CopyAcceleratorTableW(accelerators, keys.data(), static_cast<int>(keys.size()));
+  auto commandOf = [&](WORD key) {
+    for (const ACCEL& a : keys)
+      if (a.key == key && (a.fVirt & FCONTROL) && !(a.fVirt & (FSHIFT | FALT))) return int(a.cmd);
+    return 0;
+  };
+  EXPECT_EQ(commandOf('C'), TForm_SymbolView::EditCopy1);
+  EXPECT_EQ(commandOf('A'), TForm_SymbolView::EditSelectAll1);
+  EXPECT_EQ(commandOf('P'), TForm_SymbolView::Action_Print1);
+
   Command(TForm_SymbolView::N3);
   EXPECT_EQ(launcherShown_, 1);
   Command(TForm_SymbolView::Close1);
