@@ -13,6 +13,7 @@
 #include "records/long_operations.h"
 #include "resource_ids.h"
 #include "shell/launcher_rules.h"
+#include "ui/browsers/form_local_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/menu_win.h"
@@ -49,8 +50,15 @@ Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools) : settin
              nullptr, ui::Placement::Default);
   ui::SetMainWindow(Hwnd());
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
-  tools_ = std::make_unique<ToolWindowSet>(std::move(tools), ToolWindowSite{*fonts_, settings_, [this] { ShowMainWindow(); }},
-                                           Hwnd());
+  // The browser's list is looked up at each use: the browser may be a stand-in (tests) or not showing.
+  auto browsedFonts = [this]() -> const TFileData_base* {
+    ToolWindow* local = tools_ ? tools_->Find(Action_ShowLocalForm) : nullptr;
+    auto* browser = dynamic_cast<FormToolWindow<Tform_local>*>(local);
+    if (!browser || !IsWindowVisible(browser->Hwnd())) return nullptr;
+    return &browser->Form().List();
+  };
+  tools_ = std::make_unique<ToolWindowSet>(
+      std::move(tools), ToolWindowSite{*fonts_, settings_, [this] { ShowMainWindow(); }, browsedFonts}, Hwnd());
   buttons_ = LauncherButtons(tools_->Rows());
   CreateActions();
   CreateComponents();

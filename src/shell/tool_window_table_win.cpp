@@ -2,6 +2,7 @@
 
 #include "resource_ids.h"
 #include "ui/browsers/form_local_win.h"
+#include "ui/charview/form_symbol_view_win.h"
 
 namespace velura {
 namespace {
@@ -29,6 +30,11 @@ ToolWindowFactory FactoryOf(int actionId) {
     case Action_ShowLocalForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
         return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
+      };
+    case Action_ShowSymbolForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<TForm_SymbolView>(site.fonts.Engine().Installed(), site.browsedFonts,
+                                                       site.showLauncher));
       };
     default:
       return {};  // the window is not built yet

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "records/file_data.h"
 #include "records/system_engine_win.h"
 #include "settings/ini_keeper.h"
 #include "shell/tool_window_table.h"
@@ -50,6 +51,9 @@ struct ToolWindowSite {
   SystemEngine& fonts;
   TIniKeeper& settings;
   std::function<void()> showLauncher;
+  // The not-installed browser's list while that browser is showing; null otherwise (the character viewers'
+  // "閲覧中のフォント").
+  std::function<const TFileData_base*()> browsedFonts{};
 };
 
 // What a window is created from besides the site: empty for a plain open; the files or the folder the

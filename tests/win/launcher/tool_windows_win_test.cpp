@@ -33,11 +33,12 @@ struct FakeRow {
 
 class LauncherTools : public Launcher {
  protected:
-  // The standard table, with a fake window for every row that has no window yet.
+  // The standard table, with a fake window for every on-demand row and every row that has no window yet:
+  // the rules are the launcher's, whatever window a row opens.
   ToolWindowTable TableWithFakes() {
     ToolWindowTable table = StandardToolWindows();
     for (ToolWindowEntry& entry : table) {
-      if (entry.factory) continue;
+      if (entry.factory && entry.row.creation == ToolCreation::AtStartUp) continue;
       FakeRow& fake = fakes[entry.row.button.actionId];
       entry.factory = [&fake](const ToolWindowSite&, const ToolWindowArgs& args) -> std::unique_ptr<ToolWindow> {
         auto form = std::make_unique<FakeToolWindow>(fake.designedTop, args);
@@ -83,8 +84,7 @@ TEST_F(LauncherTools, ARowWithoutItsWindowKeepsItsButtonDisabled) {
   Start();
   EXPECT_TRUE(ButtonEnabled(Action_ShowLocalForm));
   EXPECT_TRUE(ButtonEnabled(Action_etcBtn));
-  for (int id : {Action_ShowOneTimeInstForm, Action_ShowInstalledForm, Action_ShowRegForm, Action_ShowSymbolForm,
-                 Action_ShowUnicodeForm}) {
+  for (int id : {Action_ShowOneTimeInstForm, Action_ShowInstalledForm, Action_ShowRegForm, Action_ShowUnicodeForm}) {
     EXPECT_FALSE(ButtonEnabled(id)) << id;
     Press(id);  // a stray command for it does nothing
     EXPECT_EQ(WindowOf(id), nullptr) << id;
@@ -92,6 +92,25 @@ TEST_F(LauncherTools, ARowWithoutItsWindowKeepsItsButtonDisabled) {
   // Nor can the one-time window be opened with files before it exists.
   launcher->OpenOneTimeWithFiles({u"C:\\fonts\\a.ttf"});
   EXPECT_EQ(WindowOf(Action_ShowOneTimeInstForm), nullptr);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LauncherTools, TheSymbolButtonOpensTheSymbolViewerBelowTheLauncher) {
+  Start();
+  EXPECT_TRUE(ButtonEnabled(Action_ShowSymbolForm));
+  Press(Action_ShowSymbolForm);
+  const HWND symbol = WindowOf(Action_ShowSymbolForm);
+  ASSERT_NE(symbol, nullptr);
+  EXPECT_EQ(ui::WindowText(symbol), L"シンボルフォントViewer");
+  EXPECT_TRUE(IsWindowVisible(symbol));
+  RECT launcherPlace{};
+  GetWindowRect(launcher->Hwnd(), &launcherPlace);
+  EXPECT_GE(PlaceOf(symbol).top, launcherPlace.bottom - launcherPlace.top + 3);
+  SetWindowPos(symbol, nullptr, 230, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(symbol, WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_EQ(WindowOf(Action_ShowSymbolForm), nullptr);
+  EXPECT_EQ(ReadSetting(L"SymbolView", L"Left"), 230);
   EXPECT_TRUE(messages.empty());
 }
 
