@@ -72,10 +72,10 @@ void TIniKeeper::WritePathValue(std::u16string_view section, std::u16string_view
   WriteValue(section, key, path);
 }
 
+// A place merely remembered: neither a path the file cannot spell nor a file that refuses the write (read
+// only, a full disk) may stop the work that was to be remembered.
 bool TIniKeeper::RememberPathValue(std::u16string_view section, std::u16string_view key, std::u16string_view path) {
-  if (!profile_->CanHold(path)) return false;
-  WriteValue(section, key, path);
-  return true;
+  return profile_->CanHold(path) && profile_->Write(section, key, path);
 }
 
 std::u16string_view TIniKeeper::SectionOfWindow(TWindowKind kind) {

@@ -91,8 +91,8 @@ class TIniKeeper {
   FolderSetting ReadDefaultFolder() const;
   void WriteDefaultFolder(bool useDefault, std::u16string_view path);
   std::u16string ReadPreviousFolder() const;
-  // The last folder browsed is merely remembered: one the file's code page cannot hold is not stored
-  // (false), and the folder stored before stays.
+  // The last folder browsed is merely remembered: one the file's code page cannot hold, or a file that
+  // refuses the write, leaves it unstored (false) and the folder stored before stays.
   bool RememberPreviousFolder(std::u16string_view path);
 
   SearchOptions ReadSearchOptions() const;

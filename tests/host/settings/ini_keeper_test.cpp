@@ -274,6 +274,12 @@ TEST_F(IniKeeperTest, APlaceMerelyRememberedIsNotStoredWhenTheFileCannotHoldItAn
 
   // The start folder read back from the file is one the file could hold.
   EXPECT_EQ(keeper.ReadStartFolder(), u"E:\\前回");
+
+  // A file that refuses the write (read-only, a full disk) only means the place is not remembered.
+  data.refusedKey = u"PreviousPath";
+  EXPECT_NO_THROW(remembered = keeper.RememberPreviousFolder(u"E:\\次回"));
+  EXPECT_FALSE(remembered);
+  EXPECT_EQ(keeper.ReadPreviousFolder(), u"E:\\前回");
 }
 
 TEST_F(IniKeeperTest, AShortcutOutOfRangeStopsTheReadAfterTheCodesBeforeIt) {
