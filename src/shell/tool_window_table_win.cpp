@@ -2,6 +2,7 @@
 
 #include "resource_ids.h"
 #include "ui/browsers/form_local_win.h"
+#include "ui/charview/form_unicode_win.h"
 
 namespace velura {
 namespace {
@@ -24,11 +25,32 @@ std::unique_ptr<ToolWindow> Wrap(std::unique_ptr<FormT> form) {
   return std::make_unique<FormToolWindow<FormT>>(std::move(form));
 }
 
+// The not-installed browser's list while that browser is showing, for the character viewers' font trees.
+const TFileData_base* ShowingLocalBrowserList() {
+  const TFileData_base* list = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
+    try {
+      auto* browser = dynamic_cast<Tform_local*>(ui::WindowOf(hwnd));
+      if (!browser || !IsWindowVisible(hwnd)) return TRUE;
+      *reinterpret_cast<const TFileData_base**>(found) = &browser->List();
+      return FALSE;
+    } catch (...) {
+      return TRUE;  // nothing unwinds through user32
+    }
+  }, reinterpret_cast<LPARAM>(&list));
+  return list;
+}
+
 ToolWindowFactory FactoryOf(int actionId) {
   switch (actionId) {
     case Action_ShowLocalForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
         return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
+      };
+    case Action_ShowUnicodeForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<Tform_unicode>(site.fonts.Engine(), site.settings, site.showLauncher,
+                                                    ShowingLocalBrowserList));
       };
     default:
       return {};  // the window is not built yet

@@ -21,7 +21,7 @@ void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char16_t codeUnit, bool 
 
 ui::Control& UnicodeGrid::Create(ui::Window& parent, const ui::dock::Item& dock) {
   ui::Control& control = ui::Panel::Create(parent, dock, ui::Bevel::Lowered);
-  SetWindowLongPtrW(hwnd_, GWL_STYLE, GetWindowLongPtrW(hwnd_, GWL_STYLE) | WS_VSCROLL | WS_TABSTOP);
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, GetWindowLongPtrW(hwnd_, GWL_STYLE) | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP);
   // A control of its own, not a container: Tab stops at it instead of looking for children inside.
   SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
@@ -33,7 +33,7 @@ ui::Control& UnicodeGrid::Create(ui::Window& parent, const ui::dock::Item& dock)
 void UnicodeGrid::SetBlock(const TUniBlock& block) {
   block_ = block;
   rows_ = BlockRowCount(block);
-  row_ = column_ = top_ = 0;
+  row_ = column_ = top_ = left_ = 0;
   UpdateScrollBar();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -47,6 +47,7 @@ void UnicodeGrid::SetCellSize(int pixels) {
   cellSize_ = std::max(1, pixels);
   UpdateScrollBar();
   ScrollTo(top_);
+  ScrollColumnsTo(left_);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -54,6 +55,12 @@ int UnicodeGrid::VisibleRows() const {
   RECT client{};
   GetClientRect(hwnd_, &client);
   return std::max(1, static_cast<int>(client.bottom) / Pitch());
+}
+
+int UnicodeGrid::VisibleColumns() const {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  return std::max(1, static_cast<int>(client.right) / Pitch());
 }
 
 void UnicodeGrid::UpdateScrollBar() {
@@ -65,6 +72,19 @@ void UnicodeGrid::UpdateScrollBar() {
   info.nPage = static_cast<UINT>(VisibleRows());
   info.nPos = top_;
   SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+  // Large cells do not all fit across: the columns scroll too.
+  info.nMax = kGridColumns - 1;
+  info.nPage = static_cast<UINT>(VisibleColumns());
+  info.nPos = left_;
+  SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+}
+
+void UnicodeGrid::ScrollColumnsTo(int left) {
+  left = std::clamp(left, 0, std::max(0, kGridColumns - VisibleColumns()));
+  if (left == left_) return;
+  left_ = left;
+  SetScrollPos(hwnd_, SB_HORZ, left_, TRUE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void UnicodeGrid::ScrollTo(int top) {
@@ -78,8 +98,8 @@ void UnicodeGrid::ScrollTo(int top) {
 
 RECT UnicodeGrid::CellRect(int row, int column) const {
   RECT cell{};
-  if (row < top_ || row >= rows_ || column < 0 || column >= kGridColumns) return cell;
-  cell.left = column * Pitch();
+  if (row < top_ || row >= rows_ || column < left_ || column >= kGridColumns) return cell;
+  cell.left = (column - left_) * Pitch();
   cell.top = (row - top_) * Pitch();
   cell.right = cell.left + cellSize_;
   cell.bottom = cell.top + cellSize_;
@@ -88,7 +108,7 @@ RECT UnicodeGrid::CellRect(int row, int column) const {
 
 bool UnicodeGrid::CellAt(int x, int y, int& row, int& column) const {
   if (x < 0 || y < 0) return false;
-  column = x / Pitch();
+  column = left_ + x / Pitch();
   row = top_ + y / Pitch();
   return column < kGridColumns && row < rows_;
 }
@@ -103,6 +123,8 @@ void UnicodeGrid::SelectCell(int row, int column) {
   column_ = column;
   if (row_ < top_) ScrollTo(row_);
   else if (row_ >= top_ + VisibleRows()) ScrollTo(row_ - VisibleRows() + 1);
+  if (column_ < left_) ScrollColumnsTo(column_);
+  else if (column_ >= left_ + VisibleColumns()) ScrollColumnsTo(column_ - VisibleColumns() + 1);
   if (OnClick) OnClick();
 }
 
@@ -112,7 +134,7 @@ void UnicodeGrid::Paint(HDC dc, const RECT& dirty) {
   ui::UniqueBrush lines(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   FillRect(dc, &dirty, lines.Get());
   for (int row = top_; row < rows_ && (row - top_) * Pitch() < client.bottom; ++row) {
-    for (int column = 0; column < kGridColumns; ++column) {
+    for (int column = left_; column < kGridColumns && (column - left_) * Pitch() < client.right; ++column) {
       const int code = CellCodePoint(block_, row, column);
       if (code < 0) continue;
       const RECT cell = CellRect(row, column);
@@ -137,6 +159,7 @@ LRESULT UnicodeGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       UpdateScrollBar();
       ScrollTo(top_);
+      ScrollColumnsTo(left_);
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
@@ -165,6 +188,26 @@ LRESULT UnicodeGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
       }
       ScrollTo(top);
+      return 0;
+    }
+    case WM_HSCROLL: {
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_ALL;
+      GetScrollInfo(hwnd_, SB_HORZ, &info);
+      int left = left_;
+      switch (LOWORD(wParam)) {
+        case SB_LINELEFT: --left; break;
+        case SB_LINERIGHT: ++left; break;
+        case SB_PAGELEFT: left -= VisibleColumns(); break;
+        case SB_PAGERIGHT: left += VisibleColumns(); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: left = info.nTrackPos; break;
+        case SB_LEFT: left = 0; break;
+        case SB_RIGHT: left = kGridColumns; break;
+        default: break;
+      }
+      ScrollColumnsTo(left);
       return 0;
     }
     case WM_MOUSEWHEEL: {

@@ -1,7 +1,7 @@
 // TntStringGrid1 of the Unicode viewer: sixteen cells to a row, each drawn by us in the grid's font, so a
 // cell shows its code unit in the chosen family at the chosen size whatever the system's controls would
-// do with a lone surrogate or a cell height. Rows scroll vertically; a click makes a cell current, a
-// double-click collects it, the arrow keys move the current cell.
+// do with a lone surrogate or a cell height. Rows scroll vertically, and columns across when large cells do
+// not all fit; a click makes a cell current, a double-click collects it, the arrow keys move the current cell.
 #pragma once
 #include <windows.h>
 
@@ -37,6 +37,7 @@ class UnicodeGrid : public ui::Panel {
   // The rectangle of a cell in the client area while it is scrolled into view (empty otherwise).
   RECT CellRect(int row, int column) const;
   int TopRow() const { return top_; }
+  int LeftColumn() const { return left_; }
 
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
@@ -48,13 +49,15 @@ class UnicodeGrid : public ui::Panel {
   void Paint(HDC dc, const RECT& dirty);
   int Pitch() const { return cellSize_ + lineWidth_; }
   int VisibleRows() const;
+  int VisibleColumns() const;
+  void ScrollColumnsTo(int left);
   void UpdateScrollBar();
   void ScrollTo(int top);
   bool CellAt(int x, int y, int& row, int& column) const;
 
   TUniBlock block_{u"", 0, 0};
   int rows_ = 0;
-  int row_ = 0, column_ = 0, top_ = 0;
+  int row_ = 0, column_ = 0, top_ = 0, left_ = 0;
   int cellSize_ = 30;
   int lineWidth_ = 2;
   int wheelRest_ = 0;

@@ -141,6 +141,15 @@ TEST_F(UnicodeViewer, PointSizeSetsTheCellsAndTheFont) {
   EXPECT_EQ(viewer->CurrentLogFont().lfHeight, -13);
   SetPointSize(L"99");
   EXPECT_EQ(viewer->TntStringGrid1.CellSize(), 178);
+  // Cells that large do not all fit across: the last column scrolls into view when it becomes current.
+  viewer->TntStringGrid1.SelectCell(0, 15);
+  EXPECT_GT(viewer->TntStringGrid1.LeftColumn(), 0);
+  EXPECT_EQ(Status(1), L"Unicode  $000F");
+  const RECT last = viewer->TntStringGrid1.CellRect(0, 15);
+  RECT client{};
+  GetClientRect(viewer->TntStringGrid1.Hwnd(), &client);
+  EXPECT_LE(last.right, client.right);
+  EXPECT_GT(last.right, last.left);
   SetPointSize(L"");  // being typed: nothing changes
   EXPECT_EQ(viewer->TntStringGrid1.CellSize(), 178);
   EXPECT_EQ(viewer->PointSize(), 99);
@@ -161,6 +170,10 @@ TEST_F(UnicodeViewer, FavouritesAreReadAtShowAndWrittenWhenTheWindowGoes) {
   // Built again on every open, never twice.
   SendMessageW(viewer->Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(viewer->FavouritesMenu()), 1);
   EXPECT_EQ(GetMenuItemCount(viewer->FavouritesMenu()), 5);
+  // The block list's pop-up carries them too.
+  SendMessageW(viewer->Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(viewer->PopupMenu_UserItem()), 0);
+  EXPECT_EQ(viewer->FavouriteItemsOf(viewer->PopupMenu_UserItem()).size(), 2u);
+  EXPECT_EQ(GetMenuItemCount(viewer->PopupMenu_UserItem()), 5);
   // Choosing a favourite shows its block.
   Command(Tform_unicode::kFavouriteCommand + 0);
   EXPECT_EQ(viewer->CurrentBlock(), 50);
