@@ -7,8 +7,11 @@
 #include "charview_fixture_win.h"
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
+#include "records/folder_loading.h"
+#include "records/long_operations.h"
 #include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
+#include "support/test_fonts_win.h"
 #include "ui/charview/form_unicode_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/menu_win.h"
@@ -217,6 +220,31 @@ TEST_F(UnicodeViewer, AnEleventhFavouriteAnsweredNoReplacesTheFirst) {
   viewer->SelectBlock(51);
   Command(Tform_unicode::Action_UserList_Add);
   EXPECT_EQ(viewer->Favourites()[0].BlockIndex, 50);
+}
+
+TEST_F(UnicodeViewer, TheBrowsedFontsJoinTheTreeAndDrawTheGrid) {
+  TempFolder folder(L"velura_unicode_browsed");
+  ASSERT_TRUE(WriteRenamedFont(folder / L"uni.ttf", u"Velura Uni 0001"));
+  TFileData_local browsed(Browser().Engine().Records());
+  LoadFolderFiles(Browser().Engine(), browsed, folder.U16(), Browser().progress, false);
+  ASSERT_EQ(browsed.Count(), 1);
+  viewer = std::make_unique<Tform_unicode>(Browser().Engine(), Browser().settings, [] {},
+                                           [&browsed]() -> const TFileData_base* { return &browsed; });
+  viewer->Open();
+  TreeViewFileTree& tree = viewer->FontTree();
+  const FileTree::Node second = tree.NextSibling(tree.First());
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(tree.Text(second), L"閲覧中のフォント");
+  ASSERT_NE(tree.FirstChild(second), nullptr);
+  EXPECT_EQ(tree.Text(tree.FirstChild(second)), L"Velura Uni 0001");
+  tree.Select(tree.FirstChild(second));
+  EXPECT_EQ(std::wstring(viewer->CurrentLogFont().lfFaceName), L"Velura Uni 0001");
+  // A root names no family: the grid keeps its font.
+  tree.Select(second);
+  EXPECT_EQ(std::wstring(viewer->CurrentLogFont().lfFaceName), L"Velura Uni 0001");
+  viewer.reset();
+  SilentBarProgress release;
+  ReleaseAll(browsed, release);
 }
 
 TEST_F(UnicodeViewer, HiraganaIsDrawnInTheChosenJapaneseFont) {
