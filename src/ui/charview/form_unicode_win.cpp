@@ -69,7 +69,19 @@ void Tform_unicode::CreateComponents() {
     if (code == BN_CLICKED) Button_CopyClick();
   };
 
-  TntStringGrid1.Create(Panel_right, Docked(Align::Client, 0));
+  ui::Control& grid = TntStringGrid1.Create(Panel_right, Docked(Align::Client, 0));
+  grid.onDpiChange = [this](int oldDpi, int newDpi) {
+    TntStringGrid1.RescaleCells(oldDpi, newDpi);
+    TntStringGrid1.SetCellSize(pointSizeChanged_ ? GridCellSize(pointSize_, newDpi) : DesignCellSize(newDpi));
+    if (!haveLogFont_) return;
+    LOGFONTW rescaled = logFont_;
+    rescaled.lfHeight = GridFontHeight(pointSize_, newDpi);
+    if (HFONT font = CreateFontIndirectW(&rescaled)) {
+      logFont_ = rescaled;
+      TntStringGrid1.SetCellFont(font);
+      gridFont_.Reset(font);
+    }
+  };
   TntStringGrid1.OnClick = [this] { TntStringGrid1Click(); };
   TntStringGrid1.OnDblClick = [this] { TntStringGrid1DblClick(); };
   // Wired after creation: the point size counts as changed only once the user changes it, so the cells
@@ -148,8 +160,7 @@ void Tform_unicode::ApplyFontFromTree() {
   LOGFONTW found{};
   const std::wstring face = SelectedFaceName();
   if (face.empty() || !FindLogFont(face, found)) return;  // a root node, or a name GDI does not know
-  ui::WindowDc dc(TntStringGrid1.Hwnd());
-  found.lfHeight = GridFontHeight(pointSize_, GetDeviceCaps(dc.Get(), LOGPIXELSY));
+  found.lfHeight = GridFontHeight(pointSize_, TntStringGrid1.Dpi());
   found.lfWidth = 0;
   HFONT font = CreateFontIndirectW(&found);
   if (!font) return;
@@ -180,8 +191,7 @@ void Tform_unicode::SpinEdit1Change() {
   const long value = std::wcstol(text.c_str(), &end, 10);
   if (text.empty() || (end && *end) || value < kMinGridPoints || value > kMaxGridPoints) return;
   const int points = static_cast<int>(value);
-  ui::WindowDc dc(TntStringGrid1.Hwnd());
-  const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+  const int dpi = TntStringGrid1.Dpi();  // the screen's vertical pixels per inch, or the window's own
   if (haveLogFont_) {
     LOGFONTW resized = logFont_;
     resized.lfHeight = GridFontHeight(points, dpi);
@@ -193,6 +203,7 @@ void Tform_unicode::SpinEdit1Change() {
     gridFont_.Reset(font);
   }
   pointSize_ = points;
+  pointSizeChanged_ = true;
   TntStringGrid1.SetCellSize(GridCellSize(points, dpi));
 }
 

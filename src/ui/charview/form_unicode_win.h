@@ -118,6 +118,7 @@ class Tform_unicode : public ui::Form {
   int pointSize_ = kInitialGridPoints;
   LOGFONTW logFont_{};
   bool haveLogFont_ = false;
+  bool pointSizeChanged_ = false;  // the cells follow the point size from its first change on
   bool fillingTree_ = false;
   bool selectingBlock_ = false;
   bool favouritesWritten_ = false;

@@ -51,6 +51,12 @@ void UnicodeGrid::SetCellSize(int pixels) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void UnicodeGrid::RescaleCells(int oldDpi, int newDpi) {
+  if (oldDpi <= 0 || newDpi <= 0) return;
+  lineWidth_ = MulDiv(lineWidth_, newDpi, oldDpi);
+  SetCellSize(MulDiv(cellSize_, newDpi, oldDpi));
+}
+
 int UnicodeGrid::VisibleRows() const {
   RECT client{};
   GetClientRect(hwnd_, &client);

@@ -27,6 +27,8 @@ class UnicodeGrid : public ui::Panel {
   // The width and height of every cell in device pixels (grid lines come on top).
   void SetCellSize(int pixels);
   int CellSize() const { return cellSize_; }
+  // The window moved to a screen of another DPI: the cells and lines keep their size in inches.
+  void RescaleCells(int oldDpi, int newDpi);
   int LineWidth() const { return lineWidth_; }
 
   int RowCount() const { return rows_; }

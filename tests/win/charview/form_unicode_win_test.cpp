@@ -153,6 +153,20 @@ TEST_F(UnicodeViewer, PointSizeSetsTheCellsAndTheFont) {
   GetClientRect(viewer->TntStringGrid1.Hwnd(), &client);
   EXPECT_LE(last.right, client.right);
   EXPECT_GT(last.right, last.left);
+  SetPointSize(L"10");
+  // On a screen of 144 DPI the 10-point glyph (20 pixels) still fits its cell (27 pixels).
+  RECT frame{};
+  GetWindowRect(viewer->Hwnd(), &frame);
+  SendMessageW(viewer->Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
+  EXPECT_EQ(viewer->TntStringGrid1.CellSize(), 27);
+  EXPECT_EQ(viewer->CurrentLogFont().lfHeight, -20);
+  SendMessageW(viewer->Hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&frame));
+  EXPECT_EQ(viewer->TntStringGrid1.CellSize(), 18);
+  SetPointSize(L"16");
+  SendMessageW(viewer->Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
+  EXPECT_EQ(viewer->TntStringGrid1.CellSize(), 43);  // 16 x 1.8 x 1.5 = 43.2, not the 96-DPI 29 rescaled
+  SendMessageW(viewer->Hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&frame));
+  SetPointSize(L"99");
   SetPointSize(L"");  // being typed: nothing changes
   EXPECT_EQ(viewer->TntStringGrid1.CellSize(), 178);
   EXPECT_EQ(viewer->PointSize(), 99);
