@@ -48,10 +48,9 @@ void Tform_unicode::CreateComponents() {
   TntTreeView_FontName->onNotify = [this](NMHDR& header) { return FontTreeNotify(header); };
   ui::AddSplitter(Panel_left, Align::Top, 4, "TntTreeView_FontName");
   Panel_tlttle.Create(Panel_left, Docked(Align::Top, 20), ui::Bevel::Raised, L"Character Block");
-  ui::Control& list = ListBox_zel1.Create(Panel_left, Docked(Align::Client, 0), WS_VSCROLL | WS_BORDER);
+  ListBox_zel1.Create(Panel_left, Docked(Align::Client, 0), WS_VSCROLL | WS_BORDER);
   ListBox_zel1.SetClickCancel(false);
   ListBox_zel1.OnClick = [this] { ListBox_zel1Click(); };
-  (void)list;
 
   Panel_Bottom.Create(Panel_right, Docked(Align::Bottom, 66));
   ui::AddLabel(Panel_Bottom, L"フォントサイズ", At(8, 11, 72, 13));

@@ -9,6 +9,7 @@
 #include "platform/wide_win.h"
 #include "records/folder_loading.h"
 #include "records/long_operations.h"
+#include "support/dialog_answer_win.h"
 #include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
@@ -234,6 +235,17 @@ TEST_F(UnicodeViewer, AnEleventhFavouriteAnsweredNoReplacesTheFirst) {
   viewer->SelectBlock(51);
   Command(Tform_unicode::Action_UserList_Add);
   EXPECT_EQ(viewer->Favourites()[0].BlockIndex, 50);
+
+  // "はい" opens the management dialog over the viewer instead; cancelled, it changes nothing.
+  Recorder().AnswerCaption(u"処理方法を選択", MessageResult::Yes);
+  const TUserItems before = viewer->Favourites();
+  {
+    auto cancel = AnswerNextDialog(L"お気に入りの管理", IDCANCEL);
+    Command(Tform_unicode::Action_UserList_Add);
+    EXPECT_TRUE(cancel.Came());
+  }
+  EXPECT_EQ(viewer->Favourites(), before);
+  EXPECT_TRUE(IsWindowEnabled(viewer->Hwnd()));
 }
 
 TEST_F(UnicodeViewer, TheBrowsedFontsJoinTheTreeAndDrawTheGrid) {
