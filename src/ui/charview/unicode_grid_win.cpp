@@ -33,7 +33,10 @@ ui::Control& UnicodeGrid::Create(ui::Window& parent, const ui::dock::Item& dock)
 void UnicodeGrid::SetBlock(const TUniBlock& block) {
   block_ = block;
   rows_ = BlockRowCount(block);
-  row_ = column_ = top_ = left_ = 0;
+  // The current cell keeps its place within the new rows, as the view does: changing the family shows the
+  // same character in the new one.
+  row_ = std::clamp(row_, 0, std::max(0, rows_ - 1));
+  top_ = std::clamp(top_, 0, std::max(0, rows_ - VisibleRows()));
   UpdateScrollBar();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }

@@ -19,7 +19,7 @@ class UnicodeGrid : public ui::Panel {
  public:
   ui::Control& Create(ui::Window& parent, const ui::dock::Item& dock);
 
-  // The block whose code units the rows hold; the current cell goes back to the top left.
+  // The block whose code units the rows hold; the current cell keeps its row (within the block) and column.
   void SetBlock(const TUniBlock& block);
   // The font the cells are drawn in; owned by the caller, kept until replaced.
   void SetCellFont(HFONT font);

@@ -131,6 +131,16 @@ TEST_F(UnicodeViewer, CollectsNewestFirstInTheFontAndCopies) {
   if (data) GlobalUnlock(data);
   CloseClipboard();
   EXPECT_EQ(copied, L"ういあ");
+
+  EXPECT_EQ(Status(1), L"Unicode  $3046");
+  // Another family shows the same character.
+  ASSERT_TRUE(SelectNode(viewer->FontTree(), L"IPA明朝"));
+  EXPECT_EQ(std::wstring(viewer->CurrentLogFont().lfFaceName), L"IPA明朝");
+  EXPECT_EQ(Status(1), L"Unicode  $3046");
+  EXPECT_EQ(viewer->BigView->TntPanel1.Face(), L"IPA明朝");
+  // Another block keeps the cell's place within it.
+  viewer->SelectBlock(72);
+  EXPECT_EQ(Status(1), L"Unicode  $FFF6");
 }
 
 TEST_F(UnicodeViewer, PointSizeSetsTheCellsAndTheFont) {
