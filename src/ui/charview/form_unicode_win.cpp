@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "fontfile/font_enum_win.h"
@@ -133,6 +134,16 @@ void Tform_unicode::SelectBlock(int index) {
   selectingBlock_ = true;
   ListBox_zel1.SelectIndex(index);
   selectingBlock_ = false;
+  // A list box without integral height may count a line cut off at its bottom as shown: scroll the block's
+  // line fully into view.
+  const HWND list = ListBox_zel1.Hwnd();
+  RECT line{}, client{};
+  GetClientRect(list, &client);
+  if (index >= 0 && SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) != LB_ERR &&
+      line.bottom > client.bottom && line.bottom > line.top) {
+    const int fullLines = std::max(1, static_cast<int>(client.bottom / (line.bottom - line.top)));
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, index - fullLines + 1)), 0);
+  }
   ShowBlock(index);
 }
 

@@ -159,7 +159,23 @@ LRESULT UnicodeGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd_, &paint);
-      Paint(dc, paint.rcPaint);
+      // Drawn off screen first: a scroll over large cells would otherwise flicker.
+      const RECT& dirty = paint.rcPaint;
+      const int width = dirty.right - dirty.left, height = dirty.bottom - dirty.top;
+      HDC memory = width > 0 && height > 0 ? CreateCompatibleDC(dc) : nullptr;
+      ui::UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
+      if (bitmap) {
+        {
+          ui::SelectInDc selected(memory, bitmap.Get());
+          SetViewportOrgEx(memory, -dirty.left, -dirty.top, nullptr);
+          Paint(memory, dirty);
+          SetViewportOrgEx(memory, 0, 0, nullptr);
+          BitBlt(dc, dirty.left, dirty.top, width, height, memory, 0, 0, SRCCOPY);
+        }
+      } else {
+        Paint(dc, dirty);
+      }
+      if (memory) DeleteDC(memory);
       EndPaint(hwnd_, &paint);
       return 0;
     }

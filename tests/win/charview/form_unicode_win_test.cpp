@@ -206,6 +206,11 @@ TEST_F(UnicodeViewer, FavouritesAreReadAtShowAndWrittenWhenTheWindowGoes) {
   Command(Tform_unicode::kFavouriteCommand + 0);
   EXPECT_EQ(viewer->CurrentBlock(), 50);
   EXPECT_EQ(viewer->ListBox_zel1.CurrentIndex(), 50);
+  RECT line{}, list{};  // its line is in view, whole
+  SendMessageW(viewer->ListBox_zel1.Hwnd(), LB_GETITEMRECT, 50, reinterpret_cast<LPARAM>(&line));
+  GetClientRect(viewer->ListBox_zel1.Hwnd(), &list);
+  EXPECT_GE(line.top, 0);
+  EXPECT_LE(line.bottom, list.bottom);
   Command(Tform_unicode::kFavouriteCommand + 1);  // no such block: the grid stays
   EXPECT_EQ(viewer->CurrentBlock(), 50);
 
