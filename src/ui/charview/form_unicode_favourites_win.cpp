@@ -14,8 +14,11 @@ namespace velura {
 
 void Tform_unicode::CreateActions() {
   ui::ActionList& actions = FormActions();
-  actions.Add({.id = Action_UserList_Open, .caption = u"管理ダイアログを開く", .execute = [this] { Action_UserList_OpenExecute(); }});
-  actions.Add({.id = Action_UserList_Add, .caption = u"お気に入りに追加", .execute = [this] { Action_UserList_AddExecute(); }});
+  actions.Add({.id = Action_UserList_Open, .caption = u"管理ダイアログを開く", .execute = [this] {
+                 Action_UserList_OpenExecute();
+               }});
+  actions.Add(
+      {.id = Action_UserList_Add, .caption = u"お気に入りに追加", .execute = [this] { Action_UserList_AddExecute(); }});
   actions.Add({.id = N2, .caption = u"メニューウインドウを表示", .execute = [this] {
                  if (showMainWindow_) showMainWindow_();
                }});
@@ -24,20 +27,22 @@ void Tform_unicode::CreateActions() {
                .caption = u"すべてコピー",
                .enabled = [this] { return CopyMenuStateFor(RichEditTextLength(), 0).copyAll; },
                .execute = [this] { tiCopyAllClick(); }});
-  actions.Add({.id = tiSelCopy,
-               .caption = u"選択文字をコピー",
-               .enabled = [this] { return CopyMenuStateFor(RichEditTextLength(), RichEditSelectionLength()).copySelection; },
-               .execute = [this] { tiSelCopyClick(); }});
+  actions.Add(
+      {.id = tiSelCopy,
+       .caption = u"選択文字をコピー",
+       .enabled = [this] { return CopyMenuStateFor(RichEditTextLength(), RichEditSelectionLength()).copySelection; },
+       .execute = [this] { tiSelCopyClick(); }});
 }
 
 void Tform_unicode::CreateMenus() {
   using ui::MenuEntry;
-  SetMenuBar(ui::BuildMenu(FormActions(),
-                           {MenuEntry::Item(N2),
-                            MenuEntry::Submenu(u"お気に入り", {MenuEntry::Item(Action_UserList_Open),
-                                                               MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()}),
-                            MenuEntry::Item(Close1)},
-                           false));
+  SetMenuBar(
+      ui::BuildMenu(FormActions(),
+                    {MenuEntry::Item(N2),
+                     MenuEntry::Submenu(u"お気に入り", {MenuEntry::Item(Action_UserList_Open),
+                                                        MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()}),
+                     MenuEntry::Item(Close1)},
+                    false));
   SetContextMenu(*ui::ControlOf(ListBox_zel1.Hwnd()),
                  {MenuEntry::Item(Action_UserList_Open), MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()});
   SetContextMenu(*TntRichEdit1, {MenuEntry::Item(tiCopyAll), MenuEntry::Item(tiSelCopy)});
@@ -51,7 +56,8 @@ void Tform_unicode::BuildFavouriteItems(HMENU menu) {
   // The items built last time go first.
   for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
     const UINT id = GetMenuItemID(menu, i);
-    if (id >= kFavouriteCommand && id < kFavouriteCommand + kUserItemCount) DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    if (id >= kFavouriteCommand && id < kFavouriteCommand + kUserItemCount)
+      DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
   }
   favouriteTags_.clear();
   for (const FavouriteMenuItem& item : FavouriteMenuItems(favourites_)) {
@@ -77,13 +83,15 @@ std::vector<FavouriteMenuItem> Tform_unicode::FavouriteItemsOf(HMENU menu) const
 LRESULT Tform_unicode::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITMENUPOPUP) {
     const auto menu = reinterpret_cast<HMENU>(wParam);
-    if (menu == FavouritesMenu() || menu == PopupMenu_UserItem()) BuildFavouriteItems(menu);  // N1Click, PopupMenu_UserItemPopup
+    if (menu == FavouritesMenu() || menu == PopupMenu_UserItem())
+      BuildFavouriteItems(menu);  // N1Click, PopupMenu_UserItemPopup
   }
   if (message == WM_COMMAND && lParam == 0) {
     const int id = LOWORD(wParam);
     if (id >= kFavouriteCommand && id < kFavouriteCommand + kUserItemCount) {
       const std::size_t k = static_cast<std::size_t>(id - kFavouriteCommand);
-      if (k < favouriteTags_.size() && IsFavouriteTag(favouriteTags_[k])) SelectBlock(BlockOfFavouriteTag(favouriteTags_[k]));
+      if (k < favouriteTags_.size() && IsFavouriteTag(favouriteTags_[k]))
+        SelectBlock(BlockOfFavouriteTag(favouriteTags_[k]));
       return 0;
     }
   }
@@ -95,16 +103,14 @@ void Tform_unicode::Action_UserList_AddExecute() {
   const int block = ListBox_zel1.CurrentIndex();
   switch (AddFavourite(favourites_, block)) {
     case AddFavouriteOutcome::Nothing:
-    case AddFavouriteOutcome::Added:
-      return;
+    case AddFavouriteOutcome::Added: return;
     case AddFavouriteOutcome::Duplicate:
       ShowMessage(u"すでにお気に入りに登録済みです", u"重複登録", MessageIcon::Information);
       return;
-    case AddFavouriteOutcome::Full:
-      break;
+    case AddFavouriteOutcome::Full: break;
   }
-  const MessageResult answer = ShowMessage(MessageRequest{kFavouritesFullText, u"処理方法を選択", MessageIcon::Information,
-                                                          MessageButtons::YesNoCancel, 0});
+  const MessageResult answer = ShowMessage(
+      MessageRequest{kFavouritesFullText, u"処理方法を選択", MessageIcon::Information, MessageButtons::YesNoCancel, 0});
   if (answer == MessageResult::Yes) EditFavourites();
   else if (answer == MessageResult::No) ReplaceFirstFavourite(favourites_, block);
 }

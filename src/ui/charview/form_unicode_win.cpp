@@ -38,7 +38,8 @@ Tform_unicode::~Tform_unicode() {
 }
 
 void Tform_unicode::CreateComponents() {
-  StatusBar1 = &ui::AddStatusBar(*this, {190, -1});  // the second panel (50 designed) runs to the edge, so its text fits
+  StatusBar1 =
+      &ui::AddStatusBar(*this, {190, -1});  // the second panel (50 designed) runs to the edge, so its text fits
 
   Panel_left.Create(*this, Docked(Align::Left, 220, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");
@@ -139,7 +140,8 @@ void Tform_unicode::SelectBlock(int index) {
   const HWND list = ListBox_zel1.Hwnd();
   RECT line{}, client{};
   GetClientRect(list, &client);
-  if (index >= 0 && SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) != LB_ERR &&
+  if (index >= 0 &&
+      SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) != LB_ERR &&
       line.bottom > client.bottom && line.bottom > line.top) {
     const int fullLines = std::max(1, static_cast<int>(client.bottom / (line.bottom - line.top)));
     SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, index - fullLines + 1)), 0);
@@ -190,7 +192,8 @@ void Tform_unicode::TntStringGrid1Click() { ShowCurrentCell(); }
 void Tform_unicode::ShowCurrentCell() {
   if (currentBlock_ < 0) return;
   const TUniBlock& block = kUniBlocks[static_cast<std::size_t>(currentBlock_)];
-  const auto code = static_cast<std::uint16_t>(block.First + kGridColumns * TntStringGrid1.Row() + TntStringGrid1.Column());
+  const auto code =
+      static_cast<std::uint16_t>(block.First + kGridColumns * TntStringGrid1.Row() + TntStringGrid1.Column());
   BigView->ShowCharacter(SelectedFaceName(), static_cast<wchar_t>(code));
   ui::SetStatusText(*StatusBar1, 1, ToWide(CodePointText(code)));
 }

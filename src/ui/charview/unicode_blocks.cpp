@@ -143,7 +143,8 @@ int DesignCellSize(int dpi) { return (30 * dpi * 2 + 96) / 192; }
 std::u16string Hex4(std::uint16_t value) {
   static const char16_t digits[] = u"0123456789ABCDEF";
   std::u16string text(4, u'0');
-  for (int i = 3; i >= 0; --i, value = static_cast<std::uint16_t>(value >> 4)) text[static_cast<std::size_t>(i)] = digits[value & 0xF];
+  for (int i = 3; i >= 0; --i, value = static_cast<std::uint16_t>(value >> 4))
+    text[static_cast<std::size_t>(i)] = digits[value & 0xF];
   return text;
 }
 

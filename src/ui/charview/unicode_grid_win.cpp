@@ -179,8 +179,7 @@ LRESULT UnicodeGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(hwnd_, &paint);
       return 0;
     }
-    case WM_ERASEBKGND:
-      return 1;  // Paint covers every pixel
+    case WM_ERASEBKGND: return 1;  // Paint covers every pixel
     case WM_SIZE:
       UpdateScrollBar();
       ScrollTo(top_);
@@ -242,8 +241,7 @@ LRESULT UnicodeGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ScrollTo(top_ - steps * 3);
       return 0;
     }
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_KEYDOWN:
       switch (wParam) {
         case VK_LEFT: SelectCell(row_, column_ - 1); return 0;
@@ -256,11 +254,8 @@ LRESULT UnicodeGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      InvalidateRect(hwnd_, nullptr, FALSE);
-      break;
-    default:
-      break;
+    case WM_KILLFOCUS: InvalidateRect(hwnd_, nullptr, FALSE); break;
+    default: break;
   }
   return ui::Panel::OnMessage(message, wParam, lParam);
 }

@@ -8,7 +8,8 @@ namespace {
 
 TUserItems TenFilled() {
   TUserItems slots;
-  for (int i = 0; i < kUserItemCount; ++i) slots[static_cast<std::size_t>(i)] = {i * 3, u"d" + std::u16string(1, u'0' + i)};
+  for (int i = 0; i < kUserItemCount; ++i)
+    slots[static_cast<std::size_t>(i)] = {i * 3, u"d" + std::u16string(1, u'0' + i)};
   return slots;
 }
 
@@ -31,7 +32,8 @@ TEST(Favourites, AnEleventhAsksAndNoReplacesSlotZeroKeepingItsDescription) {
   EXPECT_EQ(slots, before);
   ReplaceFirstFavourite(slots, 50);
   EXPECT_EQ(slots[0], (TUserItem{50, u"d0"}));
-  for (int i = 1; i < kUserItemCount; ++i) EXPECT_EQ(slots[static_cast<std::size_t>(i)], before[static_cast<std::size_t>(i)]);
+  for (int i = 1; i < kUserItemCount; ++i)
+    EXPECT_EQ(slots[static_cast<std::size_t>(i)], before[static_cast<std::size_t>(i)]);
 }
 
 TEST(Favourites, SlotsReadFromTheSettings) {
@@ -110,9 +112,9 @@ TEST(FavouritesTable, CancelLeavesTheSlotsAsTheyWere) {
 
 TEST(FavouritesTable, SortsByIndexWithEmptyRowsLastAndByNameWithEmptyRowsFirst) {
   TUserItems slots;
-  slots[1] = {72, u"s"};   // Specials
-  slots[3] = {0, u"b"};    // Basic Latin
-  slots[5] = {50, u"h"};   // Hiragana
+  slots[1] = {72, u"s"};  // Specials
+  slots[3] = {0, u"b"};   // Basic Latin
+  slots[5] = {50, u"h"};  // Hiragana
   FavouritesTable table(slots);
   table.Sort(1);
   EXPECT_EQ(table.Row(0).index, u"0");

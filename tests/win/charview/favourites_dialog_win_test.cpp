@@ -36,7 +36,8 @@ class FavouritesDialog : public CharviewTest {
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(dialog.StringGrid1->hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(dialog.StringGrid1->hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&state));
   }
 };
 
@@ -164,11 +165,11 @@ TEST_F(FavouritesDialog, PictureShowsTheCurrentRowsBlockName) {
   const Picture shown = Crop(picture, AreaInCapture(dialog.Hwnd(), dialog.Label_blockName->hwnd, label));
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog.Label_blockName->hwnd, WM_GETFONT, 0, 0));
   const COLORREF background = GetSysColor(COLOR_BTNFACE);
-  EXPECT_EQ(DifferingPixels(shown, RenderText(shown.width, shown.height, background, GetSysColor(COLOR_WINDOWTEXT), font,
-                                              0, 0, L"Hiragana")),
+  EXPECT_EQ(DifferingPixels(shown, RenderText(shown.width, shown.height, background, GetSysColor(COLOR_WINDOWTEXT),
+                                              font, 0, 0, L"Hiragana")),
             0);
-  EXPECT_GT(DifferingPixels(shown, RenderText(shown.width, shown.height, background, GetSysColor(COLOR_WINDOWTEXT), font,
-                                              0, 0, L"Katakana")),
+  EXPECT_GT(DifferingPixels(shown, RenderText(shown.width, shown.height, background, GetSysColor(COLOR_WINDOWTEXT),
+                                              font, 0, 0, L"Katakana")),
             20);
 }
 

@@ -233,7 +233,8 @@ TEST_F(UnicodeViewer, FavouritesAreReadAtShowAndWrittenWhenTheWindowGoes) {
 
 TEST_F(UnicodeViewer, AnEleventhFavouriteAnsweredNoReplacesTheFirst) {
   Open();
-  for (int n = 0; n < 10; ++n) viewer->Favourites()[static_cast<std::size_t>(n)] = {n, u"説明" + std::u16string(1, u'0' + n)};
+  for (int n = 0; n < 10; ++n)
+    viewer->Favourites()[static_cast<std::size_t>(n)] = {n, u"説明" + std::u16string(1, u'0' + n)};
   Recorder().AnswerCaption(u"処理方法を選択", MessageResult::No);
   viewer->SelectBlock(50);
   Command(Tform_unicode::Action_UserList_Add);
@@ -269,8 +270,8 @@ TEST_F(UnicodeViewer, TheBrowsedFontsJoinTheTreeAndDrawTheGrid) {
   TFileData_local browsed(Browser().Engine().Records());
   LoadFolderFiles(Browser().Engine(), browsed, folder.U16(), Browser().progress, false);
   ASSERT_EQ(browsed.Count(), 1);
-  viewer = std::make_unique<Tform_unicode>(Browser().Engine(), Browser().settings, [] {},
-                                           [&browsed]() -> const TFileData_base* { return &browsed; });
+  viewer = std::make_unique<Tform_unicode>(
+      Browser().Engine(), Browser().settings, [] {}, [&browsed]() -> const TFileData_base* { return &browsed; });
   viewer->Open();
   TreeViewFileTree& tree = viewer->FontTree();
   const FileTree::Node second = tree.NextSibling(tree.First());
@@ -316,7 +317,8 @@ TEST_F(UnicodeViewer, HiraganaIsDrawnInTheChosenJapaneseFont) {
   // The current cell is drawn highlighted.
   const RECT current = viewer->TntStringGrid1.CellRect(0, 4);
   const Picture highlighted = Crop(picture, AreaInCapture(viewer->Hwnd(), viewer->TntStringGrid1.Hwnd(), current));
-  EXPECT_GT(CountPixels(highlighted, PixelOf(GetSysColor(COLOR_HIGHLIGHT))), highlighted.width * highlighted.height / 2);
+  EXPECT_GT(CountPixels(highlighted, PixelOf(GetSysColor(COLOR_HIGHLIGHT))),
+            highlighted.width * highlighted.height / 2);
 }
 
 }  // namespace
