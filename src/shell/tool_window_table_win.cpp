@@ -3,6 +3,7 @@
 #include "resource_ids.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/charview/form_symbol_view_win.h"
+#include "ui/charview/form_unicode_win.h"
 
 namespace velura {
 namespace {
@@ -35,6 +36,11 @@ ToolWindowFactory FactoryOf(int actionId) {
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
         return Wrap(std::make_unique<TForm_SymbolView>(site.fonts.Engine().Installed(), site.browsedFonts,
                                                        site.showLauncher));
+      };
+    case Action_ShowUnicodeForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<Tform_unicode>(site.fonts.Engine(), site.settings, site.showLauncher,
+                                                    site.browsedFonts));
       };
     default:
       return {};  // the window is not built yet
