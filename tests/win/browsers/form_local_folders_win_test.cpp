@@ -10,6 +10,7 @@
 #include "records/record_rules.h"
 #include "records/system_engine_win.h"
 #include "settings/ini_profile_win.h"
+#include "support/browser_fixture_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/file_ticks.h"
@@ -56,32 +57,18 @@ LRESULT CALLBACK QueueReturnForTheStopButton(int code, WPARAM wParam, LPARAM lPa
   return CallNextHookEx(returnHook, code, wParam, lParam);
 }
 
-class BrowserFolders : public ::testing::Test {
+class BrowserFolders : public BrowserTest {
  protected:
   static void SetUpTestSuite() { root_ = NewTempFolder(L"velura_browser_folders"); }
   static void TearDownTestSuite() { RemoveFolderTree(root_); }
 
   void SetUp() override {
-    previousSink_ = SetMessageSink([this](const MessageRequest& m) {
-      messages.push_back(m);
-      return MessageResult::Ok;
-    });
-    DeleteFileW(IniPath().c_str());
-    settings = std::make_unique<TIniKeeper>(std::make_unique<PrivateProfileFile>(ToU16(IniPath())));
-    engine_ = std::make_unique<SystemEngine>(*settings);
-    TProcedureClass& e = engine_->Engine();
-    LoadInstalledFromRegistry(e.Installed(), e.RegData(), e.FontsFolder, nullptr, &quiet_);
-    form = std::make_unique<Tform_local>(e, *settings, [] {});
+    LoadInstalled();
+    form = std::make_unique<Tform_local>(Engine(), settings, [] {});
     form->FormShow();
   }
-  void TearDown() override {
-    form.reset();
-    engine_.reset();
-    settings.reset();
-    SetMessageSink(previousSink_);
-  }
+  void TearDown() override { form.reset(); }
 
-  static std::wstring IniPath() { return root_ + L"\\velura_wd.ini"; }
   // A folder under the test root holding renamed copies of a Debian font (families of 15 characters).
   static std::wstring FolderWithFonts(const std::wstring& name, std::initializer_list<std::u16string> families) {
     const std::wstring folder = root_ + L"\\" + name;
@@ -115,19 +102,8 @@ class BrowserFolders : public ::testing::Test {
   }
   void Command(int action) { SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(action, 0), 0); }
 
-  struct Quiet final : Progress {
-    void Open(const std::u16string&) override {}
-    void Close() override {}
-    void ResetDisplay() override {}
-    void BeginProgress(int) override {}
-    void StepProgress(int) override {}
-    void ProcessMessages() override {}
-  } quiet_;
   static std::wstring root_;
-  MessageSink previousSink_;
-  std::vector<MessageRequest> messages;
-  std::unique_ptr<TIniKeeper> settings;
-  std::unique_ptr<SystemEngine> engine_;
+  std::vector<MessageRequest>& messages = recorder.messages;
   std::unique_ptr<Tform_local> form;
 };
 std::wstring BrowserFolders::root_;
@@ -160,21 +136,21 @@ TEST_F(BrowserFolders, AFolderNamedLikeAnArchiveIsBrowsedAsAFolder) {
   Open(FolderWithFonts(L"収録.zip", {u"Velura Fold 003"}));
   EXPECT_EQ(Families(), std::vector<std::u16string>{u"Velura Fold 003"});
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(settings->ReadPreviousFolder(), ToU16(root_ + L"\\収録.zip"));
+  EXPECT_EQ(settings.ReadPreviousFolder(), ToU16(root_ + L"\\収録.zip"));
 }
 
 TEST_F(BrowserFolders, AFolderTheCodePageCannotSpellIsBrowsedButNotRemembered) {
   // The folder browsed before; not browsed here, as releasing its fonts first would upset this Wine's font
   // session in a process that has registered and released fonts before.
   const std::u16string plain = ToU16(root_ + L"\\前回");
-  ASSERT_TRUE(settings->RememberPreviousFolder(plain));
+  ASSERT_TRUE(settings.RememberPreviousFolder(plain));
   const std::wstring korean = FolderWithFonts(L"\uD55C\uAE00\uD3F0\uD2B8", {u"Velura Fold 005", u"Velura Fold 006"});  // 한글폰트
 
   Open(korean);
   for (const MessageRequest& m : messages) ADD_FAILURE() << "message box: " << ::testing::PrintToString(m.Text);
   EXPECT_EQ(Families(), (std::vector<std::u16string>{u"Velura Fold 005", u"Velura Fold 006"}));
   EXPECT_EQ(form->FileTree().Text(form->FileTree().First()), korean);
-  EXPECT_EQ(settings->ReadPreviousFolder(), plain);  // only the remembering is impossible
+  EXPECT_EQ(settings.ReadPreviousFolder(), plain);  // only the remembering is impossible
   EXPECT_EQ(Status(2).rfind(L" ファイル数： 2", 0), 0u);
 }
 
