@@ -1,5 +1,6 @@
 #include "ui/registry/reg_view_rules.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "platform/text.h"
@@ -139,6 +140,40 @@ FontFolderFiles ClassifyFontFolder(const std::vector<std::u16string>& names, con
 
 bool ListedInFontFolder(std::u16string_view name, bool plainDirectory) {
   return !plainDirectory && name != u"." && name != u".." && !name.empty();
+}
+
+}  // namespace velura
+
+namespace velura {
+
+std::u16string CopyFailureText(std::size_t failed) {
+  return u"コピーに失敗したファイルが " + DecimalU16(static_cast<std::int64_t>(failed)) + u"件 ありました";
+}
+
+std::u16string DeleteFailureText(std::size_t failed) {
+  return u"削除に失敗したファイルが " + DecimalU16(static_cast<std::int64_t>(failed)) + u"件 ありました";
+}
+
+std::vector<std::u16string> OpenDialogPaths(std::u16string_view buffer) {
+  std::vector<std::u16string_view> parts;
+  std::size_t start = 0;
+  while (start < buffer.size()) {
+    const auto end = std::min(buffer.find(u'\0', start), buffer.size());
+    if (end == start) break;  // the double zero ends the list
+    parts.push_back(buffer.substr(start, end - start));
+    start = end + 1;
+  }
+  std::vector<std::u16string> paths;
+  if (parts.size() == 1) {
+    paths.emplace_back(parts[0]);
+    return paths;
+  }
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    std::u16string folder(parts[0]);
+    if (!folder.empty() && folder.back() != u'\\') folder.push_back(u'\\');
+    paths.push_back(folder + std::u16string(parts[i]));
+  }
+  return paths;
 }
 
 }  // namespace velura
