@@ -3,6 +3,7 @@
 #include "resource_ids.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/charview/form_symbol_view_win.h"
+#include "ui/registry/form_reg_data_view_win.h"
 
 namespace velura {
 namespace {
@@ -30,6 +31,10 @@ ToolWindowFactory FactoryOf(int actionId) {
     case Action_ShowLocalForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
         return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
+      };
+    case Action_ShowRegForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<TForm_RegDataView>(site.fonts.Engine(), site.showLauncher));
       };
     case Action_ShowSymbolForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
