@@ -140,3 +140,25 @@ TEST(FontFolder, FilesSortIntoUnregisteredFontsAndOthers) {
 
 }  // namespace
 }  // namespace velura
+
+namespace velura {
+namespace {
+
+TEST(OpenDialog, PathsOfOneOrManyFiles) {
+  using V = std::vector<std::u16string>;
+  EXPECT_EQ(OpenDialogPaths(std::u16string(u"C:\\In\\one.ttf\0\0", 15)), (V{u"C:\\In\\one.ttf"}));
+  EXPECT_EQ(OpenDialogPaths(std::u16string(u"C:\\In\0a.ttf\0b.otf\0\0", 20)), (V{u"C:\\In\\a.ttf", u"C:\\In\\b.otf"}));
+  EXPECT_EQ(OpenDialogPaths(std::u16string(u"D:\\\0a.ttf\0\0", 11)), (V{u"D:\\a.ttf"}));  // a drive root
+  EXPECT_TRUE(OpenDialogPaths(std::u16string(4, u'\0')).empty());
+  EXPECT_TRUE(OpenDialogPaths(u"").empty());
+  // A buffer the dialog filled to its end without the final zeros still ends at the buffer's end.
+  EXPECT_EQ(OpenDialogPaths(std::u16string(u"C:\\In\0a.ttf", 11)), (V{u"C:\\In\\a.ttf"}));
+}
+
+TEST(RegViewTexts, FileFailureReports) {
+  EXPECT_EQ(CopyFailureText(2), u"コピーに失敗したファイルが 2件 ありました");
+  EXPECT_EQ(DeleteFailureText(1), u"削除に失敗したファイルが 1件 ありました");
+}
+
+}  // namespace
+}  // namespace velura

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "platform/registry_key_win.h"
@@ -27,6 +28,7 @@ const wchar_t kMapperKey[] = L"\\Software\\Microsoft\\Windows NT\\CurrentVersion
 const wchar_t kMissingValue[] = L"Velura Missing Test (TrueType)";
 const wchar_t kMissingFile[] = L"velura_regview_missing.ttf";
 const wchar_t kPresentValue[] = L"Velura Present Test (TrueType)";
+const wchar_t kSharedValue[] = L"Velura Shared Test (TrueType)";
 const wchar_t kMapperValue[] = L"Velura Mapper Test";
 
 bool HasFontsValue(const wchar_t* name) {
@@ -55,7 +57,9 @@ class RegDataView : public ::testing::Test, protected BrowserFixture {
     if (auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kFontsKey, KEY_ALL_ACCESS)) {
       key->DeleteValue(kMissingValue);
       key->DeleteValue(kPresentValue);
+      key->DeleteValue(kSharedValue);
     }
+    for (const auto& file : folderFiles_) DeleteFileW(file.c_str());
     if (auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kMapperKey, KEY_ALL_ACCESS)) key->DeleteValue(kMapperValue);
   }
 
@@ -82,7 +86,22 @@ class RegDataView : public ::testing::Test, protected BrowserFixture {
   }
   void Command(int id) { SendMessageW(view_->Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+  // A file put into the fonts folder, removed again after the test.
+  std::wstring FontsFolderFile(const std::wstring& name) {
+    folderFiles_.push_back(ToWide(Engine().FontsFolder) + L"\\" + name);
+    HANDLE file = CreateFileW(folderFiles_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    return folderFiles_.back();
+  }
+  static int IndexOf(const ui::Control& list, const std::wstring& name) {
+    for (int i = 0; i < ui::CheckListItemCount(list); ++i)
+      if (ui::CheckListItemText(list, i) == name) return i;
+    return -1;
+  }
+
   std::wstring presentFile_;
+  std::vector<std::wstring> folderFiles_;
   std::unique_ptr<TForm_RegDataView> view_;
   int launcherShown_ = 0;
 };
@@ -145,6 +164,65 @@ TEST_F(RegDataView, DeletingTheSelectedRowRemovesExactlyItsValue) {
   EXPECT_EQ(RowOf(kMissingValue), -1);
   EXPECT_GE(RowOf(kPresentValue), 0);
   EXPECT_EQ(ui::GridRowCount(view.FontsList()), rows - 1);
+}
+
+// The design removed the first value with the row's file name; the row's own value goes instead.
+TEST_F(RegDataView, ARowSharingItsFileNameRemovesItsOwnValue) {
+  {
+    auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kFontsKey, KEY_READ | KEY_WRITE);
+    ASSERT_TRUE(key);
+    ASSERT_EQ(key->WriteString(kSharedValue, L"C:\\Elsewhere\\VELURA_REGVIEW_MISSING.TTF"), ERROR_SUCCESS);
+  }
+  Engine().RegData().LoadFontsList();
+  auto& view = Open();
+  recorder.AnswerCaption(u"レジストリ項目削除の確認", MessageResult::Yes);
+  const int shared = RowOf(kSharedValue);
+  ASSERT_GE(shared, 0);
+  ListView_SetItemState(view.FontsList().hwnd, shared, LVIS_SELECTED, LVIS_SELECTED);
+  Command(TForm_RegDataView::ToolButton_tab1_del);
+  EXPECT_FALSE(HasFontsValue(kSharedValue));
+  EXPECT_TRUE(HasFontsValue(kMissingValue));
+  EXPECT_GE(RowOf(kMissingValue), 0);
+}
+
+TEST_F(RegDataView, DeletingFolderFilesTakesOnlyTheTickedOnesAfterBothAnswers) {
+  const std::wstring other = FontsFolderFile(L"velura_regview_other.dat");
+  const std::wstring font = FontsFolderFile(L"velura_regview_font.fon");
+  const std::wstring kept = FontsFolderFile(L"velura_regview_kept.dat");
+  auto& view = Open();
+  const int otherIndex = IndexOf(view.OtherFileList(), L"velura_regview_other.dat");
+  const int fontIndex = IndexOf(view.FontFileList(), L"velura_regview_font.fon");
+  ASSERT_GE(otherIndex, 0);
+  ASSERT_GE(fontIndex, 0);
+  ASSERT_GE(IndexOf(view.OtherFileList(), L"velura_regview_kept.dat"), 0);
+  ui::SetCheckListItemChecked(view.OtherFileList(), otherIndex, true);
+  ui::SetCheckListItemChecked(view.FontFileList(), fontIndex, true);
+
+  // A non-font file asks twice; a Cancel on the second leaves every file.
+  recorder.AnswerCaption(u"ファイルの削除確認", MessageResult::Ok);
+  recorder.AnswerCaption(u"ファイルの削除再確認", MessageResult::Cancel);
+  Command(TForm_RegDataView::Action_Delete1);
+  ASSERT_EQ(recorder.messages.size(), 2u) << recorder.Describe();
+  EXPECT_EQ(recorder.messages[1].DefaultButton, 1);
+  EXPECT_TRUE(std::filesystem::exists(other));
+  EXPECT_TRUE(std::filesystem::exists(font));
+
+  recorder.AnswerCaption(u"ファイルの削除再確認", MessageResult::Ok);
+  Command(TForm_RegDataView::Action_Delete1);
+  EXPECT_EQ(recorder.messages.back().Text, u"削除処理終了") << recorder.Describe();
+  EXPECT_FALSE(std::filesystem::exists(other));
+  EXPECT_FALSE(std::filesystem::exists(font));
+  EXPECT_TRUE(std::filesystem::exists(kept));
+  EXPECT_EQ(IndexOf(view.OtherFileList(), L"velura_regview_other.dat"), -1);  // the tab was filled again
+  EXPECT_GE(IndexOf(view.OtherFileList(), L"velura_regview_kept.dat"), 0);
+
+  // A file that went away meanwhile is reported as a failure, never as done.
+  const int keptIndex = IndexOf(view.OtherFileList(), L"velura_regview_kept.dat");
+  ui::SetCheckListItemChecked(view.OtherFileList(), keptIndex, true);
+  ASSERT_TRUE(DeleteFileW(kept.c_str()));
+  Command(TForm_RegDataView::Action_Delete1);
+  EXPECT_EQ(recorder.messages.back().Text, u"削除に失敗したファイルが 1件 ありました") << recorder.Describe();
+  EXPECT_EQ(recorder.messages.back().Caption, u"エラー通知");
 }
 
 TEST_F(RegDataView, RepairRemovesOnlyValuesWhoseFilesAreMissing) {
