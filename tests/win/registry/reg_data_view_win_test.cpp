@@ -313,6 +313,28 @@ TEST_F(RegDataView, MappingKeysShowTheirValues) {
   EXPECT_TRUE(shellDlg);
 }
 
+TEST_F(RegDataView, FocusOnTheSecondTabNamesTheKeyAndTheEditorAsksFirst) {
+  auto& view = Open();
+  view.Show(SW_SHOWNORMAL);
+  view.PageControl1().SelectPage(1);
+  view.PageControl1Change();
+  SetFocus(view.SystemLinkTree().hwnd);
+  PumpUntilIdle();
+  EXPECT_EQ(SimpleText(), L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink");
+  SetFocus(view.MapperList().hwnd);
+  PumpUntilIdle();
+  EXPECT_EQ(SimpleText(), L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontMapper");
+
+  recorder.AnswerCaption(u"レジストリエディタを開く", MessageResult::Cancel);
+  Command(TForm_RegDataView::N_RegistryEditor);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(recorder.messages[0].Buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(recorder.messages[0].Text.rfind(u"レジストリを直接編集するのは相当のリスクをともないます", 0), 0u);
+
+  Command(TForm_RegDataView::N_ShowMain);
+  EXPECT_EQ(launcherShown_, 1);
+}
+
 TEST_F(RegDataView, Picture) {
   auto& view = Open();
   const int row = RowOf(kMissingValue);
