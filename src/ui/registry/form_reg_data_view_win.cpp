@@ -57,7 +57,7 @@ HTREEITEM AddRootNode(HWND tree, const std::wstring& text) {
 }  // namespace
 
 TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow)
-    : engine_(engine), showMainWindow_(std::move(showMainWindow)) {
+    : engine_(engine), mapping_(ReadMappingKeys()), showMainWindow_(std::move(showMainWindow)) {
   CreateForm(ToWide(regview_text::kCaption), WS_OVERLAPPEDWINDOW, 0, 800, 565,
              nullptr, ui::Placement::Default);
   CreateActions();
@@ -181,39 +181,44 @@ void TForm_RegDataView::FillFontsTab() {
   if (pages_->SelectedPage() == 0) ShowStatistics();
 }
 
+TForm_RegDataView::MappingKeys TForm_RegDataView::ReadMappingKeys() {
+  MappingKeys keys;
+  const RegistryKey systemLink = OpenMappingKey(regview_text::kSystemLinkPath);
+  const RegistryKey substitutes = OpenMappingKey(regview_text::kSubstitutesPath);
+  const RegistryKey mapper = OpenMappingKey(regview_text::kMapperPath);
+  for (const std::wstring& name : systemLink.ValueNames()) {
+    // The whole value, however long: RegistryKey::Read asks for its size first and keeps only what came back.
+    const auto value = systemLink.Read(name);
+    if (!value) continue;
+    auto& node = keys.systemLink.emplace_back(name, std::vector<std::wstring>{});
+    if (value->Type == REG_MULTI_SZ || value->Type == REG_SZ || value->Type == REG_EXPAND_SZ)
+      for (const auto& child : SystemLinkChildren(ToU16(value->Text), value->Type == REG_MULTI_SZ))
+        node.second.push_back(ToWide(child));
+  }
+  for (const std::wstring& name : substitutes.ValueNames()) {
+    const auto value = substitutes.Read(name);
+    const bool text = value && (value->Type == REG_SZ || value->Type == REG_EXPAND_SZ);
+    keys.substitutes.emplace_back(name, text ? value->Text : L"");
+  }
+  for (const std::wstring& name : mapper.ValueNames()) {
+    DWORD type = 0, data = 0, size = sizeof data;
+    const bool number = RegQueryValueExW(mapper.Handle(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
+                                         &size) == ERROR_SUCCESS &&
+                        type == REG_DWORD && size == sizeof data;
+    keys.mapper.emplace_back(name, number ? ToWide(FontMapperDataText(data)) : L"");
+  }
+  return keys;
+}
+
 void TForm_RegDataView::FillRegistryTab() {
   const HWND tree = TreeView1->hwnd;
-  {
-    const RegistryKey key = OpenMappingKey(regview_text::kSystemLinkPath);
-    for (const std::wstring& name : key.ValueNames()) {
-      // The whole value, however long: RegistryKey::Read asks for its size first and keeps only what came back.
-      const auto value = key.Read(name);
-      if (!value) continue;
-      const HTREEITEM node = AddRootNode(tree, name);
-      if (value->Type == REG_MULTI_SZ || value->Type == REG_SZ || value->Type == REG_EXPAND_SZ)
-        for (const auto& child : SystemLinkChildren(ToU16(value->Text), value->Type == REG_MULTI_SZ))
-          AddTreeNode(tree, node, ToWide(child));
-      SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
-    }
+  for (const auto& [name, children] : mapping_.systemLink) {
+    const HTREEITEM node = AddRootNode(tree, name);
+    for (const auto& child : children) AddTreeNode(tree, node, child);
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
   }
-  {
-    const RegistryKey key = OpenMappingKey(regview_text::kSubstitutesPath);
-    for (const std::wstring& name : key.ValueNames()) {
-      const auto value = key.Read(name);
-      const bool text = value && (value->Type == REG_SZ || value->Type == REG_EXPAND_SZ);
-      ui::AddGridRow(*TntListView2, {name, text ? value->Text : L""});
-    }
-  }
-  {
-    const RegistryKey key = OpenMappingKey(regview_text::kMapperPath);
-    for (const std::wstring& name : key.ValueNames()) {
-      DWORD type = 0, data = 0, size = sizeof data;
-      const bool number = RegQueryValueExW(key.Handle(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
-                                           &size) == ERROR_SUCCESS &&
-                          type == REG_DWORD && size == sizeof data;
-      ui::AddGridRow(*TntListView3, {name, number ? ToWide(FontMapperDataText(data)) : L""});
-    }
-  }
+  for (const auto& [name, data] : mapping_.substitutes) ui::AddGridRow(*TntListView2, {name, data});
+  for (const auto& [name, data] : mapping_.mapper) ui::AddGridRow(*TntListView3, {name, data});
 }
 
 void TForm_RegDataView::FillFontFolderTab() {

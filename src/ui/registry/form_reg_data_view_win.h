@@ -68,7 +68,17 @@ class TForm_RegDataView : public ui::Form {
   std::vector<std::u16string> CheckedFiles(bool* includesOthers) const;
   void SetAllChecks(int how);  // 0 clear, 1 set, 2 invert
 
+  // The three mapping keys as read before the window exists, so that a key that cannot be opened stops the
+  // creation before any control is made.
+  struct MappingKeys {
+    std::vector<std::pair<std::wstring, std::vector<std::wstring>>> systemLink;  // node, children
+    std::vector<std::pair<std::wstring, std::wstring>> substitutes;
+    std::vector<std::pair<std::wstring, std::wstring>> mapper;
+  };
+  static MappingKeys ReadMappingKeys();
+
   TProcedureClass& engine_;
+  MappingKeys mapping_;
   std::function<void()> showMainWindow_;
   RegViewTable table_;
   FontFolderFiles folder_;
