@@ -225,6 +225,34 @@ TEST_F(RegDataView, DeletingFolderFilesTakesOnlyTheTickedOnesAfterBothAnswers) {
   EXPECT_EQ(recorder.messages.back().Caption, u"エラー通知");
 }
 
+TEST_F(RegDataView, ThePopUpTicksBothListsAndNothingTickedDoesNothing) {
+  FontsFolderFile(L"velura_regview_other.dat");
+  auto& view = Open();
+  ASSERT_NE(view.ContextMenu(view.FontFileList()), nullptr);
+  ASSERT_NE(view.ContextMenu(view.OtherFileList()), nullptr);
+  const auto ticks = [&] {
+    int ticked = 0, total = 0;
+    for (const ui::Control* list : {&view.FontFileList(), &view.OtherFileList()})
+      for (int i = 0; i < ui::CheckListItemCount(*list); ++i, ++total) ticked += ui::CheckListItemChecked(*list, i);
+    return std::pair{ticked, total};
+  };
+  // Nothing ticked: neither command asks anything.
+  Command(TForm_RegDataView::Action_Delete1);
+  Command(TForm_RegDataView::Action_Copy1);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+
+  Command(TForm_RegDataView::N_CheckAll);
+  auto [ticked, total] = ticks();
+  EXPECT_GE(total, 1);
+  EXPECT_EQ(ticked, total);
+  ui::SetCheckListItemChecked(view.OtherFileList(), IndexOf(view.OtherFileList(), L"velura_regview_other.dat"), false);
+  Command(TForm_RegDataView::N_CheckInvert);
+  EXPECT_EQ(ticks().first, 1);
+  EXPECT_TRUE(ui::CheckListItemChecked(view.OtherFileList(), IndexOf(view.OtherFileList(), L"velura_regview_other.dat")));
+  Command(TForm_RegDataView::N_CheckNone);
+  EXPECT_EQ(ticks().first, 0);
+}
+
 TEST_F(RegDataView, RepairRemovesOnlyValuesWhoseFilesAreMissing) {
   Open();
   recorder.AnswerCaption(u"レジストリ項目自動修正", MessageResult::Cancel);
