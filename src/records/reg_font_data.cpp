@@ -118,6 +118,16 @@ bool TRegFontData::DeleteFontValueForFile(std::u16string_view path) {
   return true;
 }
 
+bool TRegFontData::DeleteFontValueNamed(std::u16string_view valueName) {
+  const auto key = OpenFontsKey(RegAccess::Full);
+  for (const auto& entry : Fonts) {
+    if (entry.ValueName != valueName) continue;
+    DeleteEntryValue(*key, entry);
+    return true;
+  }
+  return false;
+}
+
 std::vector<std::u16string> TRegFontData::FontFolders() const { return FontFoldersOf(Fonts, fontsFolder_, folding_); }
 
 std::u16string TRegFontData::ValueNameWithoutSuffix(std::size_t index) const {

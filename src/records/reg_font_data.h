@@ -51,6 +51,10 @@ class TRegFontData {
   // False when none does; uninstalling tries this first so that another font sharing the file name keeps its value.
   bool DeleteFontValueForFile(std::u16string_view path);
 
+  // Deletes the value of this very name when Fonts holds it, so that a list row removes its own entry and not
+  // another one sharing its file name. False when Fonts has no such entry.
+  bool DeleteFontValueNamed(std::u16string_view valueName);
+
   std::vector<std::u16string> FontFolders() const;
   std::u16string ValueNameWithoutSuffix(std::size_t index) const;
 

@@ -4,6 +4,7 @@
 #include "ui/browsers/form_local_win.h"
 #include "ui/charview/form_symbol_view_win.h"
 #include "ui/charview/form_unicode_win.h"
+#include "ui/registry/form_reg_data_view_win.h"
 
 namespace velura {
 namespace {
@@ -31,6 +32,10 @@ ToolWindowFactory FactoryOf(int actionId) {
     case Action_ShowLocalForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
         return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
+      };
+    case Action_ShowRegForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<TForm_RegDataView>(site.fonts.Engine(), site.showLauncher));
       };
     case Action_ShowSymbolForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {

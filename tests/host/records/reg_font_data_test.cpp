@@ -109,6 +109,19 @@ TEST_F(RegFontDataTest, DeletingByFileNameTakesOnlyTheFirstOfTwoValuesSharingIt)
   EXPECT_FALSE(data.DeleteFontValueByFile(u"missing.ttf"));
 }
 
+// The viewer's row removes its own value even when an earlier entry shares its file name.
+TEST_F(RegFontDataTest, DeletingByValueNameTakesExactlyThatValue) {
+  registry.AddFont(u"Other Font (TrueType)", u"E:\\Elsewhere\\SHARED.TTF");
+  registry.AddFont(u"This Font (TrueType)", u"SHARED.TTF");
+  TRegFontData data = Load();
+
+  EXPECT_TRUE(data.DeleteFontValueNamed(u"This Font (TrueType)"));
+  EXPECT_TRUE(registry.HasValue(kFontsPath, u"Other Font (TrueType)"));
+  EXPECT_FALSE(registry.HasValue(kFontsPath, u"This Font (TrueType)"));
+  EXPECT_FALSE(data.DeleteFontValueNamed(u"this font (truetype)"));  // not in Fonts: nothing touched
+  EXPECT_TRUE(registry.HasValue(kFontsPath, u"Other Font (TrueType)"));
+}
+
 // Uninstalling C:\Windows\Fonts\SHARED.TTF must not take the value of the font in E:\Elsewhere.
 TEST_F(RegFontDataTest, DeletingForAFileTakesTheValueThatNamesThatVeryFile) {
   registry.AddFont(u"Other Font (TrueType)", u"E:\\Elsewhere\\SHARED.TTF");

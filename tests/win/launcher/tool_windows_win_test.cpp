@@ -85,7 +85,8 @@ TEST_F(LauncherTools, ARowWithoutItsWindowKeepsItsButtonDisabled) {
   EXPECT_TRUE(ButtonEnabled(Action_ShowLocalForm));
   EXPECT_TRUE(ButtonEnabled(Action_etcBtn));
   EXPECT_TRUE(ButtonEnabled(Action_ShowUnicodeForm));
-  for (int id : {Action_ShowOneTimeInstForm, Action_ShowInstalledForm, Action_ShowRegForm}) {
+  EXPECT_TRUE(ButtonEnabled(Action_ShowRegForm));
+  for (int id : {Action_ShowOneTimeInstForm, Action_ShowInstalledForm}) {
     EXPECT_FALSE(ButtonEnabled(id)) << id;
     Press(id);  // a stray command for it does nothing
     EXPECT_EQ(WindowOf(id), nullptr) << id;
@@ -112,6 +113,25 @@ TEST_F(LauncherTools, TheSymbolButtonOpensTheSymbolViewerBelowTheLauncher) {
   Pump();
   EXPECT_EQ(WindowOf(Action_ShowSymbolForm), nullptr);
   EXPECT_EQ(ReadSetting(L"SymbolView", L"Left"), 230);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LauncherTools, TheRegistryButtonOpensTheRegistryViewerBelowTheLauncher) {
+  Start();
+  EXPECT_TRUE(ButtonEnabled(Action_ShowRegForm));
+  Press(Action_ShowRegForm);
+  const HWND viewer = WindowOf(Action_ShowRegForm);
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(ui::WindowText(viewer), L"レジストリデータ・フォントフォルダViewer+");
+  EXPECT_TRUE(IsWindowVisible(viewer));
+  RECT launcherPlace{};
+  GetWindowRect(launcher->Hwnd(), &launcherPlace);
+  EXPECT_GE(PlaceOf(viewer).top, launcherPlace.bottom - launcherPlace.top + 3);
+  SetWindowPos(viewer, nullptr, 210, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(viewer, WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_EQ(WindowOf(Action_ShowRegForm), nullptr);
+  EXPECT_EQ(ReadSetting(L"RegView", L"Left"), 210);
   EXPECT_TRUE(messages.empty());
 }
 

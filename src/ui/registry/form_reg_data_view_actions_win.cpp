@@ -1,0 +1,144 @@
+// The commands of the registry viewer: removing Fonts values (never a file), and copying and deleting the
+// files the user ticked on the fonts-folder tab.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "records/long_operations.h"
+#include "records/reg_font_rules.h"
+#include "ui/browsers/folder_picker_win.h"
+#include "ui/framework/list_controls_win.h"
+#include "ui/longop/form_status_bar_win.h"
+#include "ui/registry/form_reg_data_view_win.h"
+
+namespace velura {
+
+std::pair<std::size_t, std::size_t> TForm_RegDataView::DeleteRows(const std::vector<int>& rows) {
+  std::size_t succeeded = 0, failed = 0;
+  for (int row : rows) {
+    // The row's own value, by name: a file name shared with another entry must not take that entry's value.
+    bool deleted = false;
+    try {
+      deleted = row >= 0 && static_cast<std::size_t>(row) < table_.Rows.size() &&
+                engine_.RegData().DeleteFontValueNamed(table_.Rows[row].FontName);
+    } catch (const UserError&) {
+      deleted = false;  // refused by the registry: counted and reported, the other rows still go on
+    }
+    ++(deleted ? succeeded : failed);
+  }
+  return {succeeded, failed};
+}
+
+void TForm_RegDataView::ReloadFonts() {
+  engine_.Installed().UpdateNames();  // rereads the Fonts entries
+  FillFontsTab();
+}
+
+void TForm_RegDataView::ToolButton_tab1_delClick() {
+  if (ui::GridRowCount(*TntListView1) == 0) return;
+  const std::vector<int> selected = ui::GridSelectedRows(*TntListView1);
+  if (selected.empty()) {
+    ShowMessage(regview_text::kNothingSelected, u"");
+    return;
+  }
+  const MessageRequest ask{DeleteQuestion(selected.size()), regview_text::kDeleteCaption, MessageIcon::Warning,
+                           MessageButtons::YesNo, 1};
+  if (ShowMessage(ask) != MessageResult::Yes) return;
+  const auto [succeeded, failed] = DeleteRows(selected);
+  if (succeeded == 0) {
+    ShowMessage(DeleteReport(selected.size(), 0, failed), u"", MessageIcon::Error);
+    return;
+  }
+  ShowMessage(DeleteReport(selected.size(), succeeded, failed), regview_text::kDeleteDoneCaption,
+              MessageIcon::Information);
+  ReloadFonts();
+}
+
+void TForm_RegDataView::ToolButton_tab1_autoClick() {
+  const MessageRequest ask{regview_text::kRepairQuestion, regview_text::kRepairCaption, MessageIcon::Warning,
+                           MessageButtons::OkCancel, 0};
+  if (ShowMessage(ask) != MessageResult::Ok) return;
+  std::vector<int> missing;
+  for (std::size_t i = 0; i < table_.Rows.size(); ++i)
+    if (table_.Rows[i].Missing) missing.push_back(static_cast<int>(i));
+  const std::size_t succeeded = DeleteRows(missing).first;
+  if (succeeded == 0) {
+    ShowMessage(regview_text::kRepairNothing, regview_text::kRepairDoneCaption, MessageIcon::Information);
+    return;
+  }
+  ShowMessage(RepairReport(succeeded), regview_text::kRepairDoneCaption, MessageIcon::Information);
+  ReloadFonts();
+}
+
+void TForm_RegDataView::SetAllChecks(int how) {
+  for (const ui::Control* list : {CheckListBox_FontFile, CheckListBox_otherFile})
+    for (int i = 0, n = ui::CheckListItemCount(*list); i < n; ++i)
+      ui::SetCheckListItemChecked(*list, i, how == 2 ? !ui::CheckListItemChecked(*list, i) : how == 1);
+}
+
+std::vector<std::u16string> TForm_RegDataView::CheckedFiles(bool* includesOthers) const {
+  std::vector<std::u16string> paths;
+  if (includesOthers) *includesOthers = false;
+  for (const ui::Control* list : {CheckListBox_FontFile, CheckListBox_otherFile})
+    for (int i = 0, n = ui::CheckListItemCount(*list); i < n; ++i) {
+      if (!ui::CheckListItemChecked(*list, i)) continue;
+      paths.push_back(engine_.FontsFolder + u"\\" + ToU16(ui::CheckListItemText(*list, i)));
+      if (includesOthers && list == CheckListBox_otherFile) *includesOthers = true;
+    }
+  return paths;
+}
+
+void TForm_RegDataView::Action_Copy1Execute() {
+  const auto paths = CheckedFiles(nullptr);
+  if (paths.empty()) return;
+  const std::wstring destination = BrowseForFolder(Hwnd(), ToWide(regview_text::kCopyDestinationTitle));
+  if (destination.empty()) return;
+  TForm_StatusBar progress;
+  const int failed = RunCopy(progress, engine_.Records().Files, ToU16(destination), paths);
+  if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
+  else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+}
+
+void TForm_RegDataView::Action_Delete1Execute() {
+  bool includesOthers = false;
+  const auto paths = CheckedFiles(&includesOthers);
+  if (paths.empty()) return;
+  if (ShowMessage({regview_text::kDeleteFilesQuestion, regview_text::kDeleteFilesCaption, MessageIcon::Warning,
+                   MessageButtons::OkCancel, 1}) != MessageResult::Ok)
+    return;
+  if (includesOthers && ShowMessage({regview_text::kDeleteOthersQuestion, regview_text::kDeleteOthersCaption,
+                                     MessageIcon::Warning, MessageButtons::OkCancel, 1}) != MessageResult::Ok)
+    return;
+  std::size_t failed = 0;
+  for (const auto& path : paths)
+    if (!DeleteFileW(ToWide(path).c_str())) ++failed;
+  if (failed == 0) ShowMessage(regview_text::kDeleteFilesDone, u"");
+  else ShowMessage(DeleteFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  FillFontFolderTab();
+}
+
+void TForm_RegDataView::Action_ToCopy1Execute() {
+  if (ShowMessage({regview_text::kCopyIntoQuestion, regview_text::kCopyIntoCaption, MessageIcon::Warning,
+                   MessageButtons::OkCancel, 1}) != MessageResult::Ok)
+    return;
+  std::wstring buffer(64 * 1024, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Hwnd();
+  dialog.lpstrFilter = L"全てのファイル\0*.*\0";
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) return;
+  std::size_t failed = 0;
+  for (const auto& source : OpenDialogPaths(ToU16(buffer))) {
+    const std::u16string target = engine_.FontsFolder + u"\\" + FileNamePart(source);
+    if (!CopyFileW(ToWide(source).c_str(), ToWide(target).c_str(), FALSE)) ++failed;
+  }
+  if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
+  else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  FillFontFolderTab();
+}
+
+}  // namespace velura
