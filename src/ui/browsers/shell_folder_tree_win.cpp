@@ -105,24 +105,39 @@ ShellFolderTree::Folder* ShellFolderTree::FolderOf(HTREEITEM item) const {
 
 void ShellFolderTree::ListChildren(HTREEITEM item) {
   Folder* folder = FolderOf(item);
-  if (!folder || folder->listed) return;
-  folder->listed = true;
+  if (!folder) return;
   const std::wstring base = folder->path;
-  const std::vector<std::wstring> names = SubfolderNames(base);
-  for (const std::wstring& name : names) Insert(item, name, base + (base.back() == L'\\' ? L"" : L"\\") + name);
-  if (names.empty()) {
-    TVITEMW data{};
-    data.mask = TVIF_CHILDREN;
-    data.hItem = item;
-    data.cChildren = 0;
-    SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+  std::vector<std::wstring> known;  // children listed before, by path
+  if (folder->listed) {
+    for (auto child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+         child; child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child))))
+      if (const Folder* listed = FolderOf(child)) known.push_back(listed->path);
   }
+  folder->listed = true;
+  const std::vector<std::wstring> names = SubfolderNames(base);
+  for (const std::wstring& name : names) {
+    const std::wstring path = base + (base.back() == L'\\' ? L"" : L"\\") + name;
+    if (std::none_of(known.begin(), known.end(), [&](const std::wstring& k) { return SamePath(k, path); }))
+      Insert(item, name, path);
+  }
+  TVITEMW data{};  // the button: shown while the folder has subfolders
+  data.mask = TVIF_CHILDREN;
+  data.hItem = item;
+  data.cChildren = names.empty() && known.empty() ? 0 : 1;
+  SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
 }
 
 std::wstring ShellFolderTree::Path() const {
   const Folder* folder =
       FolderOf(reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CARET, 0)));
   return folder ? WithoutTrailingDelimiter(folder->path) : L"";
+}
+
+HTREEITEM ShellFolderTree::ChildHolding(HTREEITEM item, const std::wstring& path) const {
+  for (auto child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+       child; child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child))))
+    if (const Folder* folder = FolderOf(child); folder && IsUnder(path, folder->path)) return child;
+  return nullptr;
 }
 
 bool ShellFolderTree::SelectPath(const std::wstring& wanted) {
@@ -142,13 +157,10 @@ bool ShellFolderTree::SelectPath(const std::wstring& wanted) {
   while (item && !SamePath(WithoutTrailingDelimiter(FolderOf(item)->path), path)) {
     ListChildren(item);
     SendMessageW(hwnd_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-    HTREEITEM next = nullptr;
-    for (auto child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-         child; child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)))) {
-      if (IsUnder(path, FolderOf(child)->path)) {
-        next = child;
-        break;
-      }
+    HTREEITEM next = ChildHolding(item, path);
+    if (!next) {  // made since the folder was listed
+      ListChildren(item);
+      next = ChildHolding(item, path);
     }
     item = next;
   }

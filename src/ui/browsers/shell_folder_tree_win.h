@@ -31,8 +31,11 @@ class ShellFolderTree {
     bool listed = false;
   };
   HTREEITEM Insert(HTREEITEM parent, const std::wstring& text, const std::wstring& path);
+  // Lists a folder's subfolders the first time; later calls add the ones created since.
   void ListChildren(HTREEITEM item);
   Folder* FolderOf(HTREEITEM item) const;
+  // The child of item whose folder holds path, or null.
+  HTREEITEM ChildHolding(HTREEITEM item, const std::wstring& path) const;
   LRESULT Notify(NMHDR& header);
 
   HWND hwnd_ = nullptr;

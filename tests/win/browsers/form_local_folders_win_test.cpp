@@ -139,6 +139,19 @@ TEST_F(BrowserFolders, AFolderNamedLikeAnArchiveIsBrowsedAsAFolder) {
   EXPECT_EQ(settings.ReadPreviousFolder(), ToU16(root_ + L"\\収録.zip"));
 }
 
+TEST_F(BrowserFolders, AFolderMadeAfterItsParentWasListedCanBeOpened) {
+  // Empty folders: no fonts are registered and released in this process by this test.
+  const std::wstring parent = FolderWithFonts(L"later", {});
+  const std::wstring first = parent + L"\\first";
+  ASSERT_TRUE(CreateDirectoryW(first.c_str(), nullptr));
+  Open(first);  // lists the parent's subfolders
+  const std::wstring made = parent + L"\\新しいフォルダ";
+  ASSERT_TRUE(CreateDirectoryW(made.c_str(), nullptr));
+  EXPECT_TRUE(form->OpenFolder(made));
+  EXPECT_EQ(form->ShellTreeView1.Path(), made);
+  EXPECT_TRUE(messages.empty()) << recorder.Describe();
+}
+
 TEST_F(BrowserFolders, AFolderTheCodePageCannotSpellIsBrowsedButNotRemembered) {
   // The folder browsed before; not browsed here, as releasing its fonts first would upset this Wine's font
   // session in a process that has registered and released fonts before.
