@@ -10,7 +10,6 @@
 #include "records/folder_loading.h"
 #include "records/long_operations.h"
 #include "ui/framework/status_bar_font.h"
-#include "ui/framework/window_place_win.h"
 #include "ui/browsers/archive_file_extractor.h"
 #include "ui/browsers/archive_opening.h"
 #include "ui/browsers/file_ticks.h"
@@ -255,9 +254,7 @@ void Tform_local::FormShow() {
 }
 
 void Tform_local::FormClose() {
-  ReleaseList();
-  WindowPlace place(Hwnd());
-  settings_.StoreWindow(place, TWindowKind::LocalView);
+  ReleaseList();  // the launcher stores the window's place as it closes
   // The search dialog joins here once it exists.
   if (showMainWindow_) showMainWindow_();
 }

@@ -189,12 +189,12 @@ void SetGridColumns(Control& grid, const std::vector<GridColumn>& columns) {
   for (int count = GridColumnCount(grid); count > 0; --count) SendMessageW(grid.hwnd, LVM_DELETECOLUMN, 0, 0);
   const int dpi = grid.owner ? grid.owner->Dpi() : 96;
   int index = 0;
-  for (const GridColumn& spec : columns) {
+  for (const GridColumn& wanted : columns) {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = spec.format;
-    column.cx = dock::Scale(spec.width96, dpi);
-    column.pszText = const_cast<wchar_t*>(spec.caption.c_str());
+    column.fmt = wanted.format;
+    column.cx = dock::Scale(wanted.width96, dpi);
+    column.pszText = const_cast<wchar_t*>(wanted.caption.c_str());
     SendMessageW(grid.hwnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
   }
   // The widths (also those the user dragged) follow the owner's DPI.

@@ -63,6 +63,22 @@ inline constexpr char16_t kKeyBase[] = u"HKEY_LOCAL_MACHINE\\Software\\Microsoft
 inline constexpr char16_t kSystemLinkPath[] = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
 inline constexpr char16_t kSubstitutesPath[] = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
 inline constexpr char16_t kMapperPath[] = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontMapper";
+inline constexpr char16_t kCopyDestinationTitle[] = u"ファイルコピー先の指定";
+inline constexpr char16_t kCopyDone[] = u"コピー処理終了";
+inline constexpr char16_t kDeleteFilesDone[] = u"削除処理終了";
+inline constexpr char16_t kFailureCaption[] = u"エラー通知";
+inline constexpr char16_t kDeleteFilesCaption[] = u"ファイルの削除確認";
+inline constexpr char16_t kDeleteFilesQuestion[] =
+    u"ファイルを削除します\r\n\r\nフォントフォルダ内のファイルにアクセスします\r\nシステムで利用するファイルの可能性もありますので\r\n"
+    u"明確な目的がある場合以外は削除してはいけません\r\n\r\n本当に削除してよろしいですか？";
+inline constexpr char16_t kDeleteOthersCaption[] = u"ファイルの削除再確認";
+inline constexpr char16_t kDeleteOthersQuestion[] =
+    u"フォント以外のファイルが含まれています！\r\n\r\n必要なファイルを削除するとＯＳの動作に\r\n致命的な不具合がでるかもしれません\r\n\r\n"
+    u"明確な目的がある場合以外は削除してはいけません\r\nよく分からなければキャンセルしてください！\r\n\r\n本当に削除してよろしいですか？";
+inline constexpr char16_t kCopyIntoCaption[] = u"ファイルのコピー確認";
+inline constexpr char16_t kCopyIntoQuestion[] =
+    u"フォントフォルダにファイルをコピーします\r\n\r\n通常は全くする必要のない操作です\r\nＯＳの動作に致命的な不具合がでるかもしれません\r\n\r\n"
+    u"明確な目的がある場合以外はキャンセルしてください！\r\n\r\n操作を続行してよろしいですか？";
 }  // namespace regview_text
 
 // The question before deleting n selected entries.
@@ -98,28 +114,6 @@ FontFolderFiles ClassifyFontFolder(const std::vector<std::u16string>& names, con
 // Whether a folder listing entry is a file the viewer lists ("." and ".." and plain directories are not).
 bool ListedInFontFolder(std::u16string_view name, bool plainDirectory);
 
-}  // namespace velura
-
-namespace velura {
-
-namespace regview_text {
-inline constexpr char16_t kCopyDestinationTitle[] = u"ファイルコピー先の指定";
-inline constexpr char16_t kCopyDone[] = u"コピー処理終了";
-inline constexpr char16_t kDeleteFilesDone[] = u"削除処理終了";
-inline constexpr char16_t kFailureCaption[] = u"エラー通知";
-inline constexpr char16_t kDeleteFilesCaption[] = u"ファイルの削除確認";
-inline constexpr char16_t kDeleteFilesQuestion[] =
-    u"ファイルを削除します\r\n\r\nフォントフォルダ内のファイルにアクセスします\r\nシステムで利用するファイルの可能性もありますので\r\n"
-    u"明確な目的がある場合以外は削除してはいけません\r\n\r\n本当に削除してよろしいですか？";
-inline constexpr char16_t kDeleteOthersCaption[] = u"ファイルの削除再確認";
-inline constexpr char16_t kDeleteOthersQuestion[] =
-    u"フォント以外のファイルが含まれています！\r\n\r\n必要なファイルを削除するとＯＳの動作に\r\n致命的な不具合がでるかもしれません\r\n\r\n"
-    u"明確な目的がある場合以外は削除してはいけません\r\nよく分からなければキャンセルしてください！\r\n\r\n本当に削除してよろしいですか？";
-inline constexpr char16_t kCopyIntoCaption[] = u"ファイルのコピー確認";
-inline constexpr char16_t kCopyIntoQuestion[] =
-    u"フォントフォルダにファイルをコピーします\r\n\r\n通常は全くする必要のない操作です\r\nＯＳの動作に致命的な不具合がでるかもしれません\r\n\r\n"
-    u"明確な目的がある場合以外はキャンセルしてください！\r\n\r\n操作を続行してよろしいですか？";
-}  // namespace regview_text
 
 // "コピーに失敗したファイルが " + count + "件 ありました" (copy) or the same for deletion.
 std::u16string CopyFailureText(std::size_t failed);

@@ -97,41 +97,34 @@ TEST_F(LauncherTools, ARowWithoutItsWindowKeepsItsButtonDisabled) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(LauncherTools, TheSymbolButtonOpensTheSymbolViewerBelowTheLauncher) {
+// The viewers built so far, opened by their own buttons: below the launcher, their place stored on close.
+TEST_F(LauncherTools, EachViewerButtonOpensItsViewerBelowTheLauncher) {
+  struct Viewer {
+    int action;
+    const wchar_t* caption;
+    const wchar_t* section;
+    int left;
+  };
+  const Viewer viewers[] = {{Action_ShowSymbolForm, L"シンボルフォントViewer", L"SymbolView", 230},
+                            {Action_ShowRegForm, L"レジストリデータ・フォントフォルダViewer+", L"RegView", 210}};
   Start();
-  EXPECT_TRUE(ButtonEnabled(Action_ShowSymbolForm));
-  Press(Action_ShowSymbolForm);
-  const HWND symbol = WindowOf(Action_ShowSymbolForm);
-  ASSERT_NE(symbol, nullptr);
-  EXPECT_EQ(ui::WindowText(symbol), L"シンボルフォントViewer");
-  EXPECT_TRUE(IsWindowVisible(symbol));
   RECT launcherPlace{};
   GetWindowRect(launcher->Hwnd(), &launcherPlace);
-  EXPECT_GE(PlaceOf(symbol).top, launcherPlace.bottom - launcherPlace.top + 3);
-  SetWindowPos(symbol, nullptr, 230, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(symbol, WM_CLOSE, 0, 0);
-  Pump();
-  EXPECT_EQ(WindowOf(Action_ShowSymbolForm), nullptr);
-  EXPECT_EQ(ReadSetting(L"SymbolView", L"Left"), 230);
-  EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(LauncherTools, TheRegistryButtonOpensTheRegistryViewerBelowTheLauncher) {
-  Start();
-  EXPECT_TRUE(ButtonEnabled(Action_ShowRegForm));
-  Press(Action_ShowRegForm);
-  const HWND viewer = WindowOf(Action_ShowRegForm);
-  ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(ui::WindowText(viewer), L"レジストリデータ・フォントフォルダViewer+");
-  EXPECT_TRUE(IsWindowVisible(viewer));
-  RECT launcherPlace{};
-  GetWindowRect(launcher->Hwnd(), &launcherPlace);
-  EXPECT_GE(PlaceOf(viewer).top, launcherPlace.bottom - launcherPlace.top + 3);
-  SetWindowPos(viewer, nullptr, 210, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(viewer, WM_CLOSE, 0, 0);
-  Pump();
-  EXPECT_EQ(WindowOf(Action_ShowRegForm), nullptr);
-  EXPECT_EQ(ReadSetting(L"RegView", L"Left"), 210);
+  for (const Viewer& v : viewers) {
+    SCOPED_TRACE(::testing::Message() << "action " << v.action);
+    EXPECT_TRUE(ButtonEnabled(v.action));
+    Press(v.action);
+    const HWND viewer = WindowOf(v.action);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(ui::WindowText(viewer), v.caption);
+    EXPECT_TRUE(IsWindowVisible(viewer));
+    EXPECT_GE(PlaceOf(viewer).top, launcherPlace.bottom - launcherPlace.top + 3);
+    SetWindowPos(viewer, nullptr, v.left, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(viewer, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_EQ(WindowOf(v.action), nullptr);
+    EXPECT_EQ(ReadSetting(v.section, L"Left"), v.left);
+  }
   EXPECT_TRUE(messages.empty());
 }
 
