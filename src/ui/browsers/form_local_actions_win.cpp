@@ -12,6 +12,7 @@
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/folder_picker_win.h"
 #include "ui/browsers/form_local_win.h"
+#include "ui/browsers/form_my_print_dialog_win.h"
 #include "ui/browsers/install_ticked_win.h"
 #include "ui/browsers/record_dialogs_win.h"
 #include "ui/framework/controls_win.h"
@@ -54,7 +55,7 @@ void Tform_local::CreateActions() {
   add(Action_ExportTreeTxt, u"フォント名一覧を出力", local_enable::ListCommands, [this] { Action_ExportTreeTxtExecute(); });
   add(Action_ExportFontCsvFile, u"フォント名のcsvを出力", local_enable::ListCommands,
       [this] { ExportCsv(*list_, Hwnd(), L"未インストールフォントのリスト.csv"); });
-  add(Action_Print, u"印刷...", never, {});  // sample printing comes later
+  add(Action_Print, u"印刷...", {}, [this] { Action_PrintExecute(); });
   add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
@@ -156,6 +157,12 @@ void Tform_local::Action_ExportTreeTxtExecute() {
 void Tform_local::Action_OpenExplorerExecute() {
   const std::wstring folder = ShellTreeView1.Path();
   ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), L"", SW_SHOWNORMAL);
+}
+
+void Tform_local::Action_PrintExecute() {
+  // Index 0 of the sample combo means "each font its own name".
+  const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
+  PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), *list_, status_);
 }
 
 void Tform_local::N14Click() {

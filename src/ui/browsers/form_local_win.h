@@ -133,6 +133,7 @@ class Tform_local : public ui::Form {
   void Action_ActiveFileCopyExecute();
   void Action_ExportTreeTxtExecute();
   void Action_OpenExplorerExecute();
+  void Action_PrintExecute();
   void UpdateSummary();
   // form_local_view_win.cpp
   LRESULT FileTreeNotify(NMHDR& header);
