@@ -12,10 +12,11 @@ PrintDate Today() {
   return PrintDate{now.wYear, now.wMonth, now.wDay};
 }
 
+// The sort needs a consistent order: should the locale refuse the texts, their code units decide.
 int LocaleCompare(std::u16string_view a, std::u16string_view b) {
-  return CompareStringW(LOCALE_USER_DEFAULT, 0, AsWide(a).data(), static_cast<int>(a.size()), AsWide(b).data(),
-                        static_cast<int>(b.size())) -
-         CSTR_EQUAL;
+  const int result = CompareStringW(LOCALE_USER_DEFAULT, 0, AsWide(a).data(), static_cast<int>(a.size()),
+                                    AsWide(b).data(), static_cast<int>(b.size()));
+  return result == 0 ? a.compare(b) : result - CSTR_EQUAL;
 }
 
 }  // namespace
