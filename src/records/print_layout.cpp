@@ -52,7 +52,8 @@ PrintQuantities ComputeQuantities(const PageGeometry& page, const PrintOptions& 
   PrintQuantities q;
   // A device that reports no physical size gets no margin rather than a division by zero.
   if (page.widthMm > 0) q.leftX = static_cast<int>(static_cast<double>(page.width) / page.widthMm * options.leftMargin);
-  if (page.heightMm > 0) q.topY = static_cast<int>(static_cast<double>(page.height) / page.heightMm * options.topMargin);
+  if (page.heightMm > 0)
+    q.topY = static_cast<int>(static_cast<double>(page.height) / page.heightMm * options.topMargin);
   q.h8 = std::max(h8, 0);
   q.hs = std::max(hs, 0);
   q.headerHeight = std::max(headerHeight, 0);

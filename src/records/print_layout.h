@@ -18,13 +18,13 @@ inline constexpr int kMaxSampleSize = 99;
 inline constexpr int kMaxPrintMargin = 50;  // mm; keeps both columns on an A4 page
 
 struct PrintOptions {
-  bool twoColumns = false;      // "２段組みにして用紙を節約"
-  bool fullPath = false;        // "フォント名をフルパスで表示"
-  bool hideStyleFonts = true;   // "スタイルフォントは表示しない"
-  bool tickedOnly = false;      // "チェックしたフォントのみ印刷"
-  int sampleSize = 18;          // points
-  int topMargin = 1;            // mm
-  int leftMargin = 1;           // mm
+  bool twoColumns = false;     // "２段組みにして用紙を節約"
+  bool fullPath = false;       // "フォント名をフルパスで表示"
+  bool hideStyleFonts = true;  // "スタイルフォントは表示しない"
+  bool tickedOnly = false;     // "チェックしたフォントのみ印刷"
+  int sampleSize = 18;         // points
+  int topMargin = 1;           // mm
+  int leftMargin = 1;          // mm
   bool operator==(const PrintOptions&) const = default;
 };
 

@@ -6,8 +6,9 @@
 namespace velura {
 
 PageGeometry PageGeometryOf(HDC printer) {
-  return PageGeometry{GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES), GetDeviceCaps(printer, HORZSIZE),
-                      GetDeviceCaps(printer, VERTSIZE), GetDeviceCaps(printer, LOGPIXELSY)};
+  return PageGeometry{GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES),
+                      GetDeviceCaps(printer, HORZSIZE), GetDeviceCaps(printer, VERTSIZE),
+                      GetDeviceCaps(printer, LOGPIXELSY)};
 }
 
 GdiPrintSurface::GdiPrintSurface(HDC printer) : GdiPrintSurface(printer, PageGeometryOf(printer)) {}

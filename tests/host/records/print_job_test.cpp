@@ -41,9 +41,7 @@ class RecordingSurface final : public PrintSurface {
   bool EndDocument() override { return Record("close"); }
   void AbortDocument() override { Record("abort"); }
   bool DrawCaption(const PlacedText& text) override { return Record("caption", text); }
-  bool DrawSample(const PlacedText& text, const SampleFont& font) override {
-    return Record("sample", text, {}, font);
-  }
+  bool DrawSample(const PlacedText& text, const SampleFont& font) override { return Record("sample", text, {}, font); }
   bool DrawRule(const PlacedRule& rule) override { return Record("rule", {}, rule); }
 
   std::vector<Op> Of(const std::string& kind) const {
@@ -129,8 +127,8 @@ TEST(PrintLayout, QuantitiesOfAnA4PageRoundHalvesToEven) {
   EXPECT_EQ(q.half, 17);
   EXPECT_EQ(q.third, 25);
   EXPECT_EQ(q.entryHeight, 34 + 76 + 17 + 40 + 25);
-  EXPECT_EQ(q.columnWidth, 1239 - 16);    // 16.5 goes to 16
-  EXPECT_EQ(q.secondColumnX, 1239 + 6);   // 5.5 goes to 6
+  EXPECT_EQ(q.columnWidth, 1239 - 16);   // 16.5 goes to 16
+  EXPECT_EQ(q.secondColumnX, 1239 + 6);  // 5.5 goes to 6
   EXPECT_EQ(q.EntryTop(), 11 + 3 * 34);
 }
 
@@ -191,7 +189,7 @@ TEST_F(Printing, JobRunsThroughHeaderEntriesAndEndInOrder) {
   EXPECT_EQ(Print(), PrintOutcome::Printed);
   EXPECT_EQ(surface.title, u"フォントサンプル印刷");
   EXPECT_EQ(surface.Kinds(), (std::vector<std::string>{"begin", "start", "caption", "caption", "sample", "rule",
-                                                        "caption", "sample", "rule", "end", "close"}));
+                                                       "caption", "sample", "rule", "end", "close"}));
   const auto captions = surface.Of("caption");
   EXPECT_EQ(captions[0].text.text, PageHeaderText(1, {2026, 12, 7}));
   EXPECT_EQ(captions[0].text.x, 11);

@@ -56,9 +56,9 @@ struct PageCanvas {
 class PictureSurface : private PageCanvas, public GdiPrintSurface {
  public:
   struct PageSeen {
-    Picture small;         // a quarter of the size, for looking at
-    int rulesLeft = 0;     // horizontal lines over most of the page's left half
-    int rulesRight = 0;    // and of its right half
+    Picture small;       // a quarter of the size, for looking at
+    int rulesLeft = 0;   // horizontal lines over most of the page's left half
+    int rulesRight = 0;  // and of its right half
     int inkLeftOfMargin = 0;
     int inkRightHalf = 0;  // dark pixels right of the middle
     int firstInkRow = -1;
@@ -161,7 +161,8 @@ class Printing : public BrowserTest {
  protected:
   static void SetUpTestSuite() {
     folder_ = NewTempFolder(L"velura_print_test");
-    CopyFileW(L"Z:\\usr\\share\\fonts\\opentype\\ipafont-gothic\\ipag.ttf", (folder_ + L"\\ゴシック.ttf").c_str(), FALSE);
+    CopyFileW(L"Z:\\usr\\share\\fonts\\opentype\\ipafont-gothic\\ipag.ttf", (folder_ + L"\\ゴシック.ttf").c_str(),
+              FALSE);
     WriteRenamedFont(folder_ + L"\\print.ttf", kFamily);
     WriteRenamedFontFrom(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Bold.ttf",
                          folder_ + L"\\printbd.ttf", kFamily);
@@ -206,7 +207,7 @@ TEST_F(Printing, OnePageOfTheCatalogueAtA4And300Dpi) {
   EXPECT_EQ(seen.rulesLeft, Faces(false));
   EXPECT_LT(Faces(false), Faces(true));
   EXPECT_EQ(seen.inkLeftOfMargin, 0);
-  EXPECT_GE(seen.firstInkRow, 11);   // the header at the 1 mm top margin
+  EXPECT_GE(seen.firstInkRow, 11);  // the header at the 1 mm top margin
   EXPECT_LT(seen.firstInkRow, 60);
   EXPECT_FALSE(IsWindow(status.Hwnd()));
 }
@@ -233,15 +234,18 @@ TEST_F(Printing, TwoColumnsAtTheLargestSizeFillBothHalvesOfThePage) {
 }
 
 TEST_F(Printing, TheStatusWindowShowsOnlyItsTitleAndBarWhilePrinting) {
-  bool counterVisible = true;
+  bool counterVisible = true, titleVisible = false;
   std::wstring title;
   PictureSurface page([&] {
     if (!status.IsOpen()) return;
-    counterVisible = IsWindowVisible(status.Label_in->hwnd) || IsWindowVisible(status.Label_total->hwnd);
+    auto shown = [](const ui::Control* label) { return (GetWindowLongW(label->hwnd, GWL_STYLE) & WS_VISIBLE) != 0; };
+    counterVisible = shown(status.Label_in) || shown(status.Label2) || shown(status.Label_total);
+    titleVisible = IsWindowVisible(status.Label_Title->hwnd) && IsWindowVisible(status.ProgressBar1->hwnd);
     title = ui::WindowText(status.Label_Title->hwnd);
   });
   RunPrint(status, page, form->List(), u"", PrintOptions{});
   EXPECT_FALSE(counterVisible);
+  EXPECT_TRUE(titleVisible);
   EXPECT_EQ(title, L"サンプル印刷準備中...");
 }
 
