@@ -86,6 +86,11 @@ class PictureSurface : private PageCanvas, public GdiPrintSurface {
     return true;
   }
   void AbortDocument() override { aborted = true; }
+  bool DrawSample(const PlacedText& text, const SampleFont& font) override {
+    if (samplesBeforeFailure-- == 0) return false;
+    return GdiPrintSurface::DrawSample(text, font);
+  }
+  int samplesBeforeFailure = -1;  // -1: never fails
 
   std::u16string title;
   std::vector<PageSeen> pages;
@@ -247,6 +252,26 @@ TEST_F(Printing, TheStatusWindowShowsOnlyItsTitleAndBarWhilePrinting) {
   EXPECT_FALSE(counterVisible);
   EXPECT_TRUE(titleVisible);
   EXPECT_EQ(title, L"サンプル印刷準備中...");
+}
+
+TEST_F(Printing, StopEndsTheDocumentAndAFailureAbortsItWithItsMessage) {
+  PictureSurface stopped([&] { SendMessageW(status.Button_Terminate->hwnd, BM_CLICK, 0, 0); });
+  EXPECT_EQ(RunPrint(status, stopped, form->List(), u"", PrintOptions{}), PrintOutcome::Stopped);
+  EXPECT_EQ(stopped.pages.size(), 1u);
+  EXPECT_EQ(stopped.pages[0].rulesLeft, 0);
+  EXPECT_TRUE(stopped.ended);
+  EXPECT_TRUE(recorder.messages.empty());
+
+  PictureSurface failing;
+  failing.samplesBeforeFailure = 2;
+  EXPECT_EQ(RunPrint(status, failing, form->List(), u"", PrintOptions{}), PrintOutcome::Failed);
+  EXPECT_TRUE(failing.aborted);
+  EXPECT_FALSE(failing.ended);
+  EXPECT_TRUE(failing.pages.empty());
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].Text, u"印刷中にエラーが発生しました。処理を中断します");
+  EXPECT_FALSE(status.IsOpen());
+  EXPECT_TRUE(IsWindowEnabled(form->Hwnd()));
 }
 
 TEST_F(Printing, ThePrintDialogHoldsTheDesignedOptionsAndRanges) {
