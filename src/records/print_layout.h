@@ -111,8 +111,8 @@ struct EntryPlacement {
 };
 
 // Where entries go page after page: down the first column, then (two columns) down the second, then on
-// a new page. An entry is placed where it starts, so a column already holding one never overflows the
-// page; a column still empty takes even an entry taller than the page.
+// a new page. An entry that would run below the page goes to the next column or page; a column still
+// empty takes any entry, even one taller than the page, so no page or column is left empty.
 class PrintCursor {
  public:
   PrintCursor(const PrintQuantities& quantities, const PageGeometry& page, const PrintOptions& options);

@@ -342,6 +342,17 @@ TEST_F(Printing, PageBreaksAtTheLargestSizeLeaveEveryEntryOnItsPage) {
   }
 }
 
+TEST_F(Printing, TheFolderLineIsReservedSoTheLastRuleStaysOnThePage) {
+  // Entries of 192 pixels, 229 with the folder line, from y = 102: the second entry's rule would land at
+  // 543 on a page 530 pixels high if only the designed entry height were reserved.
+  RecordingSurface page(PageGeometry{600, 530, 51, 0, 300});
+  request.options.fullPath = true;
+  records = Families(3);
+  PrintRecordsJob(progress, page, records, request);
+  for (const auto& rule : page.Of("rule")) EXPECT_LE(rule.rule.y, 530);
+  EXPECT_EQ(page.pages, 3);
+}
+
 TEST_F(Printing, StopFinishesThePagesSoFarAndEndsTheDocument) {
   records = Families(5);
   progress.stopAtPump = 3;
