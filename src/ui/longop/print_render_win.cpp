@@ -70,7 +70,7 @@ bool GdiPrintSurface::EndPage() { return ::EndPage(dc_) > 0; }
 bool GdiPrintSurface::EndDocument() { return EndDoc(dc_) > 0; }
 void GdiPrintSurface::AbortDocument() { AbortDoc(dc_); }
 
-bool GdiPrintSurface::DrawText(const PlacedText& text, HFONT font) {
+bool GdiPrintSurface::PutText(const PlacedText& text, HFONT font) {
   if (!font) return false;
   SelectObject(dc_, font);
   const int length = static_cast<int>(text.text.size());
@@ -80,10 +80,10 @@ bool GdiPrintSurface::DrawText(const PlacedText& text, HFONT font) {
 }
 
 bool GdiPrintSurface::DrawCaption(const PlacedText& text) {
-  return DrawText(text, Font(SampleFont{std::u16string(kCaptionFontName), kCaptionPoints, 0, false}));
+  return PutText(text, Font(SampleFont{std::u16string(kCaptionFontName), kCaptionPoints, 0, false}));
 }
 
-bool GdiPrintSurface::DrawSample(const PlacedText& text, const SampleFont& font) { return DrawText(text, Font(font)); }
+bool GdiPrintSurface::DrawSample(const PlacedText& text, const SampleFont& font) { return PutText(text, Font(font)); }
 
 bool GdiPrintSurface::DrawRule(const PlacedRule& rule) {
   return MoveToEx(dc_, rule.x1, rule.y, nullptr) && LineTo(dc_, rule.x2, rule.y);

@@ -43,7 +43,7 @@ class GdiPrintSurface : public PrintSurface {
  private:
   // The font of a listed family at a size in points; null when the family is not listed.
   HFONT Font(const SampleFont& font);
-  bool DrawText(const PlacedText& text, HFONT font);
+  bool PutText(const PlacedText& text, HFONT font);
 
   HDC dc_;
   PageGeometry page_;
