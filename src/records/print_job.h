@@ -12,6 +12,9 @@
 namespace velura {
 
 inline constexpr std::u16string_view kPrintDocumentTitle = u"フォントサンプル印刷";
+// Printing asked for where the system has no printer (catalogue and symbol sample alike).
+inline constexpr std::u16string_view kNoPrinterText =
+    u"プリンタが見つかりません。プリンタを設定してから印刷してください。";
 inline constexpr std::u16string_view kPrintErrorMessage = u"印刷中にエラーが発生しました。処理を中断します";
 
 // A sample face's font: its family found among the system's fonts, at the sample size.

@@ -10,9 +10,6 @@
 
 namespace velura {
 
-inline constexpr std::u16string_view kNoPrinterText =
-    u"プリンタが見つかりません。プリンタを設定してから印刷してください。";
-
 class PrinterAccess {
  public:
   virtual ~PrinterAccess() = default;
