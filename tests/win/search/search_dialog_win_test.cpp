@@ -14,6 +14,7 @@
 #include "ui/browsers/form_local_win.h"
 #include "ui/browsers/search_rules.h"
 #include "ui/framework/list_controls_win.h"
+#include "ui/framework/message_loop_win.h"
 
 namespace velura::testing {
 namespace {
@@ -188,6 +189,35 @@ TEST_F(SearchDialog, MarksStepsWithWrapBothWaysAndClears) {
   EXPECT_TRUE(FoundFiles().empty());
   EXPECT_EQ(yellowIn(tree.Hwnd()), 0);
   EXPECT_EQ(yellowIn(form->TntListBox_zel_Sample.Hwnd()), 0);
+}
+
+TEST_F(SearchDialog, EnterSearchesAndTheNodeBeforeTheHitBecomesTheTopLine) {
+  // A low browser: its tree shows a few lines, so the search has to scroll.
+  SetWindowPos(form->Hwnd(), nullptr, 0, 0, 800, 380, SWP_NOMOVE | SWP_NOZORDER);
+  PumpUntilIdle();
+  TForm_SearchDlg& dialog = Open();
+  Check(dialog.CheckBox_FS_FileName, true);
+  SetWindowTextW(dialog.TntComboBox_Search->hwnd, L"gamma");
+  const HWND edit = FindWindowExW(dialog.TntComboBox_Search->hwnd, nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(edit);
+  SetFocus(edit);
+  PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageW(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {  // the program's loop: dialog keys first
+    if (ui::PreTranslate(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  PumpUntilIdle();
+  EXPECT_EQ(FoundFiles(), std::vector<std::u16string>{u"gamma.ttf"}) << "Enter pressed \"検索\"";
+  TreeViewFileTree& tree = form->FileTree();
+  EXPECT_EQ(SelectedFile(), u"gamma.ttf");
+  const auto nodes = NodesInOrder(tree);
+  const auto at = std::find(nodes.begin(), nodes.end(), tree.Selected());
+  ASSERT_TRUE(at != nodes.begin() && at != nodes.end());
+  const auto top = reinterpret_cast<HTREEITEM>(SendMessageW(tree.Hwnd(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+  EXPECT_EQ(top, TreeViewFileTree::Item(*(at - 1)));
 }
 
 TEST_F(SearchDialog, AndOrFileNamesFullNamesAndPitch) {
