@@ -17,7 +17,9 @@ namespace {
 using ui::dock::At;
 
 bool Checked(const ui::Control* box) { return SendMessageW(box->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-void SetChecked(const ui::Control* box, bool on) { SendMessageW(box->hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+void SetChecked(const ui::Control* box, bool on) {
+  SendMessageW(box->hwnd, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 // Freezes the tree's painting for one batch of mark changes.
 class TreeUpdate {
@@ -171,8 +173,8 @@ void TForm_SearchDlg::FormClose() {
 
 void TForm_SearchDlg::OnClose() { FormClose(); }
 
-std::unique_ptr<TForm_SearchDlg> OpenSearchDialog(int top, int left, const std::wstring& caption,
-                                                  SearchTarget& target, HWND owner, TIniKeeper& settings) {
+std::unique_ptr<TForm_SearchDlg> OpenSearchDialog(int top, int left, const std::wstring& caption, SearchTarget& target,
+                                                  HWND owner, TIniKeeper& settings) {
   auto dialog = std::make_unique<TForm_SearchDlg>(owner, target, settings);
   SetWindowPos(dialog->Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowTextW(dialog->Hwnd(), caption.c_str());

@@ -63,9 +63,9 @@ class TForm_SearchDlg : public ui::Form {
 };
 
 // Creates the dialog owned by `owner`, at (left, top) in screen pixels, with the caption, and shows it
-// without taking the browser's place as the active window away for good (it is modeless).
-std::unique_ptr<TForm_SearchDlg> OpenSearchDialog(int top, int left, const std::wstring& caption,
-                                                  SearchTarget& target, HWND owner, TIniKeeper& settings);
+// modeless.
+std::unique_ptr<TForm_SearchDlg> OpenSearchDialog(int top, int left, const std::wstring& caption, SearchTarget& target,
+                                                  HWND owner, TIniKeeper& settings);
 
 // For a browser's "検索ウインドウを開く": brings its open dialog forward, or opens a new one in place of one
 // the user closed.

@@ -58,9 +58,7 @@ int PitchClass(std::uint16_t pitchAndFamily) {
   return pitch;
 }
 
-int ValidPitchIndex(int stored) {
-  return stored >= 0 && stored < static_cast<int>(kPitchChoices.size()) ? stored : 0;
-}
+int ValidPitchIndex(int stored) { return stored >= 0 && stored < static_cast<int>(kPitchChoices.size()) ? stored : 0; }
 
 bool FaceMatches(const TFileDataItem& record, std::size_t face, const std::vector<std::u16string>& words,
                  const SearchQuery& query, const RegTextFolding& folding) {
@@ -74,8 +72,10 @@ bool FaceMatches(const TFileDataItem& record, std::size_t face, const std::vecto
   if (query.fullName) fields.push_back(folding.Lower(display.DisplayFullName));
   // Each language entry is a field of its own: in AND mode one entry must hold every word.
   if (query.otherNames && face < record.Faces.size())
-    for (const TNameCountryRecord& language : record.Faces[face].Languages) fields.push_back(folding.Lower(language.FullName));
-  return std::any_of(fields.begin(), fields.end(), [&](const auto& field) { return Passes(field, words, query.andMode); });
+    for (const TNameCountryRecord& language : record.Faces[face].Languages)
+      fields.push_back(folding.Lower(language.FullName));
+  return std::any_of(fields.begin(), fields.end(),
+                     [&](const auto& field) { return Passes(field, words, query.andMode); });
 }
 
 int MarkFoundFaces(FileTree& tree, const SearchQuery& query, const RegTextFolding& folding) {
@@ -134,7 +134,9 @@ std::array<std::u16string, kSearchHistorySize> StoredSearchHistory(const std::ve
 StepResult StepToFound(const std::vector<StepStop>& nodes, int selected, StepDirection direction) {
   const int count = static_cast<int>(nodes.size());
   const bool forward = direction == StepDirection::Forward;
-  auto isStop = [&](int i) { return !nodes[static_cast<std::size_t>(i)].root && nodes[static_cast<std::size_t>(i)].found; };
+  auto isStop = [&](int i) {
+    return !nodes[static_cast<std::size_t>(i)].root && nodes[static_cast<std::size_t>(i)].found;
+  };
   // Without a selection the walk starts before the first node (after the last), so that one counts too.
   const int start = selected >= 0 && selected < count ? selected : (forward ? -1 : count);
   for (int i = forward ? start + 1 : start - 1; i >= 0 && i < count; i += forward ? 1 : -1)

@@ -14,7 +14,10 @@ namespace {
 struct FaceNames {
   FaceNames(std::u16string family, std::u16string full, std::uint16_t pitch = 2,
             std::vector<std::u16string> languageFullNames = {})
-      : family(std::move(family)), full(std::move(full)), pitch(pitch), languageFullNames(std::move(languageFullNames)) {}
+      : family(std::move(family)),
+        full(std::move(full)),
+        pitch(pitch),
+        languageFullNames(std::move(languageFullNames)) {}
   std::u16string family, full;
   std::uint16_t pitch;
   std::vector<std::u16string> languageFullNames;  // one English entry each
@@ -43,7 +46,8 @@ class SearchRules : public ::testing::Test {
     std::vector<std::u16string> found;
     ForEachNode(tree, tree.First(), [&](FileTree::Node node) {
       if (NodeIsFound(tree, node))
-        found.push_back(tree.Record(node)->DisplayNames[static_cast<std::size_t>(FaceIndexOfNode(tree, node))].DisplayFamilyName);
+        found.push_back(
+            tree.Record(node)->DisplayNames[static_cast<std::size_t>(FaceIndexOfNode(tree, node))].DisplayFamilyName);
     });
     return found;
   }
@@ -79,14 +83,17 @@ TEST(SearchPitch, TheMonoBitWinsThenVariableThenFixed) {
 }
 
 TEST_F(SearchRules, TwoWordsWithAnIdeographicSpaceInAndModeNeedBothInTheName) {
-  AddFile(u"msgothic.ttc", {{u"ＭＳ ゴシック", u"ＭＳ ゴシック"}, {u"ＭＳ Ｐゴシック", u"ＭＳ Ｐゴシック"}, {u"MS UI Gothic", u"MS UI Gothic"}});
+  AddFile(u"msgothic.ttc", {{u"ＭＳ ゴシック", u"ＭＳ ゴシック"},
+                            {u"ＭＳ Ｐゴシック", u"ＭＳ Ｐゴシック"},
+                            {u"MS UI Gothic", u"MS UI Gothic"}});
   AddFile(u"msmincho.ttc", {{u"ＭＳ 明朝", u"ＭＳ 明朝"}});
   AddFile(u"ipag.ttf", {{u"IPAゴシック", u"IPAゴシック"}});
   EXPECT_EQ(Search(u"ＭＳ\u3000ゴシック", true), 2);
   EXPECT_EQ(FoundFamilies(), (std::vector<std::u16string>{u"ＭＳ ゴシック", u"ＭＳ Ｐゴシック"}));
   // OR: either word.
   EXPECT_EQ(Search(u"ＭＳ\u3000ゴシック", false), 4);
-  EXPECT_EQ(FoundFamilies(), (std::vector<std::u16string>{u"ＭＳ ゴシック", u"ＭＳ Ｐゴシック", u"ＭＳ 明朝", u"IPAゴシック"}));
+  EXPECT_EQ(FoundFamilies(),
+            (std::vector<std::u16string>{u"ＭＳ ゴシック", u"ＭＳ Ｐゴシック", u"ＭＳ 明朝", u"IPAゴシック"}));
 }
 
 TEST_F(SearchRules, FileNamesAloneInAndAndOrModeIgnoringCase) {
@@ -121,7 +128,8 @@ TEST_F(SearchRules, InAndModeEveryWordMustBeInOneFieldOrOneLanguageEntry) {
 }
 
 TEST_F(SearchRules, APitchWithAnEmptyTextMarksEveryFaceOfThatPitch) {
-  AddFile(u"mono.ttc", {{u"Fixed A", u"Fixed A", 1}, {u"Variable B", u"Variable B", 2}, {u"Fixed C", u"Fixed C", 0x31}});
+  AddFile(u"mono.ttc",
+          {{u"Fixed A", u"Fixed A", 1}, {u"Variable B", u"Variable B", 2}, {u"Fixed C", u"Fixed C", 0x31}});
   AddFile(u"plain.ttf", {{u"Default D", u"Default D", 0}});
   SearchQuery fixed;
   fixed.pitchIndex = 1;  // FIXED_PITCH
@@ -149,10 +157,11 @@ TEST_F(SearchRules, ANewSearchClearsTheMarksOfTheLastOne) {
 
 TEST(SearchHistory, KeepsNineMostRecentFirstWithoutDuplicates) {
   std::vector<std::u16string> history;
-  for (int i = 1; i <= 10; ++i) RememberSearchText(history, u"text" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
+  for (int i = 1; i <= 10; ++i)
+    RememberSearchText(history, u"text" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
   ASSERT_EQ(history.size(), 9u);
   EXPECT_EQ(history.front(), u"text0");
-  EXPECT_EQ(history.back(), u"text2");  // text1, the oldest, went
+  EXPECT_EQ(history.back(), u"text2");           // text1, the oldest, went
   RememberSearchText(history, u"\u3000text5 ");  // the same text once normalised
   ASSERT_EQ(history.size(), 9u);
   EXPECT_EQ(history.front(), u"text5");
@@ -170,7 +179,8 @@ TEST(SearchHistory, KeepsNineMostRecentFirstWithoutDuplicates) {
 
 TEST(SearchStep, SkipsRootsAndUnmarkedNodesAndWrapsAtEitherEnd) {
   // root, a (found), b, face of b (found), root, c (found)
-  const std::vector<StepStop> nodes = {{true, true}, {false, true}, {false, false}, {false, true}, {true, false}, {false, true}};
+  const std::vector<StepStop> nodes = {{true, true},  {false, true}, {false, false},
+                                       {false, true}, {true, false}, {false, true}};
   EXPECT_EQ(StepToFound(nodes, 1, StepDirection::Forward).index, 3);
   EXPECT_EQ(StepToFound(nodes, 3, StepDirection::Forward).index, 5);
   const StepResult wrapped = StepToFound(nodes, 5, StepDirection::Forward);

@@ -116,15 +116,22 @@ TEST_F(SearchDialog, OpensOverTheTreeWithItsCaptionsAndTheStoredOptions) {
   EXPECT_EQ(client.bottom, 200);
 
   const std::pair<const ui::Control*, const wchar_t*> captions[] = {
-      {dialog.CheckBox_FS_FileName, L"ファイル名"},       {dialog.CheckBox_FS_FontName, L"フォント名"},
-      {dialog.CheckBox_FS_OtherFontName, L"規定以外の言語"}, {dialog.CheckBox_FS_FullFontName, L"FullFontName"},
-      {dialog.RadioButton_AND, L"AND"},                  {dialog.RadioButton_OR, L"OR"},
-      {dialog.Button_FontSearch, L"検索"},               {dialog.Button_NextSearch, L"↓"},
-      {dialog.Button_PrevSearch, L"↑"},                  {dialog.Button_SearchClear, L"クリア"}};
+      {dialog.CheckBox_FS_FileName, L"ファイル名"},
+      {dialog.CheckBox_FS_FontName, L"フォント名"},
+      {dialog.CheckBox_FS_OtherFontName, L"規定以外の言語"},
+      {dialog.CheckBox_FS_FullFontName, L"FullFontName"},
+      {dialog.RadioButton_AND, L"AND"},
+      {dialog.RadioButton_OR, L"OR"},
+      {dialog.Button_FontSearch, L"検索"},
+      {dialog.Button_NextSearch, L"↓"},
+      {dialog.Button_PrevSearch, L"↑"},
+      {dialog.Button_SearchClear, L"クリア"}};
   for (const auto& [control, caption] : captions) EXPECT_EQ(ui::WindowText(control->hwnd), caption);
   std::vector<std::wstring> pitches;
-  for (int i = 0; i < ui::ComboItemCount(*dialog.ComboBox_Pich); ++i) pitches.push_back(ui::ComboItemText(*dialog.ComboBox_Pich, i));
-  EXPECT_EQ(pitches, (std::vector<std::wstring>{L"すべて", L"FIXED_PITCH", L"VARIABLE_PITCH", L"DEFAULT_PITCH", L"MONO_FONT"}));
+  for (int i = 0; i < ui::ComboItemCount(*dialog.ComboBox_Pich); ++i)
+    pitches.push_back(ui::ComboItemText(*dialog.ComboBox_Pich, i));
+  EXPECT_EQ(pitches,
+            (std::vector<std::wstring>{L"すべて", L"FIXED_PITCH", L"VARIABLE_PITCH", L"DEFAULT_PITCH", L"MONO_FONT"}));
 
   const SearchQuery query = dialog.Query();
   EXPECT_TRUE(query.fileName);
@@ -317,7 +324,8 @@ TEST_F(SearchDialog, Screenshot) {
     for (int x = 0; x < over.width; ++x) {
       const int px = frame.left - browser.left + x, py = frame.top - browser.top + y;
       if (px >= 0 && py >= 0 && px < picture.width && py < picture.height)
-        picture.pixels[static_cast<std::size_t>(py * picture.width + px)] = over.pixels[static_cast<std::size_t>(y * over.width + x)];
+        picture.pixels[static_cast<std::size_t>(py * picture.width + px)] =
+            over.pixels[static_cast<std::size_t>(y * over.width + x)];
     }
   EXPECT_TRUE(SavePng(picture, ScreenshotPath(L"search_dialog.png")));
   EXPECT_GT(CountPixels(picture, PixelOf(RGB(255, 255, 0))), 1000);
