@@ -51,7 +51,7 @@ void TForm_setting1::CreateTreePage(ui::Panel& page) {
   ui::OnSelectionChange(*TreeView_sample1, [this] { TreeView_sample1Change(); });
   ui::AddLabel(page, L"上のツリーで文字色を変更したい部分を選択してから変更してください", At(8, 113, 430, 13));
 
-  AddGroupBox(page, L"文字色", At(8, 132, 350, 82));
+  // The grid clips its siblings, so it goes above the group frame around it in Z order: made first.
   Panel_ColorGrid.Create(page, At(18, 152, 220, 42));
   ui::Subclass(Panel_ColorGrid.Hwnd(), [this](UINT message, WPARAM, LPARAM, LRESULT&) {
     if (message == WM_LBUTTONUP) Panel_ColorGridClick(GetSysColor(COLOR_BTNFACE));  // the grid's own background
@@ -76,6 +76,7 @@ void TForm_setting1::CreateTreePage(ui::Panel& page) {
     FixedColorPanels[i] = addColorPanel(At(52 + static_cast<int>(i % 8) * 21, static_cast<int>(i / 8) * 21, 20, 20),
                                         [color] { return color; });
   }
+  AddGroupBox(page, L"文字色", At(8, 132, 350, 82));
   Button13 = &ui::AddButton(page, L"その他の色", At(248, 148, 102, 24));
   ui::OnClick(*Button13, [this] { Button13Click(); });
   Button12 = &ui::AddButton(page, L"デフォルトに戻す", At(248, 178, 102, 24));
@@ -118,8 +119,13 @@ LRESULT TForm_setting1::TreeView_sample1CustomDrawItem(NMTVCUSTOMDRAW& draw) {
   if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
   if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
   const int node = static_cast<int>(draw.nmcd.lItemlParam);
-  draw.clrText = (draw.nmcd.uItemState & CDIS_SELECTED) ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                                        : NodeColor(values_.TreeStyle, node);
+  if (draw.nmcd.uItemState & CDIS_SELECTED) {
+    // On the highlight itself also while the tree has no focus, where the light grey would hide the text.
+    draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+  } else {
+    draw.clrText = NodeColor(values_.TreeStyle, node);
+  }
   if (!NodeItalic(values_.TreeStyle, node)) return CDRF_DODEFAULT;
   ui::FontSpec italic = kSampleTreeFont;
   italic.italic = true;
