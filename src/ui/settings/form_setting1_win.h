@@ -119,6 +119,8 @@ class TForm_setting1 : public ui::Form {
   std::vector<LanguageLine> LanguageLines() const;
   void ShowLanguageLines(const std::vector<LanguageLine>& lines);
   void MoveLanguageLines(void (*move)(std::vector<LanguageLine>&));
+  // Ctrl+U "上へ移動" and Ctrl+D "下へ移動" while the control has the focus.
+  void HandleMoveKeys(HWND control);
   void GiveSelectedNodeColor(std::uint32_t color);
   void PaintCurrentColors();
   LRESULT TreeView_sample1CustomDrawItem(NMTVCUSTOMDRAW& draw);

@@ -5,7 +5,7 @@
 #include "ui/framework/control_events_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/list_controls_win.h"
-#include "ui/framework/shortcut.h"
+#include "ui/framework/subclass_win.h"
 #include "ui/settings/form_setting1_win.h"
 
 namespace velura {
@@ -15,14 +15,10 @@ using ui::dock::At;
 void TForm_setting1::CreateLanguagePage(ui::Panel& page) {
   ui::ActionList& actions = FormActions();
   actions.Add({.id = Action_NodeToTop, .caption = u"一番上へ", .execute = [this] { Action_NodeToTopExecute(); }});
-  actions.Add({.id = Action_NodeUp,
-               .caption = u"上へ移動",
-               .shortcut = static_cast<std::uint16_t>(ui::kShortcutCtrl | 'U'),
-               .execute = [this] { Action_NodeUpExecute(); }});
-  actions.Add({.id = ActionNodeDown,
-               .caption = u"下へ移動",
-               .shortcut = static_cast<std::uint16_t>(ui::kShortcutCtrl | 'D'),
-               .execute = [this] { ActionNodeDownExecute(); }});
+  // Ctrl+U and Ctrl+D act on this page only (MoveKeys), not as the form's accelerators: those would take the
+  // keys from the hot-key fields, which could then never be given Ctrl+U or Ctrl+D.
+  actions.Add({.id = Action_NodeUp, .caption = u"上へ移動", .execute = [this] { Action_NodeUpExecute(); }});
+  actions.Add({.id = ActionNodeDown, .caption = u"下へ移動", .execute = [this] { ActionNodeDownExecute(); }});
   actions.Add({.id = Action_NodeToLast, .caption = u"一番下へ", .execute = [this] { Action_NodeToLastExecute(); }});
 
   ListBox_Language = &ui::AddListBox(page, At(8, 8, 300, 298), LBS_NOTIFY | LBS_EXTENDEDSEL | WS_VSCROLL | WS_BORDER);
@@ -32,14 +28,31 @@ void TForm_setting1::CreateLanguagePage(ui::Panel& page) {
     int top;
   } moves[] = {{Action_NodeToTop, L"一番上へ", 8}, {Action_NodeUp, L"上へ移動", 40},
                {ActionNodeDown, L"下へ移動", 72}, {Action_NodeToLast, L"一番下へ", 104}};
-  for (const auto& move : moves) ui::AddButton(page, move.caption, At(320, move.top, 112, 25)).actionId = move.actionId;
+  for (const auto& move : moves) {
+    ui::Control& button = ui::AddButton(page, move.caption, At(320, move.top, 112, 25));
+    button.actionId = move.actionId;
+    HandleMoveKeys(button.hwnd);
+  }
   Button3 = &ui::AddButton(page, L"デフォルトに戻す", At(320, 150, 112, 25));
   ui::OnClick(*Button3, [this] { Button3Click(); });
+  HandleMoveKeys(ListBox_Language->hwnd);
+  HandleMoveKeys(Button3->hwnd);
   int top = 200;
   for (const wchar_t* line : {L"設定の変更は", L"各ウインドウを", L"開きなおすと", L"反映されます"}) {
     ui::AddLabel(page, line, At(328, top, 104, 13));
     top += 16;
   }
+}
+
+void TForm_setting1::HandleMoveKeys(HWND control) {
+  ui::Subclass(control, [this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (wParam == 'U') FormActions().Execute(Action_NodeUp);
+    else if (wParam == 'D') FormActions().Execute(ActionNodeDown);
+    else return false;
+    result = 0;
+    return true;
+  });
 }
 
 void TForm_setting1::LoadLanguagePage() {

@@ -4,12 +4,10 @@
 // removed again.
 #include <windows.h>
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <vector>
 #include <string>
@@ -17,6 +15,7 @@
 #include "platform/registry_key_win.h"
 #include "platform/wide_win.h"
 #include "support/browser_fixture_win.h"
+#include "support/common_dialog_visit_win.h"
 #include "support/dialog_answer_win.h"
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
@@ -39,36 +38,6 @@ bool HasFontsValue(const wchar_t* name) {
   auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kFontsKey, KEY_READ);
   return key && key->Read(name).has_value();
 }
-
-// Acts on the next common dialog of this thread while it runs modally (found by a timer): what the answer
-// helper cannot do, such as choosing a folder or typing a file name, before the dialog is confirmed.
-struct CommonDialogVisit {
-  static inline std::function<void(HWND)> visit;
-  static inline bool came = false;
-
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-          wchar_t name[16]{};
-          GetClassNameW(window, name, 16);
-          if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-          *reinterpret_cast<HWND*>(out) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    if (!found) return;
-    KillTimer(nullptr, timer);
-    came = true;
-    visit(found);
-  }
-  static void Arm(std::function<void(HWND)> action) {
-    visit = std::move(action);
-    came = false;
-    SetTimer(nullptr, 0, 100, OnTimer);
-  }
-};
 
 class RegDataView : public ::testing::Test, protected BrowserFixture {
  protected:
@@ -272,12 +241,11 @@ TEST_F(RegDataView, CopyingTickedFolderFilesGoesToTheChosenFolderAndCancelCopies
   EXPECT_TRUE(cancel.Clicked());
   EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
 
-  CommonDialogVisit::Arm([&](HWND picker) {
-    SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(destination.Path().c_str()));
-    PostMessageW(picker, WM_COMMAND, IDOK, 0);
+  CommonDialogVisit choose([&](HWND picker) {
+    testing::ChooseFolderAndConfirm(picker, destination.Path());
   });
   Command(TForm_RegDataView::Action_Copy1);
-  EXPECT_TRUE(CommonDialogVisit::came);
+  EXPECT_TRUE(choose.Came());
   ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
   EXPECT_EQ(recorder.messages[0].Text, u"コピー処理終了");
   EXPECT_TRUE(std::filesystem::exists(destination / L"velura_regview_copy1.dat"));
@@ -299,19 +267,21 @@ TEST_F(RegDataView, CopyingIntoTheFontsFolderAsksFirstThenTakesTheChosenFile) {
 
   // OK, then Cancel in the file dialog: nothing copied, nothing reported.
   recorder.AnswerCaption(u"ファイルのコピー確認", MessageResult::Ok);
-  CommonDialogVisit::Arm([](HWND open) { PostMessageW(open, WM_COMMAND, IDCANCEL, 0); });
-  Command(TForm_RegDataView::Action_ToCopy1);
-  EXPECT_TRUE(CommonDialogVisit::came);
+  {
+    CommonDialogVisit cancel([](HWND open) { PostMessageW(open, WM_COMMAND, IDCANCEL, 0); });
+    Command(TForm_RegDataView::Action_ToCopy1);
+    EXPECT_TRUE(cancel.Came());
+  }
   EXPECT_EQ(recorder.messages.size(), 2u) << recorder.Describe();
   EXPECT_FALSE(std::filesystem::exists(target));
 
   // OK and a file chosen: it is copied into the fonts folder and the tab lists it.
-  CommonDialogVisit::Arm([&](HWND open) {
+  CommonDialogVisit choose([&](HWND open) {
     if (!SetDlgItemTextW(open, 1152, source.c_str())) SetDlgItemTextW(open, 1148, source.c_str());  // edt1, cmb13
     PostMessageW(open, WM_COMMAND, IDOK, 0);
   });
   Command(TForm_RegDataView::Action_ToCopy1);
-  EXPECT_TRUE(CommonDialogVisit::came);
+  EXPECT_TRUE(choose.Came());
   EXPECT_EQ(recorder.messages.back().Text, u"コピー処理終了") << recorder.Describe();
   EXPECT_TRUE(std::filesystem::exists(target));
   EXPECT_GE(IndexOf(view.OtherFileList(), L"velura_regview_into.dat"), 0);

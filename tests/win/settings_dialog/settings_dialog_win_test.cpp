@@ -12,6 +12,7 @@
 #include "platform/wide_win.h"
 #include "settings/ini_profile_win.h"
 #include "support/browser_fixture_win.h"
+#include "support/common_dialog_visit_win.h"
 #include "support/dialog_answer_win.h"
 #include "support/file_bytes_win.h"
 #include "support/pump_win.h"
@@ -271,6 +272,59 @@ TEST_F(SettingsDialog, TheSavedLanguageOrderGoesToItsFileAndDecidesTheNextNames)
   EXPECT_EQ(saved[2] | saved[3] << 8, start[0]);
   EXPECT_EQ(Engine().LanguagePriority[0].Name, LanguageName(0x0409));
   EXPECT_EQ(nameNow(), u"English Name");
+}
+
+// Held Ctrl as GetKeyState reports it to the window procedures of this thread.
+class HeldControlKey {
+ public:
+  HeldControlKey() {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_CONTROL] = 0x80;
+    SetKeyboardState(state);
+  }
+  ~HeldControlKey() { SetKeyboardState(saved_); }
+
+ private:
+  BYTE saved_[256]{};
+};
+
+TEST_F(SettingsDialog, CtrlUAndCtrlDMoveLanguagesButStayFreeForTheShortcutFields) {
+  auto dialog = Open();
+  const std::vector<std::uint16_t> start = ListedLanguages(*dialog);
+  SelectLines(*dialog, {2});
+  {
+    HeldControlKey control;
+    SendMessageW(dialog->ListBox_Language->hwnd, WM_KEYDOWN, 'U', 0);
+    EXPECT_EQ(ListedLanguages(*dialog)[1], start[2]);
+    SendMessageW(dialog->ListBox_Language->hwnd, WM_KEYDOWN, 'D', 0);
+    SendMessageW(dialog->ListBox_Language->hwnd, WM_KEYDOWN, 'D', 0);
+    EXPECT_EQ(ListedLanguages(*dialog)[3], start[2]);
+  }
+  // No accelerator of the form takes the keys before a shortcut field gets them.
+  MSG key{dialog->HotKeys[0]->hwnd, WM_KEYDOWN, 'U', 0, 0, {}};
+  HeldControlKey control;
+  EXPECT_FALSE(TranslateAcceleratorW(dialog->Hwnd(), dialog->Accelerators(), &key));
+}
+
+TEST_F(SettingsDialog, TheFolderButtonsPutTheChosenFolderIntoTheirFieldsAndCancelLeavesThem) {
+  auto dialog = Open();
+  auto cancel = AnswerNextDialog(L"フォルダーの参照", L"キャンセル");
+  Click(dialog->Button4);
+  EXPECT_TRUE(cancel.Clicked());
+  EXPECT_EQ(ui::WindowText(dialog->Edit_df2_path->hwnd), L"");
+  EXPECT_EQ(SendMessageW(dialog->RadioButton_df1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  testing::CommonDialogVisit choose([&](HWND picker) {
+    testing::ChooseFolderAndConfirm(picker, folder.Path());
+  });
+  Click(dialog->Button5);
+  EXPECT_TRUE(choose.Came());
+  EXPECT_EQ(ui::WindowText(dialog->Edit_Temp2_path->hwnd), folder.Path());
+  EXPECT_EQ(SendMessageW(dialog->RadioButton_Temp2->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(dialog->RadioButton_Temp1->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
 }
 
 TEST_F(SettingsDialog, TreeColoursAndItalicsFollowTheSelectedNode) {
