@@ -28,8 +28,8 @@ void TForm_setting1::CreateSettingPage(ui::Panel& page) {
 
   AddGroupBox(page, L"一時作業用フォルダ 「VELURA__TEMP」 の場所", At(8, 188, 430, 120));
   RadioButton_Temp1 = &ui::AddRadioButton(page, L"既定のTEMPフォルダを使用する", At(20, 206, 300, 17), true);
-  RadioButton_Temp2 = &ui::AddRadioButton(
-      page, L"次のフォルダを指定する（読み書きができ、空き容量がある場所）", At(20, 225, 400, 17), false);
+  RadioButton_Temp2 = &ui::AddRadioButton(page, L"次のフォルダを指定する（読み書きができ、空き容量がある場所）",
+                                          At(20, 225, 400, 17), false);
   Edit_Temp2_path = &ui::AddEdit(page, L"", At(36, 244, 328, 20));
   Button5 = &ui::AddButton(page, L"参照...", At(372, 242, 56, 24));
   ui::OnClick(*Button5, [this] { Button5Click(); });

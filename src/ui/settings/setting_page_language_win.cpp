@@ -26,8 +26,10 @@ void TForm_setting1::CreateLanguagePage(ui::Panel& page) {
     int actionId;
     const wchar_t* caption;
     int top;
-  } moves[] = {{Action_NodeToTop, L"一番上へ", 8}, {Action_NodeUp, L"上へ移動", 40},
-               {ActionNodeDown, L"下へ移動", 72}, {Action_NodeToLast, L"一番下へ", 104}};
+  } moves[] = {{Action_NodeToTop, L"一番上へ", 8},
+               {Action_NodeUp, L"上へ移動", 40},
+               {ActionNodeDown, L"下へ移動", 72},
+               {Action_NodeToLast, L"一番下へ", 104}};
   for (const auto& move : moves) {
     ui::Control& button = ui::AddButton(page, move.caption, At(320, move.top, 112, 25));
     button.actionId = move.actionId;

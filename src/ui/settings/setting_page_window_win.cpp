@@ -17,13 +17,12 @@ void TForm_setting1::CreateWindowPage(ui::Panel& page) {
       &ui::AddCheckBox(page, L"メインフォーム（メニューウインドウ）", At(20, 24, 400, 17));
 
   AddGroupBox(page, L"ウインドウ位置とサイズを記憶する", At(8, 56, 430, 146));
-  const std::pair<TWindowKind, const wchar_t*> sized[] = {
-      {TWindowKind::OneTimeInst, L"一時インストールの管理"},
-      {TWindowKind::LocalView, L"未インストールフォント閲覧"},
-      {TWindowKind::InstalledView, L"インストール済みフォント閲覧"},
-      {TWindowKind::RegView, L"フォントレジストリビューアー+"},
-      {TWindowKind::SymbolView, L"シンボルフォントビューアー"},
-      {TWindowKind::UnicodeView, L"ユニコードビューアー"}};
+  const std::pair<TWindowKind, const wchar_t*> sized[] = {{TWindowKind::OneTimeInst, L"一時インストールの管理"},
+                                                          {TWindowKind::LocalView, L"未インストールフォント閲覧"},
+                                                          {TWindowKind::InstalledView, L"インストール済みフォント閲覧"},
+                                                          {TWindowKind::RegView, L"フォントレジストリビューアー+"},
+                                                          {TWindowKind::SymbolView, L"シンボルフォントビューアー"},
+                                                          {TWindowKind::UnicodeView, L"ユニコードビューアー"}};
   int top = 76;
   for (const auto& [windowKind, caption] : sized) {
     WindowCheckBoxes[kind(windowKind)] = &ui::AddCheckBox(page, caption, At(20, top, 400, 17));

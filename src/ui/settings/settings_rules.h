@@ -51,8 +51,8 @@ bool NodeItalic(const TTreeStyle& style, int node);
 void SetNodeItalic(TTreeStyle& style, int node, bool italic);
 
 // The sixteen fixed colours of the grid (0x00BBGGRR): the upper row, then the lower, left to right.
-inline constexpr std::array<std::uint32_t, 16> kGridColors{
-    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-    0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+inline constexpr std::array<std::uint32_t, 16> kGridColors{0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                                           0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                                           0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
 
 }  // namespace velura

@@ -39,16 +39,34 @@ TEST_F(SettingsDialogValuesTest, SavingWritesExactlyTheKeysOfTheMappingInTheirOr
   SettingsDialogValues values = Load();
   profile.writtenKeys.clear();
   SaveSettingsDialog(values, *settings, *engine);
-  const std::vector<std::u16string> expected{
-      u"Main/Enable", u"LocalView/Enable", u"InstalledView/Enable", u"RegView/Enable", u"SymbolView/Enable",
-      u"UnicodeView/Enable", u"OneTimeInst/Enable", u"Main/fsStayOnTop", u"SampleFont/opMemory",
-      u"SampleFont/DefFontSize", u"LocalView/DefPath", u"LocalView/DefBool", u"Original_TEMP_Dir/TempDirPath",
-      u"Original_TEMP_Dir/UseBool", u"TreeView_FontName/tvDefFontColor", u"TreeView_FontName/tvRegFont_Color",
-      u"TreeView_FontName/tvFont1_Color_Navy", u"TreeView_FontName/tvFont2_Color_Olive",
-      u"TreeView_FontName/tvRegFont_Style_italic", u"TreeView_FontName/tvFont1_Style_itali",
-      u"TreeView_FontName/tvFont2_Style_itali", u"TShortCut/OneTimeInst_btn", u"TShortCut/LocalView_btn",
-      u"TShortCut/InstalledView_btn", u"TShortCut/RegView_btn", u"TShortCut/SymbolView_btn",
-      u"TShortCut/UnicodeView_btn", u"TShortCut/Etc_btn"};
+  const std::vector<std::u16string> expected{u"Main/Enable",
+                                             u"LocalView/Enable",
+                                             u"InstalledView/Enable",
+                                             u"RegView/Enable",
+                                             u"SymbolView/Enable",
+                                             u"UnicodeView/Enable",
+                                             u"OneTimeInst/Enable",
+                                             u"Main/fsStayOnTop",
+                                             u"SampleFont/opMemory",
+                                             u"SampleFont/DefFontSize",
+                                             u"LocalView/DefPath",
+                                             u"LocalView/DefBool",
+                                             u"Original_TEMP_Dir/TempDirPath",
+                                             u"Original_TEMP_Dir/UseBool",
+                                             u"TreeView_FontName/tvDefFontColor",
+                                             u"TreeView_FontName/tvRegFont_Color",
+                                             u"TreeView_FontName/tvFont1_Color_Navy",
+                                             u"TreeView_FontName/tvFont2_Color_Olive",
+                                             u"TreeView_FontName/tvRegFont_Style_italic",
+                                             u"TreeView_FontName/tvFont1_Style_itali",
+                                             u"TreeView_FontName/tvFont2_Style_itali",
+                                             u"TShortCut/OneTimeInst_btn",
+                                             u"TShortCut/LocalView_btn",
+                                             u"TShortCut/InstalledView_btn",
+                                             u"TShortCut/RegView_btn",
+                                             u"TShortCut/SymbolView_btn",
+                                             u"TShortCut/UnicodeView_btn",
+                                             u"TShortCut/Etc_btn"};
   EXPECT_EQ(profile.writtenKeys, expected);
   EXPECT_TRUE(files.Has(engine->PriorityFile));
 }

@@ -88,7 +88,8 @@ TEST_F(LauncherSettings, TheResetClearsTheSettingsAndClosesTheProgram) {
   ASSERT_TRUE(ModalVisit::seen);
   EXPECT_FALSE(IsWindow(launcherWindow));
   ASSERT_EQ(messages.size(), 1u) << recorder.Describe();
-  EXPECT_EQ(messages[0].Text, u"ウインドウの位置とサイズの記憶情報を初期化しました\r\n終了しますので再度起動してください");
+  EXPECT_EQ(messages[0].Text,
+            u"ウインドウの位置とサイズの記憶情報を初期化しました\r\n終了しますので再度起動してください");
   // Only the launcher stored itself again on its way out.
   EXPECT_EQ(ReadSetting(L"RegView", L"Enable"), -1);
   EXPECT_EQ(ReadSetting(L"Main", L"fsStayOnTop"), -1);

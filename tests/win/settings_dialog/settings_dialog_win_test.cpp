@@ -126,16 +126,34 @@ TEST_F(SettingsDialog, CancelAfterChangesOnEveryPageWritesNothing) {
 TEST_F(SettingsDialog, OkWritesExactlyTheKeysOfTheMappingAndAppliesTheShortcuts) {
   auto dialog = Open();
   Click(dialog->BitBtn1);
-  const std::set<std::wstring> expected{
-      L"Main/Enable", L"LocalView/Enable", L"InstalledView/Enable", L"RegView/Enable", L"SymbolView/Enable",
-      L"UnicodeView/Enable", L"OneTimeInst/Enable", L"Main/fsStayOnTop", L"SampleFont/opMemory",
-      L"SampleFont/DefFontSize", L"LocalView/DefPath", L"LocalView/DefBool", L"Original_TEMP_Dir/TempDirPath",
-      L"Original_TEMP_Dir/UseBool", L"TreeView_FontName/tvDefFontColor", L"TreeView_FontName/tvRegFont_Color",
-      L"TreeView_FontName/tvFont1_Color_Navy", L"TreeView_FontName/tvFont2_Color_Olive",
-      L"TreeView_FontName/tvRegFont_Style_italic", L"TreeView_FontName/tvFont1_Style_itali",
-      L"TreeView_FontName/tvFont2_Style_itali", L"TShortCut/OneTimeInst_btn", L"TShortCut/LocalView_btn",
-      L"TShortCut/InstalledView_btn", L"TShortCut/RegView_btn", L"TShortCut/SymbolView_btn",
-      L"TShortCut/UnicodeView_btn", L"TShortCut/Etc_btn"};
+  const std::set<std::wstring> expected{L"Main/Enable",
+                                        L"LocalView/Enable",
+                                        L"InstalledView/Enable",
+                                        L"RegView/Enable",
+                                        L"SymbolView/Enable",
+                                        L"UnicodeView/Enable",
+                                        L"OneTimeInst/Enable",
+                                        L"Main/fsStayOnTop",
+                                        L"SampleFont/opMemory",
+                                        L"SampleFont/DefFontSize",
+                                        L"LocalView/DefPath",
+                                        L"LocalView/DefBool",
+                                        L"Original_TEMP_Dir/TempDirPath",
+                                        L"Original_TEMP_Dir/UseBool",
+                                        L"TreeView_FontName/tvDefFontColor",
+                                        L"TreeView_FontName/tvRegFont_Color",
+                                        L"TreeView_FontName/tvFont1_Color_Navy",
+                                        L"TreeView_FontName/tvFont2_Color_Olive",
+                                        L"TreeView_FontName/tvRegFont_Style_italic",
+                                        L"TreeView_FontName/tvFont1_Style_itali",
+                                        L"TreeView_FontName/tvFont2_Style_itali",
+                                        L"TShortCut/OneTimeInst_btn",
+                                        L"TShortCut/LocalView_btn",
+                                        L"TShortCut/InstalledView_btn",
+                                        L"TShortCut/RegView_btn",
+                                        L"TShortCut/SymbolView_btn",
+                                        L"TShortCut/UnicodeView_btn",
+                                        L"TShortCut/Etc_btn"};
   EXPECT_EQ(StoredKeys(), expected);
   EXPECT_EQ(testing::ReadFileByteVector(ToWide(Engine().PriorityFile)).size(), 2 * kLanguageCount);
   EXPECT_EQ(applyCalls, 1);
@@ -247,8 +265,10 @@ TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
 TEST_F(SettingsDialog, TheSavedLanguageOrderGoesToItsFileAndDecidesTheNextNames) {
   const std::wstring fontPath = folder / L"names.ttf";
   const testing::Bytes font =
-      testing::SfntBuilder::Standard({{3, 1, 0x0411, 1, u"日本の名前"}, {3, 1, 0x0411, 4, u"日本の名前"},
-                                      {3, 1, 0x0409, 1, u"English Name"}, {3, 1, 0x0409, 4, u"English Name"}})
+      testing::SfntBuilder::Standard({{.language = 0x0411, .nameId = 1, .text = u"日本の名前"},
+                                      {.language = 0x0411, .nameId = 4, .text = u"日本の名前"},
+                                      {.language = 0x0409, .nameId = 1, .text = u"English Name"},
+                                      {.language = 0x0409, .nameId = 4, .text = u"English Name"}})
           .Build();
   ASSERT_TRUE(testing::WriteFileBytes(fontPath, font));
   const auto nameNow = [&] {
@@ -316,9 +336,7 @@ TEST_F(SettingsDialog, TheFolderButtonsPutTheChosenFolderIntoTheirFieldsAndCance
   EXPECT_EQ(ui::WindowText(dialog->Edit_df2_path->hwnd), L"");
   EXPECT_EQ(SendMessageW(dialog->RadioButton_df1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
 
-  testing::CommonDialogVisit choose([&](HWND picker) {
-    testing::ChooseFolderAndConfirm(picker, folder.Path());
-  });
+  testing::CommonDialogVisit choose([&](HWND picker) { testing::ChooseFolderAndConfirm(picker, folder.Path()); });
   Click(dialog->Button5);
   EXPECT_TRUE(choose.Came());
   EXPECT_EQ(ui::WindowText(dialog->Edit_Temp2_path->hwnd), folder.Path());
