@@ -262,13 +262,19 @@ TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
   EXPECT_EQ(ListedLanguages(*dialog), DefaultLanguageOrder());
 }
 
+testing::NameSpec Name(std::uint16_t language, std::uint16_t nameId, std::u16string text) {
+  testing::NameSpec name;
+  name.language = language;
+  name.nameId = nameId;
+  name.text = std::move(text);
+  return name;
+}
+
 TEST_F(SettingsDialog, TheSavedLanguageOrderGoesToItsFileAndDecidesTheNextNames) {
   const std::wstring fontPath = folder / L"names.ttf";
   const testing::Bytes font =
-      testing::SfntBuilder::Standard({{.language = 0x0411, .nameId = 1, .text = u"日本の名前"},
-                                      {.language = 0x0411, .nameId = 4, .text = u"日本の名前"},
-                                      {.language = 0x0409, .nameId = 1, .text = u"English Name"},
-                                      {.language = 0x0409, .nameId = 4, .text = u"English Name"}})
+      testing::SfntBuilder::Standard({Name(0x0411, 1, u"日本の名前"), Name(0x0411, 4, u"日本の名前"),
+                                      Name(0x0409, 1, u"English Name"), Name(0x0409, 4, u"English Name")})
           .Build();
   ASSERT_TRUE(testing::WriteFileBytes(fontPath, font));
   const auto nameNow = [&] {
