@@ -401,6 +401,31 @@ TEST_F(SettingsDialog, TheResetClearsTheFileShowsTheDefaultsAndEndsTheProgramAft
             u"ウインドウの位置とサイズの記憶情報を初期化しました\r\n終了しますので再度起動してください");
 }
 
+TEST_F(SettingsDialog, AfterTheResetTheControlsShowTheDefaults) {
+  settings.SetWindowFlags(0x7F);
+  settings.WriteStayOnTop(true);
+  settings.WriteSampleDefaults(48, true);
+  settings.WriteDefaultFolder(true, u"C:\\fonts");
+  settings.WriteTempFolder(true, u"C:\\work");
+  settings.WriteShortcuts(ShortcutCodes{0x4031, 0x4032, 0x4033, 0x4034, 0x4035, 0x4036, 0x4037});
+  auto dialog = Open();
+  ASSERT_EQ(SendMessageW(dialog->CheckBox_MainFormTop->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  dialog->Button_initializeClick();
+  EXPECT_TRUE(dialog->ProgramEndRequested());
+  EXPECT_EQ(closeAllCalls, 1);
+  for (const ui::Control* box : dialog->WindowCheckBoxes)
+    EXPECT_EQ(SendMessageW(box->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(dialog->CheckBox_MainFormTop->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(ui::ComboItemText(*dialog->ComboBox_DefSampleFontSize,
+                              ui::ComboSelectedIndex(*dialog->ComboBox_DefSampleFontSize)),
+            L"24");
+  EXPECT_EQ(SendMessageW(dialog->CheckBox_opMemory->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(dialog->RadioButton_df1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(dialog->RadioButton_Temp1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(dialog->WorkingTreeStyle().RegFontColor, 0x800080u);
+  for (const ui::Control* field : dialog->HotKeys) EXPECT_EQ(ui::HotKeyShortcut(*field), 0);
+}
+
 TEST_F(SettingsDialog, ThePagesPictures) {
   settings.WriteShortcuts(ShortcutCodes{0x4031, 0, 0xC041, 0, 0, 0, 0});
   auto dialog = Open();
