@@ -55,9 +55,9 @@ void TForm_setting1::BitBtn1Click() {
   SaveShortcutPage();
   if (const auto refusal = UnstorableFolderMessage(values_, site_.settings)) {
     ShowMessage(*refusal, u"VELURA", MessageIcon::Warning);
-    SetFocus(values_.TempFolder.Path.empty() || site_.settings.CanHold(values_.TempFolder.Path)
-                 ? Edit_df2_path->hwnd
-                 : Edit_Temp2_path->hwnd);
+    const bool startFolderRefused = !site_.settings.CanHold(values_.DefaultFolder.Path);
+    PageControl1->SelectPage(0);
+    SetFocus(startFolderRefused ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
     return;
   }
   // FormClose with the OK result. A refused write throws: its message shows, what was written before it

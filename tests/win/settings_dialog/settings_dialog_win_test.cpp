@@ -224,7 +224,9 @@ TEST_F(SettingsDialog, AFolderTheSettingsFileCannotHoldIsRefusedAtOkAndNothingIs
   auto dialog = Open();
   SendMessageW(dialog->RadioButton_df2->hwnd, BM_CLICK, 0, 0);
   SetWindowTextW(dialog->Edit_df2_path->hwnd, L"C:\\\x0E01\x0E02");  // Thai: outside code page 932
+  dialog->PageControl1->SelectPage(4);
   Click(dialog->BitBtn1);
+  EXPECT_EQ(dialog->PageControl1->SelectedPage(), 0);  // the refused folder is shown
   ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
   EXPECT_NE(recorder.messages[0].Text.find(u"設定ファイルに保存できない文字"), std::u16string::npos);
   EXPECT_TRUE(IsWindow(dialog->Hwnd()));
