@@ -32,12 +32,22 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
   TntMemo_FontName = &ui::AddEdit(Panel_top, L"", Docked(Align::Client, 0), ES_READONLY | ES_AUTOHSCROLL);
   SetControlFont(*TntMemo_FontName, ui::FontSpec{L"MS UI Gothic", 19, 0});
 
+  TntStringGrid_FullFontNames = &ui::AddListView(*this, Docked(Align::Bottom, 70));
+  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
+  for (int column = 0; column < 4; ++column) {
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT | LVCF_WIDTH;
+    c.pszText = const_cast<wchar_t*>(headers[column]);
+    c.cx = 60;
+    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
+  }
+  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };
   Panel_right.Create(*this, Docked(Align::Right, 170));
   RichEdit_CodePages = &ui::AddRichEdit(Panel_right, Docked(Align::Top, 90));
   Label_Copyright = &ui::AddLabel(Panel_right, L"Copyright", Docked(Align::Top, 15));
   TntRichEdit_Copyright = &ui::AddRichEdit(Panel_right, Docked(Align::Client, 0));
 
-  Panel_BaseLabel.Create(*this, Docked(Align::Left, 262));
+  Panel_BaseLabel.Create(*this, Docked(Align::Client, 0));
   const wchar_t* captions[] = {L"Pich", L"CharSet", L"FullFontName", L"Version", L"FileSize", L"FileName",
                                L"PstscriptName"};
   ui::Control** boxes[] = {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
@@ -50,16 +60,6 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
                           : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
   }
 
-  TntStringGrid_FullFontNames = &ui::AddListView(*this, Docked(Align::Client, 0));
-  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
-  for (int column = 0; column < 4; ++column) {
-    LVCOLUMNW c{};
-    c.mask = LVCF_TEXT | LVCF_WIDTH;
-    c.pszText = const_cast<wchar_t*>(headers[column]);
-    c.cx = 60;
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
-  }
-  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };
   Relayout();
   ClearPanel();
 }
