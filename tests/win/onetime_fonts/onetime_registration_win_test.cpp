@@ -13,10 +13,12 @@
 #include "platform/ansi_win.h"
 #include "platform/wide_win.h"
 #include "support/browser_fixture_win.h"
+#include "support/dialog_answer_win.h"
 #include "support/picture_regions_win.h"
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
+#include "ui/browsers/file_ticks.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 
 namespace velura::testing {
@@ -130,6 +132,19 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsWhoseFontsAreDrawnAndD
   EXPECT_TRUE(SavePng(window, ScreenshotPath(L"onetime_registered.png")));
   EXPECT_TRUE(SavePng(details, ScreenshotPath(L"onetime_details.png")));
   EXPECT_GT(window.width, 0);
+
+  // A ticked font enables the install wherever it is in the view; the install asks for the destination.
+  ToggleNodeTick(fonts, childNode);
+  form->UpdateStatus();
+  EXPECT_EQ(StatusText(form->StatusBar1->hwnd, 1), L" 選択数： 1 （401KB）");
+  EXPECT_TRUE(form->FormActions().IsEnabled(Action_installOneTime));
+  {
+    DialogAnswer cancel = AnswerNextDialog(L"インストール先", IDCANCEL);
+    Command(Action_installOneTime);
+    EXPECT_TRUE(cancel.Came());
+  }
+  EXPECT_FALSE(fonts.Record(childNode)->Has(Installed));
+  ToggleNodeTick(fonts, childNode);
 
   // The child alone off: the parent's view leaves its fonts out.
   form->SelectGroup(&child);
