@@ -299,6 +299,21 @@ TEST(GroupFileOnDiskTest, TheFileAfterShutdownIsReadAgainAtTheNextStart) {
     EXPECT_EQ(ReadFileBytes(folder / L"veluragd.bin.damaged"), damaged);
   }
   EXPECT_NE(ReadFileBytes(folder / L"veluragd.bin"), damaged);  // written whole at the end
+
+  // A file that cannot be replaced (held open without sharing) is reported and stays as it was.
+  const std::string before = ReadFileBytes(folder / L"veluragd.bin");
+  recorder.messages.clear();
+  {
+    OneTimeGroupStore store(files, folder.U16());
+    store.Groups().AddGroup(nullptr).GroupName = "new";
+    HANDLE held = CreateFileW((folder / L"veluragd.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    store.Shutdown();
+    CloseHandle(held);
+  }
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].Text.find(u"グループファイルを保存できませんでした"), 0u);
+  EXPECT_EQ(ReadFileBytes(folder / L"veluragd.bin"), before);
 }
 
 }  // namespace
