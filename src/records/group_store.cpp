@@ -43,8 +43,7 @@ std::u16string DamagedGroupFileMessage(const GroupStoreLoad& load) {
   for (char c : std::to_string(load.groupsRead)) text += static_cast<char16_t>(c);
   if (load.damagedCopy.empty())
     text += u"\r\n\r\n元のファイルを残せなかったため、終了時にグループファイルを保存しません";
-  else
-    text += u"\r\n\r\n元のファイルを次の場所に残しました\r\n" + load.damagedCopy;
+  else text += u"\r\n\r\n元のファイルを次の場所に残しました\r\n" + load.damagedCopy;
   return text;
 }
 

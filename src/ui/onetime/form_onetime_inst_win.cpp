@@ -54,17 +54,17 @@ TForm_OneTimeInst::~TForm_OneTimeInst() {
 
 void TForm_OneTimeInst::CreateComponents() {
   StatusBar1 = &ui::AddStatusBar(*this, {96, 170, -1});
-  SetControlFont(*StatusBar1,
-                 ui::FontSpec{L"MS UI Gothic", 0, ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0,
+                                           ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
 
   Panel_left.Create(*this, Docked(Align::Left, 260, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");
   Panel_right.Create(*this, Docked(Align::Client, 0));
 
   groupImages_ = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
-  TntTreeView_Group = &ui::AddTreeView(Panel_left, Docked(Align::Top, 240, "TntTreeView_Group"), groupImages_.Get(),
-                                       TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS |
-                                           TVS_EDITLABELS);
+  TntTreeView_Group =
+      &ui::AddTreeView(Panel_left, Docked(Align::Top, 240, "TntTreeView_Group"), groupImages_.Get(),
+                       TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS);
   TntTreeView_Group->onNotify = [this](NMHDR& header) { return GroupTreeNotify(header); };
   ui::Subclass(TntTreeView_Group->hwnd, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_KEYDOWN && wParam == VK_F2) {  // TntTreeView_GroupKeyDown
@@ -92,7 +92,7 @@ void TForm_OneTimeInst::CreateComponents() {
                At(6, 76, 244, 15, true));
   ui::AddLabel(GroupBox_Path, L"絶対パスおよび相対パスを指定できます", At(6, 94, 244, 15, true));
   ui::OnClick(add, [this] { Button_PathAddClick(); });
-  ui::OnClick(clear, [this] { SetWindowTextW(Edit_Path->hwnd, L""); });  // Button_EditClearClick
+  ui::OnClick(clear, [this] { SetWindowTextW(Edit_Path->hwnd, L""); });                         // Button_EditClearClick
   ui::OnClick(close, [this] { ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), false); });  // Button_PathCloseClick
   TntTreeView_GroupItem = &ui::AddTreeView(Panel_Drop1, Docked(Align::Client, 0), nullptr,
                                            TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
@@ -107,15 +107,15 @@ void TForm_OneTimeInst::CreateComponents() {
   });
 
   fontImages_ = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
-  TntTreeView_FontName = &ui::AddTreeView(Panel_right, Docked(Align::Left, 250, "TntTreeView_FontName"),
-                                          fontImages_.Get(),
-                                          TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
+  TntTreeView_FontName =
+      &ui::AddTreeView(Panel_right, Docked(Align::Left, 250, "TntTreeView_FontName"), fontImages_.Get(),
+                       TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
   fontTree_.Attach(TntTreeView_FontName->hwnd);
   TntTreeView_FontName->onNotify = [this](NMHDR& header) { return FontTreeNotify(header); };
   ui::AddSplitter(Panel_right, Align::Left, 4, "TntTreeView_FontName");
   Panel_combo.Create(Panel_right, Docked(Align::Top, 26));
-  TntComboBox_SampleText = &ui::AddComboBox(Panel_combo, At(2, 2, 270, 200, true),
-                                            CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
+  TntComboBox_SampleText =
+      &ui::AddComboBox(Panel_combo, At(2, 2, 270, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
   TntComboBox_SampleText->onCommand = [this](int code) {
     if (code == CBN_SELCHANGE) ComboBox_SampleTextClick();
     if (code == CBN_KILLFOCUS && SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) < 0)
@@ -168,7 +168,8 @@ void TForm_OneTimeInst::CreateActions() {
   auto add = [&](int id, const char16_t* caption, bool (*rule)(const OneTimeState&), std::function<void()> execute) {
     std::function<bool()> enabled;
     if (rule) enabled = [this, rule] { return rule(State()); };
-    actions.Add({.id = id, .caption = caption, .hint = caption, .enabled = std::move(enabled), .execute = std::move(execute)});
+    actions.Add(
+        {.id = id, .caption = caption, .hint = caption, .enabled = std::move(enabled), .execute = std::move(execute)});
   };
   using namespace onetime_enable;
   add(Action_AddGroup, u"グループを作成", nullptr, [this] { AddGroup(false); });
@@ -181,12 +182,13 @@ void TForm_OneTimeInst::CreateActions() {
     }
   });
   add(Action_ChangeRoot, u"ルートに移動", GroupCommands, [this] { ChangeRoot(); });
-  actions.Add({.id = Action_ShowSample,
-               .caption = u"一時インストール",
-               .hint = u"一時インストール",
-               .enabled = [this] { return GroupCommands(State()); },
-               .checked = [this] { return SelectedGroup() && SelectedGroup()->Registered(); },  // Action_ShowSampleUpdate
-               .execute = [this] { Action_ShowSampleExecute(); }});
+  actions.Add(
+      {.id = Action_ShowSample,
+       .caption = u"一時インストール",
+       .hint = u"一時インストール",
+       .enabled = [this] { return GroupCommands(State()); },
+       .checked = [this] { return SelectedGroup() && SelectedGroup()->Registered(); },  // Action_ShowSampleUpdate
+       .execute = [this] { Action_ShowSampleExecute(); }});
   add(Action_AddFiles, u"登録ファイル追加", GroupCommands, [this] {
     // OpenDialog1
     std::wstring buffer(32768, L'\0');
@@ -248,34 +250,44 @@ void TForm_OneTimeInst::CreateActions() {
 
 void TForm_OneTimeInst::CreateMenus() {
   using ui::MenuEntry;
-  const std::vector<MenuEntry> groupItems = {
-      MenuEntry::Item(Action_AddGroup), MenuEntry::Item(Action_AddChildGroup), MenuEntry::Item(Action_ChangeRoot),
-      MenuEntry::Separator(), MenuEntry::Item(Action_DeleteGroup), MenuEntry::Separator(),
-      MenuEntry::Item(Action_ShowSample), MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxtOneTime),
-      MenuEntry::Item(Action_ExportFontCsvFileOneTime)};
-  const std::vector<MenuEntry> entryItems = {
-      MenuEntry::Item(Action_AddFiles), MenuEntry::Item(Action_AddDir), MenuEntry::Item(Action_OpenFolder),
-      MenuEntry::Item(Action_OpenExplorerOneTime), MenuEntry::Separator(), MenuEntry::Item(Action_ItemDelete),
-      MenuEntry::Separator(), MenuEntry::Item(Action_DelNotExistsFileDir)};
+  const std::vector<MenuEntry> groupItems = {MenuEntry::Item(Action_AddGroup),
+                                             MenuEntry::Item(Action_AddChildGroup),
+                                             MenuEntry::Item(Action_ChangeRoot),
+                                             MenuEntry::Separator(),
+                                             MenuEntry::Item(Action_DeleteGroup),
+                                             MenuEntry::Separator(),
+                                             MenuEntry::Item(Action_ShowSample),
+                                             MenuEntry::Separator(),
+                                             MenuEntry::Item(Action_ExportTreeTxtOneTime),
+                                             MenuEntry::Item(Action_ExportFontCsvFileOneTime)};
+  const std::vector<MenuEntry> entryItems = {MenuEntry::Item(Action_AddFiles),
+                                             MenuEntry::Item(Action_AddDir),
+                                             MenuEntry::Item(Action_OpenFolder),
+                                             MenuEntry::Item(Action_OpenExplorerOneTime),
+                                             MenuEntry::Separator(),
+                                             MenuEntry::Item(Action_ItemDelete),
+                                             MenuEntry::Separator(),
+                                             MenuEntry::Item(Action_DelNotExistsFileDir)};
   std::vector<MenuEntry> sizes;
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ms9 + static_cast<int>(i)));
-  SetMenuBar(ui::BuildMenu(FormActions(),
-                           {MenuEntry::Submenu(u"グループ操作", groupItems), MenuEntry::Submenu(u"登録項目", entryItems),
-                            MenuEntry::Submenu(u"サンプル表示", {MenuEntry::Submenu(u"フォントサイズ", sizes),
-                                                                 MenuEntry::Item(Action_ShowSubForm)}),
-                            MenuEntry::Item(Action_ShowMainFormOneTime), MenuEntry::Item(CloseOneTime)},
-                           false));
+  SetMenuBar(ui::BuildMenu(
+      FormActions(),
+      {MenuEntry::Submenu(u"グループ操作", groupItems), MenuEntry::Submenu(u"登録項目", entryItems),
+       MenuEntry::Submenu(u"サンプル表示",
+                          {MenuEntry::Submenu(u"フォントサイズ", sizes), MenuEntry::Item(Action_ShowSubForm)}),
+       MenuEntry::Item(Action_ShowMainFormOneTime), MenuEntry::Item(CloseOneTime)},
+      false));
   // PopupMenu1 on the group tree, PopupMenu3 on the content view, PopupMenu4 on the font view, PopupMenu2 on
   // the samples.
   SetContextMenu(*TntTreeView_Group,
                  {MenuEntry::Item(Action_AddGroup), MenuEntry::Item(Action_AddChildGroup),
                   MenuEntry::Item(Action_ChangeRoot), MenuEntry::Separator(), MenuEntry::Item(Action_DeleteGroup),
                   MenuEntry::Item(Action_EditGroupName), MenuEntry::Separator(), MenuEntry::Item(Action_ShowSample)});
-  SetContextMenu(*TntTreeView_GroupItem,
-                 {MenuEntry::Item(Action_AddFiles), MenuEntry::Item(Action_AddDir), MenuEntry::Item(Action_OpenFolder),
-                  MenuEntry::Item(Action_OpenExplorerOneTime), MenuEntry::Item(Action_PathPanelShow),
-                  MenuEntry::Separator(), MenuEntry::Item(Action_ItemDelete),
-                  MenuEntry::Item(Action_DelNotExistsFileDir)});
+  SetContextMenu(
+      *TntTreeView_GroupItem,
+      {MenuEntry::Item(Action_AddFiles), MenuEntry::Item(Action_AddDir), MenuEntry::Item(Action_OpenFolder),
+       MenuEntry::Item(Action_OpenExplorerOneTime), MenuEntry::Item(Action_PathPanelShow), MenuEntry::Separator(),
+       MenuEntry::Item(Action_ItemDelete), MenuEntry::Item(Action_DelNotExistsFileDir)});
   SetContextMenu(*TntTreeView_FontName,
                  {MenuEntry::Item(Action_installOneTime), MenuEntry::Separator(), MenuEntry::Item(Action_ShowSubForm),
                   MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxtOneTime),

@@ -61,7 +61,7 @@ class TForm_OneTimeInst : public ui::Form {
 
   // Group tree (onetime_groups_win.cpp)
   void AddGroup(bool child, const std::u16string& name = kNewGroupName);
-  void DeleteGroup();  // asks first
+  void DeleteGroup();                                  // asks first
   void RenameSelectedGroup(const std::wstring& text);  // TntTreeView_GroupEdited
   void ChangeRoot();
   bool AcceptsDrop(const TGroupItem& dragged, const TGroupItem* target) const;
@@ -73,7 +73,7 @@ class TForm_OneTimeInst : public ui::Form {
   // Entries (onetime_content_win.cpp)
   void AddPathsChecked(const std::vector<std::u16string>& paths);
   void Button_PathAddClick();
-  void DeleteSelectedEntry();  // asks first
+  void DeleteSelectedEntry();   // asks first
   void DeleteMissingEntries();  // asks first
   TNameItem* SelectedEntry() const;
   bool SelectEntry(const TNameItem* entry);

@@ -48,16 +48,17 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
   TntRichEdit_Copyright = &ui::AddRichEdit(Panel_right, Docked(Align::Client, 0));
 
   Panel_BaseLabel.Create(*this, Docked(Align::Client, 0));
-  const wchar_t* captions[] = {L"Pich", L"CharSet", L"FullFontName", L"Version", L"FileSize", L"FileName",
-                               L"PstscriptName"};
-  ui::Control** boxes[] = {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
-                           &TntMemo_FileName, &TntMemo_PstscriptName};
+  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
+                               L"FileSize", L"FileName", L"PstscriptName"};
+  ui::Control** boxes[] = {&Label_Pich,     &Label_CharSet,    &TntMemo_FullFontName, &TntMemo_Version,
+                           &Label_FileSize, &TntMemo_FileName, &TntMemo_PstscriptName};
   for (int row = 0; row < 7; ++row) {
     const int top = 4 + row * 26;
     ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
     const bool isLabel = row == 0 || row == 1 || row == 4;
-    *boxes[row] = isLabel ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 168, 15, true))
-                          : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
+    *boxes[row] = isLabel
+                      ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 168, 15, true))
+                      : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
   }
 
   Relayout();
@@ -67,9 +68,9 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
 TForm_OneTime_sub::~TForm_OneTime_sub() { Destroy(); }
 
 void TForm_OneTime_sub::ClearPanel() {
-  for (ui::Control* box : {TntMemo_FontName, TntMemo_FullFontName, TntMemo_Version, TntMemo_FileName,
-                           TntMemo_PstscriptName, Label_Pich, Label_CharSet, Label_FileSize, RichEdit_CodePages,
-                           TntRichEdit_Copyright})
+  for (ui::Control* box :
+       {TntMemo_FontName, TntMemo_FullFontName, TntMemo_Version, TntMemo_FileName, TntMemo_PstscriptName, Label_Pich,
+        Label_CharSet, Label_FileSize, RichEdit_CodePages, TntRichEdit_Copyright})
     SetText(box, u"");
   SetText(Label_Copyright, u"Copyright");
   Panel_FontType.SetCaption(L"");
@@ -136,7 +137,8 @@ void TForm_OneTime_sub::SizeLanguageGrid() {
   GetClientRect(TntStringGrid_FullFontNames->hwnd, &client);
   const auto widths = LanguageGridWidths(client.right);
   for (int column = 0; column < 4; ++column)
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_SETCOLUMNWIDTH, column, widths[static_cast<std::size_t>(column)]);
+    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_SETCOLUMNWIDTH, column,
+                 widths[static_cast<std::size_t>(column)]);
 }
 
 }  // namespace velura

@@ -34,8 +34,7 @@ void OneTimeGroupStore::ReportDamage() {
 void OneTimeGroupStore::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  if (!file_.Save(root_))
-    ShowMessage(kGroupFileSaveFailed + file_.FilePath(), u"VELURA", MessageIcon::Error);
+  if (!file_.Save(root_)) ShowMessage(kGroupFileSaveFailed + file_.FilePath(), u"VELURA", MessageIcon::Error);
   root_.ReleaseEverything();
 }
 

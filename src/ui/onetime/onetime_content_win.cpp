@@ -158,8 +158,8 @@ void TForm_OneTimeInst::AddPathsChecked(const std::vector<std::u16string>& paths
   for (const std::u16string& path : paths) {
     const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    const CheckedPath kind =
-        CheckExistingPath(path, exists && (attributes & FILE_ATTRIBUTE_DIRECTORY), exists && !(attributes & FILE_ATTRIBUTE_DIRECTORY));
+    const CheckedPath kind = CheckExistingPath(path, exists && (attributes & FILE_ATTRIBUTE_DIRECTORY),
+                                               exists && !(attributes & FILE_ATTRIBUTE_DIRECTORY));
     if (kind == CheckedPath::Skip) continue;
     const std::optional<std::string> ansi = ToAnsiExact(path);
     if (!ansi) {  // stored garbled, the entry would never be found again
@@ -185,9 +185,10 @@ void TForm_OneTimeInst::Button_PathAddClick() {
   const std::u16string text = ToU16(ui::WindowText(Edit_Path->hwnd));
   const ManualPath kind = CheckManualPath(text);
   if (kind == ManualPath::Rejected) {
-    ShowMessage(u"パス形式が正しくありません\r\n絶対パスの場合は一文字のドライブレターから始まるパスを\r\n"
-                u"相対パスの場合は ./  ../  .\\  ..\\から始まるパスを\r\n入力してください",
-                u"簡易チェック", MessageIcon::Information);
+    ShowMessage(
+        u"パス形式が正しくありません\r\n絶対パスの場合は一文字のドライブレターから始まるパスを\r\n"
+        u"相対パスの場合は ./  ../  .\\  ..\\から始まるパスを\r\n入力してください",
+        u"簡易チェック", MessageIcon::Information);
     return;
   }
   const std::optional<std::string> ansi = ToAnsiExact(text);

@@ -53,8 +53,8 @@ class WaitBox {
     const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
                                                       {{40, 35}, L"しばらくおまちください・・・"}};
     for (const auto& [at, text] : lines) {
-      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y),
-                                   px(180), px(18), window_, nullptr, nullptr, nullptr);
+      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y), px(180),
+                                   px(18), window_, nullptr, nullptr, nullptr);
       SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     }
     UpdateWindow(window_);
@@ -74,10 +74,8 @@ void TForm_OneTimeInst::LoadEntry(TNameItem& entry) {
   if (!entry.FontList) entry.FontList = std::make_unique<TFileData_OneTimeInst>(engine_.Records());
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
   const std::u16string path = FullPath(FromAnsi(entry.Path));
-  if (entry.IsDir)
-    LoadFolderFiles(engine_, *entry.FontList, path, status_, false);
-  else
-    RunLoadFiles(status_, {path}, *entry.FontList, false);
+  if (entry.IsDir) LoadFolderFiles(engine_, *entry.FontList, path, status_, false);
+  else RunLoadFiles(status_, {path}, *entry.FontList, false);
   entry.Loaded = true;
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
@@ -118,7 +116,8 @@ void TForm_OneTimeInst::AddFontNodes(const TGroupItem& group) {
       if (record->CannotDisplay) {
         const std::u16string path = record->Path;
         const std::size_t slash = path.find_last_of(u"\\/");
-        fontTree_.AddNode(nullptr, u"表示できないです... (" + path.substr(slash == std::u16string::npos ? 0 : slash + 1) + u")",
+        fontTree_.AddNode(nullptr,
+                          u"表示できないです... (" + path.substr(slash == std::u16string::npos ? 0 : slash + 1) + u")",
                           nullptr, kUndisplayableImage);
         continue;
       }
@@ -220,8 +219,7 @@ LRESULT TForm_OneTimeInst::FontTreeNotify(NMHDR& header) {
       UpdateStatus();
       return 0;
     }
-    case NM_CUSTOMDRAW:
-      return FontTreeCustomDraw(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
+    case NM_CUSTOMDRAW: return FontTreeCustomDraw(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
   }
   return 0;
 }
@@ -330,9 +328,8 @@ void TForm_OneTimeInst::Action_installExecute() {
 
 std::vector<std::u16string> TForm_OneTimeInst::TreeTextLines() const {
   std::vector<std::pair<int, std::u16string>> nodes;
-  ForEachNode(fontTree_, fontTree_.First(), [&](FileTree::Node node) {
-    nodes.emplace_back(fontTree_.Level(node), ToU16(fontTree_.Text(node)));
-  });
+  ForEachNode(fontTree_, fontTree_.First(),
+              [&](FileTree::Node node) { nodes.emplace_back(fontTree_.Level(node), ToU16(fontTree_.Text(node))); });
   return TreeExportLines(nodes);
 }
 

@@ -165,7 +165,8 @@ void TForm_OneTimeInst::RefreshViews() {
 void TForm_OneTimeInst::TntTreeView_GroupChange() {
   if (building_) return;
   SendMessageW(StatusBar1->hwnd, SB_SIMPLE, TRUE, 0);
-  SendMessageW(StatusBar1->hwnd, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"表示切り替え中です。しばらくおまちください・・・"));
+  SendMessageW(StatusBar1->hwnd, SB_SETTEXTW, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(L"表示切り替え中です。しばらくおまちください・・・"));
   UpdateWindow(StatusBar1->hwnd);
   ClearFontView();
   BuildContentView();
@@ -177,11 +178,8 @@ void TForm_OneTimeInst::TntTreeView_GroupChange() {
 
 LRESULT TForm_OneTimeInst::GroupTreeNotify(NMHDR& header) {
   switch (header.code) {
-    case TVN_SELCHANGEDW:
-      TntTreeView_GroupChange();
-      return 0;
-    case TVN_BEGINLABELEDITW:
-      return FALSE;
+    case TVN_SELCHANGEDW: TntTreeView_GroupChange(); return 0;
+    case TVN_BEGINLABELEDITW: return FALSE;
     case TVN_ENDLABELEDITW: {  // TntTreeView_GroupEdited
       const auto& edit = reinterpret_cast<NMTVDISPINFOW&>(header);
       if (edit.item.pszText) RenameSelectedGroup(edit.item.pszText);
@@ -197,7 +195,8 @@ LRESULT TForm_OneTimeInst::GroupTreeNotify(NMHDR& header) {
       TVHITTESTINFO hit{};
       GetCursorPos(&hit.pt);
       ScreenToClient(TntTreeView_Group->hwnd, &hit.pt);
-      if (HTREEITEM item = TreeView_HitTest(TntTreeView_Group->hwnd, &hit)) TreeView_SelectItem(TntTreeView_Group->hwnd, item);
+      if (HTREEITEM item = TreeView_HitTest(TntTreeView_Group->hwnd, &hit))
+        TreeView_SelectItem(TntTreeView_Group->hwnd, item);
       return 0;
     }
   }

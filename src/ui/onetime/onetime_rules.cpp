@@ -23,7 +23,8 @@ bool HasFontExtension(const std::u16string& path) {
 
 ManualPath CheckManualPath(const std::u16string& text) {
   const std::u16string_view t(text);
-  const bool relative = t.starts_with(u"./") || t.starts_with(u"../") || t.starts_with(u".\\") || t.starts_with(u"..\\");
+  const bool relative =
+      t.starts_with(u"./") || t.starts_with(u"../") || t.starts_with(u".\\") || t.starts_with(u"..\\");
   const bool fromDrive = t.size() >= 3 && t[1] == u':' && (t[2] == u'\\' || t[2] == u'/');
   if (!relative && !fromDrive) return ManualPath::Rejected;
   return HasFontExtension(text) ? ManualPath::File : ManualPath::Folder;

@@ -22,8 +22,8 @@ struct OneTimeState {
 };
 
 namespace onetime_enable {
-bool EntryCommands(const OneTimeState& s);  // Action_OpenFolder, Action_ItemDelete
-bool GroupCommands(const OneTimeState& s);  // the commands that work on the selected group
+bool EntryCommands(const OneTimeState& s);     // Action_OpenFolder, Action_ItemDelete
+bool GroupCommands(const OneTimeState& s);     // the commands that work on the selected group
 bool FontViewCommands(const OneTimeState& s);  // Action_ShowSubForm, Action_ExportFontCsvFile
 bool Install(const OneTimeState& s);
 bool ExportTreeTxt(const OneTimeState& s);
@@ -74,9 +74,9 @@ int RemoveMissingEntries(TGroupRootClass& root, TGroupItem& group, Exists&& exis
   }
   return removed;
 }
-std::u16string RemovedCountText(int count);        // "n 件の項目を削除しました"
-std::u16string RemovedAskOthersText(int count);    // ... and the question about every group
-std::u16string RemovedTotalText(int count);        // "合計 n 件の項目を削除しました"
+std::u16string RemovedCountText(int count);      // "n 件の項目を削除しました"
+std::u16string RemovedAskOthersText(int count);  // ... and the question about every group
+std::u16string RemovedTotalText(int count);      // "合計 n 件の項目を削除しました"
 
 // Status bar of the font view: files = top-level nodes with a record, ticked ones and their size.
 struct FontViewSummary {

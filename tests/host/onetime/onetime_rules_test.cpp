@@ -28,7 +28,7 @@ TEST(OneTimeManualPath, FontExtensionsInAnyCaseOnly) {
   EXPECT_FALSE(HasFontExtension(u"a.ttf.bak"));
   EXPECT_FALSE(HasFontExtension(u"a.fon"));
   EXPECT_EQ(CheckExistingPath(u"x.txt", false, true), CheckedPath::Skip);
-  EXPECT_EQ(CheckExistingPath(u"x.ttf", false, false), CheckedPath::Skip);  // missing
+  EXPECT_EQ(CheckExistingPath(u"x.ttf", false, false), CheckedPath::Skip);   // missing
   EXPECT_EQ(CheckExistingPath(u"x.ttf", true, false), CheckedPath::Folder);  // a folder named like a font
 }
 

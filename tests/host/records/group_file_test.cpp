@@ -14,7 +14,6 @@ namespace {
 
 using testing::Bytes;
 
-
 // Builds expected bytes from text pieces and single bytes.
 struct B {
   Bytes bytes;

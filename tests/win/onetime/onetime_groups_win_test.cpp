@@ -142,9 +142,9 @@ TEST_F(OneTimeGroups, ManualPathsPassTheSimpleCheckOrAreRefused) {
   EXPECT_EQ(messages.size(), 2u);
 
   // The content view: own folders and files under "グループの登録内容".
-  const std::vector<std::wstring> expected = {L"グループの登録内容", L"フォルダ", L"C:/fonts", L"ファイル",
-                                              L"..\\fonts\\A.OTF", L".\\x.ttc", L"子グループの登録内容",
-                                              L"フォルダ", L"ファイル"};
+  const std::vector<std::wstring> expected = {
+      L"グループの登録内容",   L"フォルダ", L"C:/fonts", L"ファイル", L"..\\fonts\\A.OTF", L".\\x.ttc",
+      L"子グループの登録内容", L"フォルダ", L"ファイル"};
   EXPECT_EQ(form->ContentTexts(), expected);
 
   // A double click on an entry puts it into the path panel; "項目削除" takes it out after asking.
@@ -242,8 +242,9 @@ TEST_F(OneTimeGroups, EnablingFollowsTheSelection) {
   // Closing the window keeps the registration; a new window shows it again.
   Reopen();
   form->SelectGroup(groups.GroupItem[0].get());
-  EXPECT_EQ(TreeView_GetItemState(form->GroupTree(), TreeView_GetSelection(form->GroupTree()), TVIS_STATEIMAGEMASK) >> 12,
-            2u);
+  EXPECT_EQ(
+      TreeView_GetItemState(form->GroupTree(), TreeView_GetSelection(form->GroupTree()), TVIS_STATEIMAGEMASK) >> 12,
+      2u);
 }
 
 // The sample size menus do not store the size; the window starts at the settings' size.

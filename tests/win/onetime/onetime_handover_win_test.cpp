@@ -18,7 +18,8 @@ namespace {
 class OneTimeThroughLauncher : public Launcher {
  protected:
   TForm_OneTimeInst* OneTimeWindow() {
-    auto* window = dynamic_cast<FormToolWindow<TForm_OneTimeInst>*>(launcher->ToolWindows().Find(Action_ShowOneTimeInstForm));
+    auto* window =
+        dynamic_cast<FormToolWindow<TForm_OneTimeInst>*>(launcher->ToolWindows().Find(Action_ShowOneTimeInstForm));
     return window ? &window->Form() : nullptr;
   }
 };
