@@ -41,11 +41,13 @@ HIMAGELIST LauncherImages() {
 
 }  // namespace
 
-Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools) : settings_(settings) {
+Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools, std::u16string groupFolder)
+    : settings_(settings) {
   splash_ = std::make_unique<TForm_Splash>();
   splash_->Show(SW_SHOWNOACTIVATE);
   UpdateWindow(splash_->Hwnd());
   fonts_ = std::make_unique<SystemEngine>(settings_);
+  groups_ = std::make_unique<OneTimeGroupStore>(fonts_->Engine().Records().Files, std::move(groupFolder));
 
   CreateForm(L"フォントインストーラーVELURA", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 365, 77,
              nullptr, ui::Placement::Default);
@@ -58,8 +60,11 @@ Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools) : settin
     if (!browser || !IsWindowVisible(browser->Hwnd())) return nullptr;
     return &browser->Form().List();
   };
-  tools_ = std::make_unique<ToolWindowSet>(
-      std::move(tools), ToolWindowSite{*fonts_, settings_, [this] { ShowMainWindow(); }, browsedFonts}, Hwnd());
+  ToolWindowSite site{*fonts_, settings_, [this] { ShowMainWindow(); }, browsedFonts};
+  site.groups = &groups_->Groups();
+  site.openOneTimeWithFiles = [this](std::vector<std::u16string> files) { OpenOneTimeWithFiles(std::move(files)); };
+  site.openOneTimeWithFolder = [this](std::u16string folder) { OpenOneTimeWithFolder(std::move(folder)); };
+  tools_ = std::make_unique<ToolWindowSet>(std::move(tools), std::move(site), Hwnd());
   buttons_ = LauncherButtons(tools_->Rows());
   CreateActions();
   CreateComponents();
@@ -77,6 +82,8 @@ Tmain_velura::~Tmain_velura() {
     Shell_NotifyIconW(NIM_DELETE, &icon);
   }
   tools_.reset();
+  // Program end: the group file is written and every registration of the one-time install released.
+  groups_.reset();
   Destroy();
 }
 
@@ -181,6 +188,7 @@ bool Tmain_velura::FormShow() {
     return false;
   }
   Show(SW_SHOWNORMAL);
+  groups_->ReportDamage();
   return true;
 }
 

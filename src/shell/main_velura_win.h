@@ -15,6 +15,7 @@
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/panel_win.h"
+#include "ui/onetime/group_store_win.h"
 
 namespace velura {
 
@@ -22,7 +23,9 @@ class Tmain_velura : public ui::Form {
  public:
   // FormCreate: the splash, the font file reader and the operations engine, the launcher itself, then
   // the start-up windows of the table.
-  explicit Tmain_velura(TIniKeeper& settings, ToolWindowTable tools = StandardToolWindows());
+  // groupFolder: where the one-time install's group file is kept; empty for the program's folder.
+  explicit Tmain_velura(TIniKeeper& settings, ToolWindowTable tools = StandardToolWindows(),
+                        std::u16string groupFolder = {});
   ~Tmain_velura() override;
 
   // The first show: loads the installed fonts (one retry) and places the launcher. False when the
@@ -42,6 +45,7 @@ class Tmain_velura : public ui::Form {
   ToolWindowSet& ToolWindows() { return *tools_; }
 
   SystemEngine& Fonts() { return *fonts_; }
+  OneTimeGroupStore& GroupStore() { return *groups_; }
   TForm_Splash* Splash() const { return splash_.get(); }  // during start-up only
   ui::Panel& Panel_message() { return panelMessage_; }
   HWND ToolBar1() const { return toolBar_; }
@@ -77,6 +81,7 @@ class Tmain_velura : public ui::Form {
   TIniKeeper& settings_;
   std::unique_ptr<TForm_Splash> splash_;
   std::unique_ptr<SystemEngine> fonts_;
+  std::unique_ptr<OneTimeGroupStore> groups_;  // after the engine, whose services it loads with
   std::unique_ptr<ToolWindowSet> tools_;  // goes before the engine its windows use
   std::vector<LauncherButton> buttons_;   // left to right
   ui::UniqueImageList images_;

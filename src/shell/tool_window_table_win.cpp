@@ -4,6 +4,7 @@
 #include "ui/browsers/form_local_win.h"
 #include "ui/charview/form_symbol_view_win.h"
 #include "ui/charview/form_unicode_win.h"
+#include "ui/onetime/form_onetime_inst_win.h"
 #include "ui/registry/form_reg_data_view_win.h"
 
 namespace velura {
@@ -29,9 +30,23 @@ std::unique_ptr<ToolWindow> Wrap(std::unique_ptr<FormT> form) {
 
 ToolWindowFactory FactoryOf(int actionId) {
   switch (actionId) {
+    case Action_ShowOneTimeInstForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs& args) -> std::unique_ptr<ToolWindow> {
+        if (!site.groups) return nullptr;
+        auto form = std::make_unique<TForm_OneTimeInst>(site.fonts.Engine(), site.settings, *site.groups,
+                                                        site.showLauncher);
+        if (!args.files.empty())
+          form->OpenWithPaths(args.files);
+        else if (!args.folder.empty())
+          form->OpenWithPaths({args.folder});
+        return Wrap(std::move(form));
+      };
     case Action_ShowLocalForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
-        return Wrap(std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher));
+        auto form = std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher);
+        form->SendFilesToOneTime = site.openOneTimeWithFiles;
+        form->SendFolderToOneTime = site.openOneTimeWithFolder;
+        return Wrap(std::move(form));
       };
     case Action_ShowRegForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "records/file_data.h"
+#include "records/group_data.h"
 #include "records/system_engine_win.h"
 #include "settings/ini_keeper.h"
 #include "shell/tool_window_table.h"
@@ -54,6 +55,11 @@ struct ToolWindowSite {
   // The not-installed browser's list while that browser is showing; null otherwise (the character viewers'
   // "閲覧中のフォント").
   std::function<const TFileData_base*()> browsedFonts{};
+  // The one-time install's groups (kept by the launcher for the whole run), and the launcher's hand-over of
+  // files or a folder to a new one-time install window.
+  TGroupRootClass* groups = nullptr;
+  std::function<void(std::vector<std::u16string>)> openOneTimeWithFiles{};
+  std::function<void(std::u16string)> openOneTimeWithFolder{};
 };
 
 // What a window is created from besides the site: empty for a plain open; the files or the folder the

@@ -45,10 +45,16 @@ void Tform_local::CreateActions() {
     TickFoundFaces(fileTree_);
     UpdateSummary();
   });
-  // The one-time install window does not exist yet: both hand-overs stay disabled.
-  const auto never = [](const LocalBrowserState&) { return false; };
-  add(Action_SendOneTimeInst, u"選択ファイルを一時インストール管理に追加", never, {});
-  add(Action_SendDir_OneTimeInst, u"フォルダごと一時インストール管理に追加", never, {});
+  add(Action_SendOneTimeInst, u"選択ファイルを一時インストール管理に追加",
+      [this](const LocalBrowserState& s) { return SendFilesToOneTime && local_enable::SendOneTimeInst(s); }, [this] {
+        std::vector<std::u16string> ticked;
+        for (const auto& record : list_->Items)
+          if (record->Has(Selected)) ticked.push_back(record->Path);
+        if (!ticked.empty()) SendFilesToOneTime(std::move(ticked));  // the launcher closes an open window first
+      });
+  add(Action_SendDir_OneTimeInst, u"フォルダごと一時インストール管理に追加",
+      [this](const LocalBrowserState& s) { return SendFolderToOneTime && local_enable::SendDirOneTimeInst(s); },
+      [this] { SendFolderToOneTime(ToU16(ShellTreeView1.Path())); });
   add(Action_ShowSearchWndExecute, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(); });
   add(Action_OpenExplorer, u"フォルダを開く", local_enable::OpenExplorer, [this] { Action_OpenExplorerExecute(); });
   add(Action_ExportTreeTxt, u"フォント名一覧を出力", local_enable::ListCommands, [this] { Action_ExportTreeTxtExecute(); });

@@ -80,6 +80,11 @@ class Tform_local : public ui::Form, private SearchTarget {
   bool ExportTreeTo(const std::wstring& path) const;
   std::vector<std::u16string> TreeTextLines() const;
 
+  // The launcher's hand-over to the one-time install window (OpenOneTimeWithFiles / OpenOneTimeWithFolder);
+  // without them the two commands stay disabled.
+  std::function<void(std::vector<std::u16string>)> SendFilesToOneTime;
+  std::function<void(std::u16string)> SendFolderToOneTime;
+
   LocalBrowserState State() const;
   TFileData_local& List() { return *list_; }
   TreeViewFileTree& FileTree() { return fileTree_; }

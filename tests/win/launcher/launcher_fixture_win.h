@@ -43,7 +43,7 @@ class Launcher : public ::testing::Test {
     return *settings;
   }
   Tmain_velura& Start(ToolWindowTable tools = StandardToolWindows()) {
-    launcher = std::make_unique<Tmain_velura>(OpenSettings(), std::move(tools));
+    launcher = std::make_unique<Tmain_velura>(OpenSettings(), std::move(tools), folder_.U16());
     if (takeScreenshots) {
       PumpUntilIdle();
       SavePng(CaptureWindow(launcher->Splash()->Hwnd()), ScreenshotPath(L"splash.png"));

@@ -1,0 +1,50 @@
+#include "records/group_store.h"
+
+#include <vector>
+
+#include "records/group_file.h"
+
+namespace velura {
+
+std::u16string GroupFileStore::FilePath() const { return folder_ + u"\\" + kGroupFileName; }
+std::u16string GroupFileStore::DamagedCopyPath() const { return FilePath() + u".damaged"; }
+
+bool GroupFileStore::KeepDamagedCopy() {
+  if (!files_.Copy(FilePath(), DamagedCopyPath(), false)) return false;
+  damagedUnsaved_ = false;
+  return true;
+}
+
+GroupStoreLoad GroupFileStore::Load(TGroupRootClass& root) {
+  GroupStoreLoad result;
+  files_.ChangeCurrentFolder(folder_);
+  std::vector<std::uint8_t> bytes;
+  if (!files_.ReadWholeFile(FilePath(), bytes)) return result;
+  result.found = true;
+  const GroupFileRead read = ReadGroupFile(bytes, root);
+  result.groupsRead = read.groupsRead;
+  if (!read.complete) {
+    result.damaged = true;
+    damagedUnsaved_ = true;
+    if (KeepDamagedCopy()) result.damagedCopy = DamagedCopyPath();
+  }
+  return result;
+}
+
+bool GroupFileStore::Save(const TGroupRootClass& root) {
+  files_.ChangeCurrentFolder(folder_);
+  if (damagedUnsaved_ && !KeepDamagedCopy()) return false;
+  return files_.WriteReplacing(FilePath(), WriteGroupFile(root));
+}
+
+std::u16string DamagedGroupFileMessage(const GroupStoreLoad& load) {
+  if (!load.damaged) return {};
+  std::u16string text = u"グループファイルが壊れていました\r\n読み込めたグループ数： ";
+  for (char c : std::to_string(load.groupsRead)) text += static_cast<char16_t>(c);
+  if (load.damagedCopy.empty())
+    text += u"\r\n\r\n元のファイルを残せなかったため、終了時にグループファイルを保存しません";
+  else text += u"\r\n\r\n元のファイルを次の場所に残しました\r\n" + load.damagedCopy;
+  return text;
+}
+
+}  // namespace velura

@@ -1,0 +1,43 @@
+// Reading and writing the group file in the program's folder. The current directory is set to that folder
+// each time, because relative paths of the groups are meant against it.
+#pragma once
+#include <string>
+
+#include "records/file_services.h"
+#include "records/group_data.h"
+
+namespace velura {
+
+struct GroupStoreLoad {
+  bool found = false;
+  bool damaged = false;
+  int groupsRead = 0;
+  // A damaged file is copied beside it before it can be overwritten; empty when the copy failed.
+  std::u16string damagedCopy;
+};
+
+class GroupFileStore {
+ public:
+  GroupFileStore(FileServices& files, std::u16string programFolder)
+      : files_(files), folder_(std::move(programFolder)) {}
+
+  std::u16string FilePath() const;
+  std::u16string DamagedCopyPath() const;
+
+  GroupStoreLoad Load(TGroupRootClass& root);
+  // Writes through a temporary file; false (the previous file untouched) when it could not. A damaged file
+  // whose copy could not be made is never overwritten.
+  bool Save(const TGroupRootClass& root);
+
+ private:
+  bool KeepDamagedCopy();
+  FileServices& files_;
+  std::u16string folder_;
+  bool damagedUnsaved_ = false;
+};
+
+// The start-up message about a damaged group file; empty when there is nothing to say.
+std::u16string DamagedGroupFileMessage(const GroupStoreLoad& load);
+inline constexpr char16_t kGroupFileSaveFailed[] = u"グループファイルを保存できませんでした\r\n";
+
+}  // namespace velura

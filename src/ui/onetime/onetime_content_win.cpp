@@ -1,0 +1,256 @@
+// TForm_OneTimeInst: the content view of the selected group (its own entries and its descendants'), adding
+// files and folders, the path panel, deleting entries.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "platform/ansi_win.h"
+#include "platform/message_box.h"
+#include "platform/wide_win.h"
+#include "ui/framework/controls_win.h"
+#include "ui/onetime/form_onetime_inst_win.h"
+
+namespace velura {
+
+namespace {
+
+// An entry node's data: the entry, with the low bit set for a descendant's entry (entries are aligned).
+LPARAM EntryData(const ContentEntry& entry) {
+  return reinterpret_cast<LPARAM>(entry.item) | (entry.section == ContentSection::Descendants ? 1 : 0);
+}
+const TNameItem* EntryOfData(LPARAM data) { return reinterpret_cast<const TNameItem*>(data & ~LPARAM{1}); }
+
+LPARAM ItemData(HWND tree, HTREEITEM item) {
+  TVITEMW data{};
+  data.mask = TVIF_PARAM;
+  data.hItem = item;
+  if (!item || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return 0;
+  return data.lParam;
+}
+
+HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::wstring& text, LPARAM data) {
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+  insert.item.lParam = data;
+  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void CollectTexts(HWND tree, HTREEITEM item, std::vector<std::wstring>& out) {
+  for (; item; item = TreeView_GetNextSibling(tree, item)) {
+    wchar_t text[1024] = {};
+    TVITEMW data{};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = 1024;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    out.push_back(text);
+    CollectTexts(tree, TreeView_GetChild(tree, item), out);
+  }
+}
+
+bool PathExists(const std::string& ansiPath, bool isDir) {
+  const DWORD attributes = GetFileAttributesW(ToWide(FromAnsi(ansiPath)).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == isDir;
+}
+
+}  // namespace
+
+void TForm_OneTimeInst::BuildContentView() {
+  const HWND tree = TntTreeView_GroupItem->hwnd;
+  SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
+  TreeView_DeleteAllItems(tree);
+  if (const TGroupItem* group = SelectedGroup()) {
+    const ContentPlan plan = PlanContent(*group);
+    auto section = [&](const wchar_t* title, const std::vector<ContentEntry>& folders,
+                       const std::vector<ContentEntry>& files) {
+      const HTREEITEM top = Insert(tree, TVI_ROOT, title, 0);
+      const HTREEITEM folderNode = Insert(tree, top, L"フォルダ", 0);
+      for (const ContentEntry& e : folders) Insert(tree, folderNode, ToWide(FromAnsi(e.item->Path)), EntryData(e));
+      const HTREEITEM fileNode = Insert(tree, top, L"ファイル", 0);
+      for (const ContentEntry& e : files) Insert(tree, fileNode, ToWide(FromAnsi(e.item->Path)), EntryData(e));
+      for (HTREEITEM item : {top, folderNode, fileNode}) TreeView_Expand(tree, item, TVE_EXPAND);
+    };
+    section(L"グループの登録内容", plan.ownFolders, plan.ownFiles);
+    section(L"子グループの登録内容", plan.childFolders, plan.childFiles);
+  }
+  SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(tree, nullptr, TRUE);
+}
+
+std::vector<std::wstring> TForm_OneTimeInst::ContentTexts() const {
+  std::vector<std::wstring> texts;
+  CollectTexts(TntTreeView_GroupItem->hwnd, TreeView_GetRoot(TntTreeView_GroupItem->hwnd), texts);
+  return texts;
+}
+
+TNameItem* TForm_OneTimeInst::SelectedEntry() const {
+  const HWND tree = TntTreeView_GroupItem->hwnd;
+  return const_cast<TNameItem*>(EntryOfData(ItemData(tree, TreeView_GetSelection(tree))));
+}
+
+bool TForm_OneTimeInst::SelectEntry(const TNameItem* entry) {
+  const HWND tree = TntTreeView_GroupItem->hwnd;
+  for (HTREEITEM top = TreeView_GetRoot(tree); top; top = TreeView_GetNextSibling(tree, top))
+    for (HTREEITEM kind = TreeView_GetChild(tree, top); kind; kind = TreeView_GetNextSibling(tree, kind))
+      for (HTREEITEM item = TreeView_GetChild(tree, kind); item; item = TreeView_GetNextSibling(tree, item))
+        if (EntryOfData(ItemData(tree, item)) == entry) return TreeView_SelectItem(tree, item);
+  return false;
+}
+
+LRESULT TForm_OneTimeInst::ContentTreeNotify(NMHDR& header) {
+  const HWND tree = TntTreeView_GroupItem->hwnd;
+  if (header.code == NM_DBLCLK) {  // TntTreeView_GroupItemDblClick: a path entry into the path panel
+    if (const TNameItem* entry = SelectedEntry()) ShowPathPanel(ToWide(FromAnsi(entry->Path)));
+    return 0;
+  }
+  if (header.code == NM_RCLICK) {
+    TVHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    ScreenToClient(tree, &hit.pt);
+    if (HTREEITEM item = TreeView_HitTest(tree, &hit)) TreeView_SelectItem(tree, item);
+    return 0;
+  }
+  if (header.code != NM_CUSTOMDRAW) return 0;
+  auto& draw = reinterpret_cast<NMTVCUSTOMDRAW&>(header);  // TntTreeView_GroupItemAdvancedCustomDrawItem
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  if (draw.nmcd.uItemState & CDIS_SELECTED) return CDRF_DODEFAULT;  // the system's highlight colours
+  const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
+  if (!TreeView_GetParent(tree, item)) {
+    if (!underlineFont_.Get()) {
+      LOGFONTW face{};
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tree, WM_GETFONT, 0, 0)), sizeof face, &face);
+      face.lfUnderline = TRUE;
+      underlineFont_.Reset(CreateFontIndirectW(&face));
+    }
+    SelectObject(draw.nmcd.hdc, underlineFont_.Get());
+    return CDRF_NEWFONT;
+  }
+  if (const TNameItem* entry = EntryOfData(draw.nmcd.lItemlParam)) {
+    const auto section = (draw.nmcd.lItemlParam & 1) ? ContentSection::Descendants : ContentSection::Own;
+    draw.clrText = ContentEntryColour(section, entry->IsDir);
+  }
+  return CDRF_DODEFAULT;
+}
+
+void TForm_OneTimeInst::AddEntry(TGroupItem& group, std::string path, bool isDir) {
+  TNameItem& entry = group.AddPath(std::move(path), isDir);
+  if (group.Registered()) {
+    LoadEntry(entry);
+    entry.Loaded = true;
+  }
+}
+
+void TForm_OneTimeInst::AddPathsChecked(const std::vector<std::u16string>& paths) {
+  TGroupItem* group = SelectedGroup();
+  if (!group) {
+    ShowMessage(u"グループが選択されていません\r\n対象のグループを選択してから追加してください", u"グループ未選択",
+                MessageIcon::Information);
+    return;
+  }
+  int added = 0;
+  std::u16string refused;
+  for (const std::u16string& path : paths) {
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    const CheckedPath kind = CheckExistingPath(path, exists && (attributes & FILE_ATTRIBUTE_DIRECTORY),
+                                               exists && !(attributes & FILE_ATTRIBUTE_DIRECTORY));
+    if (kind == CheckedPath::Skip) continue;
+    const std::optional<std::string> ansi = ToAnsiExact(path);
+    if (!ansi) {  // stored garbled, the entry would never be found again
+      refused += u"\r\n" + path;
+      continue;
+    }
+    AddEntry(*group, *ansi, kind == CheckedPath::Folder);
+    ++added;
+  }
+  if (!refused.empty())
+    ShowMessage(u"次のパスはシステムの文字コードで表せない文字を含むため追加できません" + refused, u"VELURA",
+                MessageIcon::Warning);
+  if (added > 0) RefreshViews();
+}
+
+void TForm_OneTimeInst::Button_PathAddClick() {
+  TGroupItem* group = SelectedGroup();
+  if (!group) {
+    ShowMessage(u"グループが選択されていません\r\n対象のグループを選択してから追加してください", u"グループ未選択",
+                MessageIcon::Information);
+    return;
+  }
+  const std::u16string text = ToU16(ui::WindowText(Edit_Path->hwnd));
+  const ManualPath kind = CheckManualPath(text);
+  if (kind == ManualPath::Rejected) {
+    ShowMessage(
+        u"パス形式が正しくありません\r\n絶対パスの場合は一文字のドライブレターから始まるパスを\r\n"
+        u"相対パスの場合は ./  ../  .\\  ..\\から始まるパスを\r\n入力してください",
+        u"簡易チェック", MessageIcon::Information);
+    return;
+  }
+  const std::optional<std::string> ansi = ToAnsiExact(text);
+  if (!ansi) {
+    ShowMessage(u"次のパスはシステムの文字コードで表せない文字を含むため追加できません\r\n" + text, u"VELURA",
+                MessageIcon::Warning);
+    return;
+  }
+  AddEntry(*group, *ansi, kind == ManualPath::Folder);
+  RefreshViews();
+}
+
+void TForm_OneTimeInst::DeleteSelectedEntry() {
+  const TNameItem* entry = SelectedEntry();
+  TGroupItem* group = SelectedGroup();
+  if (!entry || !group) return;
+  if (ShowMessage(u"選択されている項目を削除します", u"削除確認", MessageIcon::Information, MessageButtons::OkCancel) !=
+      MessageResult::Ok)
+    return;
+  ClearFontView();
+  // The entry may be a descendant's: it is taken out of whichever group holds it. Its registrations stay.
+  for (TGroupItem* g : groups_.AllGroups())
+    if (groups_.RemovePath(*g, *entry)) break;
+  BuildContentView();
+  BuildFontView();
+}
+
+void TForm_OneTimeInst::DeleteMissingEntries() {
+  TGroupItem* group = SelectedGroup();
+  if (!group) return;
+  if (ShowMessage(u"ファイル・フォルダが存在しない項目をすべて削除します", u"削除確認", MessageIcon::Information,
+                  MessageButtons::OkCancel) != MessageResult::Ok)
+    return;
+  ClearFontView();
+  int removed = RemoveMissingEntries(groups_, *group, PathExists);
+  bool anything = removed > 0;
+  if (groups_.GroupCount() == 1) {
+    ShowMessage(RemovedCountText(removed), u"削除件数");
+  } else if (ShowMessage(RemovedAskOthersText(removed), u"自動削除確認", MessageIcon::Question,
+                         MessageButtons::YesNo) == MessageResult::Yes) {
+    int total = 0;
+    for (TGroupItem* g : groups_.AllGroups()) total += RemoveMissingEntries(groups_, *g, PathExists);
+    anything = anything || total > 0;
+    ShowMessage(RemovedTotalText(total), u"削除件数");
+  }
+  if (anything) BuildContentView();
+  BuildFontView();
+}
+
+void TForm_OneTimeInst::ShowPathPanel(const std::wstring& text) {
+  SetWindowTextW(Edit_Path->hwnd, text.c_str());
+  ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), true);
+  SetFocus(Edit_Path->hwnd);
+}
+
+bool TForm_OneTimeInst::PathPanelVisible() const { return IsWindowVisible(GroupBox_Path.Hwnd()) != FALSE; }
+
+void TForm_OneTimeInst::OpenFolderOfEntry() {
+  const TNameItem* entry = SelectedEntry();
+  if (!entry) return;
+  const std::wstring folder = ToWide(FolderPartOf(FromAnsi(entry->Path)));
+  ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace velura

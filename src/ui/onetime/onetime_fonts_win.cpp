@@ -1,0 +1,348 @@
+// TForm_OneTimeInst: the registration switch, loading an entry's fonts, the font view with its samples and
+// status bar, the details window, install of ticked fonts and the two exports.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "fontfile/font_enum_win.h"
+#include "platform/ansi_win.h"
+#include "platform/wide_win.h"
+#include "records/folder_loading.h"
+#include "records/long_operations.h"
+#include "records/record_rules.h"
+#include "records/text_export.h"
+#include "ui/browsers/file_node_look.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/install_ticked_win.h"
+#include "ui/browsers/local_browser_rules.h"
+#include "ui/browsers/record_dialogs_win.h"
+#include "ui/browsers/sample_texts.h"
+#include "ui/browsers/state_image_slots.h"
+#include "ui/framework/controls_win.h"
+#include "ui/framework/handles_win.h"
+#include "ui/onetime/form_onetime_inst_win.h"
+
+namespace velura {
+
+namespace {
+
+std::u16string FullPath(const std::u16string& path) {
+  wchar_t full[MAX_PATH * 4] = {};
+  const DWORD n = GetFullPathNameW(ToWide(path).c_str(), MAX_PATH * 4, full, nullptr);
+  return n > 0 && n < MAX_PATH * 4 ? ToU16(full) : path;
+}
+
+// The plain box shown while the font view and the samples are drawn, centred on its owner.
+class WaitBox {
+ public:
+  explicit WaitBox(HWND owner) {
+    const int dpi = ui::ScreenDpi();
+    auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
+    RECT o{};
+    GetWindowRect(owner, &o);
+    const int width = px(210), height = px(100);
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
+                              (o.left + o.right - width) / 2, (o.top + o.bottom - height) / 2, width, height, owner,
+                              nullptr, nullptr, nullptr);
+    LOGFONTW face{};
+    face.lfHeight = -MulDiv(10, dpi, 72);
+    face.lfCharSet = SHIFTJIS_CHARSET;
+    wcscpy(face.lfFaceName, L"MS UI Gothic");
+    font_.Reset(CreateFontIndirectW(&face));
+    const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
+                                                      {{40, 35}, L"しばらくおまちください・・・"}};
+    for (const auto& [at, text] : lines) {
+      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y), px(180),
+                                   px(18), window_, nullptr, nullptr, nullptr);
+      SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    }
+    UpdateWindow(window_);
+  }
+  ~WaitBox() { DestroyWindow(window_); }
+  WaitBox(const WaitBox&) = delete;
+  WaitBox& operator=(const WaitBox&) = delete;
+
+ private:
+  HWND window_;
+  ui::UniqueFont font_;
+};
+
+}  // namespace
+
+void TForm_OneTimeInst::LoadEntry(TNameItem& entry) {
+  if (!entry.FontList) entry.FontList = std::make_unique<TFileData_OneTimeInst>(engine_.Records());
+  SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  const std::u16string path = FullPath(FromAnsi(entry.Path));
+  if (entry.IsDir) LoadFolderFiles(engine_, *entry.FontList, path, status_, false);
+  else RunLoadFiles(status_, {path}, *entry.FontList, false);
+  entry.Loaded = true;
+  SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
+}
+
+void TForm_OneTimeInst::Action_ShowSampleExecute() {
+  TGroupItem* group = SelectedGroup();
+  if (!group) return;
+  ClearFontView();
+  const bool registering = !group->Registered();
+  if (registering) {
+    for (TNameItem* entry : EntriesOfGroupAndDescendants(*group)) LoadEntry(*entry);
+  } else {
+    for (TNameItem* entry : EntriesOfGroupAndDescendants(*group)) groups_.ReleasePath(*entry);
+  }
+  group->SetRegistered(registering);
+  for (TGroupItem* child : Descendants(*group)) child->SetRegistered(registering);
+  SetGroupImages(*group);
+  WaitBox wait(Hwnd());
+  ClearFontView();
+  BuildFontView();
+}
+
+void TForm_OneTimeInst::ClearFontView() {
+  const bool was = building_;
+  building_ = true;
+  samples_.Clear();
+  fontTree_.Clear();
+  entryOfRecord_.clear();
+  building_ = was;
+  if (sub_) sub_->ClearPanel();
+}
+
+void TForm_OneTimeInst::AddFontNodes(const TGroupItem& group) {
+  for (const auto& entry : group.PathCollection) {
+    if (!entry->FontList) continue;
+    for (const auto& record : entry->FontList->Items) {
+      entryOfRecord_[record.get()] = entry.get();
+      if (record->CannotDisplay) {
+        const std::u16string path = record->Path;
+        const std::size_t slash = path.find_last_of(u"\\/");
+        fontTree_.AddNode(nullptr,
+                          u"表示できないです... (" + path.substr(slash == std::u16string::npos ? 0 : slash + 1) + u")",
+                          nullptr, kUndisplayableImage);
+        continue;
+      }
+      const int image = StateImageIndex(*record);
+      const FileTree::Node node = fontTree_.AddNode(nullptr, DisplayText(*record, 0), record.get(), image);
+      for (std::size_t face = 1; face < record->DisplayNames.size(); ++face)
+        fontTree_.AddNode(node, record->DisplayNames[face].DisplayFullName, record.get(), image);
+    }
+  }
+  for (const auto& child : group.GroupChildItem)
+    if (child->Registered()) AddFontNodes(*child);
+}
+
+void TForm_OneTimeInst::BuildFontView() {
+  samples_.Clear();
+  const TGroupItem* group = SelectedGroup();
+  if (!group || !group->Registered()) {
+    UpdateStatus();
+    return;
+  }
+  building_ = true;
+  SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  AddFontNodes(*group);
+  fontTree_.SortFiles();
+  SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
+  building_ = false;
+  FillSampleList();
+  InvalidateRect(fontTree_.Hwnd(), nullptr, TRUE);
+}
+
+void TForm_OneTimeInst::FillSampleList() {
+  const auto index = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0);
+  building_ = true;
+  samples_.Clear();
+  FillSampleListFromTree(fontTree_, samples_);
+  building_ = false;
+  if (index > 0) samples_.SetAllTexts(ToU16(ui::WindowText(TntComboBox_SampleText->hwnd)));
+  SelectListItemForNode();
+}
+
+void TForm_OneTimeInst::ComboBox_SampleTextClick() { FillSampleList(); }
+
+void TForm_OneTimeInst::ComboBox_SampleTextKeyPress() {
+  const HWND combo = TntComboBox_SampleText->hwnd;
+  SampleTextChoices choices;
+  choices.items.clear();
+  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)), L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    choices.items.push_back(ToU16(item));
+  }
+  choices.selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+  if (!CommitSampleText(choices, ToU16(ui::WindowText(combo)))) return;
+  if (static_cast<int>(choices.items.size()) > count)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(choices.items.back())));
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(choices.selected), 0);
+  ComboBox_SampleTextClick();
+}
+
+void TForm_OneTimeInst::SelectListItemForNode() {
+  const FileTree::Node node = fontTree_.Selected();
+  if (!node) return;
+  int line = -1;
+  if (const TFileDataItem* record = fontTree_.Record(node)) {
+    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fontTree_, node));
+    if (face < record->DisplayNames.size()) line = record->DisplayNames[face].ListIndex;
+  }
+  SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+}
+
+void TForm_OneTimeInst::RefreshSubForm() {
+  if (!sub_) return;
+  sub_->ClearPanel();
+  const FileTree::Node node = fontTree_.Selected();
+  if (const TFileDataItem* record = fontTree_.Record(node))
+    sub_->ShowFace(*record, static_cast<std::size_t>(FaceIndexOfNode(fontTree_, node)));
+}
+
+LRESULT TForm_OneTimeInst::FontTreeNotify(NMHDR& header) {
+  switch (header.code) {
+    case TVN_SELCHANGEDW: {  // TntTreeView_FontNameChange
+      if (building_) return 0;
+      RefreshSubForm();
+      SelectListItemForNode();
+      const FileTree::Node node = fontTree_.Selected();
+      if (const TFileDataItem* record = fontTree_.Record(node)) {
+        auto it = entryOfRecord_.find(record);
+        if (it != entryOfRecord_.end()) SelectEntry(it->second);
+      }
+      return 0;
+    }
+    case NM_CLICK: {  // TntTreeView_FontNameMouseDown, left button: the tick icon, then the status bar
+      TVHITTESTINFO hit{};
+      GetCursorPos(&hit.pt);
+      ScreenToClient(fontTree_.Hwnd(), &hit.pt);
+      const HTREEITEM item = TreeView_HitTest(fontTree_.Hwnd(), &hit);
+      if (item && (hit.flags & TVHT_ONITEMSTATEICON)) ToggleNodeTick(fontTree_, fontTree_.NodeOfItem(item));
+      UpdateStatus();
+      return 0;
+    }
+    case NM_CUSTOMDRAW: return FontTreeCustomDraw(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
+  }
+  return 0;
+}
+
+LRESULT TForm_OneTimeInst::FontTreeCustomDraw(NMTVCUSTOMDRAW& draw) {  // DrawFileNode
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || building_) return CDRF_DODEFAULT;
+  const auto node = reinterpret_cast<FileTree::Node>(draw.nmcd.lItemlParam);
+  const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0 && GetFocus() == draw.nmcd.hdr.hwndFrom;
+  if (const TFileDataItem* record = fontTree_.Record(node)) {
+    const FileNodeLook look = LookOfFileNode(*record, engine_.TreeStyle);
+    draw.clrText = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : look.color;
+  } else if (fontTree_.StateImage(node) == kUndisplayableImage) {
+    draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+  }
+  return CDRF_DODEFAULT;
+}
+
+void TForm_OneTimeInst::DrawSample(const DRAWITEMSTRUCT& item) {  // DrawSampleItem
+  if (fontTree_.Count() == 0) {
+    if (SendMessageW(item.hwndItem, LB_GETCOUNT, 0, 0) > 0) PostMessageW(item.hwndItem, LB_RESETCONTENT, 0, 0);
+    return;
+  }
+  if (item.itemID == static_cast<UINT>(-1) || building_) return;
+  try {
+    const FileTree::Node node = ListBoxSampleList::NodeOfLine(item.hwndItem, static_cast<int>(item.itemID));
+    const TFileDataItem* record = fontTree_.Record(node);
+    if (!record) return;
+    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fontTree_, node));
+    if (face >= record->Faces.size() || face >= record->DisplayNames.size()) return;
+    const HDC dc = item.hDC;
+    const RECT& r = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    ui::UniqueBrush brush(CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW)));
+    FillRect(dc, &r, brush.Get());
+    ui::UniqueHandle<HPEN, ui::FreeGdiObject> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    {
+      ui::SelectInDc usePen(dc, pen.Get());
+      MoveToEx(dc, r.left, r.top, nullptr);
+      LineTo(dc, r.right, r.top);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const SampleLineLayout layout = SampleLine(sampleSize_, Dpi());
+    if (!captionFont_.Get()) {
+      LOGFONTW caption{};
+      caption.lfHeight = -layout.namePixels;
+      caption.lfCharSet = DEFAULT_CHARSET;
+      wcscpy(caption.lfFaceName, L"MS UI Gothic");
+      captionFont_.Reset(CreateFontIndirectW(&caption));
+    }
+    const TTFontFileData& f = record->Faces[face];
+    {
+      ui::SelectInDc useCaption(dc, captionFont_.Get());
+      TextOutW(dc, r.left + layout.nameLeft, r.top + layout.nameTop, AsWide(f.FullName),
+               static_cast<int>(f.FullName.size()));
+    }
+    LOGFONTW sample{};
+    if (!FindLogFont(ToWide(f.FamilyName), sample) &&
+        !FindLogFont(ToWide(record->DisplayNames[face].DisplayFamilyName), sample))
+      return;
+    sample.lfHeight = -layout.samplePixels;
+    sample.lfWidth = 0;
+    sample.lfWeight = f.WeightClass;
+    sample.lfItalic = f.SlantPosition != 0 ? TRUE : FALSE;
+    ui::UniqueFont font(CreateFontIndirectW(&sample));
+    const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
+    std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(0, length)), L'\0');
+    if (!line.empty()) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line.data()));
+    ui::SelectInDc useSample(dc, font.Get());
+    TextOutW(dc, r.left + layout.sampleLeft, r.top + layout.sampleTop, line.c_str(), static_cast<int>(line.size()));
+  } catch (...) {
+    // A line that cannot be drawn stays as far as it got.
+  }
+}
+
+void TForm_OneTimeInst::SetSampleSize(int size) {
+  sampleSize_ = size;
+  if (ui::Control* list = ui::ControlOf(TntListBox_zel_Sample.Hwnd()))
+    ui::SetFont(*list, ui::FontSpec{L"MS UI Gothic", 0, size});
+  const HWND hwnd = TntListBox_zel_Sample.Hwnd();
+  const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i)
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void TForm_OneTimeInst::UpdateStatus() {
+  const FontViewSummary summary = SummarizeFontView(fontTree_);
+  ui::SetStatusText(*StatusBar1, 0, ToWide(FileCountPanel(summary)));
+  ui::SetStatusText(*StatusBar1, 1, ToWide(TickedPanel(summary)));
+  const TFileDataItem* record = fontTree_.Record(fontTree_.Selected());
+  ui::SetStatusText(*StatusBar1, 2, record ? ToWide(record->Path) : L"");
+}
+
+void TForm_OneTimeInst::Action_installExecute() {
+  for (FileTree::Node node = fontTree_.First(); node; node = fontTree_.NextSibling(node)) {
+    const TFileDataItem* record = fontTree_.Record(node);
+    if (!record || !record->Has(Selected)) continue;
+    auto it = entryOfRecord_.find(record);
+    if (it != entryOfRecord_.end() && it->second->FontList)
+      InstallTicked(Hwnd(), fontTree_, *it->second->FontList, engine_, status_);
+  }
+  UpdateStatus();
+}
+
+std::vector<std::u16string> TForm_OneTimeInst::TreeTextLines() const {
+  std::vector<std::pair<int, std::u16string>> nodes;
+  ForEachNode(fontTree_, fontTree_.First(),
+              [&](FileTree::Node node) { nodes.emplace_back(fontTree_.Level(node), ToU16(fontTree_.Text(node))); });
+  return TreeExportLines(nodes);
+}
+
+void TForm_OneTimeInst::Action_ExportTreeTxtExecute() {
+  if (fontTree_.Count() == 0) return;
+  SaveLinesAs(Hwnd(), L"テキストファイル\0*.txt\0", L"txt", L"フォント一覧.txt", TreeTextLines(),
+              engine_.Records().Files);
+}
+
+void TForm_OneTimeInst::Action_ExportFontCsvFileExecute() {
+  if (!SelectedGroup()) return;
+  SaveLinesAs(Hwnd(), L"csvファイル\0*.csv\0", L"csv", L"一時フォントのリスト.csv", FontViewCsvLines(fontTree_),
+              engine_.Records().Files);
+}
+
+}  // namespace velura
