@@ -105,6 +105,12 @@ void TForm_Installed::CreateComponents() {
   TntListBox_zel_Sample.SetClickCancel(false);
   TntListBox_zel_Sample.OnClick = [this] { ListBox_zel_SampleClick(); };
   TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
+  ui::Subclass(list.hwnd, [this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_CHAR || wParam != L' ') return false;
+    TntTreeView_FileNameKeyPress(L' ');  // ListBox_zel_SampleKeyPress: the tree's key press
+    result = 0;
+    return true;
+  });
   list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
       reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));

@@ -214,7 +214,10 @@ std::vector<TFileDataItem*> TickedFileRecords(const FileTree& tree) {
 void RemoveRegistryEntriesOnly(const std::vector<TFileDataItem*>& records, TFileData_installed& list,
                                TRegFontData& registry) {
   for (TFileDataItem* record : records) {
-    if (!registry.DeleteFontValueByFile(FileNamePart(record->Path))) continue;
+    // The value naming this very file first, as uninstalling does: a font elsewhere that shares the file
+    // name keeps its value.
+    if (!registry.DeleteFontValueForFile(record->Path) && !registry.DeleteFontValueByFile(FileNamePart(record->Path)))
+      continue;
     record->Flags = Installed | InstalledNow;
     for (std::size_t i = 0; i < list.Items.size(); ++i) {
       if (list.Items[i].get() != record) continue;

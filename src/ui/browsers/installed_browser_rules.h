@@ -83,7 +83,8 @@ extern const char16_t kUninstallConfirmText[];
 // The records of the ticked file nodes, in tree order, each once.
 std::vector<TFileDataItem*> TickedFileRecords(const FileTree& tree);
 
-// Removes the Fonts value of each record's file name and, when one was removed, the record from the list
+// Removes the Fonts value of each record's file (the value naming that very file, else the first one with its
+// file name) and, when one was removed, the record from the list
 // (its Flags become Installed + InstalledNow first); the files stay. A registry failure throws after the
 // records before it are gone: the caller rebuilds its tree from the list in any case.
 void RemoveRegistryEntriesOnly(const std::vector<TFileDataItem*>& records, TFileData_installed& list,

@@ -218,5 +218,19 @@ TEST(InstalledBrowserRules, RegistryOnlyRemovalDropsTheRecordsWhoseValueWentAndK
   EXPECT_TRUE(w.files.Exists(gone));
 }
 
+TEST(InstalledBrowserRules, RegistryOnlyRemovalTakesTheValueOfThatVeryFile) {
+  RecordWorld w;
+  const std::u16string elsewhere = w.AddFont(u"same.ttf", u"Elsewhere", u"Regular", 0, u"C:\fonts");
+  const std::u16string mine = w.AddFont(u"same.ttf", u"Mine", u"Regular", 0, kFontsFolder);
+  w.registry.AddFont(u"Elsewhere (TrueType)", elsewhere);
+  w.registry.AddFont(u"Mine (TrueType)", u"same.ttf");
+  w.registryData->LoadFontsList();
+  ASSERT_NE(w.installed->AddFontFile(mine), nullptr);
+  RemoveRegistryEntriesOnly({w.installed->Items[0].get()}, *w.installed, *w.registryData);
+  EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Mine (TrueType)"));
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Elsewhere (TrueType)"));
+  EXPECT_EQ(w.installed->Count(), 0);
+}
+
 }  // namespace
 }  // namespace velura::testing

@@ -307,6 +307,10 @@ TEST_F(InstalledBrowser, ViewCommandsAndTheTreeExport) {
   EXPECT_TRUE(IsWindowVisible(form->Panel1.Hwnd()));
   Command(Action_ShowMainForm_Installed);
   EXPECT_EQ(mainShown, 1);
+  // A blank in the sample list ticks the tree's selected file.
+  Tree().Select(FileNamed(L"instb.ttf"));
+  SendMessageW(form->TntListBox_zel_Sample.Hwnd(), WM_CHAR, L' ', 0);
+  EXPECT_TRUE(Ticked(L"instb.ttf"));
 
   const std::wstring exported = fixture->folder / L"tree.txt";
   ASSERT_TRUE(form->ExportTreeTo(exported));
