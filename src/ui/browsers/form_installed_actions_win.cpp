@@ -22,9 +22,11 @@ void TForm_Installed::CreateActions() {
                  std::function<void()> execute) {
     std::function<bool()> enabled;
     if (rule) enabled = [this, rule] { return rule(State()); };
-    actions.Add({.id = id, .caption = caption, .hint = caption, .enabled = std::move(enabled), .execute = std::move(execute)});
+    actions.Add(
+        {.id = id, .caption = caption, .hint = caption, .enabled = std::move(enabled), .execute = std::move(execute)});
   };
-  add(Action_UnInstall, u"選択フォントをアンインストール", installed_enable::Uninstall, [this] { Action_UnInstallExecute(); });
+  add(Action_UnInstall, u"選択フォントをアンインストール", installed_enable::Uninstall,
+      [this] { Action_UnInstallExecute(); });
   add(Action_UnSelectAll_Installed, u"すべて選択解除", {}, [this] {
     UntickAll(fileTree_);
     UpdateSummary();
@@ -44,7 +46,8 @@ void TForm_Installed::CreateActions() {
   add(Action_ShowMainForm_Installed, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
-  add(EditSelectAll1_Installed, u"すべてを選択(&A)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
+  add(EditSelectAll1_Installed, u"すべてを選択(&A)", {},
+      [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
   add(EditCopy1_Installed, u"コピー(&C)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
   actions.Find(EditCopy1_Installed)->hint = u"コピー";
   actions.SetShortcut(EditCopy1_Installed, 0x4000 + 'C');
@@ -59,8 +62,12 @@ void TForm_Installed::CreateActions() {
     UpdateSummary();
   });
 
-  actions.Add({.id = N21, .caption = u"詳細を隠す", .checked = [this] { return detailsHidden_; }, .execute = [this] { N21Click(); }});
-  actions.Add({.id = Close_Installed, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
+  actions.Add({.id = N21,
+               .caption = u"詳細を隠す",
+               .checked = [this] { return detailsHidden_; },
+               .execute = [this] { N21Click(); }});
+  actions.Add(
+      {.id = Close_Installed, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
     const int size = kSampleSizes[i];
     actions.Add({.id = ms9 + static_cast<int>(i),
@@ -73,13 +80,19 @@ void TForm_Installed::CreateActions() {
 
 void TForm_Installed::CreateMenus() {
   using ui::MenuEntry;
-  const std::vector<MenuEntry> fileItems = {
-      MenuEntry::Item(Action_UnInstall), MenuEntry::Item(Action_CopyFile_Installed), MenuEntry::Separator(),
-      MenuEntry::Item(Action_UnSelectAll_Installed), MenuEntry::Item(Action_Reversal_Installed),
-      MenuEntry::Item(Action_SelectSearchFont_Installed), MenuEntry::Item(Action_SelectAllInDir),
-      MenuEntry::Item(Action_UnSelectAllInDir), MenuEntry::Separator(), MenuEntry::Item(Action_ShowSearchWnd),
-      MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxt_Installed),
-      MenuEntry::Item(Action_ExportFontCsvFile_Installed)};
+  const std::vector<MenuEntry> fileItems = {MenuEntry::Item(Action_UnInstall),
+                                            MenuEntry::Item(Action_CopyFile_Installed),
+                                            MenuEntry::Separator(),
+                                            MenuEntry::Item(Action_UnSelectAll_Installed),
+                                            MenuEntry::Item(Action_Reversal_Installed),
+                                            MenuEntry::Item(Action_SelectSearchFont_Installed),
+                                            MenuEntry::Item(Action_SelectAllInDir),
+                                            MenuEntry::Item(Action_UnSelectAllInDir),
+                                            MenuEntry::Separator(),
+                                            MenuEntry::Item(Action_ShowSearchWnd),
+                                            MenuEntry::Separator(),
+                                            MenuEntry::Item(Action_ExportTreeTxt_Installed),
+                                            MenuEntry::Item(Action_ExportFontCsvFile_Installed)};
   std::vector<MenuEntry> sizes;
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ms9 + static_cast<int>(i)));
   const std::vector<MenuEntry> sampleItems = {MenuEntry::Submenu(u"フォントサイズ", sizes),
@@ -92,7 +105,8 @@ void TForm_Installed::CreateMenus() {
       false));
   popupMenu1_ = ui::BuildMenu(FormActions(), fileItems, true);
   popupMenu2_ = ui::BuildMenu(FormActions(), sampleItems, true);
-  popupMenu3_ = ui::BuildMenu(FormActions(), {MenuEntry::Item(EditSelectAll1_Installed), MenuEntry::Item(EditCopy1_Installed)}, true);
+  popupMenu3_ = ui::BuildMenu(FormActions(),
+                              {MenuEntry::Item(EditSelectAll1_Installed), MenuEntry::Item(EditCopy1_Installed)}, true);
 }
 
 InstalledBrowserState TForm_Installed::State() const {
@@ -109,7 +123,8 @@ void TForm_Installed::UpdateSummary() {
   const auto first = SummaryTexts1(summary);
   for (std::size_t i = 0; i < first.size(); ++i) ui::SetStatusText(*StatusBar1, static_cast<int>(i), ToWide(first[i]));
   const auto second = SummaryTexts2(summary);
-  for (std::size_t i = 0; i < second.size(); ++i) ui::SetStatusText(*StatusBar2, static_cast<int>(i), ToWide(second[i]));
+  for (std::size_t i = 0; i < second.size(); ++i)
+    ui::SetStatusText(*StatusBar2, static_cast<int>(i), ToWide(second[i]));
 }
 
 void TForm_Installed::SelectAllInDir(bool tick) {
@@ -134,8 +149,8 @@ void TForm_Installed::Action_UnInstallExecute() {
   const GuardOutcome outcome = RunUninstallGuard(fileTree_, ask);
   UpdateSummary();
   if (outcome != GuardOutcome::Proceed) return;
-  const MessageResult answer = ShowMessage(
-      MessageRequest{kUninstallConfirmText, kUninstallConfirmCaption, MessageIcon::Warning, MessageButtons::YesNoCancel, 2});
+  const MessageResult answer = ShowMessage(MessageRequest{kUninstallConfirmText, kUninstallConfirmCaption,
+                                                          MessageIcon::Warning, MessageButtons::YesNoCancel, 2});
   if (answer == MessageResult::Yes) {
     ClearTree();  // the run deletes records the tree points at, while it keeps the message loop turning
     try {
@@ -165,9 +180,8 @@ void TForm_Installed::RemoveRegistryEntriesOfTicked() {
 
 std::vector<std::u16string> TForm_Installed::TreeTextLines() const {
   std::vector<std::pair<int, std::u16string>> nodes;
-  ForEachNode(fileTree_, fileTree_.First(), [&](FileTree::Node node) {
-    nodes.emplace_back(fileTree_.Level(node), ToU16(fileTree_.Text(node)));
-  });
+  ForEachNode(fileTree_, fileTree_.First(),
+              [&](FileTree::Node node) { nodes.emplace_back(fileTree_.Level(node), ToU16(fileTree_.Text(node))); });
   return TreeExportLines(nodes);
 }
 

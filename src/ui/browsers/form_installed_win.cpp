@@ -79,7 +79,8 @@ void TForm_Installed::CreateComponents() {
   });
 
   Panel_combo.Create(Panel_client, Docked(Align::Top, 26));
-  TntComboBox_SampleText = &ui::AddComboBox(Panel_combo, At(2, 2, 250, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
+  TntComboBox_SampleText =
+      &ui::AddComboBox(Panel_combo, At(2, 2, 250, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
   TntComboBox_SampleText->onCommand = [this](int code) {
     if (code == CBN_SELCHANGE) ComboBox_SampleTextClick();
     if (code == CBN_KILLFOCUS) ComboBox_SampleTextExit();
@@ -113,7 +114,8 @@ void TForm_Installed::CreateComponents() {
   });
   list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+          static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
       result = TRUE;
       return true;
     }
@@ -134,18 +136,20 @@ void TForm_Installed::CreateDetails() {
   SetControlFont(*TntMemo_FontName, ui::FontSpec{L"MS UI Gothic", 19, 0});
 
   Panel_BaseLabel.Create(Panel1, Docked(Align::Top, 186));
-  const wchar_t* captions[] = {L"Pich", L"CharSet", L"FullFontName", L"Version", L"FileSize", L"FileName",
-                               L"PstscriptName"};
-  ui::Control** boxes[] = {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
-                           &TntMemo_FileName, &TntMemo_PstscriptName};
+  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
+                               L"FileSize", L"FileName", L"PstscriptName"};
+  ui::Control** boxes[] = {&Label_Pich,     &Label_CharSet,    &TntMemo_FullFontName, &TntMemo_Version,
+                           &Label_FileSize, &TntMemo_FileName, &TntMemo_PstscriptName};
   for (int row = 0; row < 7; ++row) {
     const int top = 4 + row * 26;
     ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
     const bool isLabel = row == 0 || row == 1 || row == 4;
-    *boxes[row] = isLabel ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 206, 15, true))
-                          : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 206, 21, true), ES_READONLY | ES_AUTOHSCROLL);
+    *boxes[row] = isLabel
+                      ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 206, 15, true))
+                      : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 206, 21, true), ES_READONLY | ES_AUTOHSCROLL);
     if (!isLabel)
-      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE, GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE,
+                     GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
   }
 
   Panel_Copyright.Create(Panel1, Docked(Align::Bottom, 100));
@@ -164,7 +168,9 @@ void TForm_Installed::CreateDetails() {
     c.cx = 60;
     SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
   }
-  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };  // Panel_center_topResize
+  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) {
+    SizeLanguageGrid();
+  };  // Panel_center_topResize
 }
 
 void TForm_Installed::Open() {

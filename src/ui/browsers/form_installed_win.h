@@ -11,6 +11,7 @@
 
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
+#include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/file_tree_view_win.h"
 #include "ui/browsers/installed_browser_rules.h"
 #include "ui/browsers/list_box_zel_win.h"
@@ -36,9 +37,9 @@ enum InstalledAction : int {
   Action_ShowSearchWnd,
   Action_SelectSearchFont_Installed,
   Action_ExportFontCsvFile_Installed,
-  N21,                   // "詳細を隠す"
-  Close_Installed,       // "閉じる"
-  ms9 = 440,             // the sample size radio items, in kSampleSizes order
+  N21,              // "詳細を隠す"
+  Close_Installed,  // "閉じる"
+  ms9 = 440,        // the sample size radio items, in kSampleSizes order
 };
 
 class TForm_Installed : public ui::Form {
@@ -122,12 +123,11 @@ class TForm_Installed : public ui::Form {
   // form_installed_view_win.cpp
   LRESULT FileTreeNotify(NMHDR& header);
   LRESULT TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw);
-  HFONT NodeFont(bool italic, bool strikeOut, bool boldUnderline);
   bool ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item);
-  void DrawSampleItem(const DRAWITEMSTRUCT& item);
   void SetSampleSize(int size);
   void FillSampleList();
   void SelectListItemForNode();
+  FontInfoControls InfoControls();
   void ClearFontInfo();
   void ShowFontInfo(FileTree::Node node);
   void SizeLanguageGrid();
@@ -146,9 +146,8 @@ class TForm_Installed : public ui::Form {
   TForm_StatusBar status_;
   ui::UniqueImageList stateImages_;  // ImageList1
   ui::UniqueMenu popupMenu1_, popupMenu2_, popupMenu3_;
-  ui::UniqueFont nodeFonts_[8];
+  FileNodeFonts nodeFonts_;
   ui::UniqueFont captionFont_;
-  int nodeFontsDpi_ = 0;
 };
 
 }  // namespace velura

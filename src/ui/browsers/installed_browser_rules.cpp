@@ -79,9 +79,9 @@ std::u16string GroupedNumber(double value, int decimals) {
   const std::u16string digits = DecimalU16(negative ? -scaled : scaled);
   std::u16string whole, fraction;
   if (decimals > 0) {
-    const std::u16string padded =
-        digits.size() <= static_cast<std::size_t>(decimals) ? std::u16string(decimals + 1 - digits.size(), u'0') + digits
-                                                            : digits;
+    const std::u16string padded = digits.size() <= static_cast<std::size_t>(decimals)
+                                      ? std::u16string(decimals + 1 - digits.size(), u'0') + digits
+                                      : digits;
     whole = padded.substr(0, padded.size() - decimals);
     fraction = padded.substr(padded.size() - decimals);
   } else {
@@ -106,12 +106,13 @@ std::array<std::u16string, 5> SummaryTexts1(const InstalledSummary& s) {
   return {u"総ファイル数： " + DecimalU16(s.files), u"総フォント数： " + DecimalU16(s.fonts),
           u"総ファイルサイズ： " + GroupedNumber(Mb(s.totalBytes), 1) + u"MB",
           u"選択ファイル数： " + DecimalU16(s.checkedFiles),
-          u"選択ファイルサイズ： " + GroupedNumber(Kb(s.checkedBytes), 0) + u"KB(" + GroupedNumber(Mb(s.checkedBytes), 1) +
-              u"MB)"};
+          u"選択ファイルサイズ： " + GroupedNumber(Kb(s.checkedBytes), 0) + u"KB(" +
+              GroupedNumber(Mb(s.checkedBytes), 1) + u"MB)"};
 }
 
 std::array<std::u16string, 4> SummaryTexts2(const InstalledSummary& s) {
-  return {u"インストール先： " + DecimalU16(s.folders) + u"ケ所", u"フォルダ内のファイル数： " + DecimalU16(s.folderFiles),
+  return {u"インストール先： " + DecimalU16(s.folders) + u"ケ所",
+          u"フォルダ内のファイル数： " + DecimalU16(s.folderFiles),
           u"フォルダ内のフォント数： " + DecimalU16(s.folderFonts),
           u"フォルダ内のファイルサイズ： " + GroupedNumber(Mb(s.folderBytes), 1) + u"MB"};
 }
@@ -191,15 +192,16 @@ std::u16string ProtectedQuestionText(const TFileDataItem& record) {
          u"のいずれかに登録されている（あるいは関連した）フォントです\r\n\r\n" +
          u"通常は削除しないでください　深刻な不具合が起こる可能性があります\r\n\r\n" +
          u"人柱覚悟でこのフォントを削除する場合は「はい」\r\n" +
-         u"このフォントを削除対象から外して操作を継続する場合は「いいえ」\r\n" + u"操作をやめる場合は「キャンセル」\r\n" +
-         u"を押してください";
+         u"このフォントを削除対象から外して操作を継続する場合は「いいえ」\r\n" +
+         u"操作をやめる場合は「キャンセル」\r\n" + u"を押してください";
 }
 
 const char16_t kUninstallConfirmText[] =
     u"選択されているフォントファイルを削除します\r\n\r\n誤ってシステムに必要なフォントを削除すると\r\n"
     u"深刻な不具合が起こる可能性があります\r\n\r\n本当に削除してよろしいですか？\r\n\r\n"
     u"対象フォントを削除する場合は「はい」\r\n対象フォントを削除せずレジストリの記述のみ削除する場合は「いいえ」\r\n"
-    u"操作をやめる場合は「キャンセル」\r\nを押してください\r\n（フォントを削除する場合は通常「はい」を選択してください）";
+    u"操作をやめる場合は「キャンセル」\r\nを押してください\r\n（フォントを削除する場合は通常「はい」を選択してください"
+    u"）";
 
 std::vector<TFileDataItem*> TickedFileRecords(const FileTree& tree) {
   std::vector<TFileDataItem*> records;

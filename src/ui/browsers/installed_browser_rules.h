@@ -68,7 +68,7 @@ void TickAllInFolder(FileTree& tree, FileTree::Node selected, bool tick);
 enum class ProtectedAnswer { Delete, Keep, Cancel };
 enum class GuardOutcome { Proceed, NothingToDelete, Cancelled };
 struct UninstallGuardAsk {
-  std::function<void(const TFileDataItem&)> systemFont;               // told, then the file is unticked
+  std::function<void(const TFileDataItem&)> systemFont;                // told, then the file is unticked
   std::function<ProtectedAnswer(const TFileDataItem&)> protectedFont;  // Keep unticks the file
 };
 GuardOutcome RunUninstallGuard(FileTree& tree, const UninstallGuardAsk& ask);

@@ -156,7 +156,8 @@ TEST(InstalledBrowserRules, GuardAsksAProtectedCollectionOnceAndHonoursEachAnswe
       EXPECT_TRUE(f.R(f.other).Has(Selected));
       continue;
     }
-    EXPECT_EQ(asked.protectedFonts, (std::vector<std::u16string>{u"C:\\Windows\\Fonts\\pair.ttc", u"D:\\More\\other.ttf"}));
+    EXPECT_EQ(asked.protectedFonts,
+              (std::vector<std::u16string>{u"C:\\Windows\\Fonts\\pair.ttc", u"D:\\More\\other.ttf"}));
     EXPECT_FALSE(f.R(f.other).Has(Selected));
     EXPECT_EQ(f.R(f.collection).Has(Selected), answer == ProtectedAnswer::Delete);
     EXPECT_EQ(f.tree.StateImage(f.collectionFont), f.tree.StateImage(f.collection));
@@ -191,7 +192,8 @@ TEST(InstalledBrowserRules, QuestionTextsNameTheFileAndItsRegistryName) {
   record.Path = u"C:\\Windows\\Fonts\\msgothic.ttc";
   record.SystemName = u"MS Gothic & MS PGothic";
   const std::u16string question = ProtectedQuestionText(record);
-  EXPECT_EQ(question.rfind(u"msgothic.ttc ( MS Gothic & MS PGothic )\r\n\r\nこのフォントはシステムのレジストリ\r\n", 0), 0u);
+  EXPECT_EQ(question.rfind(u"msgothic.ttc ( MS Gothic & MS PGothic )\r\n\r\nこのフォントはシステムのレジストリ\r\n", 0),
+            0u);
   EXPECT_NE(question.find(u"[FontMapper , FontSubstitutes , FontLink\\SystemLink]\r\n"), std::u16string::npos);
   EXPECT_EQ(question.substr(question.size() - 8), u"を押してください");
   record.Path = u"C:\\Windows\\Fonts\\Marlett.ttf";

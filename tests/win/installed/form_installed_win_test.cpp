@@ -27,7 +27,8 @@ const wchar_t kSubstitutesKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVers
 
 void SetValue(const wchar_t* key, const std::wstring& name, const std::wstring& data) {
   HKEY handle = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr), ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr),
+            ERROR_SUCCESS);
   RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                  static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(handle);
@@ -251,6 +252,7 @@ TEST_F(InstalledBrowser, ProtectedQuestionAnswers) {
   EXPECT_TRUE(Ticked(L"instp.ttf"));
   EXPECT_TRUE(HasValue(kFontsKey, L"Velura Inst P (TrueType)"));
   EXPECT_TRUE(FileExists(folder_ + L"\\instp.ttf"));
+  EXPECT_TRUE(Listed(L"instp.ttf"));
 }
 
 TEST_F(InstalledBrowser, ACollectionIsAskedAboutOnceAndAnOrdinaryFileStillNeedsTheConfirmation) {
