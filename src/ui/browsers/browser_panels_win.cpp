@@ -169,7 +169,8 @@ void DrawSampleItem(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, in
   const TTFontFileData& f = record->Faces[face];
   {
     ui::SelectInDc useCaption(dc, captionFont.Get());
-    TextOutW(dc, r.left + layout.nameLeft, r.top + layout.nameTop, AsWide(f.FullName), static_cast<int>(f.FullName.size()));
+    TextOutW(dc, r.left + layout.nameLeft, r.top + layout.nameTop, AsWide(f.FullName),
+             static_cast<int>(f.FullName.size()));
   }
   LOGFONTW sample{};
   // The family as the face names it; Windows may list the face under its display name instead.

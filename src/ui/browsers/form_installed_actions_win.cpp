@@ -27,37 +27,36 @@ void TForm_Installed::CreateActions() {
   };
   add(Action_UnInstall, u"選択フォントをアンインストール", installed_enable::Uninstall,
       [this] { Action_UnInstallExecute(); });
-  add(Action_UnSelectAll_Installed, u"すべて選択解除", {}, [this] {
+  add(Action_UnSelectAll, u"すべて選択解除", {}, [this] {
     UntickAll(fileTree_);
     UpdateSummary();
   });
-  add(Action_Reversal_Installed, u"選択反転", {}, [this] {
+  add(Action_Reversal, u"選択反転", {}, [this] {
     InvertTicks(fileTree_);
     UpdateSummary();
   });
-  add(Action_CopyFile_Installed, u"選択フォントファイルをコピー", installed_enable::CopyTicked,
+  add(Action_CopyFile, u"選択フォントファイルをコピー", installed_enable::CopyTicked,
       [this] { CopySelectedFiles(engine_.Installed(), Hwnd()); });
   add(Action_SelectAllInDir, u"フォルダ内をすべて選択", {}, [this] { SelectAllInDir(true); });
   add(Action_UnSelectAllInDir, u"フォルダ内をすべて選択解除", {}, [this] { SelectAllInDir(false); });
-  add(Action_ExportTreeTxt_Installed, u"フォント名一覧を出力", installed_enable::Exports,
+  add(Action_ExportTreeTxt, u"フォント名一覧を出力", installed_enable::Exports,
       [this] { Action_ExportTreeTxtExecute(); });
-  add(Action_ExportFontCsvFile_Installed, u"フォント名のcsvを出力", installed_enable::Exports,
+  add(Action_ExportFontCsvFile, u"フォント名のcsvを出力", installed_enable::Exports,
       [this] { ExportCsv(engine_.Installed(), Hwnd(), L"インストール済みフォントのリスト.csv"); });  // also csv1Click
-  add(Action_ShowMainForm_Installed, u"メニューウインドウを表示", {}, [this] {
+  add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
-  add(EditSelectAll1_Installed, u"すべてを選択(&A)", {},
-      [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
-  add(EditCopy1_Installed, u"コピー(&C)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
-  actions.Find(EditCopy1_Installed)->hint = u"コピー";
-  actions.SetShortcut(EditCopy1_Installed, 0x4000 + 'C');
+  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
+  add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
+  actions.Find(EditCopy1)->hint = u"コピー";
+  actions.SetShortcut(EditCopy1, 0x4000 + 'C');
 
   // The search dialog and sample printing are wired here once they exist; until then their commands stay
   // disabled, and the faces a search would mark can still be ticked.
   const auto never = [](const InstalledBrowserState&) { return false; };
   add(Action_ShowSearchWnd, u"検索ウインドウを開く", never, {});
-  add(Action_Print_Installed, u"印刷...", never, {});
-  add(Action_SelectSearchFont_Installed, u"検索されたフォントをすべて選択", {}, [this] {
+  add(Action_Print, u"印刷...", never, {});
+  add(Action_SelectSearchFont, u"検索されたフォントをすべて選択", {}, [this] {
     TickFoundFaces(fileTree_);
     UpdateSummary();
   });
@@ -66,8 +65,7 @@ void TForm_Installed::CreateActions() {
                .caption = u"詳細を隠す",
                .checked = [this] { return detailsHidden_; },
                .execute = [this] { N21Click(); }});
-  actions.Add(
-      {.id = Close_Installed, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
+  actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
     const int size = kSampleSizes[i];
     actions.Add({.id = ms9 + static_cast<int>(i),
@@ -81,32 +79,30 @@ void TForm_Installed::CreateActions() {
 void TForm_Installed::CreateMenus() {
   using ui::MenuEntry;
   const std::vector<MenuEntry> fileItems = {MenuEntry::Item(Action_UnInstall),
-                                            MenuEntry::Item(Action_CopyFile_Installed),
+                                            MenuEntry::Item(Action_CopyFile),
                                             MenuEntry::Separator(),
-                                            MenuEntry::Item(Action_UnSelectAll_Installed),
-                                            MenuEntry::Item(Action_Reversal_Installed),
-                                            MenuEntry::Item(Action_SelectSearchFont_Installed),
+                                            MenuEntry::Item(Action_UnSelectAll),
+                                            MenuEntry::Item(Action_Reversal),
+                                            MenuEntry::Item(Action_SelectSearchFont),
                                             MenuEntry::Item(Action_SelectAllInDir),
                                             MenuEntry::Item(Action_UnSelectAllInDir),
                                             MenuEntry::Separator(),
                                             MenuEntry::Item(Action_ShowSearchWnd),
                                             MenuEntry::Separator(),
-                                            MenuEntry::Item(Action_ExportTreeTxt_Installed),
-                                            MenuEntry::Item(Action_ExportFontCsvFile_Installed)};
+                                            MenuEntry::Item(Action_ExportTreeTxt),
+                                            MenuEntry::Item(Action_ExportFontCsvFile)};
   std::vector<MenuEntry> sizes;
   for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ms9 + static_cast<int>(i)));
   const std::vector<MenuEntry> sampleItems = {MenuEntry::Submenu(u"フォントサイズ", sizes),
-                                              MenuEntry::Item(Action_Print_Installed)};
-  SetMenuBar(ui::BuildMenu(
-      FormActions(),
-      {MenuEntry::Submenu(u"ファイル", fileItems),
-       MenuEntry::Submenu(u"表示", {MenuEntry::Item(N21), MenuEntry::Item(Action_ShowMainForm_Installed)}),
-       MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close_Installed)},
-      false));
+                                              MenuEntry::Item(Action_Print)};
+  SetMenuBar(ui::BuildMenu(FormActions(),
+                           {MenuEntry::Submenu(u"ファイル", fileItems),
+                            MenuEntry::Submenu(u"表示", {MenuEntry::Item(N21), MenuEntry::Item(Action_ShowMainForm)}),
+                            MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close1)},
+                           false));
   popupMenu1_ = ui::BuildMenu(FormActions(), fileItems, true);
   popupMenu2_ = ui::BuildMenu(FormActions(), sampleItems, true);
-  popupMenu3_ = ui::BuildMenu(FormActions(),
-                              {MenuEntry::Item(EditSelectAll1_Installed), MenuEntry::Item(EditCopy1_Installed)}, true);
+  popupMenu3_ = ui::BuildMenu(FormActions(), {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)}, true);
 }
 
 InstalledBrowserState TForm_Installed::State() const {

@@ -206,6 +206,7 @@ void TForm_Installed::Reload() {
   ClearTree();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
   TFileData_installed& installed = engine_.Installed();
+  for (const auto& record : installed.Items) record->Set(Selected, false);  // ticks do not outlive a reload
   installed.UpdateNames();
   BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), installed, engine_.Records().Folding);
   fileTree_.ExpandAll();

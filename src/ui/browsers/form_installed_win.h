@@ -22,33 +22,34 @@
 
 namespace velura {
 
-enum InstalledAction : int {
-  Action_UnInstall = 401,
-  Action_UnSelectAll_Installed,
-  Action_Reversal_Installed,
-  Action_CopyFile_Installed,
-  Action_SelectAllInDir,
-  Action_UnSelectAllInDir,
-  Action_Print_Installed,
-  Action_ExportTreeTxt_Installed,
-  Action_ShowMainForm_Installed,
-  EditCopy1_Installed,
-  EditSelectAll1_Installed,
-  Action_ShowSearchWnd,
-  Action_SelectSearchFont_Installed,
-  Action_ExportFontCsvFile_Installed,
-  N21,              // "詳細を隠す"
-  Close_Installed,  // "閉じる"
-  ms9 = 440,        // the sample size radio items, in kSampleSizes order
-};
-
 class TForm_Installed : public ui::Form {
  public:
+  // The commands, each the id of its WM_COMMAND.
+  enum ActionId : int {
+    Action_UnInstall = 401,
+    Action_UnSelectAll,
+    Action_Reversal,
+    Action_CopyFile,
+    Action_SelectAllInDir,
+    Action_UnSelectAllInDir,
+    Action_Print,
+    Action_ExportTreeTxt,
+    Action_ShowMainForm,
+    EditCopy1,
+    EditSelectAll1,
+    Action_ShowSearchWnd,
+    Action_SelectSearchFont,
+    Action_ExportFontCsvFile,
+    N21,        // "詳細を隠す"
+    Close1,     // "閉じる"
+    ms9 = 440,  // the sample size radio items (ms9 to ms90, ps9 to ps90), in kSampleSizes order
+  };
+
   // FormCreate. showMainWindow brings the launcher forward.
   TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow);
   ~TForm_Installed() override;
 
-  // Shows the window: FormShow (the full reload), then the window itself.
+  // Shows the window, then runs FormShow (the full reload), so that the wait box stands over it.
   void Open();
   void FormShow();
   void FormClose();
