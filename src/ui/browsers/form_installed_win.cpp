@@ -198,7 +198,7 @@ void TForm_Installed::ClearTree() {
 }
 
 void TForm_Installed::Reload() {
-  WaitBox wait(Hwnd());
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
   SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
   ClearFontInfo();

@@ -7,12 +7,12 @@
 
 namespace velura {
 
-WaitBox::WaitBox(HWND owner) {
+WaitBox::WaitBox(HWND owner, Place place) {
   const int dpi = ui::ScreenDpi();
   auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
   const int width = px(210), height = px(100);
   RECT around{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &around);
+  if (place == Place::OverOwner && owner && IsWindowVisible(owner)) GetWindowRect(owner, &around);
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
                             (around.left + around.right - width) / 2, (around.top + around.bottom - height) / 2, width,
                             height, owner, nullptr, nullptr, nullptr);

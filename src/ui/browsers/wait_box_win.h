@@ -1,6 +1,6 @@
 // The plain box shown while a browser draws its tree and samples (ShowWaitBox / CloseWaitBox): 210 x 100,
-// centred on its owner, "描画処理中です" and "しばらくおまちください・・・". Painted at once, since the work
-// that follows keeps the message loop from running.
+// "描画処理中です" and "しばらくおまちください・・・". Painted at once, since the work that follows keeps the
+// message loop from running.
 #pragma once
 #include <windows.h>
 
@@ -10,7 +10,9 @@ namespace velura {
 
 class WaitBox {
  public:
-  explicit WaitBox(HWND owner);
+  enum class Place { OverScreen, OverOwner };
+  // Over the owner only while the owner is visible; otherwise over the screen.
+  WaitBox(HWND owner, Place place);
   ~WaitBox();
   WaitBox(const WaitBox&) = delete;
   WaitBox& operator=(const WaitBox&) = delete;

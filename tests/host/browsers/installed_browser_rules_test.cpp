@@ -234,5 +234,29 @@ TEST(InstalledBrowserRules, RegistryOnlyRemovalTakesTheValueOfThatVeryFile) {
   EXPECT_EQ(w.installed->Count(), 0);
 }
 
+TEST(InstalledBrowserRules, ARegistryFailureStopsTheRemovalAfterTheRecordsBeforeIt) {
+  RecordWorld w;
+  const std::u16string first = w.AddFont(u"first.ttf", u"First");
+  const std::u16string stuck = w.AddFont(u"stuck.ttf", u"Stuck");
+  const std::u16string last = w.AddFont(u"last.ttf", u"Last");
+  w.registry.AddFont(u"First (TrueType)", first);
+  w.registry.AddFont(u"Stuck (TrueType)", stuck);
+  w.registry.AddFont(u"Last (TrueType)", last);
+  w.registry.keys[kFontsPath].undeletable.insert(u"Stuck (TrueType)");
+  w.registryData->LoadFontsList();
+  for (const auto& path : {first, stuck, last}) ASSERT_NE(w.installed->AddFontFile(path), nullptr);
+  const std::vector<TFileDataItem*> ticked = {w.installed->Items[0].get(), w.installed->Items[1].get(),
+                                              w.installed->Items[2].get()};
+  try {
+    RemoveRegistryEntriesOnly(ticked, *w.installed, *w.registryData);
+    FAIL() << "no error";
+  } catch (const UserError& error) {
+    EXPECT_EQ(error.Message(), u"レジストリ削除に失敗しました\r\nStuck (TrueType)");
+  }
+  ASSERT_EQ(w.installed->Count(), 2);  // first.ttf went; the failing file and the one after it stay
+  EXPECT_EQ((*w.installed)[0].Path, stuck);
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Last (TrueType)"));
+}
+
 }  // namespace
 }  // namespace velura::testing

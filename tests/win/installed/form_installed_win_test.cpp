@@ -18,6 +18,7 @@
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/form_installed_win.h"
+#include "ui/browsers/wait_box_win.h"
 
 namespace velura::testing {
 namespace {
@@ -349,6 +350,33 @@ TEST_F(InstalledBrowser, TheFinalConfirmationRemovesValuesAloneOrFilesToo) {
   EXPECT_EQ(FileNamed(L"insta.ttf"), nullptr);
   EXPECT_TRUE(Listed(L"instp.ttf"));
   EXPECT_TRUE(HasValue(kFontsKey, L"Velura Inst P (TrueType)"));
+}
+
+RECT PlaceOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+TEST(WaitBoxPlace, OverItsOwnerOrOverTheScreen) {
+  HWND owner =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 200, 600, 400, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
+  {
+    WaitBox over(owner, WaitBox::Place::OverOwner);
+    const RECT r = PlaceOf(over.Hwnd());
+    EXPECT_NEAR((r.left + r.right) / 2, 400, 1);
+    EXPECT_NEAR((r.top + r.bottom) / 2, 400, 1);
+  }
+  {
+    WaitBox screen(owner, WaitBox::Place::OverScreen);
+    const RECT r = PlaceOf(screen.Hwnd());
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  }
+  ShowWindow(owner, SW_HIDE);
+  WaitBox hidden(owner, WaitBox::Place::OverOwner);  // a hidden owner: over the screen
+  EXPECT_NEAR((PlaceOf(hidden.Hwnd()).top + PlaceOf(hidden.Hwnd()).bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  DestroyWindow(owner);
 }
 
 }  // namespace
