@@ -16,9 +16,6 @@ namespace velura {
 
 namespace {
 
-constexpr COLORREF kFoundSelected = RGB(0, 0, 255);
-constexpr COLORREF kFound = RGB(255, 255, 0);
-
 void SetText(const ui::Control* control, const std::u16string& text) {
   if (control) SetWindowTextW(control->hwnd, AsWide(text));
 }
@@ -114,9 +111,9 @@ LRESULT DrawFileNode(NMTVCUSTOMDRAW& draw, const TreeViewFileTree& tree, const T
   if (const TFileDataItem* record = tree.Record(node)) {
     const FileNodeLook look = LookOfFileNode(*record, style);
     draw.clrText = look.color;
-    const int face = FaceIndexOfNode(tree, node);
-    if (face < static_cast<int>(record->DisplayNames.size()) && record->DisplayNames[face].Found) {
-      draw.clrTextBk = selected ? kFoundSelected : kFound;
+    const auto face = static_cast<std::size_t>(FaceIndexOfNode(tree, node));
+    if (const auto found = FoundBackground(*record, face, selected)) {
+      draw.clrTextBk = *found;
       draw.nmcd.uItemState &= ~CDIS_SELECTED;
       onHighlight = selected;  // our own dark blue, focused or not
     }
@@ -146,7 +143,7 @@ void DrawSampleItem(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, in
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
   COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-  if (record->DisplayNames[face].Found) back = selected ? kFoundSelected : kFound;
+  if (const auto found = FoundBackground(*record, face, selected)) back = *found;
   ui::UniqueBrush brush(CreateSolidBrush(back));
   FillRect(dc, &r, brush.Get());
   ui::UniqueHandle<HPEN, ui::FreeGdiObject> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));

@@ -9,4 +9,9 @@ FileNodeLook LookOfFileNode(const TFileDataItem& record, const TTreeStyle& style
                              : FileNodeLook{style.Font1Color, style.Font1Italic};
 }
 
+std::optional<std::uint32_t> FoundBackground(const TFileDataItem& record, std::size_t face, bool selected) {
+  if (face >= record.DisplayNames.size() || !record.DisplayNames[face].Found) return std::nullopt;
+  return selected ? 0x00FF0000u : 0x0000FFFFu;
+}
+
 }  // namespace velura

@@ -12,6 +12,7 @@
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/folder_picker_win.h"
 #include "ui/browsers/form_local_win.h"
+#include "ui/browsers/form_my_print_dialog_win.h"
 #include "ui/browsers/install_ticked_win.h"
 #include "ui/browsers/record_dialogs_win.h"
 #include "ui/framework/controls_win.h"
@@ -40,7 +41,6 @@ void Tform_local::CreateActions() {
     UntickAll(fileTree_);
     UpdateSummary();
   });
-  // The search dialog does not exist yet; the faces it would mark can still be ticked.
   add(Action_SelectSearchFont, u"検索されたフォントをすべて選択", local_enable::ListCommands, [this] {
     TickFoundFaces(fileTree_);
     UpdateSummary();
@@ -49,12 +49,12 @@ void Tform_local::CreateActions() {
   const auto never = [](const LocalBrowserState&) { return false; };
   add(Action_SendOneTimeInst, u"選択ファイルを一時インストール管理に追加", never, {});
   add(Action_SendDir_OneTimeInst, u"フォルダごと一時インストール管理に追加", never, {});
-  add(Action_ShowSearchWndExecute, u"検索ウインドウを開く", never, {});  // the search dialog comes later
+  add(Action_ShowSearchWndExecute, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(); });
   add(Action_OpenExplorer, u"フォルダを開く", local_enable::OpenExplorer, [this] { Action_OpenExplorerExecute(); });
   add(Action_ExportTreeTxt, u"フォント名一覧を出力", local_enable::ListCommands, [this] { Action_ExportTreeTxtExecute(); });
   add(Action_ExportFontCsvFile, u"フォント名のcsvを出力", local_enable::ListCommands,
       [this] { ExportCsv(*list_, Hwnd(), L"未インストールフォントのリスト.csv"); });
-  add(Action_Print, u"印刷...", never, {});  // sample printing comes later
+  add(Action_Print, u"印刷...", {}, [this] { Action_PrintExecute(); });
   add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
@@ -156,6 +156,25 @@ void Tform_local::Action_ExportTreeTxtExecute() {
 void Tform_local::Action_OpenExplorerExecute() {
   const std::wstring folder = ShellTreeView1.Path();
   ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), L"", SW_SHOWNORMAL);
+}
+
+void Tform_local::Action_PrintExecute() {
+  // Index 0 of the sample combo means "each font its own name".
+  const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
+  PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), *list_, status_);
+}
+
+void Tform_local::OpenSearchWindow() {
+  RECT frame{}, tree{};
+  GetWindowRect(Hwnd(), &frame);
+  GetWindowRect(fileTree_.Hwnd(), &tree);
+  ShowSearchDialog(searchDlg_, frame.top + ui::dock::Scale(30, Dpi()), frame.left + (tree.right - tree.left),
+                   L"検索（未インストール窓）", *this, Hwnd(), settings_);
+}
+
+void Tform_local::RedrawFoundMarks() {
+  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
 }
 
 void Tform_local::N14Click() {

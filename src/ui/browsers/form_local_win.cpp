@@ -61,7 +61,8 @@ Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::fun
 }
 
 Tform_local::~Tform_local() {
-  // FormDestroy: the records go before the tree that points at them.
+  // FormDestroy: the search dialog and then the records go before the tree that points at them.
+  CloseSearchDialog(searchDlg_);
   infoDisplay_ = false;
   if (Hwnd()) {
     fileTree_.Clear();
@@ -223,7 +224,7 @@ void Tform_local::FormShow() {
 
 void Tform_local::FormClose() {
   ReleaseList();  // the launcher stores the window's place as it closes
-  // The search dialog joins here once it exists.
+  CloseSearchDialog(searchDlg_);
   if (showMainWindow_) showMainWindow_();
 }
 

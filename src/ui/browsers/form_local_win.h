@@ -13,8 +13,10 @@
 #include "settings/ini_keeper.h"
 #include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/file_tree_view_win.h"
+#include "ui/browsers/form_search_dlg_win.h"
 #include "ui/browsers/list_box_zel_win.h"
 #include "ui/browsers/local_browser_rules.h"
+#include "ui/browsers/search_target_win.h"
 #include "ui/browsers/shell_folder_tree_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
@@ -47,7 +49,7 @@ enum LocalAction : int {
   ps9 = 340,   // the sample size radio items, in kSampleSizes order
 };
 
-class Tform_local : public ui::Form {
+class Tform_local : public ui::Form, private SearchTarget {
  public:
   // FormCreate. showMainWindow brings the launcher forward.
   Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow);
@@ -83,6 +85,8 @@ class Tform_local : public ui::Form {
   TFileData_local& List() { return *list_; }
   TreeViewFileTree& FileTree() { return fileTree_; }
   const std::wstring& WorkFolder() const { return workFolder_; }
+  // The search dialog opened by "検索ウインドウを開く"; null before the first opening and after closing.
+  TForm_SearchDlg* SearchDialog() const { return searchDlg_.get(); }
   const std::u16string& PreviousPath() const { return previousPath_; }
   HMENU MenuBar() const { return GetMenu(Hwnd()); }
   HMENU PopupMenu1() const { return popupMenu1_.Get(); }
@@ -134,6 +138,8 @@ class Tform_local : public ui::Form {
   void Action_ActiveFileCopyExecute();
   void Action_ExportTreeTxtExecute();
   void Action_OpenExplorerExecute();
+  void Action_PrintExecute();
+  void OpenSearchWindow();  // Action_ShowSearchWndExecute
   void UpdateSummary();
   // form_local_view_win.cpp
   LRESULT FileTreeNotify(NMHDR& header);
@@ -146,6 +152,9 @@ class Tform_local : public ui::Form {
   void ShowFontInfo(FileTree::Node node);
   void SizeLanguageGrid();
   std::wstring SampleComboText() const;
+  // SearchTarget
+  TreeViewFileTree& SearchedTree() override { return fileTree_; }
+  void RedrawFoundMarks() override;
   // After WM_DPICHANGED: the sample lines' heights and type, and the state pictures, follow the new DPI.
   void FollowDpi();
 
@@ -166,6 +175,7 @@ class Tform_local : public ui::Form {
   ui::UniqueMenu popupMenu1_, popupMenu2_, popupCopyright_;
   FileNodeFonts nodeFonts_;
   ui::UniqueFont captionFont_;
+  std::unique_ptr<TForm_SearchDlg> searchDlg_;
 };
 
 }  // namespace velura

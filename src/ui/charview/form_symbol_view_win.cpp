@@ -148,7 +148,7 @@ void TForm_SymbolView::Action_Print1Execute() {
   DWORD size = 0;
   GetDefaultPrinterW(nullptr, &size);
   if (size == 0) {
-    ShowMessage(std::u16string(kNoPrinterMessage), u"VELURA", MessageIcon::Warning);
+    ShowMessage(std::u16string(kNoPrinterText), u"VELURA", MessageIcon::Warning);
     return;
   }
   PRINTDLGW dialog{};

@@ -3,11 +3,11 @@
 #pragma once
 #include <string_view>
 
+#include "records/print_job.h"
+
 namespace velura {
 
 inline constexpr std::u16string_view kSymbolPrintTitle = u"velura2";
-inline constexpr std::u16string_view kNoPrinterMessage =
-    u"プリンタが見つかりません。プリンタを設定してから印刷してください。";
 
 struct TwipsRect {
   int left = 0, top = 0, right = 0, bottom = 0;

@@ -30,5 +30,15 @@ TEST(FileNodeLook, EachClassOfRecordTakesItsOwnColourAndItalicSwitch) {
   }
 }
 
+TEST(FoundBackground, YellowOrBlueUnderTheSelectionOnlyForAMarkedFace) {
+  TFileDataItem record;
+  record.DisplayNames.resize(2);
+  record.DisplayNames[1].Found = true;
+  EXPECT_FALSE(FoundBackground(record, 0, true));
+  EXPECT_EQ(FoundBackground(record, 1, false), 0x0000FFFFu);  // RGB(255, 255, 0)
+  EXPECT_EQ(FoundBackground(record, 1, true), 0x00FF0000u);   // RGB(0, 0, 255)
+  EXPECT_FALSE(FoundBackground(record, 2, false)) << "a face the record does not have";
+}
+
 }  // namespace
 }  // namespace velura

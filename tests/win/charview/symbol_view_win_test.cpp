@@ -262,7 +262,7 @@ TEST_F(SymbolView, PrintingWithoutAPrinterSaysSoInsteadOfFailing) {
   recorder.messages.clear();
   Command(TForm_SymbolView::Action_Print1);
   ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
-  EXPECT_EQ(recorder.messages[0].Text, kNoPrinterMessage);
+  EXPECT_EQ(recorder.messages[0].Text, kNoPrinterText);
   EXPECT_EQ(recorder.messages[0].Icon, MessageIcon::Warning);
 }
 

@@ -16,8 +16,7 @@ bool WriteRenamedFont(const std::wstring& path, const std::u16string& family15) 
 }
 
 bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& path, const std::u16string& family15) {
-  const std::u16string original = u"Liberation Sans";
-  if (family15.size() != original.size()) return false;
+  if (family15.size() != 15) return false;
   auto source = FileSource::Open(sourcePath);
   if (!source) return false;
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(source->Size()));
@@ -27,9 +26,12 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
     for (char16_t c : text) out.insert(out.end(), {static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)});
     return out;
   };
-  const auto from = utf16be(original), to = utf16be(family15);
-  for (auto it = bytes.begin(); (it = std::search(it, bytes.end(), from.begin(), from.end())) != bytes.end();)
-    it = std::copy(to.begin(), to.end(), it);
+  const auto to = utf16be(family15);
+  for (const std::u16string original : {u"Liberation Sans", u"Liberation Mono"}) {  // both 15 characters
+    const auto from = utf16be(original);
+    for (auto it = bytes.begin(); (it = std::search(it, bytes.end(), from.begin(), from.end())) != bytes.end();)
+      it = std::copy(to.begin(), to.end(), it);
+  }
 
   return WriteFileBytes(path, bytes);
 }

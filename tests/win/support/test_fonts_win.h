@@ -9,7 +9,7 @@ namespace velura::testing {
 // A copy of a Debian TrueType font whose family (15 characters) is renamed, written to path.
 // Windows (GDI) then lists it under the new family once it is registered.
 bool WriteRenamedFont(const std::wstring& path, const std::u16string& family15);
-// The same from another Liberation Sans style file (a Windows path such as
+// The same from another Liberation Sans or Liberation Mono file (a Windows path such as
 // "Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Bold.ttf"): its subfamily stays, so the
 // copies of several styles form one renamed family.
 bool WriteRenamedFontFrom(const std::u16string& source, const std::wstring& path, const std::u16string& family15);

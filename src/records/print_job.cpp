@@ -1,0 +1,101 @@
+#include "records/print_job.h"
+
+#include "platform/message_box.h"
+
+namespace velura {
+
+namespace {
+
+// One job's state: the surface, the measured layout and the cursor.
+class PrintJob {
+ public:
+  PrintJob(PrintSurface& surface, const PrintRequest& request, const PrintOptions& options, const PageGeometry& page,
+           const PrintQuantities& quantities)
+      : surface_(surface), request_(request), options_(options), q_(quantities), cursor_(quantities, page, options) {}
+
+  // Starts the page the cursor is on and prints its header at the top margin.
+  bool StartPage() {
+    return surface_.StartPage() &&
+           surface_.DrawCaption(PlacedText{PageHeaderText(cursor_.Page(), request_.date), q_.leftX, q_.topY});
+  }
+
+  bool PrintEntry(const TFileDataItem& record) {
+    for (std::size_t face = 0; face < record.Faces.size(); ++face) {
+      const TTFontFileData& names = record.Faces[face];
+      if (!surface_.KnowsFamily(names.FamilyName)) continue;
+      const SampleFont font{names.FamilyName, options_.sampleSize, names.WeightClass, names.SlantPosition != 0};
+      if (cursor_.Reserve() == PrintCursor::Move::NextPage) {
+        if (!surface_.EndPage()) return false;
+        cursor_.NewPage();
+        if (!StartPage()) return false;
+      }
+      const EntryPlacement entry = cursor_.Place(CaptionText(record, face), FolderLineText(record.Path),
+                                                 SampleLineText(record, face, request_.sampleText));
+      if (!surface_.DrawCaption(entry.caption)) return false;
+      if (entry.hasFolder && !surface_.DrawCaption(entry.folder)) return false;
+      if (!surface_.DrawSample(entry.sample, font)) return false;
+      if (!surface_.DrawRule(entry.rule)) return false;
+    }
+    return true;
+  }
+
+ private:
+  PrintSurface& surface_;
+  const PrintRequest& request_;
+  const PrintOptions& options_;
+  PrintQuantities q_;
+  PrintCursor cursor_;
+};
+
+}  // namespace
+
+PrintOutcome PrintRecordsJob(Progress& progress, PrintSurface& surface,
+                             const std::vector<std::unique_ptr<TFileDataItem>>& records, const PrintRequest& request) {
+  CancelRequested = false;
+  const PrintOptions options = ClampedOptions(request.options);
+  bool documentOpen = false;
+  // Any failure of the device aborts the whole job: a half-printed page is worth less than the message.
+  auto fail = [&] {
+    if (documentOpen) surface.AbortDocument();
+    ShowMessage(std::u16string(kPrintErrorMessage), u"VELURA", MessageIcon::Error);
+    return PrintOutcome::Failed;
+  };
+  try {
+    const PageGeometry page = surface.Page();
+    if (!surface.BeginDocument(std::u16string(kPrintDocumentTitle))) return fail();
+    documentOpen = true;
+    const std::u16string captionFont(kCaptionFontName);
+    if (!surface.KnowsFamily(captionFont)) {
+      if (!surface.EndDocument()) return fail();
+      return PrintOutcome::NoCaptionFont;
+    }
+    const std::u16string measure(kMeasureText);
+    const PrintQuantities quantities =
+        ComputeQuantities(page, options, surface.CaptionTextHeight(measure, kCaptionPoints),
+                          surface.CaptionTextHeight(measure, options.sampleSize),
+                          surface.CaptionTextHeight(PageHeaderText(1, request.date), kCaptionPoints));
+    const std::vector<const TFileDataItem*> order = PrintOrder(records, request.compare);
+    progress.BeginProgress(static_cast<int>(order.size()));
+    PrintJob job(surface, request, options, page, quantities);
+    if (!job.StartPage()) return fail();
+    PrintOutcome outcome = PrintOutcome::Printed;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      progress.ProcessMessages();
+      if (CancelRequested) {
+        outcome = PrintOutcome::Stopped;
+        break;
+      }
+      progress.StepProgress(static_cast<int>(i + 1));
+      if (!IsPrinted(*order[i], options)) continue;
+      if (!job.PrintEntry(*order[i])) return fail();
+    }
+    if (!surface.EndPage()) return fail();
+    documentOpen = false;
+    if (!surface.EndDocument()) return fail();
+    return outcome;
+  } catch (const std::exception&) {
+    return fail();
+  }
+}
+
+}  // namespace velura
