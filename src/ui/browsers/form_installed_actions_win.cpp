@@ -9,6 +9,7 @@
 #include "records/text_export.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/form_installed_win.h"
+#include "ui/browsers/form_my_print_dialog_win.h"
 #include "ui/browsers/local_browser_rules.h"
 #include "ui/browsers/record_dialogs_win.h"
 #include "ui/framework/controls_win.h"
@@ -51,11 +52,8 @@ void TForm_Installed::CreateActions() {
   actions.Find(EditCopy1)->hint = u"コピー";
   actions.SetShortcut(EditCopy1, 0x4000 + 'C');
 
-  // The search dialog and sample printing are wired here once they exist; until then their commands stay
-  // disabled, and the faces a search would mark can still be ticked.
-  const auto never = [](const InstalledBrowserState&) { return false; };
-  add(Action_ShowSearchWnd, u"検索ウインドウを開く", never, {});
-  add(Action_Print, u"印刷...", never, {});
+  add(Action_ShowSearchWnd, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(); });
+  add(Action_Print, u"印刷...", {}, [this] { Action_PrintExecute(); });
   add(Action_SelectSearchFont, u"検索されたフォントをすべて選択", {}, [this] {
     TickFoundFaces(fileTree_);
     UpdateSummary();
@@ -190,6 +188,25 @@ void TForm_Installed::Action_ExportTreeTxtExecute() {
   // SaveDialog1
   SaveLinesAs(Hwnd(), L"テキストファイル\0*.txt\0", L"txt", L"インストール済みフォント一覧.txt", TreeTextLines(),
               engine_.Records().Files);
+}
+
+void TForm_Installed::Action_PrintExecute() {
+  // Index 0 of the sample combo means "each font its own name".
+  const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
+  PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), engine_.Installed(), status_);
+}
+
+void TForm_Installed::OpenSearchWindow() {
+  RECT frame{}, tree{};
+  GetWindowRect(Hwnd(), &frame);
+  GetWindowRect(fileTree_.Hwnd(), &tree);
+  ShowSearchDialog(searchDlg_, frame.top + ui::dock::Scale(30, Dpi()), frame.left + (tree.right - tree.left),
+                   L"検索（インストール済み窓）", *this, Hwnd(), settings_);
+}
+
+void TForm_Installed::RedrawFoundMarks() {
+  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
 }
 
 void TForm_Installed::N21Click() {

@@ -39,7 +39,9 @@ TForm_Installed::TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, 
 }
 
 TForm_Installed::~TForm_Installed() {
-  // The tree and the samples point at the engine's records, which outlive the window.
+  // The search dialog goes first; the tree and the samples point at the engine's records, which outlive
+  // the window.
+  CloseSearchDialog(searchDlg_);
   created_ = false;
   if (Hwnd()) ClearTree();
   Destroy();
@@ -182,7 +184,7 @@ void TForm_Installed::FormShow() { Reload(); }
 
 void TForm_Installed::FormClose() {
   // The launcher stores the window's place ("InstalledView") as it closes.
-  // The search dialog opened from here is closed and freed here once it exists.
+  CloseSearchDialog(searchDlg_);
 }
 
 void TForm_Installed::OnClose() {

@@ -6,6 +6,7 @@
 // form_installed_view_win.cpp (tree, samples, details).
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@
 #include "settings/ini_keeper.h"
 #include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/file_tree_view_win.h"
+#include "ui/browsers/form_search_dlg_win.h"
 #include "ui/browsers/installed_browser_rules.h"
 #include "ui/browsers/list_box_zel_win.h"
+#include "ui/browsers/search_target_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/panel_win.h"
@@ -22,7 +25,7 @@
 
 namespace velura {
 
-class TForm_Installed : public ui::Form {
+class TForm_Installed : public ui::Form, private SearchTarget {
  public:
   // The commands, each the id of its WM_COMMAND.
   enum ActionId : int {
@@ -79,6 +82,8 @@ class TForm_Installed : public ui::Form {
   // Recomputes both status bars (Algorithms of the summary); nothing is written for an empty tree.
   void UpdateSummary();
   TreeViewFileTree& FileTree() { return fileTree_; }
+  // The search dialog opened by "検索ウインドウを開く"; null before the first opening and after closing.
+  TForm_SearchDlg* SearchDialog() const { return searchDlg_.get(); }
   HMENU MenuBar() const { return GetMenu(Hwnd()); }
   HMENU PopupMenu1() const { return popupMenu1_.Get(); }
   HMENU PopupMenu2() const { return popupMenu2_.Get(); }
@@ -121,6 +126,11 @@ class TForm_Installed : public ui::Form {
   void RemoveRegistryEntriesOfTicked();
   void Action_ExportTreeTxtExecute();
   void SelectAllInDir(bool tick);
+  void Action_PrintExecute();
+  void OpenSearchWindow();  // Action_ShowSearchWndExecute
+  // SearchTarget
+  TreeViewFileTree& SearchedTree() override { return fileTree_; }
+  void RedrawFoundMarks() override;
   // form_installed_view_win.cpp
   LRESULT FileTreeNotify(NMHDR& header);
   LRESULT TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw);
@@ -149,6 +159,7 @@ class TForm_Installed : public ui::Form {
   ui::UniqueMenu popupMenu1_, popupMenu2_, popupMenu3_;
   FileNodeFonts nodeFonts_;
   ui::UniqueFont captionFont_;
+  std::unique_ptr<TForm_SearchDlg> searchDlg_;
 };
 
 }  // namespace velura

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/wide_win.h"
+#include "records/print_job.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 #include "ui/browsers/file_ticks.h"
@@ -18,6 +19,8 @@
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/form_installed_win.h"
+#include "ui/browsers/form_search_dlg_win.h"
+#include "ui/framework/controls_win.h"
 #include "ui/browsers/wait_box_win.h"
 
 namespace velura::testing {
@@ -295,9 +298,35 @@ TEST_F(InstalledBrowser, WithoutAdministratorRightsOnlyUninstallingIsDisabled) {
   fixture->Engine().IsAdmin = false;
   EXPECT_FALSE(Enabled(TForm_Installed::Action_UnInstall));
   EXPECT_TRUE(Enabled(TForm_Installed::Action_CopyFile));
-  // Not built here yet: searching and printing.
-  EXPECT_FALSE(Enabled(TForm_Installed::Action_ShowSearchWnd));
-  EXPECT_FALSE(Enabled(TForm_Installed::Action_Print));
+}
+
+TEST_F(InstalledBrowser, SearchMarksFontsToTickAndClosesWithTheWindow) {
+  Command(TForm_Installed::Action_ShowSearchWnd);
+  TForm_SearchDlg* dialog = form->SearchDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(ui::WindowText(dialog->Hwnd()), L"検索（インストール済み窓）");
+  RECT frame{}, tree{}, place{};
+  GetWindowRect(form->Hwnd(), &frame);
+  GetWindowRect(Tree().Hwnd(), &tree);
+  GetWindowRect(dialog->Hwnd(), &place);
+  EXPECT_EQ(place.left, frame.left + (tree.right - tree.left));
+  EXPECT_EQ(place.top, frame.top + 30);
+
+  SetWindowTextW(dialog->TntComboBox_Search->hwnd, L"A01");
+  dialog->Button_FontSearchClick();
+  PumpUntilIdle();
+  Command(TForm_Installed::Action_SelectSearchFont);
+  EXPECT_TRUE(Ticked(L"insta.ttf"));
+  EXPECT_FALSE(Ticked(L"instb.ttf"));
+
+  form->FormClose();
+  EXPECT_EQ(form->SearchDialog(), nullptr);
+}
+
+TEST_F(InstalledBrowser, PrintingWithoutAPrinterSaysSo) {
+  Command(TForm_Installed::Action_Print);
+  ASSERT_EQ(fixture->recorder.messages.size(), 1u) << fixture->recorder.Describe();
+  EXPECT_EQ(fixture->recorder.messages[0].Text, kNoPrinterText);
 }
 
 TEST_F(InstalledBrowser, ViewCommandsAndTheTreeExport) {
