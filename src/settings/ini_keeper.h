@@ -72,6 +72,8 @@ class TIniKeeper {
   explicit TIniKeeper(std::unique_ptr<IniProfile> profile);
 
   const std::u16string& FileName() const { return profile_->Location(); }
+  // Whether the file's code page holds the text unchanged (a path typed by the user, before it is saved).
+  bool CanHold(std::u16string_view text) const { return profile_->CanHold(text); }
 
   bool ReadBoolValue(std::u16string_view section, std::u16string_view key, bool fallback) const;
   std::int32_t ReadIntValue(std::u16string_view section, std::u16string_view key, std::int32_t fallback) const;

@@ -19,6 +19,7 @@
 #include "ui/framework/menu_win.h"
 #include "ui/framework/subclass_win.h"
 #include "ui/framework/window_place_win.h"
+#include "ui/settings/form_setting1_win.h"
 
 namespace velura {
 
@@ -106,8 +107,7 @@ void Tmain_velura::CreateActions() {
                .caption = u"管理者モード",
                .checked = [admin] { return admin; },
                .execute = [this] { MenuItem_adminClick(); }});
-  // The settings dialog comes later.
-  actions.Add({.id = N3, .caption = u"設定", .enabled = [] { return false; }});
+  actions.Add({.id = N3, .caption = u"設定", .execute = [this] { N3Click(); }});
   actions.Add({.id = About1, .caption = u"バージョン情報", .execute = [this] { About1Click(); }});
   actions.Add({.id = readme1, .caption = u"ヘルプ（readmeを読む）", .execute = [this] { readme1Click(); }});
 
@@ -270,6 +270,15 @@ void Tmain_velura::LOGFONT1Click() {
   GetWindowRect(list->Hwnd(), &window);
   SetWindowPos(list->Hwnd(), nullptr, launcher.right - (window.right - window.left), launcher.bottom, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void Tmain_velura::N3Click() {
+  RECT launcher{};
+  GetWindowRect(Hwnd(), &launcher);
+  SettingsDialogSite site{settings_, fonts_->Engine(), [this] { CloseAllWindows(); },
+                          [this] { ApplyShortcutSettings(); }, [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }};
+  // Below the launcher, its left edge at the launcher's middle.
+  RunSettingsDialog(Hwnd(), std::move(site), launcher.left + (launcher.right - launcher.left) / 2, launcher.bottom);
 }
 
 void Tmain_velura::MenuItem_adminClick() {

@@ -68,6 +68,7 @@ class Tmain_velura : public ui::Form {
   void FNTCACHE_deleteClick();
   void LOGFONT1Click();
   void MenuItem_adminClick();
+  void N3Click();  // the settings dialog
   void About1Click();
   void readme1Click();
   void ShowTrayIcon();

@@ -1,6 +1,7 @@
 // The registry viewer under Wine, on the prefix's own registry: the Fonts list and its statistics with test
-// values added to HKLM Fonts, deleting one selected value, the automatic repair, the mapping keys and a
-// picture of the window. Every value a test adds is removed again.
+// values added to HKLM Fonts, deleting one selected value, the automatic repair, the mapping keys, copying
+// and deleting in the fonts-folder tab, and a picture of the window. Every value and file a test adds is
+// removed again.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,6 +15,8 @@
 #include "platform/registry_key_win.h"
 #include "platform/wide_win.h"
 #include "support/browser_fixture_win.h"
+#include "support/common_dialog_visit_win.h"
+#include "support/dialog_answer_win.h"
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
 #include "ui/framework/list_controls_win.h"
@@ -223,6 +226,65 @@ TEST_F(RegDataView, DeletingFolderFilesTakesOnlyTheTickedOnesAfterBothAnswers) {
   Command(TForm_RegDataView::Action_Delete1);
   EXPECT_EQ(recorder.messages.back().Text, u"削除に失敗したファイルが 1件 ありました") << recorder.Describe();
   EXPECT_EQ(recorder.messages.back().Caption, u"エラー通知");
+}
+
+TEST_F(RegDataView, CopyingTickedFolderFilesGoesToTheChosenFolderAndCancelCopiesNothing) {
+  FontsFolderFile(L"velura_regview_copy1.dat");
+  FontsFolderFile(L"velura_regview_copy2.fon");
+  auto& view = Open();
+  ui::SetCheckListItemChecked(view.OtherFileList(), IndexOf(view.OtherFileList(), L"velura_regview_copy1.dat"), true);
+  ui::SetCheckListItemChecked(view.FontFileList(), IndexOf(view.FontFileList(), L"velura_regview_copy2.fon"), true);
+  const TempFolder destination(L"velura_regview_copies");
+
+  auto cancel = AnswerNextDialog(L"フォルダーの参照", L"キャンセル");
+  Command(TForm_RegDataView::Action_Copy1);
+  EXPECT_TRUE(cancel.Clicked());
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+
+  CommonDialogVisit choose([&](HWND picker) {
+    testing::ChooseFolderAndConfirm(picker, destination.Path());
+  });
+  Command(TForm_RegDataView::Action_Copy1);
+  EXPECT_TRUE(choose.Came());
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(recorder.messages[0].Text, u"コピー処理終了");
+  EXPECT_TRUE(std::filesystem::exists(destination / L"velura_regview_copy1.dat"));
+  EXPECT_TRUE(std::filesystem::exists(destination / L"velura_regview_copy2.fon"));
+}
+
+TEST_F(RegDataView, CopyingIntoTheFontsFolderAsksFirstThenTakesTheChosenFile) {
+  const std::wstring source = folder / L"velura_regview_into.dat";
+  ASSERT_TRUE(CopyFileW(presentFile_.c_str(), source.c_str(), FALSE));
+  const std::wstring target = ToWide(Engine().FontsFolder) + L"\\velura_regview_into.dat";
+  folderFiles_.push_back(target);
+  auto& view = Open();
+
+  // The warning defaults to Cancel; Cancel asks nothing more.
+  recorder.AnswerCaption(u"ファイルのコピー確認", MessageResult::Cancel);
+  Command(TForm_RegDataView::Action_ToCopy1);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(recorder.messages[0].DefaultButton, 1);
+
+  // OK, then Cancel in the file dialog: nothing copied, nothing reported.
+  recorder.AnswerCaption(u"ファイルのコピー確認", MessageResult::Ok);
+  {
+    CommonDialogVisit cancel([](HWND open) { PostMessageW(open, WM_COMMAND, IDCANCEL, 0); });
+    Command(TForm_RegDataView::Action_ToCopy1);
+    EXPECT_TRUE(cancel.Came());
+  }
+  EXPECT_EQ(recorder.messages.size(), 2u) << recorder.Describe();
+  EXPECT_FALSE(std::filesystem::exists(target));
+
+  // OK and a file chosen: it is copied into the fonts folder and the tab lists it.
+  CommonDialogVisit choose([&](HWND open) {
+    if (!SetDlgItemTextW(open, 1152, source.c_str())) SetDlgItemTextW(open, 1148, source.c_str());  // edt1, cmb13
+    PostMessageW(open, WM_COMMAND, IDOK, 0);
+  });
+  Command(TForm_RegDataView::Action_ToCopy1);
+  EXPECT_TRUE(choose.Came());
+  EXPECT_EQ(recorder.messages.back().Text, u"コピー処理終了") << recorder.Describe();
+  EXPECT_TRUE(std::filesystem::exists(target));
+  EXPECT_GE(IndexOf(view.OtherFileList(), L"velura_regview_into.dat"), 0);
 }
 
 TEST_F(RegDataView, ThePopUpTicksBothListsAndNothingTickedDoesNothing) {

@@ -1,0 +1,73 @@
+#include "ui/settings/settings_values.h"
+
+#include "fontfile/language_names.h"
+#include "platform/user_error.h"
+#include "ui/settings/settings_rules.h"
+
+namespace velura {
+
+namespace {
+
+std::vector<std::uint16_t> LanguageIds(const TLanguagePriorityTable& table) {
+  std::vector<std::uint16_t> ids;
+  ids.reserve(table.size());
+  for (const TTCountryRecord& entry : table) ids.push_back(entry.LanguageId);
+  return ids;
+}
+
+}  // namespace
+
+SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProcedureClass& engine,
+                                        std::u16string& problem) {
+  SettingsDialogValues values;
+  values.WindowFlags = settings.WindowFlags();
+  values.StayOnTop = settings.ReadStayOnTop();
+  const SampleSizes sizes = settings.ReadSampleSizes();
+  values.RememberSampleSize = sizes.Remember;
+  values.SampleSizeIndex = SampleSizeIndex(sizes.DefSize);
+  values.LanguageOrder = LanguageIds(engine.LanguagePriority);
+  values.DefaultFolder = settings.ReadDefaultFolder();
+  values.TempFolder = settings.ReadTempFolder();
+  values.TreeStyle = engine.TreeStyle;
+  problem.clear();
+  try {
+    settings.ReadShortcuts(values.Shortcuts);
+  } catch (const UserError& error) {
+    problem = error.Message();
+  }
+  return values;
+}
+
+std::optional<std::u16string> UnstorableFolderMessage(const SettingsDialogValues& values, const TIniKeeper& settings) {
+  for (const std::u16string* path : {&values.DefaultFolder.Path, &values.TempFolder.Path}) {
+    if (settings.CanHold(*path)) continue;
+    return *path +
+           u"\r\nこのフォルダ名には設定ファイルに保存できない文字が含まれています。\r\n別のフォルダを指定してください";
+  }
+  return std::nullopt;
+}
+
+void SaveSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings, TProcedureClass& engine) {
+  settings.SetWindowFlags(values.WindowFlags);
+  settings.WriteStayOnTop(values.StayOnTop);
+  if (!values.LanguageOrder.empty()) {
+    TLanguagePriorityTable& table = engine.LanguagePriority;
+    for (std::size_t i = 0; i < values.LanguageOrder.size() && i < table.size(); ++i)
+      table[i].LanguageId = values.LanguageOrder[i];
+    for (TTCountryRecord& entry : table) entry.Name = LanguageName(entry.LanguageId);
+    if (!engine.SaveLanguagePriority()) throw UserError(engine.PriorityFile + u" に書き込めません");
+  }
+  settings.WriteSampleDefaults(SampleSizeOfIndex(values.SampleSizeIndex), values.RememberSampleSize);
+  settings.WriteDefaultFolder(values.DefaultFolder.Use, values.DefaultFolder.Path);
+  settings.WriteTempFolder(values.TempFolder.Use, values.TempFolder.Path);
+  engine.SaveTreeStyle(values.TreeStyle);
+  settings.WriteShortcuts(values.Shortcuts);
+}
+
+std::vector<std::uint16_t> DefaultLanguageOrder() {
+  TLanguagePriorityTable table;
+  FillDefaultLanguageOrder(table);
+  return LanguageIds(table);
+}
+
+}  // namespace velura

@@ -1,0 +1,43 @@
+// What the settings dialog edits, and how it is read from and written to the settings file, the language
+// priority table and the shared tree style. The dialog's controls only show and collect these values.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/procedure_class.h"
+#include "settings/ini_keeper.h"
+
+namespace velura {
+
+struct SettingsDialogValues {
+  TWindowFlags WindowFlags = 0;  // bit k: window kind k reopens at its place
+  bool StayOnTop = false;
+  int SampleSizeIndex = -1;  // into kSampleFontSizes; -1: none selected
+  bool RememberSampleSize = false;
+  std::vector<std::uint16_t> LanguageOrder;  // the list's lines, top first
+  FolderSetting DefaultFolder;               // RadioButton_df2 / Edit_df2_path
+  FolderSetting TempFolder;                  // RadioButton_Temp2 / Edit_Temp2_path
+  TTreeStyle TreeStyle;
+  ShortcutCodes Shortcuts{};  // HotKey1 ... HotKey7
+};
+
+// Reads every value the dialog shows. A stored shortcut out of range leaves it and the ones after it at
+// none and puts the store's message into `problem`.
+SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProcedureClass& engine,
+                                        std::u16string& problem);
+
+// The message refusing a typed folder the settings file cannot hold, checked before anything is written,
+// so that OK either saves everything or nothing.
+std::optional<std::u16string> UnstorableFolderMessage(const SettingsDialogValues& values, const TIniKeeper& settings);
+
+// Writes everything in the designed order: window flags, stay-on-top, the language order and its file,
+// sample sizes, the two folders, the tree style, the shortcuts. A refused write throws UserError; what was
+// written before it stays written.
+void SaveSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings, TProcedureClass& engine);
+
+// The working language order of "デフォルトに戻す".
+std::vector<std::uint16_t> DefaultLanguageOrder();
+
+}  // namespace velura
