@@ -1,6 +1,7 @@
 #include "shell/tool_window_table_win.h"
 
 #include "resource_ids.h"
+#include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/charview/form_symbol_view_win.h"
 #include "ui/charview/form_unicode_win.h"
@@ -47,6 +48,10 @@ ToolWindowFactory FactoryOf(int actionId) {
         form->SendFilesToOneTime = site.openOneTimeWithFiles;
         form->SendFolderToOneTime = site.openOneTimeWithFolder;
         return Wrap(std::move(form));
+      };
+    case Action_ShowInstalledForm:
+      return [](const ToolWindowSite& site, const ToolWindowArgs&) {
+        return Wrap(std::make_unique<TForm_Installed>(site.fonts.Engine(), site.settings, site.showLauncher));
       };
     case Action_ShowRegForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {

@@ -1,31 +1,18 @@
 // Tform_local: the file tree's events and drawing, the sample list and its text, the information panel.
 #include <windows.h>
 #include <commctrl.h>
-#include <richedit.h>
 
 #include "resource_ids.h"
-#include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
-#include "ui/browsers/file_node_look.h"
+#include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/file_ticks.h"
-#include "ui/browsers/font_info.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/browsers/sample_texts.h"
 #include "records/record_rules.h"
 #include "ui/framework/controls_win.h"
-#include "ui/framework/error_report_win.h"
-#include "ui/framework/handles_win.h"
 #include "ui/framework/image_list_win.h"
 
 namespace velura {
-
-namespace {
-
-void SetText(const ui::Control* control, const std::u16string& text) {
-  if (control) SetWindowTextW(control->hwnd, AsWide(text));
-}
-
-}  // namespace
 
 LRESULT Tform_local::FileTreeNotify(NMHDR& header) {
   switch (header.code) {
@@ -71,55 +58,9 @@ void Tform_local::TntTreeView_FileNameKeyPress(wchar_t key) {
   UpdateSummary();
 }
 
-HFONT Tform_local::NodeFont(bool italic, bool strikeOut, bool boldUnderline) {
-  if (nodeFontsDpi_ != Dpi()) {
-    for (auto& font : nodeFonts_) font.Reset();
-    nodeFontsDpi_ = Dpi();
-  }
-  ui::UniqueFont& slot = nodeFonts_[(italic ? 1 : 0) | (strikeOut ? 2 : 0) | (boldUnderline ? 4 : 0)];
-  if (!slot.Get()) {
-    LOGFONTW face{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(fileTree_.Hwnd(), WM_GETFONT, 0, 0)), sizeof face, &face);
-    face.lfItalic = italic;
-    face.lfStrikeOut = strikeOut;
-    face.lfUnderline = boldUnderline;
-    if (boldUnderline) face.lfWeight = FW_BOLD;
-    slot.Reset(CreateFontIndirectW(&face));
-  }
-  return slot.Get();
-}
-
-// DrawFileNode
 LRESULT Tform_local::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || !infoDisplay_) return CDRF_DODEFAULT;
-  const FileTree::Node node = reinterpret_cast<FileTree::Node>(draw.nmcd.lItemlParam);
-  const TTreeStyle& style = engine_.TreeStyle;
-  const bool selected = (draw.nmcd.uItemState & CDIS_SELECTED) != 0;
-  // Without the focus the tree shows its selection on the pale button face, where the highlight's text
-  // colour (white) cannot be read: the node keeps its own colour there.
-  bool onHighlight = selected && GetFocus() == draw.nmcd.hdr.hwndFrom;
-  draw.clrText = style.DefColor;
-  if (const TFileDataItem* record = fileTree_.Record(node)) {
-    const FileNodeLook look = LookOfFileNode(*record, style);
-    draw.clrText = look.color;
-    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node));
-    if (const auto found = FoundBackground(*record, face, selected)) {
-      draw.clrTextBk = *found;
-      draw.nmcd.uItemState &= ~CDIS_SELECTED;
-      onHighlight = selected;  // our own dark blue, focused or not
-    }
-    if (onHighlight) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    SelectObject(draw.nmcd.hdc, NodeFont(look.italic, record->Has(InstalledNow), false));
-    return CDRF_NEWFONT;
-  }
-  if (fileTree_.StateImage(node) == kUndisplayableImage) {
-    draw.clrText = GetSysColor(COLOR_GRAYTEXT);
-    return CDRF_NEWFONT;
-  }
-  SelectObject(draw.nmcd.hdc, NodeFont(false, false, true));  // a group header
-  if (onHighlight) draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-  return CDRF_NEWFONT;
+  if (!infoDisplay_ && draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;  // DrawFileNode
+  return DrawFileNode(draw, fileTree_, engine_.TreeStyle, nodeFonts_, Dpi());
 }
 
 void Tform_local::ListBox_zel_SampleClick() {  // SelectNodeForListItem
@@ -153,65 +94,11 @@ bool Tform_local::ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item) {
     return true;
   }
   try {
-    DrawSampleItem(item);
+    if (infoDisplay_) DrawSampleItem(item, fileTree_, sampleSize_, Dpi(), captionFont_);
   } catch (...) {
     // A line that cannot be drawn stays as far as it got.
   }
   return true;
-}
-
-void Tform_local::DrawSampleItem(const DRAWITEMSTRUCT& item) {
-  if (item.itemID == static_cast<UINT>(-1) || !infoDisplay_) return;
-  const FileTree::Node node = ListBoxSampleList::NodeOfLine(item.hwndItem, static_cast<int>(item.itemID));
-  const TFileDataItem* record = fileTree_.Record(node);
-  if (!record) return;
-  const auto face = static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node));
-  if (face >= record->Faces.size() || face >= record->DisplayNames.size()) return;
-  const HDC dc = item.hDC;
-  const RECT& r = item.rcItem;
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-  COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-  if (const auto found = FoundBackground(*record, face, selected)) back = *found;
-  ui::UniqueBrush brush(CreateSolidBrush(back));
-  FillRect(dc, &r, brush.Get());
-  ui::UniqueHandle<HPEN, ui::FreeGdiObject> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-  {
-    ui::SelectInDc usePen(dc, pen.Get());
-    MoveToEx(dc, r.left, r.top, nullptr);
-    LineTo(dc, r.right, r.top);
-  }
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, text);
-  // The window's DPI, not the DC's: a per-monitor window on a second screen draws at its own.
-  const SampleLineLayout layout = SampleLine(sampleSize_, Dpi());
-  if (!captionFont_.Get()) {
-    LOGFONTW caption{};
-    caption.lfHeight = -layout.namePixels;
-    caption.lfCharSet = DEFAULT_CHARSET;
-    wcscpy(caption.lfFaceName, L"MS UI Gothic");
-    captionFont_.Reset(CreateFontIndirectW(&caption));
-  }
-  const TTFontFileData& f = record->Faces[face];
-  {
-    ui::SelectInDc useCaption(dc, captionFont_.Get());
-    TextOutW(dc, r.left + layout.nameLeft, r.top + layout.nameTop, AsWide(f.FullName), static_cast<int>(f.FullName.size()));
-  }
-  LOGFONTW sample{};
-  // The family as the face names it; Windows may list the face under its display name instead.
-  if (!FindLogFont(ToWide(f.FamilyName), sample) &&
-      !FindLogFont(ToWide(record->DisplayNames[face].DisplayFamilyName), sample))
-    return;
-  sample.lfHeight = -layout.samplePixels;
-  sample.lfWidth = 0;
-  sample.lfWeight = f.WeightClass;
-  sample.lfItalic = f.SlantPosition != 0 ? TRUE : FALSE;
-  ui::UniqueFont font(CreateFontIndirectW(&sample));
-  const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-  std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(0, length)), L'\0');
-  if (!line.empty()) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line.data()));
-  ui::SelectInDc useSample(dc, font.Get());
-  TextOutW(dc, r.left + layout.sampleLeft, r.top + layout.sampleTop, line.c_str(), static_cast<int>(line.size()));
 }
 
 void Tform_local::SetSampleSize(int size) {
@@ -283,62 +170,29 @@ void Tform_local::ComboBox_SampleTextExit() {
   if (SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) < 0) ComboBox_SampleTextKeyPress(L'\r');
 }
 
-void Tform_local::ClearFontInfo() {
-  for (ui::Control* box : {TntMemo_FontName, TntMemo_FullFontName, TntMemo_Version, TntMemo_FileName,
-                           TntMemo_PstscriptName, Label_Pich, Label_CharSet, Label_FileSize, RichEdit_CodePages,
-                           TntRichEdit_Copyright})
-    SetText(box, u"");
-  SetText(Label_Copyright, u"Copyright");
-  Panel_FontType.SetCaption(L"");
-  SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_DELETEALLITEMS, 0, 0);
+FontInfoControls Tform_local::InfoControls() {
+  return {.fontName = TntMemo_FontName,
+          .fontType = &Panel_FontType,
+          .pitch = Label_Pich,
+          .charset = Label_CharSet,
+          .fullName = TntMemo_FullFontName,
+          .version = TntMemo_Version,
+          .fileSize = Label_FileSize,
+          .fileName = TntMemo_FileName,
+          .postScriptName = TntMemo_PstscriptName,
+          .languageGrid = TntStringGrid_FullFontNames,
+          .codePages = RichEdit_CodePages,
+          .copyrightLabel = Label_Copyright,
+          .copyright = TntRichEdit_Copyright};
 }
+
+void Tform_local::ClearFontInfo() { ClearFontInfoPanel(InfoControls()); }
 
 void Tform_local::ShowFontInfo(FileTree::Node node) {
-  const TFileDataItem* record = fileTree_.Record(node);
-  if (!record) return;
-  const auto face = static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node));
-  if (face >= record->Faces.size() || face >= record->DisplayNames.size()) return;
-  const FontInfoTexts info = DescribeFace(*record, face);
-  std::u16string pages;
-  for (const std::u16string& page : info.CodePages) pages += (pages.empty() ? u"" : u"\r\n") + page;
-  SetText(RichEdit_CodePages, pages);
-  SendMessageW(RichEdit_CodePages->hwnd, EM_SETSEL, 0, 0);
-  SendMessageW(RichEdit_CodePages->hwnd, EM_SCROLLCARET, 0, 0);
-  Panel_FontType.SetCaption(ToWide(info.Type));
-  SetText(TntMemo_FontName, info.FontName);
-  SetText(TntMemo_FullFontName, info.FullName);
-  SetText(TntMemo_PstscriptName, info.PostScriptName);
-  SetText(TntMemo_Version, info.Version);
-  SetText(TntMemo_FileName, info.FileName);
-  SetText(Label_FileSize, info.Size);
-  SetText(Label_Copyright, info.CopyrightLabel);
-  SetText(TntRichEdit_Copyright, info.Copyright);
-  SetText(Label_CharSet, info.Charset);
-  SetText(Label_Pich, info.Pitch);
-  const HWND grid = TntStringGrid_FullFontNames->hwnd;
-  int row = 0;
-  for (const auto& fields : info.LanguageRows) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<wchar_t*>(AsWide(fields[0]));
-    SendMessageW(grid, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    for (int column = 1; column < 4; ++column) {
-      item.iSubItem = column;
-      item.pszText = const_cast<wchar_t*>(AsWide(fields[static_cast<std::size_t>(column)]));
-      SendMessageW(grid, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    }
-    ++row;
-  }
+  if (const TFileDataItem* record = fileTree_.Record(node))
+    ShowFontInfoPanel(InfoControls(), *record, static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node)));
 }
 
-void Tform_local::SizeLanguageGrid() {
-  if (!TntStringGrid_FullFontNames) return;
-  RECT client{};
-  GetClientRect(TntStringGrid_FullFontNames->hwnd, &client);
-  const auto widths = LanguageGridWidths(client.right);
-  for (int column = 0; column < 4; ++column)
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_SETCOLUMNWIDTH, column, widths[static_cast<std::size_t>(column)]);
-}
+void Tform_local::SizeLanguageGrid() { velura::SizeLanguageGrid(TntStringGrid_FullFontNames); }
 
 }  // namespace velura

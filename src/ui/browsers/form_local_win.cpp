@@ -14,6 +14,7 @@
 #include "ui/browsers/archive_opening.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/sample_texts.h"
+#include "ui/browsers/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/subclass_win.h"
@@ -38,39 +39,6 @@ class ComboArchiveBox final : public ArchiveBox {
 
  private:
   HWND combo_;
-};
-
-// The plain box shown while the tree and the samples are drawn.
-class WaitBox {
- public:
-  explicit WaitBox(HWND owner) {
-    const int dpi = ui::ScreenDpi();
-    auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
-    const int width = px(210), height = px(100);
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                              (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                              width, height, owner, nullptr, nullptr, nullptr);
-    LOGFONTW face{};
-    face.lfHeight = -MulDiv(10, dpi, 72);
-    face.lfCharSet = SHIFTJIS_CHARSET;
-    wcscpy(face.lfFaceName, L"MS UI Gothic");
-    font_.Reset(CreateFontIndirectW(&face));
-    const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
-                                                      {{40, 35}, L"しばらくおまちください・・・"}};
-    for (const auto& [at, text] : lines) {
-      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y), px(180),
-                                   px(18), window_, nullptr, nullptr, nullptr);
-      SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    }
-    UpdateWindow(window_);
-  }
-  ~WaitBox() { DestroyWindow(window_); }
-  WaitBox(const WaitBox&) = delete;
-  WaitBox& operator=(const WaitBox&) = delete;
-
- private:
-  HWND window_;
-  ui::UniqueFont font_;
 };
 
 }  // namespace
@@ -329,7 +297,7 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
     LoadFolderFilesWithArchives(engine_, *list_, NetworkPlacePath(shellPath), archives, status_, true);
   }
 
-  WaitBox wait(Hwnd());
+  WaitBox wait(Hwnd(), WaitBox::Place::OverScreen);
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
   SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
   ClearFontInfo();

@@ -11,6 +11,7 @@
 #include "records/file_data.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
+#include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/file_tree_view_win.h"
 #include "ui/browsers/form_search_dlg_win.h"
 #include "ui/browsers/list_box_zel_win.h"
@@ -148,11 +149,10 @@ class Tform_local : public ui::Form, private SearchTarget {
   // form_local_view_win.cpp
   LRESULT FileTreeNotify(NMHDR& header);
   LRESULT TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw);
-  HFONT NodeFont(bool italic, bool strikeOut, bool boldUnderline);
   bool ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item);
-  void DrawSampleItem(const DRAWITEMSTRUCT& item);
   void FillSampleList();
   void SelectListItemForNode();
+  FontInfoControls InfoControls();
   void ClearFontInfo();
   void ShowFontInfo(FileTree::Node node);
   void SizeLanguageGrid();
@@ -178,9 +178,8 @@ class Tform_local : public ui::Form, private SearchTarget {
   TForm_Progress releaseBar_;
   ui::UniqueImageList stateImages_;
   ui::UniqueMenu popupMenu1_, popupMenu2_, popupCopyright_;
-  ui::UniqueFont nodeFonts_[8];
+  FileNodeFonts nodeFonts_;
   ui::UniqueFont captionFont_;
-  int nodeFontsDpi_ = 0;
   std::unique_ptr<TForm_SearchDlg> searchDlg_;
 };
 

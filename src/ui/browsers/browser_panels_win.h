@@ -1,0 +1,62 @@
+// What both font browsers draw the same way: the file tree's nodes (DrawFileNode), the sample lines
+// (DrawSampleItem) and the details panel of the font in focus (ShowFontInfo and its clearing).
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstddef>
+
+#include "records/file_data_item.h"
+#include "settings/ini_keeper.h"
+#include "ui/browsers/file_tree_view_win.h"
+#include "ui/framework/handles_win.h"
+#include "ui/framework/panel_win.h"
+#include "ui/framework/window_win.h"
+
+namespace velura {
+
+// The details panel's controls; any of them may be missing.
+struct FontInfoControls {
+  ui::Control* fontName = nullptr;
+  ui::Panel* fontType = nullptr;
+  ui::Control* pitch = nullptr;
+  ui::Control* charset = nullptr;
+  ui::Control* fullName = nullptr;
+  ui::Control* version = nullptr;
+  ui::Control* fileSize = nullptr;
+  ui::Control* fileName = nullptr;
+  ui::Control* postScriptName = nullptr;
+  ui::Control* languageGrid = nullptr;
+  ui::Control* codePages = nullptr;
+  ui::Control* copyrightLabel = nullptr;
+  ui::Control* copyright = nullptr;
+};
+
+// Every box empty, the copyright label "Copyright", the language grid without rows.
+void ClearFontInfoPanel(const FontInfoControls& panel);
+// The details of one face of a record; nothing for a face the record does not have.
+void ShowFontInfoPanel(const FontInfoControls& panel, const TFileDataItem& record, std::size_t face);
+// The language grid's four columns over its width (Panel_center_topResize).
+void SizeLanguageGrid(const ui::Control* grid);
+
+// The tree's fonts for each node look, made on first use and again after a DPI change.
+class FileNodeFonts {
+ public:
+  HFONT Get(HWND tree, int dpi, bool italic, bool strikeOut, bool boldUnderline);
+
+ private:
+  ui::UniqueFont fonts_[8];
+  int dpi_ = 0;
+};
+
+// NM_CUSTOMDRAW of a browser's file tree: a file node in its record's look (found faces on yellow), a group
+// header bold and underlined, an undisplayable line grey.
+LRESULT DrawFileNode(NMTVCUSTOMDRAW& draw, const TreeViewFileTree& tree, const TTreeStyle& style, FileNodeFonts& fonts,
+                     int dpi);
+
+// One owner-drawn sample line: the face's full name in the caption font, then the line's text in the face
+// itself. captionFont is made on first use at the window's DPI; the caller resets it when the DPI changes.
+void DrawSampleItem(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, int sampleSize, int dpi,
+                    ui::UniqueFont& captionFont);
+
+}  // namespace velura

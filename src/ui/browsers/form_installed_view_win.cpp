@@ -1,0 +1,201 @@
+// TForm_Installed: the file tree's events and drawing, the sample list and its text, the information panel.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "resource_ids.h"
+#include "platform/wide_win.h"
+#include "ui/browsers/browser_panels_win.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/form_installed_win.h"
+#include "ui/browsers/sample_texts.h"
+#include "records/record_rules.h"
+#include "ui/framework/controls_win.h"
+#include "ui/framework/image_list_win.h"
+
+namespace velura {
+
+LRESULT TForm_Installed::FileTreeNotify(NMHDR& header) {
+  switch (header.code) {
+    case TVN_SELCHANGEDW: TntTreeView_FileNameChange(); return 0;
+    case NM_CUSTOMDRAW: return TntTreeView_FileNameCustomDrawItem(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
+    case NM_RCLICK: {  // TreeMouseDown, right button: the node under the mouse becomes the selected one
+      TVHITTESTINFO hit{};
+      GetCursorPos(&hit.pt);
+      ScreenToClient(fileTree_.Hwnd(), &hit.pt);
+      if (auto item = reinterpret_cast<HTREEITEM>(
+              SendMessageW(fileTree_.Hwnd(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))))
+        SendMessageW(fileTree_.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+      SendMessageW(fileTree_.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(fileTree_.Hwnd()), GetMessagePos());
+      return TRUE;
+    }
+  }
+  return 0;
+}
+
+void TForm_Installed::TntTreeView_FileNameChange() {
+  if (!infoDisplay_) return;
+  ClearFontInfo();
+  const FileTree::Node node = fileTree_.Selected();
+  if (created_ && fileTree_.Count() > 0 && fileTree_.Record(node)) ShowFontInfo(node);
+  SelectListItemForNode();
+  UpdateSummary();
+}
+
+void TForm_Installed::TntTreeView_FileNameMouseDown(int x, int y) {
+  TVHITTESTINFO hit{};
+  hit.pt = {x, y};
+  auto item =
+      reinterpret_cast<HTREEITEM>(SendMessageW(fileTree_.Hwnd(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (item && (hit.flags & TVHT_ONITEMSTATEICON)) ToggleNodeTick(fileTree_, fileTree_.NodeOfItem(item));
+  UpdateSummary();
+}
+
+void TForm_Installed::TntTreeView_FileNameKeyPress(wchar_t key) {
+  if (key == L' ') ToggleNodeTick(fileTree_, fileTree_.Selected());
+  UpdateSummary();
+}
+
+LRESULT TForm_Installed::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw) {
+  if (!infoDisplay_ && draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;  // DrawFileNode
+  return DrawFileNode(draw, fileTree_, engine_.TreeStyle, nodeFonts_, Dpi());
+}
+
+void TForm_Installed::ListBox_zel_SampleClick() {  // SelectNodeForListItem
+  const int index = static_cast<int>(SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0));
+  if (index < 0) return;
+  if (const FileTree::Node node = ListBoxSampleList::NodeOfLine(TntListBox_zel_Sample.Hwnd(), index))
+    fileTree_.Select(node);
+}
+
+void TForm_Installed::ListBox_zel_SampleDblClick() {
+  const int index = static_cast<int>(SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0));
+  if (index >= 0) ToggleNodeTick(fileTree_, ListBoxSampleList::NodeOfLine(TntListBox_zel_Sample.Hwnd(), index));
+  UpdateSummary();
+}
+
+void TForm_Installed::SelectListItemForNode() {
+  const FileTree::Node node = fileTree_.Selected();
+  if (!node) return;
+  const HWND list = TntListBox_zel_Sample.Hwnd();
+  const TFileDataItem* record = fileTree_.Record(node);
+  int line = -1;
+  if (record) {
+    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node));
+    if (face < record->DisplayNames.size()) line = record->DisplayNames[face].ListIndex;
+  }
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+}
+
+bool TForm_Installed::ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item) {
+  if (fileTree_.Count() == 0) {
+    if (SendMessageW(item.hwndItem, LB_GETCOUNT, 0, 0) > 0) PostMessageW(item.hwndItem, LB_RESETCONTENT, 0, 0);
+    return true;
+  }
+  try {
+    if (infoDisplay_) DrawSampleItem(item, fileTree_, sampleSize_, Dpi(), captionFont_);
+  } catch (...) {
+    // A line that cannot be drawn stays as far as it got.
+  }
+  return true;
+}
+
+void TForm_Installed::SampleSizeClick(int size) {
+  SetSampleSize(size);
+  settings_.WriteSampleSize(size);
+}
+
+void TForm_Installed::SetSampleSize(int size) {
+  sampleSize_ = size;
+  ui::Control* list = FindControl(TntListBox_zel_Sample.Hwnd());
+  if (!list) list = Panel_client.FindControl(TntListBox_zel_Sample.Hwnd());
+  if (list) Panel_client.SetControlFont(*list, ui::FontSpec{L"MS UI Gothic", 0, size});
+  const HWND hwnd = TntListBox_zel_Sample.Hwnd();
+  const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i)
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void TForm_Installed::FollowDpi() {
+  captionFont_.Reset();
+  // The tree view keeps the strip it was given: hand it the new one before the old one goes.
+  ui::UniqueImageList strip = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
+  TreeView_SetImageList(fileTree_.Hwnd(), strip.Get(), TVSIL_STATE);
+  stateImages_ = std::move(strip);
+  SetSampleSize(sampleSize_);  // the lines there keep the height they were measured with
+}
+
+std::wstring TForm_Installed::SampleComboText() const { return ui::WindowText(TntComboBox_SampleText->hwnd); }
+
+void TForm_Installed::FillSampleList() {
+  const auto index = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0);
+  if (index <= 0) {
+    infoDisplay_ = false;
+    samples_.Clear();
+    FillSampleListFromTree(fileTree_, samples_);
+    infoDisplay_ = true;
+    SelectListItemForNode();
+  } else {
+    samples_.SetAllTexts(ToU16(SampleComboText()));
+  }
+}
+
+void TForm_Installed::ComboBox_SampleTextClick() {
+  const HWND combo = TntComboBox_SampleText->hwnd;
+  if (SendMessageW(combo, CB_GETCOUNT, 0, 0) == 0) {  // FillSampleTextChoices
+    for (const std::u16string& text : DefaultSampleTexts())
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(text)));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+  }
+  FillSampleList();
+}
+
+void TForm_Installed::ComboBox_SampleTextKeyPress(wchar_t key) {
+  if (key != L'\r') return;
+  const HWND combo = TntComboBox_SampleText->hwnd;
+  SampleTextChoices choices;
+  choices.items.clear();
+  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)), L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    choices.items.push_back(ToU16(item));
+  }
+  choices.selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+  if (!CommitSampleText(choices, ToU16(SampleComboText()))) return;
+  if (static_cast<int>(choices.items.size()) > count)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(choices.items.back())));
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(choices.selected), 0);
+  ComboBox_SampleTextClick();
+}
+
+void TForm_Installed::ComboBox_SampleTextExit() {
+  if (SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) < 0) ComboBox_SampleTextKeyPress(L'\r');
+}
+
+FontInfoControls TForm_Installed::InfoControls() {
+  return {.fontName = TntMemo_FontName,
+          .fontType = &Panel_FontType,
+          .pitch = Label_Pich,
+          .charset = Label_CharSet,
+          .fullName = TntMemo_FullFontName,
+          .version = TntMemo_Version,
+          .fileSize = Label_FileSize,
+          .fileName = TntMemo_FileName,
+          .postScriptName = TntMemo_PstscriptName,
+          .languageGrid = TntStringGrid_FullFontNames,
+          .codePages = RichEdit_CodePages,
+          .copyrightLabel = Label_Copyright,
+          .copyright = TntRichEdit_Copyright};
+}
+
+void TForm_Installed::ClearFontInfo() { ClearFontInfoPanel(InfoControls()); }
+
+void TForm_Installed::ShowFontInfo(FileTree::Node node) {
+  if (const TFileDataItem* record = fileTree_.Record(node))
+    ShowFontInfoPanel(InfoControls(), *record, static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node)));
+}
+
+void TForm_Installed::SizeLanguageGrid() { velura::SizeLanguageGrid(TntStringGrid_FullFontNames); }
+
+}  // namespace velura
