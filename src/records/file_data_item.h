@@ -38,6 +38,7 @@ struct TFileDataItem {
   std::uint8_t Flags = 0;
   std::u16string InstalledVersion;
   bool CannotDisplay = false;
+  std::int32_t PreviewFontCount = 0;  // fonts the preview registration added (0: not registered by the list)
   TFontFileData Faces;
   std::vector<TetcData> DisplayNames;
 
