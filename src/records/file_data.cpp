@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "fontfile/listed_face_names.h"
+#include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -27,8 +28,10 @@ TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
 }
 
 bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
+  MarkLoadPhase("read");
   TFileDataItem* record = AddFontFile(path);
   if (!record) return false;
+  MarkLoadPhase("registry check");
   const RegTextFolding& folding = services_.Folding;
   if (services_.Registry.IsRegisteredName(RegistryValueName(*record))) {
     const std::u16string& family = record->Faces[0].FamilyName;
@@ -46,6 +49,7 @@ bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
     record->Set(SystemFont);
     LookUpInstalledVersion(*record);
   } else {
+    MarkLoadPhase("register");
     record->PreviewFontCount = services_.Fonts.AddResource(path);  // for the samples; broadcast after the batch
   }
   return true;
@@ -76,7 +80,9 @@ void ClaimListedNames(const TFileData_base& list, const RegTextFolding& folding,
 }  // namespace
 
 void TFileData_base::UpdateNames() {
+  MarkLoadPhase("UpdateNames: enumerate");
   const std::vector<TLogFontName> known = services_.Fonts.EnumerateLogFonts(u"");
+  MarkLoadPhase("UpdateNames: match");
   KnownFaces firstByName;
   for (const auto& logFont : known) firstByName.emplace(logFont.FaceName, &logFont);
 
@@ -107,13 +113,19 @@ void TFileData_base::UpdateNames() {
         names[0] = record->SystemName;
       } else if (const std::u16string* cut = SoleListedCutName(*record, firstByName, claims)) {
         names[0] = *cut;
-      } else if (!FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names)) {
-        record->CannotDisplay = true;
-        continue;
+      } else {
+        MarkLoadPhase("UpdateNames: re-register");
+        const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);
+        MarkLoadPhase("UpdateNames: match");
+        if (!gained) {
+          record->CannotDisplay = true;
+          continue;
+        }
       }
       TakeSystemNames(*record, names, firstByName);
     }
   }
+  MarkLoadPhase("UpdateNames: display names");
   for (auto& item : Items) ChooseDisplayNames(item->Faces, item->DisplayNames, services_.LanguagePriority);
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/wide_win.h"
+#include "records/load_probe.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -129,6 +130,7 @@ void TForm_StatusBar::StepProgress(int done) {
 
 void TForm_StatusBar::ProcessMessages() {
   if (ui::PumpPendingMessages([this](const MSG& message) { return TakesInput(message); })) CancelRequested = true;
+  NoteMessagesPumped();
 }
 
 void TForm_StatusBar::HideCounter() {
