@@ -1,10 +1,12 @@
 // Loading big folders in the not-installed browser, against what the platform itself needs for the same
-// files. For each N, in one process: the platform floor (AddFontResourceW on every file, one enumeration
+// files. For each N: the platform floor (AddFontResourceW on every file, one enumeration
 // of every family in all character sets, RemoveFontResourceW on every file), then the real window loading
 // the folder as a user does, phase by phase, up to its first complete paint; the peak working set; the
 // longest time without message pumping. Run by `make bench-load`, which prepares the folders.
-// Usage: bench_load.exe WORK_FOLDER N [N ...] [--no-name-check]
-//   WORK_FOLDER\nN\browse and WORK_FOLDER\nN\floor hold N distinct font files each.
+// Usage: bench_load.exe WORK_FOLDER floor|startup|load N [--no-name-check]
+//   WORK_FOLDER\nN\browse and WORK_FOLDER\nN\floor hold N distinct font files each. The three parts run
+//   in three processes (floor first: load prints its ratios), because Wine cannot remove fonts after an
+//   enumeration without corrupting the process (PlatformFloor).
 #include <windows.h>
 #include <psapi.h>
 
@@ -15,15 +17,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/message_box.h"
 #include "platform/text.h"
 #include "platform/wide_win.h"
 #include "records/file_data.h"
 #include "records/font_file_names.h"
 #include "records/load_probe.h"
 #include "records/long_operations.h"
+#include "records/record_rules.h"
 #include "records/system_engine_win.h"
 #include "settings/ini_keeper.h"
 #include "settings/ini_profile_win.h"
+#include "shell/main_velura_win.h"
+#include "shell/tool_window_table_win.h"
 #include "ui/browsers/form_local_win.h"
 
 namespace velura {
@@ -107,11 +113,19 @@ struct Floor {
   double Total() const { return add + enumerate + remove; }
 };
 
+// Under Wine 8, removing public fonts after an enumeration corrupts the process's heap (the program's own
+// release of preview registrations hangs on big folders for the same reason). So the removal is timed
+// before any enumeration, and the enumeration runs over the same files added again privately: a process
+// lists its private fonts like public ones. The process ends without removing them.
 Floor PlatformFloor(const std::vector<std::wstring>& files) {
   Floor floor;
   double t = Now();
   for (const auto& file : files) AddFontResourceW(file.c_str());
   floor.add = Now() - t;
+  t = Now();
+  for (const auto& file : files) RemoveFontResourceW(file.c_str());
+  floor.remove = Now() - t;
+  for (const auto& file : files) AddFontResourceExW(file.c_str(), FR_PRIVATE, nullptr);
   t = Now();
   LOGFONTW filter{};
   filter.lfCharSet = DEFAULT_CHARSET;
@@ -119,9 +133,6 @@ Floor PlatformFloor(const std::vector<std::wstring>& files) {
   EnumFontFamiliesExW(dc, &filter, CountFont, reinterpret_cast<LPARAM>(&floor.listed), 0);
   ReleaseDC(nullptr, dc);
   floor.enumerate = Now() - t;
-  t = Now();
-  for (const auto& file : files) RemoveFontResourceW(file.c_str());
-  floor.remove = Now() - t;
   return floor;
 }
 
@@ -171,29 +182,95 @@ NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
   return check;
 }
 
+// Start-up to a shown launcher with the files installed: copied into the fonts folder, their registry
+// values written and the fonts added, as Windows has them when the program starts. Undone afterwards.
+struct Startup {
+  double seconds = 0;
+  int installed = 0;
+};
+
+Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std::vector<std::wstring>& files) {
+  Startup result;
+  TFileData_local scratch(engine.Records());
+  std::vector<std::pair<std::wstring, std::u16string>> installed;  // target, value name
+  const std::wstring fonts = ToWide(engine.FontsFolder);
+  for (const auto& file : files) {
+    const std::wstring name = file.substr(file.rfind(L'\\') + 1);
+    const std::wstring target = fonts + L"\\bench_" + name;
+    TFileDataItem* record = scratch.AddFontFile(ToU16(file));
+    if (!record || !CopyFileW(file.c_str(), target.c_str(), FALSE)) continue;
+    const std::u16string valueName = RegistryValueName(*record);
+    engine.RegData().WriteFontValue(valueName, ToU16(target.substr(fonts.size() + 1)));
+    AddFontResourceW(target.c_str());
+    installed.emplace_back(target, valueName);
+  }
+  scratch.Clear();
+  result.installed = static_cast<int>(installed.size());
+  Pump();
+  const double t = Now();
+  {
+    Tmain_velura launcher(settings, StandardToolWindows());
+    const bool shown = launcher.FormShow();
+    if (shown) RedrawWindow(launcher.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    result.seconds = Now() - t;
+    if (!shown) result.seconds = -1;
+    Pump();
+  }
+  Pump();
+  for (const auto& [target, valueName] : installed) {
+    engine.RegData().DeleteFontValueNamed(valueName);  // the fonts stay added: see PlatformFloor
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(target.c_str());
+  }
+  engine.RegData().LoadFontsList();
+  return result;
+}
+
 void Row(const char* name, double seconds, int files, double base) {
   std::printf("  %-34s %9.3f s %9.3f ms/file %7.2f x floor\n", name, seconds, seconds * 1000.0 / files,
               base > 0 ? seconds / base : 0.0);
 }
 
-struct Result {
-  int files = 0;
-  double floor = 0, load = 0;
-};
+std::wstring FolderOf(const std::wstring& work, int n) { return work + L"\\n" + std::to_wstring(n); }
 
-Result MeasureFolder(TProcedureClass& engine, TIniKeeper& settings, const std::wstring& work, int n, bool checkNames) {
-  Result result;
-  double browseMb = 0, floorMb = 0;
-  const std::wstring base = work + L"\\n" + std::to_wstring(n);
-  const auto floorFiles = FontFilesIn(base + L"\\floor", floorMb);
-  const auto browseFiles = FontFilesIn(base + L"\\browse", browseMb);
-  result.files = static_cast<int>(browseFiles.size());
-  std::printf("\nN = %d: %zu files, %.0f MB (floor copy: %zu files)\n", n, browseFiles.size(), browseMb,
-              floorFiles.size());
-  if (browseFiles.empty()) return result;
+void RunFloor(const std::wstring& work, int n) {
+  double megabytes = 0;
+  const auto files = FontFilesIn(FolderOf(work, n) + L"\\floor", megabytes);
+  const Floor floor = PlatformFloor(files);
+  std::printf("\nN = %d: %zu files, %.0f MB\n", n, files.size(), megabytes);
+  std::printf("  %-38s %9s   %9s         %7s\n", "phase", "time", "per file", "ratio");
+  Row("platform floor: AddFontResourceW", floor.add, static_cast<int>(files.size()), floor.Total());
+  Row("platform floor: RemoveFontResourceW", floor.remove, static_cast<int>(files.size()), floor.Total());
+  Row("platform floor: enumerate all", floor.enumerate, static_cast<int>(files.size()), floor.Total());
+  Row("platform floor", floor.Total(), static_cast<int>(files.size()), floor.Total());
+  std::printf("  (%d fonts listed by the enumeration)\n", floor.listed);
+  if (FILE* out = _wfopen((FolderOf(work, n) + L"\\floor.txt").c_str(), L"w")) {
+    std::fprintf(out, "%.6f\n", floor.Total());
+    std::fclose(out);
+  }
+}
 
-  const Floor floor = PlatformFloor(floorFiles);
-  result.floor = floor.Total();
+void RunStartup(TIniKeeper& settings, const std::wstring& work, int n) {
+  double megabytes = 0;
+  const auto files = FontFilesIn(FolderOf(work, n) + L"\\floor", megabytes);
+  SystemEngine fonts(settings);
+  const Startup startup = MeasureStartup(fonts.Engine(), settings, files);
+  std::printf("  start-up to a shown launcher with %d more fonts installed: %.3f s (peak working set %.0f MB)\n",
+              startup.installed, startup.seconds, PeakWorkingSetMb());
+}
+
+void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNames) {
+  double megabytes = 0, floor = 0;
+  const std::wstring base = FolderOf(work, n);
+  const auto files = FontFilesIn(base + L"\\browse", megabytes);
+  const int count = static_cast<int>(files.size());
+  if (FILE* in = _wfopen((base + L"\\floor.txt").c_str(), L"r")) {
+    if (std::fscanf(in, "%lf", &floor) != 1) floor = 0;
+    std::fclose(in);
+  }
+  SystemEngine fonts(settings);
+  TProcedureClass& engine = fonts.Engine();
+  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
 
   PhaseClock clock;
   ActiveLoadProbe = &clock;
@@ -204,40 +281,31 @@ Result MeasureFolder(TProcedureClass& engine, TIniKeeper& settings, const std::w
   const bool opened = form->OpenFolder(base + L"\\browse");
   clock.Mark("first complete paint");
   RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  result.load = clock.Stop();
+  const double load = clock.Stop();
   ActiveLoadProbe = nullptr;
   const int records = form->List().Count();
+  const double peak = PeakWorkingSetMb();
 
-  const NameCheck names = checkNames ? CheckNames(form->List(), engine.Records()) : NameCheck{};
-  double t = Now();
-  form->FormClose();
-  const double release = Now() - t;
-  form.reset();
-  Pump();
-
-  std::printf("  %-34s %9s   %9s         %7s\n", "phase", "time", "per file", "ratio");
-  Row("platform floor: AddFontResourceW", floor.add, result.files, result.floor);
-  Row("platform floor: enumerate all", floor.enumerate, result.files, result.floor);
-  Row("platform floor: RemoveFontResourceW", floor.remove, result.files, result.floor);
-  Row("platform floor", result.floor, result.files, result.floor);
-  for (const auto& [phase, seconds] : clock.phases)
-    Row(("load: " + phase).c_str(), seconds, result.files, result.floor);
-  Row("folder load (click to painted)", result.load, result.files, result.floor);
-  Row("release (window closed)", release, result.files, result.floor);
-  std::printf("  records %d%s; families listed by the floor's enumeration %d\n", records,
-              opened ? "" : " (the folder could not be opened)", floor.listed);
+  for (const auto& [phase, seconds] : clock.phases) Row(("load: " + phase).c_str(), seconds, count, floor);
+  Row("folder load (click to painted)", load, count, floor);
+  std::printf("  records %d%s of %d files\n", records, opened ? "" : " (the folder could not be opened)", count);
   std::printf(
       "  longest gap between pumps in the file loop: %.0f ms; longest without pumping, click to painted: "
       "%.0f ms\n",
       clock.longestLoopGap_ * 1000.0, clock.longestGap_ * 1000.0);
-  if (checkNames)
+  std::printf("  peak working set: %.0f MB\n", peak);
+  std::fflush(stdout);
+  if (checkNames) {
+    const NameCheck names = CheckNames(form->List(), engine.Records());
     std::printf(
         "  names: %d records named by Windows, %d compared with re-registering the file, %d differ; "
         "%d undisplayable\n",
         names.systemNamed, names.checked, names.differ, names.undisplayable);
-  std::printf("  peak working set so far: %.0f MB\n", PeakWorkingSetMb());
+  }
+  if (floor > 0) std::printf("folder load / platform floor: %.2f x (%d files)\n", load / floor, count);
   std::fflush(stdout);
-  return result;
+  // The preview registrations are not released: see PlatformFloor. The process ends here.
+  ExitProcess(0);
 }
 
 }  // namespace
@@ -245,29 +313,25 @@ Result MeasureFolder(TProcedureClass& engine, TIniKeeper& settings, const std::w
 
 int wmain(int argc, wchar_t** argv) {
   using namespace velura;
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: bench_load WORK_FOLDER N [N ...] [--no-name-check]\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: bench_load WORK_FOLDER floor|startup|load N [--no-name-check]\n");
     return 2;
   }
-  const std::wstring work = argv[1];
-  std::vector<int> counts;
-  bool checkNames = true;
-  for (int i = 2; i < argc; ++i) {
-    if (std::wstring(argv[i]) == L"--no-name-check") checkNames = false;
-    else counts.push_back(_wtoi(argv[i]));
-  }
+  const std::wstring work = argv[1], mode = argv[2];
+  const int n = _wtoi(argv[3]);
+  const bool checkNames = !(argc > 4 && std::wstring(argv[4]) == L"--no-name-check");
+  // Message boxes are answered at once and counted: the load reports the files it could not read.
+  SetMessageSink([](const MessageRequest& request) {
+    const auto lines = std::count(request.Text.begin(), request.Text.end(), u'\n');
+    std::printf("  (message \"%s\", %d lines, answered)\n", ToUtf8(request.Caption).c_str(), static_cast<int>(lines));
+    return MessageResult::Ok;
+  });
   const std::wstring ini = work + L"\\velura_wd.ini";
   DeleteFileW(ini.c_str());
   TIniKeeper settings(std::make_unique<PrivateProfileFile>(ToU16(ini)));
-  const double t = Now();
-  SystemEngine fonts(settings);
-  TProcedureClass& engine = fonts.Engine();
-  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
-  std::printf("installed list: %d records in %.3f s\n", engine.Installed().Count(), Now() - t);
-
-  Result last;
-  for (int n : counts) last = MeasureFolder(engine, settings, work, n, checkNames);
-  if (last.floor > 0)
-    std::printf("folder load / platform floor: %.2f x (%d files)\n", last.load / last.floor, last.files);
+  if (mode == L"floor") RunFloor(work, n);
+  else if (mode == L"startup") RunStartup(settings, work, n);
+  else if (mode == L"load") RunLoad(settings, work, n, checkNames);
+  std::fflush(stdout);
   return 0;
 }

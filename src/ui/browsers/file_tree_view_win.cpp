@@ -1,5 +1,6 @@
 #include "ui/browsers/file_tree_view_win.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "platform/wide_win.h"
@@ -17,26 +18,27 @@ HTREEITEM Next(HWND tree, UINT how, HTREEITEM item) {
 
 int ReducedComparison(int compareStringResult) { return compareStringResult == 0 ? 0 : compareStringResult - 2; }
 
+// What the comparison reads of a node, taken once per node before the sort: asking the tree view for
+// texts and states inside every comparison made sorting thousands of files take seconds.
+struct SortKey {
+  std::wstring text;
+  FileNodeFacts facts;
+};
+
 struct SortContext {
-  TreeViewFileTree* tree;
+  std::unordered_map<LPARAM, SortKey> keys;
 };
 
 int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
   try {
-    auto& tree = *reinterpret_cast<SortContext*>(context)->tree;
-    auto facts = [&](LPARAM data) {
-      const FileTree::Node node = reinterpret_cast<const void*>(data);
-      FileNodeFacts f;
-      f.record = tree.Record(node);
-      f.stateImage = tree.StateImage(node);
-      const FileTree::Node parent = tree.Parent(node);
-      f.parentHasRecord = parent && tree.Record(parent);
-      return f;
-    };
-    const std::wstring textA = tree.Text(reinterpret_cast<const void*>(a)), textB = tree.Text(reinterpret_cast<const void*>(b));
-    const int text = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, textA.c_str(), -1, textB.c_str(), -1));
-    const int caseSensitive = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, 0, textA.c_str(), -1, textB.c_str(), -1));
-    return CompareFileNodes(facts(a), facts(b), text, caseSensitive);
+    const auto& keys = reinterpret_cast<SortContext*>(context)->keys;
+    const SortKey& keyA = keys.at(a);
+    const SortKey& keyB = keys.at(b);
+    const wchar_t* textA = keyA.text.c_str();
+    const wchar_t* textB = keyB.text.c_str();
+    const int text = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, textA, -1, textB, -1));
+    const int caseSensitive = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, 0, textA, -1, textB, -1));
+    return CompareFileNodes(keyA.facts, keyB.facts, text, caseSensitive);
   } catch (...) {
     ui::ReportCurrentException();
     return 0;
@@ -45,7 +47,8 @@ int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
 
 }  // namespace
 
-FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record, int stateImage) {
+FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record,
+                                         int stateImage) {
   entries_.push_back({record, nullptr, stateImage});
   Entry& entry = entries_.back();
   TVINSERTSTRUCTW insert{};
@@ -73,11 +76,14 @@ FileTree::Node TreeViewFileTree::First() const { return NodeOfItem(Next(tree_, T
 FileTree::Node TreeViewFileTree::Parent(Node node) const { return NodeOfItem(Next(tree_, TVGN_PARENT, Item(node))); }
 FileTree::Node TreeViewFileTree::FirstChild(Node node) const { return NodeOfItem(Next(tree_, TVGN_CHILD, Item(node))); }
 FileTree::Node TreeViewFileTree::NextSibling(Node node) const { return NodeOfItem(Next(tree_, TVGN_NEXT, Item(node))); }
-TFileDataItem* TreeViewFileTree::Record(Node node) const { return node ? static_cast<const Entry*>(node)->record : nullptr; }
+TFileDataItem* TreeViewFileTree::Record(Node node) const {
+  return node ? static_cast<const Entry*>(node)->record : nullptr;
+}
 
 int TreeViewFileTree::StateImage(Node node) const {
   if (!node) return -1;
-  const auto state = static_cast<UINT>(SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
+  const auto state = static_cast<UINT>(
+      SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
   const int slot = static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12);
   // An installed-now file shows no picture ticked (0) or not (-1): the entry tells which.
   const int set = static_cast<const Entry*>(node)->stateImage;
@@ -122,7 +128,9 @@ int TreeViewFileTree::Level(Node node) const {
 
 FileTree::Node TreeViewFileTree::Selected() const { return NodeOfItem(Next(tree_, TVGN_CARET, nullptr)); }
 
-void TreeViewFileTree::Select(Node node) { SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(node))); }
+void TreeViewFileTree::Select(Node node) {
+  SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(node)));
+}
 
 void TreeViewFileTree::ExpandAll() {
   std::vector<Node> stack;
@@ -130,14 +138,24 @@ void TreeViewFileTree::ExpandAll() {
   while (!stack.empty()) {
     const Node node = stack.back();
     stack.pop_back();
+    const Node first = FirstChild(node);
+    if (!first) continue;  // nothing to expand: most file nodes hold no face nodes
     SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(Item(node)));
-    for (Node child = FirstChild(node); child; child = NextSibling(child)) stack.push_back(child);
+    for (Node child = first; child; child = NextSibling(child)) stack.push_back(child);
   }
 }
 
 void TreeViewFileTree::SortFiles() {
-  SortContext context{this};
   for (Node top = First(); top; top = NextSibling(top)) {
+    SortContext context;
+    const bool topHasRecord = Record(top) != nullptr;
+    for (Node child = FirstChild(top); child; child = NextSibling(child)) {
+      SortKey& key = context.keys[reinterpret_cast<LPARAM>(child)];
+      key.text = Text(child);
+      key.facts.record = Record(child);
+      key.facts.stateImage = StateImage(child);
+      key.facts.parentHasRecord = topHasRecord;
+    }
     TVSORTCB sort{};
     sort.hParent = Item(top);
     sort.lpfnCompare = CompareNodes;
