@@ -154,7 +154,7 @@ double PeakWorkingSetMb() {
 // The names a file would get by registering it again, the way every unmatched file was named before cut
 // names were compared: the records Windows named must carry the same.
 struct NameCheck {
-  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0;
+  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0, refusedChecked = 0;
 };
 
 NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
@@ -218,7 +218,11 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
   }
   Pump();
   for (const auto& [target, valueName] : installed) {
-    engine.RegData().DeleteFontValueNamed(valueName);  // the fonts stay added: see PlatformFloor
+    try {
+      engine.RegData().DeleteFontValueNamed(valueName);  // the fonts stay added: see PlatformFloor
+    } catch (const std::exception&) {
+      // Two files of one name wrote one value, which the first of them removed.
+    }
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(target.c_str());
   }
@@ -298,11 +302,16 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
   if (checkNames) {
     const NameCheck names = CheckNames(form->List(), engine.Records());
     std::printf(
-        "  names: %d records named by Windows, %d compared with re-registering the file, %d differ; "
-        "%d undisplayable\n",
-        names.systemNamed, names.checked, names.differ, names.undisplayable);
+        "  names: %d records named by Windows and %d refused by it compared with re-registering the file: "
+        "%d differ; %d undisplayable\n",
+        names.checked, names.refusedChecked, names.differ, names.undisplayable);
   }
-  if (floor > 0) std::printf("folder load / platform floor: %.2f x (%d files)\n", load / floor, count);
+  if (floor > 0) {
+    if (FILE* out = _wfopen((base + L"\\ratio.txt").c_str(), L"w")) {
+      std::fprintf(out, "folder load / platform floor: %.2f x (%d files)\n", load / floor, count);
+      std::fclose(out);
+    }
+  }
   std::fflush(stdout);
   // The preview registrations are not released: see PlatformFloor. The process ends here.
   ExitProcess(0);

@@ -113,6 +113,10 @@ void TFileData_base::UpdateNames() {
         names[0] = record->SystemName;
       } else if (const std::u16string* cut = SoleListedCutName(*record, firstByName, claims)) {
         names[0] = *cut;
+      } else if (record->PreviewFontCount == 0) {
+        // Windows refused the file a moment ago; registering it again adds no family either.
+        record->CannotDisplay = true;
+        continue;
       } else {
         MarkLoadPhase("UpdateNames: re-register");
         const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);

@@ -1,5 +1,6 @@
 #include "ui/browsers/file_tree_view_win.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -49,7 +50,7 @@ int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
 
 FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record,
                                          int stateImage) {
-  entries_.push_back({record, nullptr, stateImage});
+  entries_.push_back({record, nullptr, stateImage, text});
   Entry& entry = entries_.back();
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent ? Item(parent) : TVI_ROOT;
@@ -60,6 +61,13 @@ FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text
   insert.item.stateMask = TVIS_STATEIMAGEMASK;
   insert.item.state = INDEXTOSTATEIMAGEMASK(std::max(0, TreeStateSlot(stateImage)));
   entry.item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  if (!entry.item) return &entry;  // not in the control, so not in its shape either
+  auto* under = const_cast<Entry*>(static_cast<const Entry*>(parent));
+  entry.parent = under;
+  Entry*& first = under ? under->firstChild : firstTop_;
+  Entry*& last = under ? under->lastChild : lastTop_;
+  (last ? last->next : first) = &entry;
+  last = &entry;
   return &entry;
 }
 
@@ -72,10 +80,16 @@ FileTree::Node TreeViewFileTree::NodeOfItem(HTREEITEM item) const {
   return reinterpret_cast<const void*>(data.lParam);
 }
 
-FileTree::Node TreeViewFileTree::First() const { return NodeOfItem(Next(tree_, TVGN_ROOT, nullptr)); }
-FileTree::Node TreeViewFileTree::Parent(Node node) const { return NodeOfItem(Next(tree_, TVGN_PARENT, Item(node))); }
-FileTree::Node TreeViewFileTree::FirstChild(Node node) const { return NodeOfItem(Next(tree_, TVGN_CHILD, Item(node))); }
-FileTree::Node TreeViewFileTree::NextSibling(Node node) const { return NodeOfItem(Next(tree_, TVGN_NEXT, Item(node))); }
+FileTree::Node TreeViewFileTree::First() const { return firstTop_; }
+FileTree::Node TreeViewFileTree::Parent(Node node) const {
+  return node ? static_cast<const Entry*>(node)->parent : nullptr;
+}
+FileTree::Node TreeViewFileTree::FirstChild(Node node) const {
+  return node ? static_cast<const Entry*>(node)->firstChild : nullptr;
+}
+FileTree::Node TreeViewFileTree::NextSibling(Node node) const {
+  return node ? static_cast<const Entry*>(node)->next : nullptr;
+}
 TFileDataItem* TreeViewFileTree::Record(Node node) const {
   return node ? static_cast<const Entry*>(node)->record : nullptr;
 }
@@ -105,6 +119,7 @@ void TreeViewFileTree::SetStateImage(Node node, int image) {
 void TreeViewFileTree::Clear() {
   SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   entries_.clear();
+  firstTop_ = lastTop_ = nullptr;
 }
 
 int TreeViewFileTree::Count() const { return static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0)); }
@@ -146,21 +161,38 @@ void TreeViewFileTree::ExpandAll() {
 }
 
 void TreeViewFileTree::SortFiles() {
-  for (Node top = First(); top; top = NextSibling(top)) {
+  for (Entry* top = firstTop_; top; top = top->next) {
     SortContext context;
-    const bool topHasRecord = Record(top) != nullptr;
-    for (Node child = FirstChild(top); child; child = NextSibling(child)) {
+    std::vector<Entry*> children;
+    for (Entry* child = top->firstChild; child; child = child->next) {
       SortKey& key = context.keys[reinterpret_cast<LPARAM>(child)];
-      key.text = Text(child);
-      key.facts.record = Record(child);
+      key.text = ToWide(child->text);
+      key.facts.record = child->record;
       key.facts.stateImage = StateImage(child);
-      key.facts.parentHasRecord = topHasRecord;
+      key.facts.parentHasRecord = top->record != nullptr;
+      children.push_back(child);
     }
+    // Sorted here, then the control takes the order by rank: one order for both, whatever the control's
+    // sorting does with nodes that compare equal.
+    std::stable_sort(children.begin(), children.end(), [&](Entry* a, Entry* b) {
+      return CompareNodes(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b),
+                          reinterpret_cast<LPARAM>(&context)) < 0;
+    });
+    std::unordered_map<LPARAM, std::size_t> rank;
+    for (std::size_t n = 0; n < children.size(); ++n) rank[reinterpret_cast<LPARAM>(children[n])] = n;
     TVSORTCB sort{};
-    sort.hParent = Item(top);
-    sort.lpfnCompare = CompareNodes;
-    sort.lParam = reinterpret_cast<LPARAM>(&context);
+    sort.hParent = top->item;
+    sort.lpfnCompare = [](LPARAM a, LPARAM b, LPARAM ranks) -> int {
+      const auto& order = *reinterpret_cast<const std::unordered_map<LPARAM, std::size_t>*>(ranks);
+      const std::size_t ra = order.at(a), rb = order.at(b);
+      return ra < rb ? -1 : ra > rb ? 1 : 0;
+    };
+    sort.lParam = reinterpret_cast<LPARAM>(&rank);
     SendMessageW(tree_, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+    top->firstChild = children.empty() ? nullptr : children.front();
+    top->lastChild = children.empty() ? nullptr : children.back();
+    for (std::size_t n = 0; n < children.size(); ++n)
+      children[n]->next = n + 1 < children.size() ? children[n + 1] : nullptr;
   }
 }
 

@@ -12,9 +12,9 @@ namespace {
 
 TEST(FileRecord, CollectionRecordAndRegistryValueName) {
   RecordWorld w;
-  w.files.Put(u"C:\\fonts\\three.ttc",
-              Collection({SfntBuilder::Standard(BasicNames(u"Alpha", u"Bold")), SfntBuilder::Standard(BasicNames(u"Beta")),
-                          SfntBuilder::Standard(BasicNames(u"Gamma", u"Italic"))}));
+  w.files.Put(u"C:\\fonts\\three.ttc", Collection({SfntBuilder::Standard(BasicNames(u"Alpha", u"Bold")),
+                                                   SfntBuilder::Standard(BasicNames(u"Beta")),
+                                                   SfntBuilder::Standard(BasicNames(u"Gamma", u"Italic"))}));
   TFileDataItem* r = w.local->AddFontFile(u"C:\\fonts\\three.ttc");
   ASSERT_NE(r, nullptr);
   EXPECT_EQ(r->FaceCount, 3);
@@ -152,7 +152,8 @@ TEST(FileRecord, UpdateNamesMatchesFamiliesAndChoosesDisplayNames) {
 TEST(FileRecord, UpdateNamesTakesTheNamesWindowsGivesTheFile) {
   RecordWorld w;
   const std::u16string path = u"C:\\fonts\\odd.ttc";
-  w.files.Put(path, Collection({SfntBuilder::Standard(BasicNames(u"Inner A")), SfntBuilder::Standard(BasicNames(u"Inner B"))}));
+  w.files.Put(
+      path, Collection({SfntBuilder::Standard(BasicNames(u"Inner A")), SfntBuilder::Standard(BasicNames(u"Inner B"))}));
   w.fonts.familiesOfFile[LowerAscii(path)] = {{u"Outer A", 0, 2}, {u"@Outer A", 0, 2}, {u"Outer B", 0, 2}};
   w.registry.AddFont(u"Outer B (TrueType)", u"ELSEWHERE.TTF");
   w.registryData->LoadFontsList();
@@ -248,9 +249,20 @@ TEST_F(LongFamilyNames, NamesOtherFacesCouldShareAreFoundByRegisteringAgain) {
   ASSERT_TRUE(w.local->AddBrowsedFontFile(light));
   ASSERT_TRUE(w.local->AddBrowsedFontFile(other));
   w.local->UpdateNames();
-  EXPECT_EQ(Removals(), 1);  // the long one only; the short one matched
+  EXPECT_EQ(Removals(), 1);                                 // the long one only; the short one matched
   EXPECT_FALSE((*w.local)[0].DisplayNames[0].SystemNamed);  // the other file still lists the name
   EXPECT_FALSE((*w.local)[0].CannotDisplay);
+}
+
+TEST_F(LongFamilyNames, AFileWindowsRefusedIsUndisplayableWithoutRegisteringItAgain) {
+  const std::u16string path = u"C:\\fonts\\refused.ttf";
+  w.files.Put(path, FontBytes(kLong));  // registering it adds nothing: AddFontResourceW answers 0
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
+  w.local->UpdateNames();
+  EXPECT_TRUE((*w.local)[0].CannotDisplay);
+  EXPECT_EQ(Removals(), 0);
+  std::vector<std::u16string> names(1);
+  EXPECT_FALSE(FamilyNamesGainedByFile(w.fonts, w.folding, path, names));  // what re-registering would say
 }
 
 TEST_F(LongFamilyNames, FilesNotRegisteredForPreviewAreFoundTheOldWay) {
