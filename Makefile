@@ -6,8 +6,10 @@ BENCH_DIR  := build/bench
 PREFIX_DIR := $(CURDIR)/build/wine-prefix
 FUZZ_SECONDS ?= 600
 BENCH_FONTS  ?= /usr/share/fonts
+BENCH_LOAD_N ?= 100 1000 3000
+BENCH_LOAD_DIR := $(CURDIR)/build/bench-load
 
-.PHONY: all setup configure build host win test host-test win-test check-portable fuzz-smoke fuzz bench run prefix clean
+.PHONY: all setup configure build host win test host-test win-test check-portable fuzz-smoke fuzz bench bench-load run prefix clean
 
 all: build
 
@@ -60,6 +62,10 @@ bench: setup
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELURA_TESTS=OFF >/dev/null
 	@ninja -C $(BENCH_DIR) --quiet
 	@$(BENCH_DIR)/bench/bench_reader $(BENCH_FONTS)
+
+bench-load: setup win
+	@/usr/bin/python3 scripts/bench_load_fonts.py $(BENCH_LOAD_DIR) $(BENCH_LOAD_N)
+	@scripts/bench-load.sh $(BENCH_LOAD_DIR) $(BENCH_LOAD_N)
 
 run: setup win
 	@scripts/run.sh $(WIN_DIR)/velura.exe

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "fontfile/listed_face_names.h"
+#include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -26,13 +28,16 @@ TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
 }
 
 bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
+  MarkLoadPhase("read");
   TFileDataItem* record = AddFontFile(path);
   if (!record) return false;
+  MarkLoadPhase("registry check");
   const RegTextFolding& folding = services_.Folding;
   if (services_.Registry.IsRegisteredName(RegistryValueName(*record))) {
     const std::u16string& family = record->Faces[0].FamilyName;
     const auto known = services_.Fonts.EnumerateLogFonts(family);
-    const bool familyKnown = std::any_of(known.begin(), known.end(), [&](const auto& f) { return f.FaceName == family; });
+    const bool familyKnown =
+        std::any_of(known.begin(), known.end(), [&](const auto& f) { return f.FaceName == family; });
     if (familyKnown) {
       record->Set(Installed);
       LookUpInstalledVersion(*record);
@@ -44,7 +49,8 @@ bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
     record->Set(SystemFont);
     LookUpInstalledVersion(*record);
   } else {
-    services_.Fonts.AddResource(path);  // for the samples; the caller broadcasts after the batch
+    MarkLoadPhase("register");
+    record->PreviewFontCount = services_.Fonts.AddResource(path);  // for the samples; broadcast after the batch
   }
   return true;
 }
@@ -60,11 +66,27 @@ void TFileData_base::LookUpInstalledVersion(TFileDataItem& record) const {
   }
 }
 
+namespace {
+
+// How many faces of the lists could be listed under each name (lower-cased), for the names cut to 31 units.
+using ListedNameClaims = std::unordered_map<std::u16string, int>;
+
+void ClaimListedNames(const TFileData_base& list, const RegTextFolding& folding, ListedNameClaims& claims) {
+  for (const auto& record : list.Items)
+    for (const auto& face : record->Faces)
+      for (const auto& name : ListedFaceNameCandidates(face.FamilyName)) ++claims[folding.Lower(name)];
+}
+
+}  // namespace
+
 void TFileData_base::UpdateNames() {
+  MarkLoadPhase("UpdateNames: enumerate");
   const std::vector<TLogFontName> known = services_.Fonts.EnumerateLogFonts(u"");
-  std::unordered_map<std::u16string, const TLogFontName*> firstByName;
+  MarkLoadPhase("UpdateNames: match");
+  KnownFaces firstByName;
   for (const auto& logFont : known) firstByName.emplace(logFont.FaceName, &logFont);
 
+  std::vector<TFileDataItem*> unmatched;
   for (auto& item : Items) {
     TFileDataItem& record = *item;
     bool matched = false;
@@ -77,50 +99,96 @@ void TFileData_base::UpdateNames() {
       display.PitchAndFamily = found->second->PitchAndFamily;
       matched = true;
     }
-    if (!matched) FindSystemNames(record, known);
+    if (!matched) unmatched.push_back(&record);
   }
+  if (!unmatched.empty()) {
+    // Taken before any record is renamed: a name another face could be listed under is no proof.
+    ListedNameClaims claims;
+    ClaimListedNames(*this, services_.Folding, claims);
+    if (services_.Installed && services_.Installed != this)
+      ClaimListedNames(*services_.Installed, services_.Folding, claims);
+    for (TFileDataItem* record : unmatched) {
+      std::vector<std::u16string> names(record->Faces.size());
+      if (!record->SystemName.empty()) {
+        names[0] = record->SystemName;
+      } else if (const std::u16string* cut = SoleListedCutName(*record, firstByName, claims)) {
+        names[0] = *cut;
+      } else if (record->PreviewFontCount == 0) {
+        // Windows refused the file a moment ago; registering it again adds no family either.
+        record->CannotDisplay = true;
+        continue;
+      } else {
+        MarkLoadPhase("UpdateNames: re-register");
+        const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);
+        MarkLoadPhase("UpdateNames: match");
+        if (!gained) {
+          record->CannotDisplay = true;
+          continue;
+        }
+      }
+      TakeSystemNames(*record, names, firstByName);
+    }
+  }
+  MarkLoadPhase("UpdateNames: display names");
   for (auto& item : Items) ChooseDisplayNames(item->Faces, item->DisplayNames, services_.LanguagePriority);
 }
 
-// A file none of whose family names Windows knows: take the names under which Windows lists it instead.
-void TFileData_base::FindSystemNames(TFileDataItem& record, const std::vector<TLogFontName>& known) {
-  std::vector<std::u16string> names(record.Faces.size());
-  if (!record.SystemName.empty()) {
-    names[0] = record.SystemName;
-  } else {
-    FontServices& fonts = services_.Fonts;
-    fonts.RemoveResource(record.Path);
-    const std::vector<std::u16string> before = fonts.EnumerateFamilyNames();
-    fonts.AddResource(record.Path);
-    const std::vector<std::u16string> after = fonts.EnumerateFamilyNames();
-    if (after.size() <= before.size()) {
-      record.CannotDisplay = true;
-      return;
-    }
-    std::vector<std::u16string> beforeLower;
-    for (const auto& name : before) beforeLower.push_back(services_.Folding.Lower(name));
-    std::sort(beforeLower.begin(), beforeLower.end());
-    std::size_t slot = names.size();
-    for (auto it = after.rbegin(); it != after.rend() && slot > 0; ++it) {
-      if (!it->empty() && it->front() == u'@') continue;  // vertical-writing family
-      if (std::binary_search(beforeLower.begin(), beforeLower.end(), services_.Folding.Lower(*it))) continue;
-      names[--slot] = *it;
-    }
+// A one-face file registered for preview whose family is longer than a LOGFONT holds: Windows lists it
+// under the cut name, which is what registering the file again would show, provided no other face of
+// the lists could be listed under that name. Saves two walks over every installed family per file.
+const std::u16string* TFileData_base::SoleListedCutName(const TFileDataItem& record, const KnownFaces& known,
+                                                        const std::unordered_map<std::u16string, int>& claims) const {
+  if (record.Faces.size() != 1 || record.PreviewFontCount <= 0) return nullptr;
+  const std::u16string& family = record.Faces[0].FamilyName;
+  if (family.size() <= kListedFaceNameUnits) return nullptr;
+  for (const auto& name : ListedFaceNameCandidates(family)) {
+    const auto listed = known.find(name);
+    if (listed == known.end()) continue;
+    const auto claim = claims.find(services_.Folding.Lower(name));
+    if (claim == claims.end() || claim->second != 1) return nullptr;
+    return &listed->first;
   }
+  return nullptr;
+}
+
+// Replaces the names of the faces Windows knows under the names found for them.
+void TFileData_base::TakeSystemNames(TFileDataItem& record, const std::vector<std::u16string>& names,
+                                     const KnownFaces& known) {
   if (std::any_of(names.begin(), names.end(),
                   [&](const std::u16string& n) { return !n.empty() && services_.Registry.IsRegisteredName(n); }))
     record.Set(Installed);
 
   for (std::size_t i = 0; i < names.size(); ++i) {
-    const auto logFont = std::find_if(known.begin(), known.end(), [&](const auto& f) { return f.FaceName == names[i]; });
-    if (names[i].empty() || logFont == known.end()) continue;
+    if (names[i].empty()) continue;
+    const auto logFont = known.find(names[i]);
+    if (logFont == known.end()) continue;
     TetcData& display = record.DisplayNames[i];
-    display.Charset = logFont->CharSet;
-    display.PitchAndFamily = logFont->PitchAndFamily;
+    display.Charset = logFont->second->CharSet;
+    display.PitchAndFamily = logFont->second->PitchAndFamily;
     record.Faces[i].FullName = record.SystemName;
     record.Faces[i].FamilyName = names[i];
     display.SystemNamed = true;
   }
+}
+
+bool FamilyNamesGainedByFile(FontServices& fonts, const RegTextFolding& folding, const std::u16string& path,
+                             std::vector<std::u16string>& names) {
+  fonts.RemoveResource(path);
+  const std::vector<std::u16string> before = fonts.EnumerateFamilyNames();
+  fonts.AddResource(path);
+  const std::vector<std::u16string> after = fonts.EnumerateFamilyNames();
+  if (after.size() <= before.size()) return false;
+  std::vector<std::u16string> beforeLower;
+  beforeLower.reserve(before.size());
+  for (const auto& name : before) beforeLower.push_back(folding.Lower(name));
+  std::sort(beforeLower.begin(), beforeLower.end());
+  std::size_t slot = names.size();
+  for (auto it = after.rbegin(); it != after.rend() && slot > 0; ++it) {
+    if (!it->empty() && it->front() == u'@') continue;  // vertical-writing family
+    if (std::binary_search(beforeLower.begin(), beforeLower.end(), folding.Lower(*it))) continue;
+    names[--slot] = *it;
+  }
+  return true;
 }
 
 void TFileData_base::Clear() {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "fontfile/font_data_table.h"
@@ -26,7 +27,7 @@ struct RecordServices {
   TRegFontData& Registry;
   const RegTextFolding& Folding;
   const TLanguagePriorityTable& LanguagePriority;
-  std::u16string FontsFolder;                  // without a trailing backslash
+  std::u16string FontsFolder;                      // without a trailing backslash
   const TFileData_installed* Installed = nullptr;  // for the installed-version lookup
 };
 
@@ -63,9 +64,18 @@ class TFileData_base {
   RecordServices& services_;
 
  private:
-  void FindSystemNames(TFileDataItem& record, const std::vector<TLogFontName>& known);
+  using KnownFaces = std::unordered_map<std::u16string, const TLogFontName*>;  // the first LOGFONT per face name
+  const std::u16string* SoleListedCutName(const TFileDataItem& record, const KnownFaces& known,
+                                          const std::unordered_map<std::u16string, int>& claims) const;
+  void TakeSystemNames(TFileDataItem& record, const std::vector<std::u16string>& names, const KnownFaces& known);
   void LookUpInstalledVersion(TFileDataItem& record) const;
 };
+
+// The family names registering the file adds to the families Windows lists: the list of families without
+// the file and with it again, the new names taken from its end for the last face backwards ('@' families
+// skipped) into names, which holds one slot per face. False when registering the file adds no family.
+bool FamilyNamesGainedByFile(FontServices& fonts, const RegTextFolding& folding, const std::u16string& path,
+                             std::vector<std::u16string>& names);
 
 class TFileData_local : public TFileData_base {
  public:

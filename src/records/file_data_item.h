@@ -38,13 +38,13 @@ struct TFileDataItem {
   std::uint8_t Flags = 0;
   std::u16string InstalledVersion;
   bool CannotDisplay = false;
+  // What AddFontResourceW answered to the list's preview registration; -1 when the list did not register it.
+  std::int32_t PreviewFontCount = -1;
   TFontFileData Faces;
   std::vector<TetcData> DisplayNames;
 
   bool Has(TFileFlag flag) const { return (Flags & flag) != 0; }
-  void Set(TFileFlag flag, bool on = true) {
-    Flags = static_cast<std::uint8_t>(on ? (Flags | flag) : (Flags & ~flag));
-  }
+  void Set(TFileFlag flag, bool on = true) { Flags = static_cast<std::uint8_t>(on ? (Flags | flag) : (Flags & ~flag)); }
 };
 
 }  // namespace velura

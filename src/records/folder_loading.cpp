@@ -1,5 +1,6 @@
 #include "records/folder_loading.h"
 
+#include "records/load_probe.h"
 #include "records/long_operations.h"
 
 namespace velura {
@@ -15,6 +16,7 @@ void LoadFolderFiles(TProcedureClass& engine, TFileData_local& list, const std::
 void LoadFolderFilesWithArchives(TProcedureClass& engine, TFileData_local& list, const std::u16string& folder,
                                  ArchiveBox& archives, Progress& progress, bool showFailures) {
   list.FolderPath = folder;
+  MarkLoadPhase("scan");
   std::vector<std::u16string> fontFiles, archiveNames;
   engine.ScanFolder(folder, fontFiles, &archiveNames);
   archives.Clear();

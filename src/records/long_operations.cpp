@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/user_error.h"
 #include "records/font_file_names.h"
+#include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -50,14 +51,19 @@ void RunLoadFiles(Progress& progress, const std::vector<std::u16string>& paths, 
   CancelRequested = false;
   std::vector<std::u16string> failures;
   for (int i = 0; i < total; ++i) {
+    MarkLoadPhase("pump");
     progress.ProcessMessages();
     if (CancelRequested) continue;
     if (!target.AddBrowsedFontFile(paths[i])) failures.push_back(paths[i]);
+    MarkLoadPhase("progress");
     progress.StepProgress(i + 1);
   }
   target.UpdateNames();
+  MarkLoadPhase("MarkFamilyMembers");
   MarkFamilyMembers(target);
+  MarkLoadPhase("failure report");
   if (reportFailures) ReportLoadFailures(failures);
+  MarkLoadPhase("WM_FONTCHANGE");
 }
 
 void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& registry,

@@ -1,5 +1,7 @@
 #include "ui/browsers/file_tree_view_win.h"
 
+#include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/wide_win.h"
@@ -17,26 +19,27 @@ HTREEITEM Next(HWND tree, UINT how, HTREEITEM item) {
 
 int ReducedComparison(int compareStringResult) { return compareStringResult == 0 ? 0 : compareStringResult - 2; }
 
+// What the comparison reads of a node, taken once per node before the sort: asking the tree view for
+// texts and states inside every comparison made sorting thousands of files take seconds.
+struct SortKey {
+  std::wstring text;
+  FileNodeFacts facts;
+};
+
 struct SortContext {
-  TreeViewFileTree* tree;
+  std::unordered_map<LPARAM, SortKey> keys;
 };
 
 int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
   try {
-    auto& tree = *reinterpret_cast<SortContext*>(context)->tree;
-    auto facts = [&](LPARAM data) {
-      const FileTree::Node node = reinterpret_cast<const void*>(data);
-      FileNodeFacts f;
-      f.record = tree.Record(node);
-      f.stateImage = tree.StateImage(node);
-      const FileTree::Node parent = tree.Parent(node);
-      f.parentHasRecord = parent && tree.Record(parent);
-      return f;
-    };
-    const std::wstring textA = tree.Text(reinterpret_cast<const void*>(a)), textB = tree.Text(reinterpret_cast<const void*>(b));
-    const int text = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, textA.c_str(), -1, textB.c_str(), -1));
-    const int caseSensitive = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, 0, textA.c_str(), -1, textB.c_str(), -1));
-    return CompareFileNodes(facts(a), facts(b), text, caseSensitive);
+    const auto& keys = reinterpret_cast<SortContext*>(context)->keys;
+    const SortKey& keyA = keys.at(a);
+    const SortKey& keyB = keys.at(b);
+    const wchar_t* textA = keyA.text.c_str();
+    const wchar_t* textB = keyB.text.c_str();
+    const int text = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, textA, -1, textB, -1));
+    const int caseSensitive = ReducedComparison(CompareStringW(LOCALE_USER_DEFAULT, 0, textA, -1, textB, -1));
+    return CompareFileNodes(keyA.facts, keyB.facts, text, caseSensitive);
   } catch (...) {
     ui::ReportCurrentException();
     return 0;
@@ -45,8 +48,9 @@ int CALLBACK CompareNodes(LPARAM a, LPARAM b, LPARAM context) {
 
 }  // namespace
 
-FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record, int stateImage) {
-  entries_.push_back({record, nullptr, stateImage});
+FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text, TFileDataItem* record,
+                                         int stateImage) {
+  entries_.push_back({record, nullptr, stateImage, text});
   Entry& entry = entries_.back();
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent ? Item(parent) : TVI_ROOT;
@@ -57,6 +61,13 @@ FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text
   insert.item.stateMask = TVIS_STATEIMAGEMASK;
   insert.item.state = INDEXTOSTATEIMAGEMASK(std::max(0, TreeStateSlot(stateImage)));
   entry.item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  if (!entry.item) return &entry;  // not in the control, so not in its shape either
+  auto* under = const_cast<Entry*>(static_cast<const Entry*>(parent));
+  entry.parent = under;
+  Entry*& first = under ? under->firstChild : firstTop_;
+  Entry*& last = under ? under->lastChild : lastTop_;
+  (last ? last->next : first) = &entry;
+  last = &entry;
   return &entry;
 }
 
@@ -69,15 +80,24 @@ FileTree::Node TreeViewFileTree::NodeOfItem(HTREEITEM item) const {
   return reinterpret_cast<const void*>(data.lParam);
 }
 
-FileTree::Node TreeViewFileTree::First() const { return NodeOfItem(Next(tree_, TVGN_ROOT, nullptr)); }
-FileTree::Node TreeViewFileTree::Parent(Node node) const { return NodeOfItem(Next(tree_, TVGN_PARENT, Item(node))); }
-FileTree::Node TreeViewFileTree::FirstChild(Node node) const { return NodeOfItem(Next(tree_, TVGN_CHILD, Item(node))); }
-FileTree::Node TreeViewFileTree::NextSibling(Node node) const { return NodeOfItem(Next(tree_, TVGN_NEXT, Item(node))); }
-TFileDataItem* TreeViewFileTree::Record(Node node) const { return node ? static_cast<const Entry*>(node)->record : nullptr; }
+FileTree::Node TreeViewFileTree::First() const { return firstTop_; }
+FileTree::Node TreeViewFileTree::Parent(Node node) const {
+  return node ? static_cast<const Entry*>(node)->parent : nullptr;
+}
+FileTree::Node TreeViewFileTree::FirstChild(Node node) const {
+  return node ? static_cast<const Entry*>(node)->firstChild : nullptr;
+}
+FileTree::Node TreeViewFileTree::NextSibling(Node node) const {
+  return node ? static_cast<const Entry*>(node)->next : nullptr;
+}
+TFileDataItem* TreeViewFileTree::Record(Node node) const {
+  return node ? static_cast<const Entry*>(node)->record : nullptr;
+}
 
 int TreeViewFileTree::StateImage(Node node) const {
   if (!node) return -1;
-  const auto state = static_cast<UINT>(SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
+  const auto state = static_cast<UINT>(
+      SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
   const int slot = static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12);
   // An installed-now file shows no picture ticked (0) or not (-1): the entry tells which.
   const int set = static_cast<const Entry*>(node)->stateImage;
@@ -99,6 +119,7 @@ void TreeViewFileTree::SetStateImage(Node node, int image) {
 void TreeViewFileTree::Clear() {
   SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   entries_.clear();
+  firstTop_ = lastTop_ = nullptr;
 }
 
 int TreeViewFileTree::Count() const { return static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0)); }
@@ -122,7 +143,9 @@ int TreeViewFileTree::Level(Node node) const {
 
 FileTree::Node TreeViewFileTree::Selected() const { return NodeOfItem(Next(tree_, TVGN_CARET, nullptr)); }
 
-void TreeViewFileTree::Select(Node node) { SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(node))); }
+void TreeViewFileTree::Select(Node node) {
+  SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(node)));
+}
 
 void TreeViewFileTree::ExpandAll() {
   std::vector<Node> stack;
@@ -130,19 +153,46 @@ void TreeViewFileTree::ExpandAll() {
   while (!stack.empty()) {
     const Node node = stack.back();
     stack.pop_back();
+    const Node first = FirstChild(node);
+    if (!first) continue;  // nothing to expand: most file nodes hold no face nodes
     SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(Item(node)));
-    for (Node child = FirstChild(node); child; child = NextSibling(child)) stack.push_back(child);
+    for (Node child = first; child; child = NextSibling(child)) stack.push_back(child);
   }
 }
 
 void TreeViewFileTree::SortFiles() {
-  SortContext context{this};
-  for (Node top = First(); top; top = NextSibling(top)) {
+  for (Entry* top = firstTop_; top; top = top->next) {
+    SortContext context;
+    std::vector<Entry*> children;
+    for (Entry* child = top->firstChild; child; child = child->next) {
+      SortKey& key = context.keys[reinterpret_cast<LPARAM>(child)];
+      key.text = ToWide(child->text);
+      key.facts.record = child->record;
+      key.facts.stateImage = StateImage(child);
+      key.facts.parentHasRecord = top->record != nullptr;
+      children.push_back(child);
+    }
+    // Sorted here, then the control takes the order by rank: one order for both, whatever the control's
+    // sorting does with nodes that compare equal.
+    std::stable_sort(children.begin(), children.end(), [&](Entry* a, Entry* b) {
+      return CompareNodes(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b),
+                          reinterpret_cast<LPARAM>(&context)) < 0;
+    });
+    std::unordered_map<LPARAM, std::size_t> rank;
+    for (std::size_t n = 0; n < children.size(); ++n) rank[reinterpret_cast<LPARAM>(children[n])] = n;
     TVSORTCB sort{};
-    sort.hParent = Item(top);
-    sort.lpfnCompare = CompareNodes;
-    sort.lParam = reinterpret_cast<LPARAM>(&context);
+    sort.hParent = top->item;
+    sort.lpfnCompare = [](LPARAM a, LPARAM b, LPARAM ranks) -> int {
+      const auto& order = *reinterpret_cast<const std::unordered_map<LPARAM, std::size_t>*>(ranks);
+      const std::size_t ra = order.at(a), rb = order.at(b);
+      return ra < rb ? -1 : ra > rb ? 1 : 0;
+    };
+    sort.lParam = reinterpret_cast<LPARAM>(&rank);
     SendMessageW(tree_, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+    top->firstChild = children.empty() ? nullptr : children.front();
+    top->lastChild = children.empty() ? nullptr : children.back();
+    for (std::size_t n = 0; n < children.size(); ++n)
+      children[n]->next = n + 1 < children.size() ? children[n + 1] : nullptr;
   }
 }
 

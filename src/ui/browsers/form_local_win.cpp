@@ -8,6 +8,7 @@
 #include "platform/windows_version_win.h"
 #include "archive/archiver_host.h"
 #include "records/folder_loading.h"
+#include "records/load_probe.h"
 #include "records/long_operations.h"
 #include "ui/framework/status_bar_font.h"
 #include "ui/browsers/archive_file_extractor.h"
@@ -297,16 +298,23 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
     LoadFolderFilesWithArchives(engine_, *list_, NetworkPlacePath(shellPath), archives, status_, true);
   }
 
+  MarkLoadPhase("wait box");
   WaitBox wait(Hwnd(), WaitBox::Place::OverScreen);
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
   SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
   ClearFontInfo();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
+  MarkLoadPhase("tree fill");
   FillTree(*list_, fileTree_);
+  MarkLoadPhase("tree expand");
   fileTree_.ExpandAll();
+  MarkLoadPhase("tree sort");
   fileTree_.SortFiles();
+  MarkLoadPhase("state images");
   RefreshStateImages(fileTree_);
+  MarkLoadPhase("sample list");
   FillSampleListFromTree(fileTree_, samples_);
+  MarkLoadPhase("select first file");
   infoDisplay_ = true;
   if (FileTree::Node root = fileTree_.First()) {
     if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
@@ -315,7 +323,9 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  MarkLoadPhase("summary");
   UpdateSummary();
+  MarkLoadPhase("loaded");
 }
 
 }  // namespace velura

@@ -53,6 +53,8 @@ class TForm_StatusBar : public ui::Form, public Progress {
 
   std::optional<ui::LongOperation> guard_;
   FreshKeys keys_;
+  int total_ = 0;
+  unsigned long long lastStepShown_ = 0;  // tick of the last step painted; 0: none since BeginProgress
 };
 
 }  // namespace velura

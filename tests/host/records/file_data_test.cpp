@@ -1,6 +1,8 @@
 // Font file records: how they are built, named for the registry, shown, and settled against Windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "record_world.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
@@ -10,9 +12,9 @@ namespace {
 
 TEST(FileRecord, CollectionRecordAndRegistryValueName) {
   RecordWorld w;
-  w.files.Put(u"C:\\fonts\\three.ttc",
-              Collection({SfntBuilder::Standard(BasicNames(u"Alpha", u"Bold")), SfntBuilder::Standard(BasicNames(u"Beta")),
-                          SfntBuilder::Standard(BasicNames(u"Gamma", u"Italic"))}));
+  w.files.Put(u"C:\\fonts\\three.ttc", Collection({SfntBuilder::Standard(BasicNames(u"Alpha", u"Bold")),
+                                                   SfntBuilder::Standard(BasicNames(u"Beta")),
+                                                   SfntBuilder::Standard(BasicNames(u"Gamma", u"Italic"))}));
   TFileDataItem* r = w.local->AddFontFile(u"C:\\fonts\\three.ttc");
   ASSERT_NE(r, nullptr);
   EXPECT_EQ(r->FaceCount, 3);
@@ -150,7 +152,8 @@ TEST(FileRecord, UpdateNamesMatchesFamiliesAndChoosesDisplayNames) {
 TEST(FileRecord, UpdateNamesTakesTheNamesWindowsGivesTheFile) {
   RecordWorld w;
   const std::u16string path = u"C:\\fonts\\odd.ttc";
-  w.files.Put(path, Collection({SfntBuilder::Standard(BasicNames(u"Inner A")), SfntBuilder::Standard(BasicNames(u"Inner B"))}));
+  w.files.Put(
+      path, Collection({SfntBuilder::Standard(BasicNames(u"Inner A")), SfntBuilder::Standard(BasicNames(u"Inner B"))}));
   w.fonts.familiesOfFile[LowerAscii(path)] = {{u"Outer A", 0, 2}, {u"@Outer A", 0, 2}, {u"Outer B", 0, 2}};
   w.registry.AddFont(u"Outer B (TrueType)", u"ELSEWHERE.TTF");
   w.registryData->LoadFontsList();
@@ -172,6 +175,106 @@ TEST(FileRecord, UpdateNamesMarksUndisplayableFiles) {
   ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
   w.local->UpdateNames();
   EXPECT_TRUE((*w.local)[0].CannotDisplay);
+}
+
+// A family longer than a LOGFONT holds is listed cut to 31 UTF-16 units; the file's record takes the cut
+// name without the two walks over every family, and the answer is the one those walks give.
+class LongFamilyNames : public ::testing::Test {
+ protected:
+  static constexpr char16_t kLong[] = u"Junicode Two Beta Condensed Light Italic";  // 40 units
+
+  std::u16string AddLong(const std::u16string& fileName, const std::u16string& family, const std::u16string& listed) {
+    const std::u16string path = u"C:\\fonts\\" + fileName;
+    w.files.Put(path, FontBytes(family));
+    w.fonts.familiesOfFile[LowerAscii(path)] = {{listed, 0, 2}, {u"@" + listed, 0, 2}};
+    return path;
+  }
+  int Removals() const {
+    return static_cast<int>(std::count_if(w.fonts.calls.begin(), w.fonts.calls.end(),
+                                          [](const auto& c) { return c.rfind(u"remove ", 0) == 0; }));
+  }
+  // What registering the file again shows, the way every unmatched file was named before.
+  std::u16string NameByRegistration(const std::u16string& path) {
+    std::vector<std::u16string> names(1);
+    EXPECT_TRUE(FamilyNamesGainedByFile(w.fonts, w.folding, path, names));
+    return names[0];
+  }
+
+  RecordWorld w;
+};
+
+TEST_F(LongFamilyNames, TakesTheCutNameWithoutReRegisteringTheFile) {
+  const std::u16string cut = std::u16string(kLong).substr(0, 31);
+  const auto path = AddLong(u"long.otf", kLong, cut);
+  w.AddFont(u"short.ttf", u"Short");
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(u"C:\\fonts\\short.ttf"));
+  w.local->UpdateNames();
+  const auto& r = (*w.local)[0];
+  EXPECT_FALSE(r.CannotDisplay);
+  EXPECT_EQ(r.Faces[0].FamilyName, cut);
+  EXPECT_EQ(r.Faces[0].FullName, u"");  // as when the name came from re-registering the file
+  EXPECT_TRUE(r.DisplayNames[0].SystemNamed);
+  EXPECT_EQ(r.DisplayNames[0].DisplayFamilyName, cut);
+  EXPECT_EQ(r.DisplayNames[0].PitchAndFamily, 2);
+  EXPECT_EQ(Removals(), 0);
+  EXPECT_EQ(NameByRegistration(path), cut);
+}
+
+TEST_F(LongFamilyNames, ARegisteredCutNameMarksTheFileInstalled) {
+  const std::u16string cut = std::u16string(kLong).substr(0, 31);
+  const auto path = AddLong(u"long.otf", kLong, cut);
+  w.registry.AddFont(cut + u" (TrueType)", u"LONG.OTF");
+  w.registryData->LoadFontsList();
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
+  w.local->UpdateNames();
+  EXPECT_TRUE((*w.local)[0].Has(Installed));
+}
+
+TEST_F(LongFamilyNames, ACutThatSplitsASurrogatePairIsAlsoTriedWithoutThePair) {
+  // 30 units, then U+20B9F (two units) across the cut, then more.
+  const std::u16string family = std::u16string(30, u'A') + u"\U00020B9F" + u" Extra Long";
+  const std::u16string before = family.substr(0, 30);
+  const auto path = AddLong(u"pair.ttf", family, before);
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
+  w.local->UpdateNames();
+  EXPECT_EQ((*w.local)[0].Faces[0].FamilyName, before);
+  EXPECT_EQ(Removals(), 0);
+}
+
+TEST_F(LongFamilyNames, NamesOtherFacesCouldShareAreFoundByRegisteringAgain) {
+  const std::u16string cut = std::u16string(kLong).substr(0, 31);
+  const auto light = AddLong(u"light.otf", kLong, cut);
+  const auto other = AddLong(u"other.otf", cut, cut);  // a family of exactly the cut name
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(light));
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(other));
+  w.local->UpdateNames();
+  EXPECT_EQ(Removals(), 1);                                 // the long one only; the short one matched
+  EXPECT_FALSE((*w.local)[0].DisplayNames[0].SystemNamed);  // the other file still lists the name
+  EXPECT_FALSE((*w.local)[0].CannotDisplay);
+}
+
+TEST_F(LongFamilyNames, AFileWindowsRefusedIsUndisplayableWithoutRegisteringItAgain) {
+  const std::u16string path = u"C:\\fonts\\refused.ttf";
+  w.files.Put(path, FontBytes(kLong));  // registering it adds nothing: AddFontResourceW answers 0
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
+  w.local->UpdateNames();
+  EXPECT_TRUE((*w.local)[0].CannotDisplay);
+  EXPECT_EQ(Removals(), 0);
+  std::vector<std::u16string> names(1);
+  EXPECT_FALSE(FamilyNamesGainedByFile(w.fonts, w.folding, path, names));  // what re-registering would say
+}
+
+TEST_F(LongFamilyNames, FilesNotRegisteredForPreviewAreFoundTheOldWay) {
+  const std::u16string cut = std::u16string(kLong).substr(0, 31);
+  const auto path = AddLong(u"long.otf", kLong, cut);
+  w.fonts.AddResource(path);  // known to Windows, though the list did not register it
+  w.registry.AddFont(std::u16string(kLong) + u" (TrueType)", u"LONG.OTF");
+  w.registryData->LoadFontsList();
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(path));  // registered name, family unknown: RegisteredOnly
+  w.local->UpdateNames();
+  EXPECT_EQ(Removals(), 1);
+  EXPECT_EQ((*w.local)[0].Faces[0].FamilyName, cut);
 }
 
 TEST(FileRecord, FamilyMembersAndProtection) {

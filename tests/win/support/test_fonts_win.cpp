@@ -7,6 +7,7 @@
 
 #include "fontfile/byte_source.h"
 #include "support/file_bytes_win.h"
+#include "support/sfnt_writer.h"
 
 namespace velura::testing {
 
@@ -34,6 +35,32 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
   }
 
   return WriteFileBytes(path, bytes);
+}
+
+bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family) {
+  auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
+  if (!source) return false;
+  Bytes bytes(static_cast<std::size_t>(source->Size()));
+  if (bytes.size() < 12 || !source->ReadAt(0, bytes.data(), bytes.size())) return false;
+  auto u16 = [&](std::size_t at) { return static_cast<std::uint32_t>(bytes[at] << 8 | bytes[at + 1]); };
+  auto u32 = [&](std::size_t at) { return u16(at) << 16 | u16(at + 2); };
+  SfntBuilder face;
+  const std::uint32_t tableCount = u16(4);
+  for (std::uint32_t n = 0; n < tableCount; ++n) {
+    const std::size_t entry = 12 + 16 * n;
+    if (entry + 16 > bytes.size()) return false;
+    const std::string tag(reinterpret_cast<const char*>(&bytes[entry]), 4);
+    const std::uint32_t offset = u32(entry + 8), length = u32(entry + 12);
+    if (offset > bytes.size() || length > bytes.size() - offset) return false;
+    if (tag == "name") {
+      auto names = BasicNames(family);
+      names.push_back(NameSpec{3, 1, 0x0409, 6, u"VeluraGenerated-Regular", {}, {}, {}});
+      face.Table(tag, NameTable(names));
+    } else {
+      face.Table(tag, Bytes(bytes.begin() + offset, bytes.begin() + offset + length));
+    }
+  }
+  return WriteFileBytes(path, face.Build());
 }
 
 }  // namespace velura::testing

@@ -14,4 +14,8 @@ bool WriteRenamedFont(const std::wstring& path, const std::u16string& family15);
 // copies of several styles form one renamed family.
 bool WriteRenamedFontFrom(const std::u16string& source, const std::wstring& path, const std::u16string& family15);
 
+// A copy of Liberation Sans Regular whose name table is built anew (sfnt_writer) with the given family,
+// subfamily "Regular" and the family as full name: any length, any characters.
+bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family);
+
 }  // namespace velura::testing

@@ -1,0 +1,346 @@
+// Loading big folders in the not-installed browser, against what the platform itself needs for the same
+// files. For each N: the platform floor (AddFontResourceW on every file, one enumeration
+// of every family in all character sets, RemoveFontResourceW on every file), then the real window loading
+// the folder as a user does, phase by phase, up to its first complete paint; the peak working set; the
+// longest time without message pumping. Run by `make bench-load`, which prepares the folders.
+// Usage: bench_load.exe WORK_FOLDER floor|startup|load N [--no-name-check]
+//   WORK_FOLDER\nN\browse and WORK_FOLDER\nN\floor hold N distinct font files each. The three parts run
+//   in three processes (floor first: load prints its ratios), because Wine cannot remove fonts after an
+//   enumeration without corrupting the process (PlatformFloor).
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "platform/wide_win.h"
+#include "records/file_data.h"
+#include "records/font_file_names.h"
+#include "records/load_probe.h"
+#include "records/long_operations.h"
+#include "records/record_rules.h"
+#include "records/system_engine_win.h"
+#include "settings/ini_keeper.h"
+#include "settings/ini_profile_win.h"
+#include "shell/main_velura_win.h"
+#include "shell/tool_window_table_win.h"
+#include "ui/browsers/form_local_win.h"
+
+namespace velura {
+namespace {
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / frequency;
+}
+
+// Sums the time of each phase the load marks, in the order phases first appear, and the pump gaps.
+class PhaseClock final : public LoadProbe {
+ public:
+  void Start() {
+    start_ = last_ = lastPump_ = Now();
+    current_ = "click to first mark";
+  }
+  void Mark(const char* phase) override {
+    const double now = Now();
+    Add(current_, now - last_);
+    current_ = phase;
+    last_ = now;
+  }
+  void Pumped() override {
+    const double now = Now();
+    if (pumps_++ > 0) longestLoopGap_ = std::max(longestLoopGap_, now - lastPump_);
+    longestGap_ = std::max(longestGap_, now - lastPump_);
+    lastPump_ = now;
+  }
+  double Stop() {
+    Mark("stopped");
+    longestGap_ = std::max(longestGap_, last_ - lastPump_);
+    return last_ - start_;
+  }
+
+  std::vector<std::pair<std::string, double>> phases;
+  double longestLoopGap_ = 0, longestGap_ = 0;
+  int pumps_ = 0;
+
+ private:
+  void Add(const std::string& phase, double seconds) {
+    auto it = std::find_if(phases.begin(), phases.end(), [&](const auto& p) { return p.first == phase; });
+    if (it == phases.end()) phases.emplace_back(phase, seconds);
+    else it->second += seconds;
+  }
+  double start_ = 0, last_ = 0, lastPump_ = 0;
+  std::string current_;
+};
+
+std::vector<std::wstring> FontFilesIn(const std::wstring& folder, double& megabytes) {
+  std::vector<std::wstring> files;
+  megabytes = 0;
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    if (!IsFontFileName(ToU16(found.cFileName))) continue;
+    files.push_back(folder + L"\\" + found.cFileName);
+    megabytes += (static_cast<double>(found.nFileSizeHigh) * 4294967296.0 + found.nFileSizeLow) / 1048576.0;
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+int CALLBACK CountFont(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return 1;
+}
+
+struct Floor {
+  double add = 0, enumerate = 0, remove = 0;
+  int listed = 0;
+  double Total() const { return add + enumerate + remove; }
+};
+
+// Under Wine 8, removing public fonts after an enumeration corrupts the process's heap (the program's own
+// release of preview registrations hangs on big folders for the same reason). So the removal is timed
+// before any enumeration, and the enumeration runs over the same files added again privately: a process
+// lists its private fonts like public ones. The process ends without removing them.
+Floor PlatformFloor(const std::vector<std::wstring>& files) {
+  Floor floor;
+  double t = Now();
+  for (const auto& file : files) AddFontResourceW(file.c_str());
+  floor.add = Now() - t;
+  t = Now();
+  for (const auto& file : files) RemoveFontResourceW(file.c_str());
+  floor.remove = Now() - t;
+  for (const auto& file : files) AddFontResourceExW(file.c_str(), FR_PRIVATE, nullptr);
+  t = Now();
+  LOGFONTW filter{};
+  filter.lfCharSet = DEFAULT_CHARSET;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExW(dc, &filter, CountFont, reinterpret_cast<LPARAM>(&floor.listed), 0);
+  ReleaseDC(nullptr, dc);
+  floor.enumerate = Now() - t;
+  return floor;
+}
+
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+double PeakWorkingSetMb() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<double>(counters.PeakWorkingSetSize) / 1048576.0;
+}
+
+// The names a file would get by registering it again, the way every unmatched file was named before cut
+// names were compared: the records Windows named must carry the same.
+struct NameCheck {
+  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0, refusedChecked = 0;
+};
+
+NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
+  NameCheck check;
+  for (const auto& item : list.Items) {
+    const TFileDataItem& record = *item;
+    if (record.CannotDisplay) ++check.undisplayable;
+    const bool named = std::any_of(record.DisplayNames.begin(), record.DisplayNames.end(),
+                                   [](const TetcData& d) { return d.SystemNamed; });
+    if (!named) continue;
+    ++check.systemNamed;
+    if (!record.SystemName.empty() || record.Has(Installed)) continue;
+    std::vector<std::u16string> names(record.Faces.size());
+    ++check.checked;
+    const bool gained = FamilyNamesGainedByFile(services.Fonts, services.Folding, record.Path, names);
+    bool same = gained;
+    for (std::size_t i = 0; same && i < names.size(); ++i)
+      if (record.DisplayNames[i].SystemNamed && names[i] != record.Faces[i].FamilyName) same = false;
+    if (!same) {
+      ++check.differ;
+      std::fprintf(stderr, "name differs: %s: %s / %s\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(), ToUtf8(names.empty() ? u"" : names[0]).c_str());
+    }
+  }
+  return check;
+}
+
+// Start-up to a shown launcher with the files installed: copied into the fonts folder, their registry
+// values written and the fonts added, as Windows has them when the program starts. Undone afterwards.
+struct Startup {
+  double seconds = 0;
+  int installed = 0;
+};
+
+Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std::vector<std::wstring>& files) {
+  Startup result;
+  TFileData_local scratch(engine.Records());
+  std::vector<std::pair<std::wstring, std::u16string>> installed;  // target, value name
+  const std::wstring fonts = ToWide(engine.FontsFolder);
+  for (const auto& file : files) {
+    const std::wstring name = file.substr(file.rfind(L'\\') + 1);
+    const std::wstring target = fonts + L"\\bench_" + name;
+    TFileDataItem* record = scratch.AddFontFile(ToU16(file));
+    if (!record || !CopyFileW(file.c_str(), target.c_str(), FALSE)) continue;
+    const std::u16string valueName = RegistryValueName(*record);
+    engine.RegData().WriteFontValue(valueName, ToU16(target.substr(fonts.size() + 1)));
+    AddFontResourceW(target.c_str());
+    installed.emplace_back(target, valueName);
+  }
+  scratch.Clear();
+  result.installed = static_cast<int>(installed.size());
+  Pump();
+  const double t = Now();
+  {
+    Tmain_velura launcher(settings, StandardToolWindows());
+    const bool shown = launcher.FormShow();
+    if (shown) RedrawWindow(launcher.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    result.seconds = Now() - t;
+    if (!shown) result.seconds = -1;
+    Pump();
+  }
+  Pump();
+  for (const auto& [target, valueName] : installed) {
+    try {
+      engine.RegData().DeleteFontValueNamed(valueName);  // the fonts stay added: see PlatformFloor
+    } catch (const std::exception&) {
+      // Two files of one name wrote one value, which the first of them removed.
+    }
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(target.c_str());
+  }
+  engine.RegData().LoadFontsList();
+  return result;
+}
+
+void Row(const char* name, double seconds, int files, double base) {
+  std::printf("  %-34s %9.3f s %9.3f ms/file %7.2f x floor\n", name, seconds, seconds * 1000.0 / files,
+              base > 0 ? seconds / base : 0.0);
+}
+
+std::wstring FolderOf(const std::wstring& work, int n) { return work + L"\\n" + std::to_wstring(n); }
+
+void RunFloor(const std::wstring& work, int n) {
+  double megabytes = 0;
+  const auto files = FontFilesIn(FolderOf(work, n) + L"\\floor", megabytes);
+  const Floor floor = PlatformFloor(files);
+  std::printf("\nN = %d: %zu files, %.0f MB\n", n, files.size(), megabytes);
+  std::printf("  %-38s %9s   %9s         %7s\n", "phase", "time", "per file", "ratio");
+  Row("platform floor: AddFontResourceW", floor.add, static_cast<int>(files.size()), floor.Total());
+  Row("platform floor: RemoveFontResourceW", floor.remove, static_cast<int>(files.size()), floor.Total());
+  Row("platform floor: enumerate all", floor.enumerate, static_cast<int>(files.size()), floor.Total());
+  Row("platform floor", floor.Total(), static_cast<int>(files.size()), floor.Total());
+  std::printf("  (%d fonts listed by the enumeration)\n", floor.listed);
+  if (FILE* out = _wfopen((FolderOf(work, n) + L"\\floor.txt").c_str(), L"w")) {
+    std::fprintf(out, "%.6f\n", floor.Total());
+    std::fclose(out);
+  }
+}
+
+void RunStartup(TIniKeeper& settings, const std::wstring& work, int n) {
+  double megabytes = 0;
+  const auto files = FontFilesIn(FolderOf(work, n) + L"\\floor", megabytes);
+  SystemEngine fonts(settings);
+  const Startup startup = MeasureStartup(fonts.Engine(), settings, files);
+  std::printf("  start-up to a shown launcher with %d more fonts installed: %.3f s (peak working set %.0f MB)\n",
+              startup.installed, startup.seconds, PeakWorkingSetMb());
+}
+
+void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNames) {
+  double megabytes = 0, floor = 0;
+  const std::wstring base = FolderOf(work, n);
+  const auto files = FontFilesIn(base + L"\\browse", megabytes);
+  const int count = static_cast<int>(files.size());
+  if (FILE* in = _wfopen((base + L"\\floor.txt").c_str(), L"r")) {
+    if (std::fscanf(in, "%lf", &floor) != 1) floor = 0;
+    std::fclose(in);
+  }
+  SystemEngine fonts(settings);
+  TProcedureClass& engine = fonts.Engine();
+  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
+
+  PhaseClock clock;
+  ActiveLoadProbe = &clock;
+  auto form = std::make_unique<Tform_local>(engine, settings, [] {});
+  form->Open();
+  Pump();
+  clock.Start();
+  const bool opened = form->OpenFolder(base + L"\\browse");
+  clock.Mark("first complete paint");
+  RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const double load = clock.Stop();
+  ActiveLoadProbe = nullptr;
+  const int records = form->List().Count();
+  const double peak = PeakWorkingSetMb();
+
+  for (const auto& [phase, seconds] : clock.phases) Row(("load: " + phase).c_str(), seconds, count, floor);
+  Row("folder load (click to painted)", load, count, floor);
+  std::printf("  records %d%s of %d files\n", records, opened ? "" : " (the folder could not be opened)", count);
+  std::printf(
+      "  longest gap between pumps in the file loop: %.0f ms; longest without pumping, click to painted: "
+      "%.0f ms\n",
+      clock.longestLoopGap_ * 1000.0, clock.longestGap_ * 1000.0);
+  std::printf("  peak working set: %.0f MB\n", peak);
+  std::fflush(stdout);
+  if (checkNames) {
+    const NameCheck names = CheckNames(form->List(), engine.Records());
+    std::printf(
+        "  names: %d records named by Windows and %d refused by it compared with re-registering the file: "
+        "%d differ; %d undisplayable\n",
+        names.checked, names.refusedChecked, names.differ, names.undisplayable);
+  }
+  if (floor > 0) {
+    if (FILE* out = _wfopen((base + L"\\ratio.txt").c_str(), L"w")) {
+      std::fprintf(out, "folder load / platform floor: %.2f x (%d files)\n", load / floor, count);
+      std::fclose(out);
+    }
+  }
+  std::fflush(stdout);
+  // The preview registrations are not released: see PlatformFloor. The process ends here.
+  ExitProcess(0);
+}
+
+}  // namespace
+}  // namespace velura
+
+int wmain(int argc, wchar_t** argv) {
+  using namespace velura;
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: bench_load WORK_FOLDER floor|startup|load N [--no-name-check]\n");
+    return 2;
+  }
+  const std::wstring work = argv[1], mode = argv[2];
+  const int n = _wtoi(argv[3]);
+  const bool checkNames = !(argc > 4 && std::wstring(argv[4]) == L"--no-name-check");
+  // Message boxes are answered at once and counted: the load reports the files it could not read.
+  SetMessageSink([](const MessageRequest& request) {
+    const auto lines = std::count(request.Text.begin(), request.Text.end(), u'\n');
+    std::printf("  (message \"%s\", %d lines, answered)\n", ToUtf8(request.Caption).c_str(), static_cast<int>(lines));
+    return MessageResult::Ok;
+  });
+  const std::wstring ini = work + L"\\velura_wd.ini";
+  DeleteFileW(ini.c_str());
+  TIniKeeper settings(std::make_unique<PrivateProfileFile>(ToU16(ini)));
+  if (mode == L"floor") RunFloor(work, n);
+  else if (mode == L"startup") RunStartup(settings, work, n);
+  else if (mode == L"load") RunLoad(settings, work, n, checkNames);
+  std::fflush(stdout);
+  return 0;
+}
