@@ -101,6 +101,7 @@ LocalBrowserState Tform_local::State() const {
   state.anyTicked = std::any_of(list_->Items.begin(), list_->Items.end(), [](const auto& r) { return r->Has(Selected); });
   state.archiveChosen = SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_GETCURSEL, 0, 0) >= 0;
   state.isAdmin = engine_.IsAdmin;
+  state.installsPerUser = engine_.InstallsPerUser();
   state.nodeSelected = fileTree_.Selected() != nullptr;
   state.folderSelected = !ShellTreeView1.Path().empty();
   return state;
