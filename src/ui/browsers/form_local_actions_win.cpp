@@ -111,6 +111,7 @@ void Tform_local::UpdateSummary() {
   const TickSummary summary = SummarizeTree(fileTree_);
   ui::SetStatusText(*StatusBar1, 1, ToWide(SelectionText(summary)));
   ui::SetStatusText(*StatusBar1, 2, ToWide(FileCountText(summary)));
+  if (perUserHint_) ui::SetStatusText(*StatusBar1, 3, ToWide(std::u16string(kPerUserInstallHint)));
 }
 
 void Tform_local::Action_installExecute() {
