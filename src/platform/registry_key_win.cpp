@@ -23,6 +23,16 @@ std::optional<RegistryKey> RegistryKey::Open(HKEY root, std::wstring_view path, 
   return RegistryKey(key);
 }
 
+std::optional<RegistryKey> RegistryKey::OpenOrCreate(HKEY root, std::wstring_view path, REGSAM access) {
+  while (!path.empty() && path.front() == L'\\') path.remove_prefix(1);
+  const std::wstring subKey(path);
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return RegistryKey(key);
+}
+
 RegistryKey::RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
 
 RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {

@@ -1,4 +1,5 @@
-// An open registry key that closes itself. Keys are opened, never created, with the access the caller asks for.
+// An open registry key that closes itself. Keys are opened with the access the caller asks for; only
+// OpenOrCreate creates one.
 #pragma once
 #include <windows.h>
 
@@ -21,6 +22,8 @@ class RegistryKey {
   // The existing key at path below root, or none. Paths are written from the root, so a leading
   // backslash ("\Software\...") is accepted and ignored.
   static std::optional<RegistryKey> Open(HKEY root, std::wstring_view path, REGSAM access);
+  // The key at path, created with its missing parents when absent; none when that fails.
+  static std::optional<RegistryKey> OpenOrCreate(HKEY root, std::wstring_view path, REGSAM access);
 
   RegistryKey(RegistryKey&& other) noexcept;
   RegistryKey& operator=(RegistryKey&& other) noexcept;

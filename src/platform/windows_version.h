@@ -11,6 +11,11 @@ struct WindowsVersion {
   std::uint32_t Minor = 1;
 };
 
+// Windows 10 version 1809: from this build on a user installs fonts for themselves without administrator rights.
+inline constexpr std::uint32_t kPerUserFontsBuild = 17763;
+
+inline bool SupportsPerUserFonts(std::uint32_t build) { return build >= kPerUserFontsBuild; }
+
 // 0 unless NT; 5.0 gives 1, 5.2 gives 3, other 5.x give 2; 6.1 gives 5, other 6.x give 4; other majors 0.
 int WindowsVersionClass(const WindowsVersion& version);
 

@@ -14,6 +14,7 @@ enum TFileFlag : std::uint8_t {
   Selected = 1,               // ticked for the next operation
   Installed = 2,              // registry entry and known to Windows
   OtherVersionInstalled = 4,  // an installed font has the same full name and another version
+  PerUser = 8,                // installed records: installed for the current user only (HKEY_CURRENT_USER)
   InstalledNow = 16,          // installed during this run
   SystemFont = 32,            // the fonts folder's Marlett.ttf
   RegisteredOnly = 64,        // the registry lists the name, Windows knows no such family

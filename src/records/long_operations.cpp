@@ -8,6 +8,7 @@
 #include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
+#include "records/user_fonts.h"
 
 namespace velura {
 
@@ -69,7 +70,8 @@ void RunLoadFiles(Progress& progress, const std::vector<std::u16string>& paths, 
 void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& registry,
                                const std::u16string& fontsFolder, BarProgress* bar, Progress* status) {
   CancelRequested = false;
-  const int total = static_cast<int>(registry.Fonts.size());
+  const int machineCount = static_cast<int>(registry.Fonts.size());
+  const int total = machineCount + static_cast<int>(registry.UserFonts.size());
   if (bar) {
     bar->SetMaximum(total);
     bar->SetPosition(0);
@@ -87,19 +89,23 @@ void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& reg
     else failures.push_back(marlett);
   }
 
+  // The machine-wide values first, then the current user's; a file both name is listed once, as machine-wide.
   for (int i = 0; i < total; ++i) {
     if (bar) bar->ProcessMessages();
     else if (status) status->ProcessMessages();
     if (CancelRequested) continue;
     if (bar) bar->SetPosition(i + 1);
     else if (status) status->StepProgress(i + 1);
-    TRegData& entry = registry.Fonts[i];
+    const bool perUser = i >= machineCount;
+    TRegData& entry = perUser ? registry.UserFonts[static_cast<std::size_t>(i - machineCount)]
+                              : registry.Fonts[static_cast<std::size_t>(i)];
     entry.LoadFailed = false;
     if (!IsFontFileName(entry.File)) continue;
     const std::u16string path = ResolveFontFile(entry.File, fontsFolder);
     if (!services.Files.Exists(path) || !seen.insert(folding.Lower(path)).second) continue;
     if (TFileDataItem* record = installed.AddFontFile(path)) {
-      record->SystemName = registry.ValueNameWithoutSuffix(static_cast<std::size_t>(i));
+      record->SystemName = StripValueSuffix(entry.ValueName);
+      record->Set(PerUser, perUser);
     } else {
       failures.push_back(path);
       entry.LoadFailed = true;
@@ -110,8 +116,18 @@ void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& reg
   ReportLoadFailures(failures);
 }
 
-void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
-                const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry) {
+namespace {
+
+// Where and how one install run puts its files: machine-wide into a folder of the Fonts key's, or for the
+// current user into their own fonts folder with the file's full path as the value's data.
+struct InstallPlan {
+  std::u16string destinationFolder;
+  bool copyFiles = true;
+  bool perUser = false;
+};
+
+void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+                          const InstallPlan& plan, TRegFontData& registry) {
   int installable = 0, selected = 0;
   for (const auto& record : list.Items) {
     if (!record->Has(Installed) && !record->Has(OtherVersionInstalled)) ++installable;
@@ -120,6 +136,12 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
   if (installable == 0 || selected == 0) return;
 
   RecordServices& services = list.Services();
+  // Before anything is touched: a user who never installed a font for themselves has no such folder or key yet.
+  if (plan.perUser) {
+    if (!registry.PrepareUserFontsKey()) throw UserError(u"error! RegOpenKey");
+    if (!CreateFolderWithParents(services.Files, plan.destinationFolder))
+      throw UserError(u"ディレクトリ作成に失敗しました\r\n処理を中断します");
+  }
   ProgressScope window(progress, u"フォントをインストール中...");
   CancelRequested = false;
   progress.BeginProgress(selected);
@@ -134,7 +156,7 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
   } restore{services.Files, previousDirectory};
   FontChangeBroadcast broadcast(services.Fonts);
 
-  std::u16string targetFolder = destinationFolder;
+  std::u16string targetFolder = plan.destinationFolder;
   if (targetFolder.empty() || targetFolder.back() != u'\\') targetFolder += u'\\';
   std::vector<std::u16string> collisions;
   std::vector<std::u16string> copyFailures;
@@ -146,7 +168,7 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
     const std::u16string target = targetFolder + FileNamePart(record.Path);
 
     bool proceed = true;
-    if (copyFiles && !services.Files.Copy(record.Path, target, true)) {
+    if (plan.copyFiles && !services.Files.Copy(record.Path, target, true)) {
       // A file of that name already there is used when no registry entry owns it; a copy that failed
       // for any other reason (no access, disk full, source gone) must not register a missing file.
       if (services.Files.Exists(target)) {
@@ -162,9 +184,12 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
       services.Fonts.AddResource(target);
       record.Set(InstalledNow);
       record.Set(Selected, false);
-      installed.AddFontFile(target);
-      registry.WriteFontValue(RegistryValueName(record),
-                              RegistryValueData(record, destinationFolder, services.FontsFolder, services.Folding));
+      if (TFileDataItem* added = installed.AddFontFile(target)) added->Set(PerUser, plan.perUser);
+      if (plan.perUser)
+        registry.WriteUserFontValue(RegistryValueName(record), target);
+      else
+        registry.WriteFontValue(RegistryValueName(record), RegistryValueData(record, plan.destinationFolder,
+                                                                             services.FontsFolder, services.Folding));
     }
     progress.StepProgress(++done);
   }
@@ -179,11 +204,17 @@ void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& 
                 u"コピーエラー", MessageIcon::Information);
 }
 
-void RunUninstall(Progress& progress, TFileData_installed& installed) {
+// Uninstalls the ticked records of one kind: the value (by the given deletion), the registration, the file.
+template <typename DeleteValue>
+void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, bool perUser,
+                            DeleteValue deleteValue) {
   RecordServices& services = installed.Services();
   FontChangeBroadcast broadcast(services.Fonts);
+  const auto ofThisKind = [perUser](const TFileDataItem& record) {
+    return record.Has(Selected) && record.Has(PerUser) == perUser;
+  };
   int selected = 0;
-  for (const auto& record : installed.Items) selected += record->Has(Selected) ? 1 : 0;
+  for (const auto& record : installed.Items) selected += ofThisKind(*record) ? 1 : 0;
   if (selected == 0) return;
 
   ProgressScope window(progress, u"フォントを削除中...");
@@ -195,15 +226,13 @@ void RunUninstall(Progress& progress, TFileData_installed& installed) {
     progress.ProcessMessages();
     if (CancelRequested) continue;
     const TFileDataItem& record = *installed.Items[index];
-    if (!record.Has(Selected)) continue;
+    if (!ofThisKind(record)) continue;
     const std::u16string path = record.Path;
     if (!services.Files.Exists(path)) {
       ShowMessage(u"ファイルが見つかりません", u"");
       continue;
     }
-    // The value naming this very file first: a value of another font that shares the file name stays.
-    if (services.Registry.DeleteFontValueForFile(path) || services.Registry.DeleteFontValueByFile(FileNamePart(path)))
-      services.Registry.LoadFontsList();
+    if (deleteValue(services.Registry, path)) services.Registry.LoadFontsList();
     services.Fonts.RemoveResource(path);
     services.Files.ClearAttributes(path);
     if (!services.Files.Delete(path)) failures.push_back(path);
@@ -214,6 +243,33 @@ void RunUninstall(Progress& progress, TFileData_installed& installed) {
     ShowMessage(u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + PathLines(failures),
                 u"削除失敗の確認");
   installed.UpdateNames();
+}
+
+}  // namespace
+
+void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+                const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry) {
+  InstallTickedRecords(progress, list, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
+}
+
+void RunInstallForUser(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+                       const std::u16string& userFontsFolder, TRegFontData& registry) {
+  InstallTickedRecords(progress, list, installed, InstallPlan{userFontsFolder, true, true}, registry);
+}
+
+// A per-user record is left to RunUninstallForUser: looking its file name up among the machine-wide
+// values could delete the value of another font that shares it.
+void RunUninstall(Progress& progress, TFileData_installed& installed) {
+  UninstallTickedRecords(progress, installed, false, [](TRegFontData& registry, const std::u16string& path) {
+    // The value naming this very file first: a value of another font that shares the file name stays.
+    return registry.DeleteFontValueForFile(path) || registry.DeleteFontValueByFile(FileNamePart(path));
+  });
+}
+
+void RunUninstallForUser(Progress& progress, TFileData_installed& installed) {
+  UninstallTickedRecords(progress, installed, true, [](TRegFontData& registry, const std::u16string& path) {
+    return registry.DeleteUserFontValueForFile(path);
+  });
 }
 
 int RunCopy(Progress& progress, FileServices& files, const std::u16string& destinationFolder,

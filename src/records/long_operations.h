@@ -23,8 +23,18 @@ void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& reg
 void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
                 const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry);
 
-// Uninstalls the ticked records of the installed list.
+// Installs the ticked records for the current user alone: copies them into the per-user fonts folder
+// (creating it when missing) and writes values of the current user's Fonts key whose data is the copy's full
+// path. Nothing machine-wide is written. The reports are those of RunInstall.
+void RunInstallForUser(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+                       const std::u16string& userFontsFolder, TRegFontData& registry);
+
+// Uninstalls the ticked machine-wide records of the installed list; ticked per-user records stay as they are.
 void RunUninstall(Progress& progress, TFileData_installed& installed);
+
+// Uninstalls the ticked per-user records (PerUser): the current user's value, the registration, the file, in
+// that order, with the reports of RunUninstall. Needs no administrator rights; machine-wide records stay.
+void RunUninstallForUser(Progress& progress, TFileData_installed& installed);
 
 // Copies files into a folder, overwriting; returns the number of files not copied.
 int RunCopy(Progress& progress, FileServices& files, const std::u16string& destinationFolder,

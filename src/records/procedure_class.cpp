@@ -19,6 +19,8 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
   installed_ = std::make_unique<TFileData_installed>(*records_);
   records_->Installed = installed_.get();
   IsAdmin = services_.IsAdmin;
+  WindowsBuild = services_.WindowsBuild;
+  UserFontsFolder = services_.UserFontsFolder;
   PriorityFile = services_.ProgramFolder + u"velura_c_rec.bin";
   LoadLanguagePriority();
   LoadTreeStyle();
@@ -70,7 +72,8 @@ void TProcedureClass::ScanFolder(const std::u16string& folder, std::vector<std::
 
 void TProcedureClass::RegisterAllRegistryFonts() {
   regData_->LoadFontsList();
-  for (const TRegData& entry : regData_->Fonts) services_.Fonts.AddResource(ResolveFontFile(entry.File, FontsFolder));
+  for (const TRegDataArrray* list : {&regData_->Fonts, &regData_->UserFonts})
+    for (const TRegData& entry : *list) services_.Fonts.AddResource(ResolveFontFile(entry.File, FontsFolder));
 }
 
 bool TProcedureClass::EmptyAndRemoveFolder(const std::u16string& folder) {
@@ -89,5 +92,11 @@ void TProcedureClass::InstallSelected(Progress& progress, TFileData_local& list,
 }
 
 void TProcedureClass::UninstallSelected(Progress& progress) { RunUninstall(progress, *installed_); }
+
+void TProcedureClass::InstallSelectedForUser(Progress& progress, TFileData_local& list) {
+  RunInstallForUser(progress, list, *installed_, UserFontsFolder, *regData_);
+}
+
+void TProcedureClass::UninstallSelectedForUser(Progress& progress) { RunUninstallForUser(progress, *installed_); }
 
 }  // namespace velura

@@ -8,6 +8,7 @@
 
 #include "fontfile/font_data_table.h"
 #include "fontfile/language_names.h"
+#include "platform/windows_version.h"
 #include "records/file_data.h"
 #include "records/file_services.h"
 #include "records/font_services.h"
@@ -28,6 +29,8 @@ struct EngineServices {
   std::u16string FontsFolder;     // without a trailing backslash
   std::u16string ProgramFolder;   // with a trailing backslash
   bool IsAdmin = false;
+  std::uint32_t WindowsBuild = 0;  // as RtlGetVersion reports it; 0 when unknown
+  std::u16string UserFontsFolder;  // the current user's fonts folder, without a trailing backslash
 };
 
 class TProcedureClass {
@@ -40,7 +43,10 @@ class TProcedureClass {
 
   std::u16string PriorityFile;
   std::u16string FontsFolder;
+  // Decided at start; tests may set these to stand for another user or another Windows.
   bool IsAdmin = false;
+  std::uint32_t WindowsBuild = 0;
+  std::u16string UserFontsFolder;
   TLanguagePriorityTable LanguagePriority{};
   TTreeStyle TreeStyle;
 
@@ -70,6 +76,13 @@ class TProcedureClass {
   void InstallSelected(Progress& progress, TFileData_local& list, const std::u16string& destinationFolder,
                        bool copyFiles);
   void UninstallSelected(Progress& progress);
+
+  // Without administrator rights on Windows 10 version 1809 or later, fonts are installed for this user
+  // alone; an administrator and older versions keep the machine-wide install.
+  bool InstallsPerUser() const { return !IsAdmin && SupportsPerUserFonts(WindowsBuild) && !UserFontsFolder.empty(); }
+  void InstallSelectedForUser(Progress& progress, TFileData_local& list);
+  // Uninstalls the ticked per-user fonts of the installed list; needs no administrator rights.
+  void UninstallSelectedForUser(Progress& progress);
 
  private:
   EngineServices services_;

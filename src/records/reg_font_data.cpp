@@ -14,6 +14,18 @@ constexpr std::uint32_t kPlatformWin32Nt = 2;  // VER_PLATFORM_WIN32_NT
 
 bool HoldsText(RegValueKind kind) { return kind == RegValueKind::String || kind == RegValueKind::ExpandString; }
 
+// A value of any type but a string is skipped rather than failing: one odd value written by another
+// program must not stop the program from starting. A value that cannot be queried counts as empty text.
+TRegDataArrray ReadFontValues(const RegKey& key) {
+  TRegDataArrray fonts;
+  for (auto& name : key.ValueNames()) {
+    RegValue value = key.Read(name);
+    if (value.Kind != RegValueKind::Missing && !HoldsText(value.Kind)) continue;
+    fonts.push_back(TRegData{std::move(value.Text), std::move(name), false});
+  }
+  return fonts;
+}
+
 }  // namespace
 
 TRegFontData::TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder)
@@ -42,19 +54,15 @@ std::unique_ptr<RegKey> TRegFontData::OpenMappingKey(std::u16string_view subKey)
   return key;
 }
 
-// A value of any type but a string is skipped rather than failing: one odd value written by another
-// program must not stop the program from starting. A value that cannot be queried counts as empty text.
 void TRegFontData::LoadFontsList() {
-  const auto key = OpenFontsKey(RegAccess::Read);
-  TRegDataArrray fonts;
-  for (auto& name : key->ValueNames()) {
-    RegValue value = key->Read(name);
-    if (value.Kind != RegValueKind::Missing && !HoldsText(value.Kind)) continue;
-    fonts.push_back(TRegData{std::move(value.Text), std::move(name), false});
-  }
+  TRegDataArrray fonts = ReadFontValues(*OpenFontsKey(RegAccess::Read));
+  const auto userKey = registry_.OpenKey(RegRoot::CurrentUser, FontsKeyPath(), RegAccess::Read);
+  TRegDataArrray userFonts = userKey ? ReadFontValues(*userKey) : TRegDataArrray{};
   Fonts = std::move(fonts);
+  UserFonts = std::move(userFonts);
   registeredKeys_.clear();
-  for (const TRegData& entry : Fonts) registeredKeys_.insert(RegisteredNameKey(entry.ValueName, folding_));
+  for (const TRegDataArrray* list : {&Fonts, &UserFonts})
+    for (const TRegData& entry : *list) registeredKeys_.insert(RegisteredNameKey(entry.ValueName, folding_));
 }
 
 void TRegFontData::LoadProtectedLists() {
@@ -83,7 +91,11 @@ bool TRegFontData::IsRegisteredName(std::u16string_view name) const {
 }
 
 bool TRegFontData::IsRegisteredFile(std::u16string_view path) const {
-  return FindEntryForPath(Fonts, path, fontsFolder_, folding_).has_value();
+  return FindEntryForPath(Fonts, path, fontsFolder_, folding_).has_value() || IsUserFontFile(path);
+}
+
+bool TRegFontData::IsUserFontFile(std::u16string_view path) const {
+  return FindEntryForPath(UserFonts, path, fontsFolder_, folding_).has_value();
 }
 
 bool TRegFontData::IsProtected(std::u16string_view fileName, std::u16string_view familyName) const {
@@ -126,6 +138,26 @@ bool TRegFontData::DeleteFontValueNamed(std::u16string_view valueName) {
     return true;
   }
   return false;
+}
+
+bool TRegFontData::PrepareUserFontsKey() {
+  return registry_.OpenOrCreateKey(RegRoot::CurrentUser, FontsKeyPath()) != nullptr;
+}
+
+void TRegFontData::WriteUserFontValue(std::u16string_view valueName, std::u16string_view fullPath) {
+  const auto key = registry_.OpenOrCreateKey(RegRoot::CurrentUser, FontsKeyPath());
+  if (!key) throw UserError(u"error! RegOpenKey");
+  if (!key->WriteString(valueName, fullPath))
+    throw UserError(u"レジストリ書き込みに失敗しました\r\n" + std::u16string(valueName));
+}
+
+bool TRegFontData::DeleteUserFontValueForFile(std::u16string_view path) {
+  const auto index = FindEntryForPath(UserFonts, path, fontsFolder_, folding_);
+  if (!index) return false;
+  const auto key = registry_.OpenKey(RegRoot::CurrentUser, FontsKeyPath(), RegAccess::ReadWrite);
+  if (!key) throw UserError(u"error! RegOpenKey");
+  DeleteEntryValue(*key, UserFonts[*index]);
+  return true;
 }
 
 std::vector<std::u16string> TRegFontData::FontFolders() const { return FontFoldersOf(Fonts, fontsFolder_, folding_); }

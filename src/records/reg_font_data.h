@@ -25,6 +25,9 @@ class TRegFontData {
 
   std::uint32_t PlatformId = 0;
   TRegDataArrray Fonts;  // in the registry's enumeration order; changed only by LoadFontsList
+  // The current user's Fonts values (HKEY_CURRENT_USER), whose data is a full path; read with Fonts. They
+  // count as installed wherever the program asks; the registry viewer shows Fonts alone.
+  TRegDataArrray UserFonts;
   std::vector<std::u16string> MapperNames;
   std::vector<std::u16string> SubstituteTargets;
   std::vector<std::u16string> SystemLinkFiles;
@@ -34,11 +37,15 @@ class TRegFontData {
   // "\Software\Microsoft\Windows NT\CurrentVersion\Fonts"; the NT family only.
   std::u16string FontsKeyPath() const;
 
+  // Rereads Fonts and UserFonts. A user without a Fonts key of their own has no per-user fonts.
   void LoadFontsList();
   void LoadProtectedLists();
 
+  // Both ask Fonts and UserFonts.
   bool IsRegisteredName(std::u16string_view name) const;
   bool IsRegisteredFile(std::u16string_view path) const;
+  // Whether a value of the current user names this very file.
+  bool IsUserFontFile(std::u16string_view path) const;
   bool IsProtected(std::u16string_view fileName, std::u16string_view familyName) const;
 
   void WriteFontValue(std::u16string_view valueName, std::u16string_view data);
@@ -55,6 +62,14 @@ class TRegFontData {
   // another one sharing its file name. False when Fonts has no such entry.
   bool DeleteFontValueNamed(std::u16string_view valueName);
 
+  // Creates the current user's Fonts key when the user has none; false when it cannot be opened or made.
+  bool PrepareUserFontsKey();
+  // Writes a value of the current user's Fonts key, creating the key when the user has none.
+  void WriteUserFontValue(std::u16string_view valueName, std::u16string_view fullPath);
+  // Deletes the current user's first value naming this very file; false when none does. Never touches Fonts.
+  bool DeleteUserFontValueForFile(std::u16string_view path);
+
+  // The machine-wide destinations: the fonts folder, then the folders Fonts names.
   std::vector<std::u16string> FontFolders() const;
   std::u16string ValueNameWithoutSuffix(std::size_t index) const;
 

@@ -41,6 +41,10 @@ class FontRegistry {
   // The existing key at path below root, or null when it cannot be opened with that access; never creates it.
   virtual std::unique_ptr<RegKey> OpenKey(RegRoot root, std::u16string_view path, RegAccess access) = 0;
 
+  // The key at path below root for reading and writing, created when absent (a user who never installed
+  // a font for themselves may have no Fonts key); null when that fails.
+  virtual std::unique_ptr<RegKey> OpenOrCreateKey(RegRoot root, std::u16string_view path) = 0;
+
   // Starts the Windows registry editor; whether it started is not reported.
   virtual void StartRegistryEditor() = 0;
 };

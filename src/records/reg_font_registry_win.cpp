@@ -71,6 +71,13 @@ std::unique_ptr<RegKey> SystemFontRegistry::OpenKey(RegRoot root, std::u16string
   return std::make_unique<SystemRegKey>(std::move(*key));
 }
 
+std::unique_ptr<RegKey> SystemFontRegistry::OpenOrCreateKey(RegRoot root, std::u16string_view path) {
+  auto key = RegistryKey::OpenOrCreate(root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                                       AsWide(path), KEY_READ | KEY_WRITE);
+  if (!key) return nullptr;
+  return std::make_unique<SystemRegKey>(std::move(*key));
+}
+
 void SystemFontRegistry::StartRegistryEditor() {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

@@ -8,6 +8,7 @@ class SystemFontRegistry final : public FontRegistry {
  public:
   std::uint32_t PlatformId() const override;
   std::unique_ptr<RegKey> OpenKey(RegRoot root, std::u16string_view path, RegAccess access) override;
+  std::unique_ptr<RegKey> OpenOrCreateKey(RegRoot root, std::u16string_view path) override;
   void StartRegistryEditor() override;
 };
 

@@ -1,13 +1,16 @@
 #include "records/system_engine_win.h"
 
 #include "platform/executable_folder_win.h"
+#include "platform/windows_version_win.h"
+#include "records/user_fonts.h"
 
 namespace velura {
 
 SystemEngine::SystemEngine(TIniKeeper& settings) {
   engine_ = std::make_unique<TProcedureClass>(EngineServices{reader_, fonts_, files_, registry_, folding_, settings,
                                                              SystemFontsFolder(), ExecutableFolderFile(u""),
-                                                             UserIsAdmin()});
+                                                             UserIsAdmin(), RunningWindowsBuild(),
+                                                             UserFontsFolderIn(LocalAppDataFolder())});
 }
 
 }  // namespace velura

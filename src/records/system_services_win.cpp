@@ -121,6 +121,18 @@ std::u16string SystemFontsFolder() {
   return ToU16(text);
 }
 
+std::u16string LocalAppDataFolder() {
+  PWSTR folder = nullptr;
+  std::u16string result;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder)) && folder) {
+    std::wstring text = folder;
+    while (text.size() > 3 && text.back() == L'\\') text.pop_back();
+    result = ToU16(text);
+  }
+  CoTaskMemFree(folder);
+  return result;
+}
+
 bool UserIsAdmin() {
   const WindowsVersion version = RunningWindowsVersion();
   if (version.Major == 5 && version.Minor == 0) return true;  // Windows 2000

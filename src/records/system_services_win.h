@@ -37,4 +37,8 @@ std::u16string SystemFontsFolder();
 // Whether the user may install and uninstall: always on Windows 2000, else the shell's answer.
 bool UserIsAdmin();
 
+// The current user's local application data folder (FOLDERID_LocalAppData), without a trailing backslash;
+// empty when the shell does not know it.
+std::u16string LocalAppDataFolder();
+
 }  // namespace velura

@@ -14,11 +14,24 @@ using ui::dock::At;
 Tform_InstallSelect::Tform_InstallSelect(HWND owner, std::vector<std::u16string> candidates,
                                          std::u16string fontFilesFolder)
     : model_(std::move(candidates)), fontFilesFolder_(std::move(fontFilesFolder)) {
-  CreateForm(L"インストール先", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME, 536, 273,
-             owner, ui::Placement::CentreScreen);
+  Build(owner);
+}
+
+Tform_InstallSelect::Tform_InstallSelect(HWND owner, InstallDestinationModel model, std::u16string fontFilesFolder)
+    : model_(std::move(model)), fontFilesFolder_(std::move(fontFilesFolder)) {
+  Build(owner);
+}
+
+void Tform_InstallSelect::Build(HWND owner) {
+  CreateForm(L"インストール先", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME, 536,
+                       273, owner, ui::Placement::CentreScreen);
   SetFont(ui::FontSpec{L"ＭＳ Ｐゴシック", 12, 0});
   CreateComponents();
   FillList();
+  if (model_.PerUser()) {
+    // Shown but not offered: a per-user font is always a copy in the user's folder.
+    for (ui::Control* control : {CheckBox1, Edit1, Button_DirSel, Button_ListAdd}) EnableWindow(control->hwnd, FALSE);
+  }
 }
 
 void Tform_InstallSelect::CreateComponents() {
@@ -123,6 +136,17 @@ InstallDestinationChoice RunInstallDestination(HWND owner, std::vector<std::u16s
   choice.confirmed = true;
   choice.index = dialog.Model().selected;
   choice.copyFiles = dialog.Model().copyFiles;
+  return choice;
+}
+
+InstallDestinationChoice RunUserInstallDestination(HWND owner, const std::u16string& userFontsFolder,
+                                                   const std::u16string& fontFilesFolder) {
+  Tform_InstallSelect dialog(owner, InstallDestinationModel::ForUser(userFontsFolder), fontFilesFolder);
+  InstallDestinationChoice choice;
+  if (dialog.ShowModal() != IDOK) return choice;
+  choice.confirmed = true;
+  choice.index = dialog.Model().selected;
+  choice.copyFiles = true;
   return choice;
 }
 

@@ -13,6 +13,8 @@ namespace velura {
 class Tform_InstallSelect : public ui::Form, private DestinationFolders {
  public:
   Tform_InstallSelect(HWND owner, std::vector<std::u16string> candidates, std::u16string fontFilesFolder);
+  // The per-user form: the user's fonts folder alone, always copied there; nothing can be added.
+  Tform_InstallSelect(HWND owner, InstallDestinationModel model, std::u16string fontFilesFolder);
 
   InstallDestinationModel& Model() { return model_; }
   TListBox_zel ListBox_zel1;
@@ -30,6 +32,7 @@ class Tform_InstallSelect : public ui::Form, private DestinationFolders {
   void BitBtn1Click();  // OK, with the close check
 
  private:
+  void Build(HWND owner);
   void CreateComponents();
   void FillList();
   bool Exists(const std::u16string& folder) override;
@@ -44,5 +47,9 @@ class Tform_InstallSelect : public ui::Form, private DestinationFolders {
 // Runs the dialog. On OK the candidates become the dialog's entries (entry 0 the plain fonts folder).
 InstallDestinationChoice RunInstallDestination(HWND owner, std::vector<std::u16string>& candidates,
                                                const std::u16string& fontFilesFolder);
+
+// Runs the per-user form of the dialog; on OK the index is 0 and the files are copied.
+InstallDestinationChoice RunUserInstallDestination(HWND owner, const std::u16string& userFontsFolder,
+                                                   const std::u16string& fontFilesFolder);
 
 }  // namespace velura

@@ -107,6 +107,7 @@ LocalBrowserState Tform_local::State() const {
   state.anyTicked = std::any_of(list_->Items.begin(), list_->Items.end(), [](const auto& r) { return r->Has(Selected); });
   state.archiveChosen = SendMessageW(TntComboBox_ArchiveNames->hwnd, CB_GETCURSEL, 0, 0) >= 0;
   state.isAdmin = engine_.IsAdmin;
+  state.installsPerUser = engine_.InstallsPerUser();
   state.nodeSelected = fileTree_.Selected() != nullptr;
   state.folderSelected = !ShellTreeView1.Path().empty();
   return state;
@@ -116,6 +117,7 @@ void Tform_local::UpdateSummary() {
   const TickSummary summary = SummarizeTree(fileTree_);
   ui::SetStatusText(*StatusBar1, 1, ToWide(SelectionText(summary)));
   ui::SetStatusText(*StatusBar1, 2, ToWide(FileCountText(summary)));
+  if (perUserHint_) ui::SetStatusText(*StatusBar1, 3, ToWide(std::u16string(kPerUserInstallHint)));
 }
 
 void Tform_local::Action_installExecute() {

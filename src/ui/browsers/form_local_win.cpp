@@ -75,7 +75,10 @@ Tform_local::~Tform_local() {
 }
 
 void Tform_local::CreateComponents() {
-  StatusBar1 = &ui::AddStatusBar(*this, {200, 180, -1});  // the last panel (170 designed) runs to the edge, so its text fits
+  // The last panel (170 designed) runs to the edge, so its text fits. A user who installs for themselves
+  // alone is told so in a fourth panel.
+  perUserHint_ = engine_.InstallsPerUser();
+  StatusBar1 = perUserHint_ ? &ui::AddStatusBar(*this, {200, 180, 260, -1}) : &ui::AddStatusBar(*this, {200, 180, -1});
   // AdjustStatusBarFont
   SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
 

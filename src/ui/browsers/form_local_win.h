@@ -170,6 +170,7 @@ class Tform_local : public ui::Form, private SearchTarget {
   TreeViewFileTree fileTree_;
   ListBoxSampleList samples_;
   bool infoDisplay_ = false;
+  bool perUserHint_ = false;  // the status bar's fourth panel tells a non-administrator where fonts go
   bool detailsHidden_ = false;
   int sampleSize_ = 18;
   std::wstring workFolder_;

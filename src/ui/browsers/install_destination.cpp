@@ -9,6 +9,13 @@ InstallDestinationModel::InstallDestinationModel(std::vector<std::u16string> can
   entries_[0] = u"既定のフォントフォルダ　　\"" + fontsFolder_ + u"\"";
 }
 
+InstallDestinationModel InstallDestinationModel::ForUser(const std::u16string& userFontsFolder) {
+  InstallDestinationModel model({userFontsFolder});
+  model.entries_[0] = u"このユーザーのフォントフォルダ　　\"" + userFontsFolder + u"\"";
+  model.perUser_ = true;
+  return model;
+}
+
 std::vector<std::u16string> InstallDestinationModel::Result() const {
   std::vector<std::u16string> result = entries_;
   result[0] = fontsFolder_;
@@ -29,6 +36,7 @@ bool InstallDestinationModel::EnsureFolder(const std::u16string& folder, Destina
 }
 
 bool InstallDestinationModel::AddFolder(const std::u16string& folder, DestinationFolders& folders) {
+  if (perUser_) return false;
   if (!EnsureFolder(folder, folders)) return false;
   entries_.push_back(folder);
   selected = static_cast<int>(entries_.size()) - 1;

@@ -28,6 +28,11 @@ class InstallDestinationModel {
  public:
   // candidates[0] is the fonts folder; it is shown as "既定のフォントフォルダ　　" and the folder in quotes.
   explicit InstallDestinationModel(std::vector<std::u16string> candidates);
+  // A user without administrator rights: the one entry "このユーザーのフォントフォルダ　　" and the folder in
+  // quotes; every other destination would need machine-wide registry writes, so none can be added.
+  static InstallDestinationModel ForUser(const std::u16string& userFontsFolder);
+
+  bool PerUser() const { return perUser_; }
 
   const std::vector<std::u16string>& Entries() const { return entries_; }
   // The list the caller gets back: entry 0 is the plain fonts folder again.
@@ -48,6 +53,7 @@ class InstallDestinationModel {
   bool EnsureFolder(const std::u16string& folder, DestinationFolders& folders) const;
   std::vector<std::u16string> entries_;
   std::u16string fontsFolder_;
+  bool perUser_ = false;
 };
 
 }  // namespace velura

@@ -18,6 +18,13 @@ struct FontChangeOnExit {
 bool InstallTicked(HWND owner, FileTree& tree, TFileData_local& list, TProcedureClass& engine, Progress& progress) {
   if (std::none_of(list.Items.begin(), list.Items.end(), [](const auto& r) { return r->Has(Selected); })) return false;
   FontChangeOnExit broadcast;
+  if (engine.InstallsPerUser()) {
+    const InstallDestinationChoice choice = RunUserInstallDestination(owner, engine.UserFontsFolder, list.LastFolder);
+    if (!choice.confirmed || choice.index != 0) return true;
+    engine.InstallSelectedForUser(progress, list);
+    RefreshStateImages(tree);
+    return true;
+  }
   std::vector<std::u16string> folders = engine.RegData().FontFolders();
   const InstallDestinationChoice choice = RunInstallDestination(owner, folders, list.LastFolder);
   if (!choice.confirmed || choice.index < 0 || choice.index >= static_cast<int>(folders.size())) return true;

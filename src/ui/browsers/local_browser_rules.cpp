@@ -9,7 +9,9 @@ namespace velura {
 
 namespace local_enable {
 bool ListCommands(const LocalBrowserState& s) { return s.nodeCount >= 2; }
-bool Install(const LocalBrowserState& s) { return ListCommands(s) && s.anyTicked && s.isAdmin; }
+bool Install(const LocalBrowserState& s) {
+  return ListCommands(s) && s.anyTicked && (s.isAdmin || s.installsPerUser);
+}
 bool CopyTicked(const LocalBrowserState& s) { return ListCommands(s) && s.anyTicked; }
 bool ActiveFileCopy(const LocalBrowserState& s) { return ListCommands(s) && s.nodeSelected; }
 bool SendOneTimeInst(const LocalBrowserState& s) { return ListCommands(s) && s.anyTicked && !s.archiveChosen; }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct LocalBrowserState {
   bool anyTicked = false;        // T: some record is ticked
   bool archiveChosen = false;    // A: an entry of the archive box is chosen
   bool isAdmin = false;
+  bool installsPerUser = false;  // no administrator rights, but Windows installs fonts for this user
   bool nodeSelected = false;     // the file tree has a selected node
   bool folderSelected = false;   // the shell tree has a selected folder
 };
@@ -31,6 +33,9 @@ bool SendOneTimeInst(const LocalBrowserState& s);
 bool SendDirOneTimeInst(const LocalBrowserState& s);
 bool OpenExplorer(const LocalBrowserState& s);
 }  // namespace local_enable
+
+// The last status panel of a user who installs for themselves alone.
+inline constexpr std::u16string_view kPerUserInstallHint = u"管理者権限がないため、フォントはこのユーザーだけにインストールします";
 
 // Status panel 0 for the selected file.
 std::u16string FileStateText(const TFileDataItem& record);

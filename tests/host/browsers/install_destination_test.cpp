@@ -40,6 +40,22 @@ TEST(InstallDestination, FontsFolderEntryAndResult) {
   EXPECT_EQ(folders.questions, 0);
 }
 
+TEST(InstallDestination, PerUserOffersTheUserFolderAloneAndNeverAsks) {
+  const std::u16string user = u"C:\\Users\\u\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+  InstallDestinationModel model = InstallDestinationModel::ForUser(user);
+  EXPECT_TRUE(model.PerUser());
+  ASSERT_EQ(model.Entries().size(), 1u);
+  EXPECT_EQ(model.Entries()[0], u"このユーザーのフォントフォルダ　　\"" + user + u"\"");
+  EXPECT_EQ(model.Result(), std::vector<std::u16string>{user});
+  Folders folders;
+  folders.existing.clear();  // made by the install itself, not by the dialog
+  EXPECT_FALSE(model.AddFolder(u"D:\\Fonts", folders));
+  EXPECT_EQ(model.Entries().size(), 1u);
+  EXPECT_TRUE(model.CanCloseWithOk(folders));
+  EXPECT_EQ(folders.questions, 0);
+  EXPECT_FALSE(InstallDestinationModel({u"C:\\Windows\\Fonts"}).PerUser());
+}
+
 TEST(InstallDestination, AddingANewFolderAsksAndCreatesIt) {
   InstallDestinationModel model({u"C:\\Windows\\Fonts"});
   Folders folders;

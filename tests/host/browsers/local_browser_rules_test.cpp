@@ -20,8 +20,14 @@ TEST(LocalBrowserEnabling, FollowsTheTable) {
   s.nodeCount = 2;
   EXPECT_TRUE(local_enable::Install(s));
   EXPECT_TRUE(local_enable::SendOneTimeInst(s));
-  s.isAdmin = false;  // a non-administrator never installs, ticks or not
+  s.isAdmin = false;  // a non-administrator never installs machine-wide, ticks or not
   EXPECT_FALSE(local_enable::Install(s));
+  s.installsPerUser = true;  // ... but installs for themselves where Windows allows it
+  EXPECT_TRUE(local_enable::Install(s));
+  s.anyTicked = false;
+  EXPECT_FALSE(local_enable::Install(s));
+  s.anyTicked = true;
+  s.installsPerUser = false;
   EXPECT_TRUE(local_enable::CopyTicked(s));
   s.anyTicked = false;
   EXPECT_FALSE(local_enable::CopyTicked(s));

@@ -15,7 +15,8 @@ class EngineWorld {
     files.MakeFolder(u"C:\\prog");
     settings = std::make_unique<TIniKeeper>(std::make_unique<MemoryProfile>(profile));
     engine = std::make_unique<TProcedureClass>(
-        EngineServices{reader, fonts, files, registry, folding, *settings, u"C:\\Windows\\Fonts", u"C:\\prog\\", true});
+        EngineServices{reader, fonts, files, registry, folding, *settings, u"C:\\Windows\\Fonts", u"C:\\prog\\", true, 17134,
+                       u"C:\\Users\\u\\AppData\\Local\\Microsoft\\Windows\\Fonts"});
     return *engine;
   }
 

@@ -18,6 +18,7 @@ inline const std::u16string kMapperPath = u"\\Software\\Microsoft\\Windows NT\\C
 inline const std::u16string kSubstitutesPath = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
 inline const std::u16string kSystemLinkPath =
     u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
+inline const std::u16string kUserFontsId = u"HKCU" + kFontsPath;
 inline const std::u16string kRegeditPath = u"\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit";
 
 // ASCII case folding; U+4E02 stands for a character the ANSI code page cannot hold.
@@ -64,6 +65,10 @@ class FakeFontRegistry final : public FontRegistry {
     keys[path].values.emplace_back(std::move(name), RegValue{kind, std::move(text)});
   }
   void AddFont(std::u16string name, std::u16string file) { Add(kFontsPath, std::move(name), RegValueKind::String, std::move(file)); }
+  // A value of the current user's Fonts key, whose data is the file's full path.
+  void AddUserFont(std::u16string name, std::u16string path) {
+    Add(kUserFontsId, std::move(name), RegValueKind::String, std::move(path));
+  }
   bool HasValue(const std::u16string& path, std::u16string_view name) const {
     for (const auto& [n, v] : keys.at(path).values)
       if (n == name) return true;
@@ -72,12 +77,14 @@ class FakeFontRegistry final : public FontRegistry {
 
   std::uint32_t PlatformId() const override { return platformId; }
   std::unique_ptr<RegKey> OpenKey(RegRoot root, std::u16string_view path, RegAccess access) override;
+  std::unique_ptr<RegKey> OpenOrCreateKey(RegRoot root, std::u16string_view path) override;
   void StartRegistryEditor() override { ++editorStarts; }
 
   std::uint32_t platformId = 2;
   std::map<std::u16string, FakeKeyData> keys;  // HKLM keys by path; HKCU keys are prefixed "HKCU"
   std::vector<OpenCall> opens;
   int editorStarts = 0;
+  bool refuseCreation = false;
 };
 
 class FakeRegKey final : public RegKey {
@@ -117,6 +124,13 @@ inline std::unique_ptr<RegKey> FakeFontRegistry::OpenKey(RegRoot root, std::u16s
   const auto key = keys.find(id);
   if (key == keys.end()) return nullptr;
   return std::make_unique<FakeRegKey>(key->second);
+}
+
+inline std::unique_ptr<RegKey> FakeFontRegistry::OpenOrCreateKey(RegRoot root, std::u16string_view path) {
+  opens.push_back({root, std::u16string(path), RegAccess::ReadWrite});
+  const std::u16string id = (root == RegRoot::CurrentUser ? u"HKCU" : u"") + std::u16string(path);
+  if (refuseCreation && !keys.count(id)) return nullptr;
+  return std::make_unique<FakeRegKey>(keys[id]);
 }
 
 }  // namespace velura::testing

@@ -153,10 +153,13 @@ TEST_F(RegFontDataTest, WritesAreStringsAndAReloadSeesThem) {
 // Reading must work without administrator rights; only installing and uninstalling need more.
 TEST_F(RegFontDataTest, EachOperationOpensItsOwnKeyWithTheAccessItNeeds) {
   TRegFontData data = Load();
-  ASSERT_EQ(registry.opens.size(), 4u);
+  ASSERT_EQ(registry.opens.size(), 5u);  // the current user's Fonts key too
   for (const auto& open : registry.opens) EXPECT_EQ(open.access, RegAccess::Read);
   EXPECT_EQ(registry.opens[0].path, kFontsPath);
-  EXPECT_EQ(registry.opens[3].path, kSystemLinkPath);
+  EXPECT_EQ(registry.opens[0].root, RegRoot::LocalMachine);
+  EXPECT_EQ(registry.opens[1].path, kFontsPath);
+  EXPECT_EQ(registry.opens[1].root, RegRoot::CurrentUser);
+  EXPECT_EQ(registry.opens[4].path, kSystemLinkPath);
 
   registry.opens.clear();
   data.WriteFontValue(u"X (TrueType)", u"X.TTF");

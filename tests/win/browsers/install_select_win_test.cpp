@@ -58,6 +58,24 @@ TEST_F(InstallSelect, OffersTheFontsFolderFirstAndReturnsIt) {
   EXPECT_TRUE(messages.empty());  // the fonts folder is never asked about
 }
 
+TEST_F(InstallSelect, PerUserOffersOnlyTheUserFolderAndAlwaysCopies) {
+  const std::u16string user = u"C:\\users\\velura\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+  Tform_InstallSelect dialog(nullptr, InstallDestinationModel::ForUser(user), u"C:\\");
+  ASSERT_EQ(SendMessageW(dialog.ListBox_zel1.Hwnd(), LB_GETCOUNT, 0, 0), 1);
+  EXPECT_EQ(ItemText(dialog.ListBox_zel1.Hwnd(), 0), L"このユーザーのフォントフォルダ　　\"" + ToWide(user) + L"\"");
+  EXPECT_EQ(SendMessageW(dialog.CheckBox1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  for (const ui::Control* control : {dialog.CheckBox1, dialog.Edit1, dialog.Button_DirSel, dialog.Button_ListAdd})
+    EXPECT_FALSE(IsWindowEnabled(control->hwnd));
+  dialog.Show();
+  PumpUntilIdle();
+  SavePng(CaptureWindow(dialog.Hwnd()), ScreenshotPath(L"install_destination_per_user.png"));
+  Click(*dialog.BitBtn1);
+  EXPECT_EQ(dialog.ShowModal(), IDOK);
+  EXPECT_EQ(dialog.Model().selected, 0);
+  EXPECT_TRUE(dialog.Model().copyFiles);
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(InstallSelect, AddsANewFolderAfterAskingAndCreatesIt) {
   Tform_InstallSelect dialog(nullptr, {u"C:\\windows\\Fonts"}, u"C:\\");
   const std::wstring fresh = root / L"新しい\\フォント";
