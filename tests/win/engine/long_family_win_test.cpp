@@ -24,7 +24,9 @@ class LongFamilyOnWindows : public BrowserTest {
     const TFileDataItem& record = list[0];
     EXPECT_FALSE(record.CannotDisplay);
     EXPECT_TRUE(record.DisplayNames[0].SystemNamed);
-    if (!expected.empty()) EXPECT_EQ(record.Faces[0].FamilyName, expected);
+    if (!expected.empty()) {
+      EXPECT_EQ(record.Faces[0].FamilyName, expected);
+    }
     EXPECT_EQ(record.DisplayNames[0].DisplayFamilyName, record.Faces[0].FamilyName);
     EXPECT_EQ(record.Faces[0].FullName, u"");
 

@@ -157,7 +157,9 @@ TEST_F(LauncherTools, ASecondOpenShowsTheSameWindow) {
     Press(id);
     EXPECT_EQ(WindowOf(id), first) << id;
     EXPECT_TRUE(IsWindowVisible(first)) << id;
-    if (const auto fake = fakes.find(id); fake != fakes.end()) EXPECT_EQ(fake->second.created, 1) << id;
+    if (const auto fake = fakes.find(id); fake != fakes.end()) {
+      EXPECT_EQ(fake->second.created, 1) << id;
+    }
   }
 }
 
