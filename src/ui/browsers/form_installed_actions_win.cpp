@@ -148,7 +148,8 @@ void TForm_Installed::Action_UnInstallExecute() {
   if (answer == MessageResult::Yes) {
     ClearTree();  // the run deletes records the tree points at, while it keeps the message loop turning
     try {
-      engine_.UninstallSelected(status_);
+      engine_.UninstallSelected(status_);  // machine-wide fonts; per-user ones are left to their own loop
+      if (!CancelRequested) engine_.UninstallSelectedForUser(status_);
     } catch (...) {
       Reload();
       throw;

@@ -218,8 +218,11 @@ void RemoveRegistryEntriesOnly(const std::vector<TFileDataItem*>& records, TFile
   for (TFileDataItem* record : records) {
     // The value naming this very file first, as uninstalling does: a font elsewhere that shares the file
     // name keeps its value.
-    if (!registry.DeleteFontValueForFile(record->Path) && !registry.DeleteFontValueByFile(FileNamePart(record->Path)))
-      continue;
+    // A per-user font's value is the current user's and names its file by full path: only that one goes.
+    const bool removed = record->Has(PerUser) ? registry.DeleteUserFontValueForFile(record->Path)
+                                              : registry.DeleteFontValueForFile(record->Path) ||
+                                                    registry.DeleteFontValueByFile(FileNamePart(record->Path));
+    if (!removed) continue;
     record->Flags = Installed | InstalledNow;
     for (std::size_t i = 0; i < list.Items.size(); ++i) {
       if (list.Items[i].get() != record) continue;

@@ -234,6 +234,25 @@ TEST(InstalledBrowserRules, RegistryOnlyRemovalTakesTheValueOfThatVeryFile) {
   EXPECT_EQ(w.installed->Count(), 0);
 }
 
+TEST(InstalledBrowserRules, RegistryOnlyRemovalOfAPerUserFontTakesOnlyTheUsersValue) {
+  RecordWorld w;
+  const std::u16string userFolder = u"C:\\Users\\u\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+  w.files.MakeFolder(userFolder);
+  w.AddFont(u"same.ttf", u"Machine", u"Regular", 0, kFontsFolder);
+  const std::u16string mine = w.AddFont(u"same.ttf", u"Mine", u"Regular", 0, userFolder);
+  w.registry.AddFont(u"Machine (TrueType)", u"same.ttf");
+  w.registry.AddUserFont(u"Mine (TrueType)", mine);
+  w.registryData->LoadFontsList();
+  TFileDataItem* record = w.installed->AddFontFile(mine);
+  ASSERT_NE(record, nullptr);
+  record->Set(PerUser);
+  RemoveRegistryEntriesOnly({record}, *w.installed, *w.registryData);
+  EXPECT_FALSE(w.registry.HasValue(kUserFontsId, u"Mine (TrueType)"));
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Machine (TrueType)"));  // same file name, another font
+  EXPECT_EQ(w.installed->Count(), 0);
+  EXPECT_TRUE(w.files.Exists(mine));
+}
+
 TEST(InstalledBrowserRules, ARegistryFailureStopsTheRemovalAfterTheRecordsBeforeIt) {
   RecordWorld w;
   const std::u16string first = w.AddFont(u"first.ttf", u"First");
