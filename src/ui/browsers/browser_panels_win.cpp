@@ -8,6 +8,7 @@
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
 #include "records/record_rules.h"
+#include "resource_ids.h"
 #include "ui/browsers/file_node_look.h"
 #include "ui/browsers/font_info.h"
 #include "ui/browsers/sample_texts.h"
@@ -184,6 +185,59 @@ void DrawSampleItem(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, in
   if (!line.empty()) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line.data()));
   ui::SelectInDc useSample(dc, font.Get());
   TextOutW(dc, r.left + layout.sampleLeft, r.top + layout.sampleTop, line.c_str(), static_cast<int>(line.size()));
+}
+
+void ApplySampleSize(ui::Window& form, ui::Window& client, HWND list, int size, int dpi) {
+  ui::Control* control = form.FindControl(list);
+  if (!control) control = client.FindControl(list);
+  if (control) client.SetControlFont(*control, ui::FontSpec{L"MS UI Gothic", 0, size});
+  const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i)
+    SendMessageW(list, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, dpi));
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void ReloadStateImages(HWND tree, ui::UniqueImageList& images, int dpi) {
+  ui::UniqueImageList strip = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, dpi);
+  TreeView_SetImageList(tree, strip.Get(), TVSIL_STATE);
+  images = std::move(strip);
+}
+
+bool FillSampleListFromCombo(HWND combo, const TreeViewFileTree& tree, ListBoxSampleList& samples, bool& infoDisplay) {
+  const auto index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  if (index > 0) {
+    samples.SetAllTexts(ToU16(ui::WindowText(combo)));
+    return false;
+  }
+  infoDisplay = false;
+  samples.Clear();
+  FillSampleListFromTree(tree, samples);
+  infoDisplay = true;
+  return true;
+}
+
+void FillSampleTextChoices(HWND combo) {
+  if (SendMessageW(combo, CB_GETCOUNT, 0, 0) != 0) return;
+  for (const std::u16string& text : DefaultSampleTexts())
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(text)));
+  SendMessageW(combo, CB_SETCURSEL, 0, 0);
+}
+
+bool CommitComboSampleText(HWND combo) {
+  SampleTextChoices choices;
+  choices.items.clear();
+  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)), L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    choices.items.push_back(ToU16(item));
+  }
+  choices.selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+  if (!CommitSampleText(choices, ToU16(ui::WindowText(combo)))) return false;
+  if (static_cast<int>(choices.items.size()) > count)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(choices.items.back())));
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(choices.selected), 0);
+  return true;
 }
 
 }  // namespace velura

@@ -10,6 +10,7 @@
 #include "settings/ini_keeper.h"
 #include "ui/browsers/file_tree_view_win.h"
 #include "ui/framework/handles_win.h"
+#include "ui/framework/image_list_win.h"
 #include "ui/framework/panel_win.h"
 #include "ui/framework/window_win.h"
 
@@ -58,5 +59,19 @@ LRESULT DrawFileNode(NMTVCUSTOMDRAW& draw, const TreeViewFileTree& tree, const T
 // itself. captionFont is made on first use at the window's DPI; the caller resets it when the DPI changes.
 void DrawSampleItem(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, int sampleSize, int dpi,
                     ui::UniqueFont& captionFont);
+
+// The sample list in a sample size: its font and every line's height. The list sits on the form or on its
+// client panel, whichever owns it.
+void ApplySampleSize(ui::Window& form, ui::Window& client, HWND list, int size, int dpi);
+// The tree's tick images at a DPI. The tree view keeps the strip it was given: it gets the new one before the
+// old one goes.
+void ReloadStateImages(HWND tree, ui::UniqueImageList& images, int dpi);
+// The sample list after the combo's choice: the first choice names each face from the tree (infoDisplay off
+// meanwhile), any other puts the combo's text on every line. True when the lines came from the tree.
+bool FillSampleListFromCombo(HWND combo, const TreeViewFileTree& tree, ListBoxSampleList& samples, bool& infoDisplay);
+// The default sample texts into an empty combo, the first one chosen (FillSampleTextChoices).
+void FillSampleTextChoices(HWND combo);
+// Enter in the sample text combo: the typed text becomes a choice and the chosen one. False when nothing changed.
+bool CommitComboSampleText(HWND combo);
 
 }  // namespace velura

@@ -103,67 +103,28 @@ bool Tform_local::ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item) {
 
 void Tform_local::SetSampleSize(int size) {
   sampleSize_ = size;
-  ui::Control* list = FindControl(TntListBox_zel_Sample.Hwnd());
-  if (!list) list = Panel_client.FindControl(TntListBox_zel_Sample.Hwnd());
-  if (list) Panel_client.SetControlFont(*list, ui::FontSpec{L"MS UI Gothic", 0, size});
-  const HWND hwnd = TntListBox_zel_Sample.Hwnd();
-  const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i)
-    SendMessageW(hwnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
-  InvalidateRect(hwnd, nullptr, TRUE);
+  ApplySampleSize(*this, Panel_client, TntListBox_zel_Sample.Hwnd(), size, Dpi());
 }
 
 void Tform_local::FollowDpi() {
   captionFont_.Reset();
-  // The tree view keeps the strip it was given: hand it the new one before the old one goes.
-  ui::UniqueImageList strip = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
-  TreeView_SetImageList(fileTree_.Hwnd(), strip.Get(), TVSIL_STATE);
-  stateImages_ = std::move(strip);
+  ReloadStateImages(fileTree_.Hwnd(), stateImages_, Dpi());
   SetSampleSize(sampleSize_);  // the lines there keep the height they were measured with
 }
 
 std::wstring Tform_local::SampleComboText() const { return ui::WindowText(TntComboBox_SampleText->hwnd); }
 
 void Tform_local::FillSampleList() {
-  const auto index = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0);
-  if (index <= 0) {
-    infoDisplay_ = false;
-    samples_.Clear();
-    FillSampleListFromTree(fileTree_, samples_);
-    infoDisplay_ = true;
-    SelectListItemForNode();
-  } else {
-    samples_.SetAllTexts(ToU16(SampleComboText()));
-  }
+  if (FillSampleListFromCombo(TntComboBox_SampleText->hwnd, fileTree_, samples_, infoDisplay_)) SelectListItemForNode();
 }
 
 void Tform_local::ComboBox_SampleTextClick() {
-  const HWND combo = TntComboBox_SampleText->hwnd;
-  if (SendMessageW(combo, CB_GETCOUNT, 0, 0) == 0) {  // FillSampleTextChoices
-    for (const std::u16string& text : DefaultSampleTexts())
-      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(text)));
-    SendMessageW(combo, CB_SETCURSEL, 0, 0);
-  }
+  FillSampleTextChoices(TntComboBox_SampleText->hwnd);
   FillSampleList();
 }
 
 void Tform_local::ComboBox_SampleTextKeyPress(wchar_t key) {
-  if (key != L'\r') return;
-  const HWND combo = TntComboBox_SampleText->hwnd;
-  SampleTextChoices choices;
-  choices.items.clear();
-  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)), L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-    choices.items.push_back(ToU16(item));
-  }
-  choices.selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-  if (!CommitSampleText(choices, ToU16(SampleComboText()))) return;
-  if (static_cast<int>(choices.items.size()) > count)
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(choices.items.back())));
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(choices.selected), 0);
-  ComboBox_SampleTextClick();
+  if (key == L'\r' && CommitComboSampleText(TntComboBox_SampleText->hwnd)) ComboBox_SampleTextClick();
 }
 
 void Tform_local::ComboBox_SampleTextExit() {
