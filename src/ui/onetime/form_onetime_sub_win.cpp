@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include "platform/wide_win.h"
+#include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/font_info.h"
 #include "ui/framework/controls_win.h"
 
@@ -14,10 +15,6 @@ namespace {
 using ui::dock::Align;
 using ui::dock::At;
 using ui::dock::Docked;
-
-void SetText(const ui::Control* control, const std::u16string& text) {
-  if (control) SetWindowTextW(control->hwnd, AsWide(text));
-}
 
 }  // namespace
 
@@ -67,51 +64,34 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
 
 TForm_OneTime_sub::~TForm_OneTime_sub() { Destroy(); }
 
+namespace {
+
+FontInfoControls PanelControls(TForm_OneTime_sub& form) {
+  return {.fontName = form.TntMemo_FontName,
+          .fontType = &form.Panel_FontType,
+          .pitch = form.Label_Pich,
+          .charset = form.Label_CharSet,
+          .fullName = form.TntMemo_FullFontName,
+          .version = form.TntMemo_Version,
+          .fileSize = form.Label_FileSize,
+          .fileName = form.TntMemo_FileName,
+          .postScriptName = form.TntMemo_PstscriptName,
+          .languageGrid = form.TntStringGrid_FullFontNames,
+          .codePages = form.RichEdit_CodePages,
+          .copyrightLabel = form.Label_Copyright,
+          .copyright = form.TntRichEdit_Copyright};
+}
+
+}  // namespace
+
 void TForm_OneTime_sub::ClearPanel() {
-  for (ui::Control* box :
-       {TntMemo_FontName, TntMemo_FullFontName, TntMemo_Version, TntMemo_FileName, TntMemo_PstscriptName, Label_Pich,
-        Label_CharSet, Label_FileSize, RichEdit_CodePages, TntRichEdit_Copyright})
-    SetText(box, u"");
-  SetText(Label_Copyright, u"Copyright");
-  Panel_FontType.SetCaption(L"");
-  SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_DELETEALLITEMS, 0, 0);
+  ClearFontInfoPanel(PanelControls(*this));
   ui::SetStatusText(*StatusBar1, 0, L"");
 }
 
 void TForm_OneTime_sub::ShowFace(const TFileDataItem& record, std::size_t face) {
   if (face >= record.Faces.size() || face >= record.DisplayNames.size()) return;
-  const FontInfoTexts info = DescribeFace(record, face);
-  std::u16string pages;
-  for (const std::u16string& page : info.CodePages) pages += (pages.empty() ? u"" : u"\r\n") + page;
-  SetText(RichEdit_CodePages, pages);
-  SendMessageW(RichEdit_CodePages->hwnd, EM_SETSEL, 0, 0);
-  SendMessageW(RichEdit_CodePages->hwnd, EM_SCROLLCARET, 0, 0);
-  Panel_FontType.SetCaption(ToWide(info.Type));
-  SetText(TntMemo_FontName, info.FontName);
-  SetText(TntMemo_FullFontName, info.FullName);
-  SetText(TntMemo_PstscriptName, info.PostScriptName);
-  SetText(TntMemo_Version, info.Version);
-  SetText(TntMemo_FileName, info.FileName);
-  SetText(Label_FileSize, info.Size);
-  SetText(Label_Copyright, info.CopyrightLabel);
-  SetText(TntRichEdit_Copyright, info.Copyright);
-  SetText(Label_CharSet, info.Charset);
-  SetText(Label_Pich, info.Pitch);
-  const HWND grid = TntStringGrid_FullFontNames->hwnd;
-  int row = 0;
-  for (const auto& fields : info.LanguageRows) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<wchar_t*>(AsWide(fields[0]));
-    SendMessageW(grid, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    for (int column = 1; column < 4; ++column) {
-      item.iSubItem = column;
-      item.pszText = const_cast<wchar_t*>(AsWide(fields[static_cast<std::size_t>(column)]));
-      SendMessageW(grid, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    }
-    ++row;
-  }
+  ShowFontInfoPanel(PanelControls(*this), record, face);
   const std::u16string state =
       record.Has(Installed) ? u"インストール済み(" + record.InstalledVersion + u")" : std::u16string(u"未インストール");
   ui::SetStatusText(*StatusBar1, 0, ToWide(state));
@@ -132,13 +112,6 @@ void TForm_OneTime_sub::Toggle() {
   SizeLanguageGrid();
 }
 
-void TForm_OneTime_sub::SizeLanguageGrid() {
-  RECT client{};
-  GetClientRect(TntStringGrid_FullFontNames->hwnd, &client);
-  const auto widths = LanguageGridWidths(client.right);
-  for (int column = 0; column < 4; ++column)
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_SETCOLUMNWIDTH, column,
-                 widths[static_cast<std::size_t>(column)]);
-}
+void TForm_OneTime_sub::SizeLanguageGrid() { velura::SizeLanguageGrid(TntStringGrid_FullFontNames); }
 
 }  // namespace velura

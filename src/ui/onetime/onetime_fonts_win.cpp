@@ -12,6 +12,7 @@
 #include "records/long_operations.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
+#include "ui/browsers/browser_panels_win.h"
 #include "ui/browsers/file_node_look.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/install_ticked_win.h"
@@ -245,52 +246,7 @@ void TForm_OneTimeInst::DrawSample(const DRAWITEMSTRUCT& item) {  // DrawSampleI
   }
   if (item.itemID == static_cast<UINT>(-1) || building_) return;
   try {
-    const FileTree::Node node = ListBoxSampleList::NodeOfLine(item.hwndItem, static_cast<int>(item.itemID));
-    const TFileDataItem* record = fontTree_.Record(node);
-    if (!record) return;
-    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fontTree_, node));
-    if (face >= record->Faces.size() || face >= record->DisplayNames.size()) return;
-    const HDC dc = item.hDC;
-    const RECT& r = item.rcItem;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    ui::UniqueBrush brush(CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW)));
-    FillRect(dc, &r, brush.Get());
-    ui::UniqueHandle<HPEN, ui::FreeGdiObject> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-    {
-      ui::SelectInDc usePen(dc, pen.Get());
-      MoveToEx(dc, r.left, r.top, nullptr);
-      LineTo(dc, r.right, r.top);
-    }
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const SampleLineLayout layout = SampleLine(sampleSize_, Dpi());
-    if (!captionFont_.Get()) {
-      LOGFONTW caption{};
-      caption.lfHeight = -layout.namePixels;
-      caption.lfCharSet = DEFAULT_CHARSET;
-      wcscpy(caption.lfFaceName, L"MS UI Gothic");
-      captionFont_.Reset(CreateFontIndirectW(&caption));
-    }
-    const TTFontFileData& f = record->Faces[face];
-    {
-      ui::SelectInDc useCaption(dc, captionFont_.Get());
-      TextOutW(dc, r.left + layout.nameLeft, r.top + layout.nameTop, AsWide(f.FullName),
-               static_cast<int>(f.FullName.size()));
-    }
-    LOGFONTW sample{};
-    if (!FindLogFont(ToWide(f.FamilyName), sample) &&
-        !FindLogFont(ToWide(record->DisplayNames[face].DisplayFamilyName), sample))
-      return;
-    sample.lfHeight = -layout.samplePixels;
-    sample.lfWidth = 0;
-    sample.lfWeight = f.WeightClass;
-    sample.lfItalic = f.SlantPosition != 0 ? TRUE : FALSE;
-    ui::UniqueFont font(CreateFontIndirectW(&sample));
-    const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-    std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(0, length)), L'\0');
-    if (!line.empty()) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line.data()));
-    ui::SelectInDc useSample(dc, font.Get());
-    TextOutW(dc, r.left + layout.sampleLeft, r.top + layout.sampleTop, line.c_str(), static_cast<int>(line.size()));
+    DrawSampleItem(item, fontTree_, sampleSize_, Dpi(), captionFont_);
   } catch (...) {
     // A line that cannot be drawn stays as far as it got.
   }
