@@ -12,6 +12,7 @@
 #include "ui/browsers/file_node_look.h"
 #include "ui/browsers/font_info.h"
 #include "ui/browsers/sample_texts.h"
+#include "ui/framework/subclass_win.h"
 
 namespace velura {
 
@@ -214,6 +215,28 @@ bool FillSampleListFromCombo(HWND combo, const TreeViewFileTree& tree, ListBoxSa
   FillSampleListFromTree(tree, samples);
   infoDisplay = true;
   return true;
+}
+
+void WireSampleTextCombo(ui::Control& combo, std::function<void()> onChoice, std::function<void()> onExit,
+                         std::function<void()> onEnter) {
+  combo.onCommand = [onChoice = std::move(onChoice), onExit = std::move(onExit)](int code) {
+    if (code == CBN_SELCHANGE) onChoice();
+    if (code == CBN_KILLFOCUS) onExit();
+  };
+  if (HWND edit = FindWindowExW(combo.hwnd, nullptr, L"Edit", nullptr)) {
+    ui::Subclass(edit, [onEnter = std::move(onEnter)](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+      if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) {
+        result = DLGC_WANTALLKEYS;
+        return true;
+      }
+      if (message == WM_CHAR && wParam == L'\r') {
+        onEnter();
+        result = 0;
+        return true;
+      }
+      return false;
+    });
+  }
 }
 
 void FillSampleTextChoices(HWND combo) {

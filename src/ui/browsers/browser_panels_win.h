@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstddef>
+#include <functional>
 
 #include "records/file_data_item.h"
 #include "settings/ini_keeper.h"
@@ -69,6 +70,10 @@ void ReloadStateImages(HWND tree, ui::UniqueImageList& images, int dpi);
 // The sample list after the combo's choice: the first choice names each face from the tree (infoDisplay off
 // meanwhile), any other puts the combo's text on every line. True when the lines came from the tree.
 bool FillSampleListFromCombo(HWND combo, const TreeViewFileTree& tree, ListBoxSampleList& samples, bool& infoDisplay);
+// The sample text combo's events: a choice, leaving it, and Enter in its edit (which it then keeps from the dialog
+// manager).
+void WireSampleTextCombo(ui::Control& combo, std::function<void()> onChoice, std::function<void()> onExit,
+                         std::function<void()> onEnter);
 // The default sample texts into an empty combo, the first one chosen (FillSampleTextChoices).
 void FillSampleTextChoices(HWND combo);
 // Enter in the sample text combo: the typed text becomes a choice and the chosen one. False when nothing changed.

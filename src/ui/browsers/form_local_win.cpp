@@ -116,25 +116,8 @@ void Tform_local::CreateComponents() {
   Splitter1H = &ui::AddSplitter(Panel_client, Align::Top, 4, "Panel_top");
   Panel_combo.Create(Panel_client, Docked(Align::Top, 26));
   TntComboBox_SampleText = &ui::AddComboBox(Panel_combo, At(2, 2, 534, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
-  TntComboBox_SampleText->onCommand = [this](int code) {
-    if (code == CBN_SELCHANGE) ComboBox_SampleTextClick();
-    if (code == CBN_KILLFOCUS) ComboBox_SampleTextExit();
-  };
-  // Enter in the combo's edit commits the typed text.
-  if (HWND edit = FindWindowExW(TntComboBox_SampleText->hwnd, nullptr, L"Edit", nullptr)) {
-    ui::Subclass(edit, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-      if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) {
-        result = DLGC_WANTALLKEYS;
-        return true;
-      }
-      if (message == WM_CHAR && wParam == L'\r') {
-        ComboBox_SampleTextKeyPress(L'\r');
-        result = 0;
-        return true;
-      }
-      return false;
-    });
-  }
+  WireSampleTextCombo(*TntComboBox_SampleText, [this] { ComboBox_SampleTextClick(); },
+                      [this] { ComboBox_SampleTextExit(); }, [this] { ComboBox_SampleTextKeyPress(L'\r'); });
   ui::Control& list = TntListBox_zel_Sample.Create(Panel_client, Docked(Align::Client, 0),
                                                    LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
   samples_.Attach(list.hwnd);
