@@ -8,24 +8,50 @@
 
 namespace velura {
 
-void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders, const TFileData_base& installed,
-                     const RegTextFolding& folding) {
-  // Place every record first, so that folders left without a file never get a root.
-  std::vector<std::vector<TFileDataItem*>> placed(folders.size());
-  for (const auto& record : installed.Items) {
-    const std::u16string folder = folding.Lower(FolderPart(record->Path));
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-      if (folding.Lower(folders[i]) != folder) continue;
-      placed[i].push_back(record.get());
-      break;
-    }
-  }
+void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders, const std::u16string& userFontsFolder,
+                     const TFileData_base& installed, const RegTextFolding& folding) {
+  // The roots in the order they are shown: the fonts folder, this user's fonts folder, the other machine-wide
+  // folders, then any other folder a per-user value points into.
+  struct Root {
+    std::u16string folder;  // lower-cased
+    std::u16string title;
+    bool perUser = false;
+    std::vector<TFileDataItem*> records;
+  };
+  std::vector<Root> roots;
+  const auto addRoot = [&](const std::u16string& folder, std::u16string title, bool perUser) {
+    roots.push_back(Root{folding.Lower(folder), std::move(title), perUser, {}});
+  };
+  const auto addUserRoot = [&] {
+    if (!userFontsFolder.empty())
+      addRoot(userFontsFolder, u"_このユーザーのフォントフォルダ　\"" + userFontsFolder + u"\"", true);
+  };
   for (std::size_t i = 0; i < folders.size(); ++i) {
-    if (placed[i].empty()) continue;
-    const std::u16string title = i == 0 ? u"_既定のフォントフォルダ　\"" + folders[i] + u"\"" : folders[i];
-    const FileTree::Node root = tree.AddNode(nullptr, title, nullptr, -1);
-    for (TFileDataItem* record : placed[i]) {
-      const FileTree::Node file = tree.AddNode(root, DisplayText(*record, 0), record, StateImageIndex(*record));
+    addRoot(folders[i], i == 0 ? u"_既定のフォントフォルダ　\"" + folders[i] + u"\"" : folders[i], false);
+    if (i == 0) addUserRoot();
+  }
+  if (folders.empty()) addUserRoot();
+
+  // Place every record first, so that folders left without a file never get a root. A machine-wide file
+  // lies in one of the registry's folders or is not placed; a per-user file goes where its value points.
+  for (const auto& record : installed.Items) {
+    const bool perUser = record->Has(PerUser);
+    const std::u16string folder = folding.Lower(FolderPart(record->Path));
+    auto root = std::find_if(roots.begin(), roots.end(), [&](const Root& r) {
+      return r.folder == folder && (perUser || !r.perUser);
+    });
+    if (root == roots.end()) {
+      if (!perUser) continue;
+      addRoot(FolderPart(record->Path), FolderPart(record->Path), true);
+      root = roots.end() - 1;
+    }
+    root->records.push_back(record.get());
+  }
+  for (const Root& root : roots) {
+    if (root.records.empty()) continue;
+    const FileTree::Node top = tree.AddNode(nullptr, root.title, nullptr, -1);
+    for (TFileDataItem* record : root.records) {
+      const FileTree::Node file = tree.AddNode(top, DisplayText(*record, 0), record, StateImageIndex(*record));
       for (std::size_t face = 1; face < record->DisplayNames.size(); ++face)
         tree.AddNode(file, record->DisplayNames[face].DisplayFullName, record, StateImageIndex(*record));
     }

@@ -107,6 +107,7 @@ InstalledBrowserState TForm_Installed::State() const {
   InstalledBrowserState state;
   state.nodeCount = fileTree_.Count();
   state.anyTicked = AnyTickedNode(fileTree_);
+  state.anyTickedPerUser = state.anyTicked && AnyTickedNode(fileTree_, true);
   state.isAdmin = engine_.IsAdmin;
   return state;
 }
@@ -128,6 +129,7 @@ void TForm_Installed::SelectAllInDir(bool tick) {
 
 void TForm_Installed::Action_UnInstallExecute() {
   if (fileTree_.Count() == 0) return;
+  if (!engine_.IsAdmin) UntickMachineWideFiles(fileTree_);  // this user's own fonts only
   UninstallGuardAsk ask;
   ask.systemFont = [](const TFileDataItem& record) {
     ShowMessage(SystemFontText(record), kSystemFontCaption, MessageIcon::Error);
@@ -148,7 +150,8 @@ void TForm_Installed::Action_UnInstallExecute() {
   if (answer == MessageResult::Yes) {
     ClearTree();  // the run deletes records the tree points at, while it keeps the message loop turning
     try {
-      engine_.UninstallSelected(status_);  // machine-wide fonts; per-user ones are left to their own loop
+      // Machine-wide fonts first (an administrator's), then this user's own in their loop.
+      if (engine_.IsAdmin) engine_.UninstallSelected(status_);
       if (!CancelRequested) engine_.UninstallSelectedForUser(status_);
     } catch (...) {
       Reload();

@@ -193,7 +193,7 @@ void TForm_Installed::Reload() {
   TFileData_installed& installed = engine_.Installed();
   for (const auto& record : installed.Items) record->Set(Selected, false);  // ticks do not outlive a reload
   installed.UpdateNames();
-  BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), installed, engine_.Records().Folding);
+  BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, installed, engine_.Records().Folding);
   fileTree_.ExpandAll();
   fileTree_.SortFiles();
   FillSampleListFromTree(fileTree_, samples_);

@@ -11,7 +11,8 @@
 namespace velura {
 
 namespace installed_enable {
-bool Uninstall(const InstalledBrowserState& s) { return s.anyTicked && s.isAdmin; }
+// Machine-wide fonts need an administrator; this user's own fonts do not.
+bool Uninstall(const InstalledBrowserState& s) { return s.anyTicked && (s.isAdmin || s.anyTickedPerUser); }
 bool CopyTicked(const InstalledBrowserState& s) { return s.anyTicked; }
 bool Exports(const InstalledBrowserState& s) { return s.nodeCount > 0; }
 }  // namespace installed_enable
@@ -29,10 +30,11 @@ FileTree::Node TopFolderOf(const FileTree& tree, FileTree::Node node) {
   return node;
 }
 
-bool AnyTickedNode(const FileTree& tree) {
+bool AnyTickedNode(const FileTree& tree, bool perUserOnly) {
   bool ticked = false;
   ForEachNode(tree, tree.First(), [&](FileTree::Node node) {
-    if (const TFileDataItem* record = tree.Record(node); record && record->Has(Selected)) ticked = true;
+    const TFileDataItem* record = tree.Record(node);
+    if (record && record->Has(Selected) && (!perUserOnly || record->Has(PerUser))) ticked = true;
   });
   return ticked;
 }
@@ -151,6 +153,13 @@ void Untick(FileTree& tree, FileTree::Node file) {
 }
 
 }  // namespace
+
+void UntickMachineWideFiles(FileTree& tree) {
+  ForEachFileNode(tree, [&](FileTree::Node file) {
+    const TFileDataItem& record = *tree.Record(file);
+    if (record.Has(Selected) && !record.Has(PerUser)) Untick(tree, file);
+  });
+}
 
 GuardOutcome RunUninstallGuard(FileTree& tree, const UninstallGuardAsk& ask) {
   bool somethingToDelete = false;

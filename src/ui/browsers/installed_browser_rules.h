@@ -18,6 +18,7 @@ namespace velura {
 struct InstalledBrowserState {
   int nodeCount = 0;       // every node of the file tree
   bool anyTicked = false;  // some tree node has a ticked record
+  bool anyTickedPerUser = false;  // ... and one of them is a font of this user's own
   bool isAdmin = false;
 };
 
@@ -33,8 +34,11 @@ bool IsFolderNode(const FileTree& tree, FileTree::Node node);
 bool IsFileNode(const FileTree& tree, FileTree::Node node);
 FileTree::Node TopFolderOf(const FileTree& tree, FileTree::Node node);
 
-// True when some node of the tree has a ticked record.
-bool AnyTickedNode(const FileTree& tree);
+// True when some node of the tree has a ticked record (with perUserOnly, a ticked PerUser record).
+bool AnyTickedNode(const FileTree& tree, bool perUserOnly = false);
+
+// Unticks every machine-wide file: without administrator rights only this user's fonts can be uninstalled.
+void UntickMachineWideFiles(FileTree& tree);
 
 // Counts over the whole tree and over the folder of the selected node. Sizes are summed in 64 bits, so
 // that folders of more than 2 GB of fonts still add up.

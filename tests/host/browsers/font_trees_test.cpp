@@ -25,10 +25,42 @@ TEST(FontTrees, FolderTreeGroupsByFolderAndDropsEmptyFolders) {
     ASSERT_NE(w.installed->AddFontFile(p), nullptr);
   for (auto& r : w.installed->Items) ChooseDisplayNames(r->Faces, r->DisplayNames, w.priority);
   ModelTree tree;
-  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"E:\\Empty", u"d:\\more"}, *w.installed, w.folding);
+  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"E:\\Empty", u"d:\\more"}, u"C:\\Users\\u\\Fonts", *w.installed, w.folding);
   EXPECT_EQ(Texts(tree.roots), (std::vector<std::u16string>{u"_既定のフォントフォルダ　\"c:\\windows\\fonts\"", u"d:\\more"}));
   EXPECT_EQ(tree.roots[0]->children[0]->text, u"A (a.ttf)");
   EXPECT_EQ(tree.roots[1]->children.size(), 1u);  // c.ttf lies in no listed folder
+}
+
+TEST(FontTrees, PerUserFilesHaveTheirOwnRootsAfterTheFontsFolder) {
+  RecordWorld w;
+  const std::u16string user = u"C:\\Users\\u\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+  w.files.MakeFolder(u"D:\\More");
+  w.files.MakeFolder(u"E:\\Mine");
+  w.AddFont(u"m.ttf", u"M", u"Regular", 0, kFontsFolder);
+  w.AddFont(u"u.ttf", u"U", u"Regular", 0, user);
+  w.AddFont(u"d.ttf", u"D", u"Regular", 0, u"D:\\More");
+  w.AddFont(u"e.ttf", u"E", u"Regular", 0, u"E:\\Mine");
+  w.AddFont(u"x.ttf", u"X", u"Regular", 0, user);  // a machine-wide value naming a file in the user's folder
+  for (auto p : {kFontsFolder + u"\\m.ttf", user + u"\\u.ttf", std::u16string(u"D:\\More\\d.ttf"),
+                 std::u16string(u"E:\\Mine\\e.ttf"), user + u"\\x.ttf"})
+    ASSERT_NE(w.installed->AddFontFile(p), nullptr);
+  for (std::size_t i : {1u, 3u}) (*w.installed)[i].Set(PerUser);
+  for (auto& r : w.installed->Items) ChooseDisplayNames(r->Faces, r->DisplayNames, w.priority);
+
+  ModelTree tree;
+  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"d:\\more"}, user, *w.installed, w.folding);
+  EXPECT_EQ(Texts(tree.roots), (std::vector<std::u16string>{u"_既定のフォントフォルダ　\"c:\\windows\\fonts\"",
+                                                            u"_このユーザーのフォントフォルダ　\"" + user + u"\"",
+                                                            u"d:\\more", u"E:\\Mine"}));
+  ASSERT_EQ(tree.roots[1]->children.size(), 1u);  // the machine-wide x.ttf is not a per-user font
+  EXPECT_EQ(tree.roots[1]->children[0]->text, u"U (u.ttf)");
+  EXPECT_EQ(tree.roots[3]->children[0]->text, u"E (e.ttf)");
+
+  ModelTree machineOnly;  // no per-user file: no root for the user's folder
+  (*w.installed)[1].Set(PerUser, false);
+  (*w.installed)[3].Set(PerUser, false);
+  BuildFolderTree(machineOnly, {u"c:\\windows\\fonts"}, user, *w.installed, w.folding);
+  EXPECT_EQ(machineOnly.roots.size(), 1u);
 }
 
 TEST(FontTrees, FamilyTreeLeavesOutStyleVariantsAndOffersBrowsedFonts) {

@@ -54,8 +54,29 @@ TEST(InstalledBrowserRules, EnablingFollowsTicksRightsAndNodes) {
   EXPECT_FALSE(installed_enable::Uninstall(s));  // not an administrator
   EXPECT_TRUE(installed_enable::CopyTicked(s));
   EXPECT_TRUE(installed_enable::Exports(s));
+  s.anyTickedPerUser = true;  // this user's own fonts need no administrator
+  EXPECT_TRUE(installed_enable::Uninstall(s));
+  s.anyTickedPerUser = false;
   s.isAdmin = true;
   EXPECT_TRUE(installed_enable::Uninstall(s));
+}
+
+TEST(InstalledBrowserRules, WithoutAdministratorRightsOnlyPerUserTicksStay) {
+  Folders f;
+  const FileTree::Node userFolder = f.tree.AddNode(nullptr, u"_このユーザーのフォントフォルダ　\"C:\\U\"", nullptr, -1);
+  const FileTree::Node mine = f.Add(userFolder, f.Record(u"C:\\U\\mine.ttf", 10, Installed | PerUser));
+  f.R(f.plain).Set(Selected);
+  f.R(f.collection).Set(Selected);
+  EXPECT_TRUE(AnyTickedNode(f.tree));
+  EXPECT_FALSE(AnyTickedNode(f.tree, true));
+  f.R(mine).Set(Selected);
+  EXPECT_TRUE(AnyTickedNode(f.tree, true));
+
+  UntickMachineWideFiles(f.tree);
+  EXPECT_FALSE(f.R(f.plain).Has(Selected));
+  EXPECT_FALSE(f.R(f.collection).Has(Selected));
+  EXPECT_EQ(f.tree.StateImage(f.collectionFont), StateImageIndex(f.R(f.collection)));  // its font shows it too
+  EXPECT_TRUE(f.R(mine).Has(Selected));
 }
 
 TEST(InstalledBrowserRules, SummaryCountsFontsOfCollectionsAndLeavesOutFullNameFiles) {

@@ -1,6 +1,7 @@
 // A user without administrator rights on Windows 10 1809 or later installs fonts for themselves through the
 // not-installed browser and the real destination dialog: copies in the per-user fonts folder, values of the
-// current user's Fonts key holding full paths, nothing machine-wide.
+// current user's Fonts key holding full paths, nothing machine-wide; then sees them in the installed-font
+// browser under their own folder, uninstalls one there and, started again, finds the other still installed.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,8 +13,12 @@
 #include "records/long_operations.h"
 #include "support/browser_fixture_win.h"
 #include "support/dialog_answer_win.h"
+#include "records/reg_font_rules.h"
 #include "support/pump_win.h"
+#include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
+#include "ui/browsers/file_ticks.h"
+#include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/browsers/local_browser_rules.h"
 
@@ -29,6 +34,17 @@ std::optional<std::wstring> FontsValue(HKEY root, const std::u16string& family) 
   const auto value = key->Read(ToWide(family + u" (TrueType)"));
   if (!value) return std::nullopt;
   return value->Text;
+}
+
+// The file names under the root of the given title, in tree order.
+std::vector<std::wstring> FileNamesUnder(TreeViewFileTree& tree, const std::wstring& rootTitle) {
+  std::vector<std::wstring> names;
+  for (auto root = tree.First(); root; root = tree.NextSibling(root)) {
+    if (lstrcmpiW(tree.Text(root).c_str(), rootTitle.c_str()) != 0) continue;
+    for (auto n = tree.FirstChild(root); n; n = tree.NextSibling(n))
+      if (tree.Record(n)) names.push_back(ToWide(FileNamePart(tree.Record(n)->Path)));
+  }
+  return names;
 }
 
 bool FamilyKnown(const std::u16string& family) {
@@ -82,7 +98,7 @@ class PerUserInstall : public BrowserTest {
   std::unique_ptr<Tform_local> form;
 };
 
-TEST_F(PerUserInstall, InstallsTwoFontsForTheUserAndSeesThemInstalled) {
+TEST_F(PerUserInstall, InstallsTwoUninstallsOneInTheInstalledBrowserAndKeepsTheOther) {
   ASSERT_TRUE(form->OpenFolder(source_));
   PumpUntilIdle();
   EXPECT_EQ(Status(3), ToWide(std::u16string(kPerUserInstallHint)));
@@ -129,13 +145,52 @@ TEST_F(PerUserInstall, InstallsTwoFontsForTheUserAndSeesThemInstalled) {
     EXPECT_EQ(Status(0).rfind(L"インストール済み(", 0), 0u);
   }
 
-  // The per-user uninstall takes them away again: value, registration, file.
-  for (auto& record : Engine().Installed().Items) record->Set(Selected, record->Has(PerUser));
-  Engine().UninstallSelectedForUser(progress);
-  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+  // The installed browser shows them under this user's folder; unticked, nothing can be uninstalled.
+  TForm_Installed installed(Engine(), settings, [] {});
+  installed.Show(SW_SHOWNORMAL);
+  installed.FormShow();
+  PumpUntilIdle();
+  const std::wstring userRoot = L"_このユーザーのフォントフォルダ　\"" + userFolder_ + L"\"";
+  EXPECT_EQ(FileNamesUnder(installed.FileTree(), userRoot), (std::vector<std::wstring>{L"peru1.ttf", L"peru2.ttf"}));
+  EXPECT_FALSE(installed.FormActions().IsEnabled(TForm_Installed::Action_UnInstall));
+  SavePng(CaptureWindow(installed.Hwnd()), ScreenshotPath(L"installed_browser_per_user.png"));
+
+  // Ticking one of this user's fonts is enough without administrator rights: value, registration, file.
+  TreeViewFileTree& shown = installed.FileTree();
+  for (auto folder = shown.First(); folder; folder = shown.NextSibling(folder))
+    for (auto n = shown.FirstChild(folder); n; n = shown.NextSibling(n))
+      if (shown.Record(n) && FileNamePart(shown.Record(n)->Path) == u"peru1.ttf") ToggleNodeTick(shown, n);
+  EXPECT_TRUE(installed.FormActions().IsEnabled(TForm_Installed::Action_UnInstall));
+  recorder.AnswerCaption(u"フォントの削除確認", MessageResult::Yes);
+  SendMessageW(installed.Hwnd(), WM_COMMAND, MAKEWPARAM(TForm_Installed::Action_UnInstall, 0), 0);
+  PumpUntilIdle();
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(recorder.messages[0].Caption, u"フォントの削除確認");
   EXPECT_FALSE(FontsValue(HKEY_CURRENT_USER, kFirst));
   EXPECT_EQ(GetFileAttributesW(first.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(GetFileAttributesW(second.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(FamilyKnown(kFirst));
+  EXPECT_EQ(FontsValue(HKEY_CURRENT_USER, kSecond), second);
+  EXPECT_NE(GetFileAttributesW(second.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(FileNamesUnder(installed.FileTree(), userRoot), std::vector<std::wstring>{L"peru2.ttf"});
+  installed.Hide();
+
+  // Started again, the program finds the other one installed for this user.
+  BrowserFixture restarted(L"velura_peruser_restart");
+  restarted.Engine().IsAdmin = false;
+  restarted.Engine().WindowsBuild = 17763;
+  restarted.LoadInstalled();
+  int perUserAfterRestart = 0;
+  for (const auto& record : restarted.Engine().Installed().Items)
+    if (record->Has(PerUser)) {
+      ++perUserAfterRestart;
+      EXPECT_EQ(ToWide(record->Path), second);
+    }
+  EXPECT_EQ(perUserAfterRestart, 1);
+  TForm_Installed again(restarted.Engine(), restarted.settings, [] {});
+  again.FormShow();
+  PumpUntilIdle();
+  EXPECT_EQ(FileNamesUnder(again.FileTree(), userRoot), std::vector<std::wstring>{L"peru2.ttf"});
+  EXPECT_TRUE(restarted.recorder.messages.empty()) << restarted.recorder.Describe();
 }
 
 TEST_F(PerUserInstall, AnAdministratorKeepsTheMachineWideDialog) {
