@@ -56,10 +56,16 @@ void Tform_InstallSelect::CreateComponents() {
   Button_ListAdd->onCommand = [this](int code) {
     if (code == BN_CLICKED) Button_ListAddClick();
   };
-  ui::AddLabel(*this, L"リストにないフォルダにインストールする場合、インストール先を", At(16, 224, 340, 13));
-  ui::AddLabel(*this, L"入力した後に", At(16, 240, 72, 13));
-  ui::Control& underlined = ui::AddLabel(*this, L"追加ボタンでリストに追加します", At(88, 240, 200, 13));
-  SetControlFont(underlined, ui::FontSpec{L"ＭＳ Ｐゴシック", 12, 0, false, false, true});
+  if (model_.PerUser()) {
+    // No folder can be added: the help says why there is only the one destination instead.
+    ui::AddLabel(*this, reinterpret_cast<const wchar_t*>(kPerUserHelpLines[0]), At(16, 224, 340, 13));
+    ui::AddLabel(*this, reinterpret_cast<const wchar_t*>(kPerUserHelpLines[1]), At(16, 240, 340, 13));
+  } else {
+    ui::AddLabel(*this, L"リストにないフォルダにインストールする場合、インストール先を", At(16, 224, 340, 13));
+    ui::AddLabel(*this, L"入力した後に", At(16, 240, 72, 13));
+    ui::Control& underlined = ui::AddLabel(*this, L"追加ボタンでリストに追加します", At(88, 240, 200, 13));
+    SetControlFont(underlined, ui::FontSpec{L"ＭＳ Ｐゴシック", 12, 0, false, false, true});
+  }
   BitBtn1 = &ui::AddButton(*this, L"OK", At(360, 239, 81, 25), true);
   BitBtn1->onCommand = [this](int code) {
     if (code == BN_CLICKED) BitBtn1Click();

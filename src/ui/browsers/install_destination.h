@@ -24,6 +24,10 @@ struct InstallDestinationChoice {
   bool copyFiles = true;
 };
 
+// The dialog's help lines for a user without administrator rights, where no folder can be added.
+inline constexpr const char16_t* kPerUserHelpLines[2] = {u"管理者権限がないため、フォントはこのユーザーだけに",
+                                                        u"インストールします（インストール先は追加できません）"};
+
 class InstallDestinationModel {
  public:
   // candidates[0] is the fonts folder; it is shown as "既定のフォントフォルダ　　" and the folder in quotes.

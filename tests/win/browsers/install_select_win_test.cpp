@@ -66,6 +66,10 @@ TEST_F(InstallSelect, PerUserOffersOnlyTheUserFolderAndAlwaysCopies) {
   EXPECT_EQ(SendMessageW(dialog.CheckBox1->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
   for (const ui::Control* control : {dialog.CheckBox1, dialog.Edit1, dialog.Button_DirSel, dialog.Button_ListAdd})
     EXPECT_FALSE(IsWindowEnabled(control->hwnd));
+  // The help says why no folder can be added, not how to add one.
+  for (const char16_t* line : kPerUserHelpLines)
+    EXPECT_NE(FindWindowExW(dialog.Hwnd(), nullptr, L"Static", reinterpret_cast<const wchar_t*>(line)), nullptr);
+  EXPECT_EQ(FindWindowExW(dialog.Hwnd(), nullptr, L"Static", L"入力した後に"), nullptr);
   dialog.Show();
   PumpUntilIdle();
   SavePng(CaptureWindow(dialog.Hwnd()), ScreenshotPath(L"install_destination_per_user.png"));
