@@ -6,6 +6,7 @@
 
 #include "platform/wide_win.h"
 #include "ui/browsers/file_order.h"
+#include "ui/browsers/file_ticks.h"
 #include "ui/browsers/state_image_slots.h"
 #include "ui/framework/error_report_win.h"
 
@@ -139,6 +140,12 @@ int TreeViewFileTree::Level(Node node) const {
   int level = 0;
   for (Node parent = Parent(node); parent; parent = Parent(parent)) ++level;
   return level;
+}
+
+std::vector<std::pair<int, std::u16string>> TreeViewFileTree::LevelsAndTexts() const {
+  std::vector<std::pair<int, std::u16string>> nodes;
+  ForEachNode(*this, First(), [&](Node node) { nodes.emplace_back(Level(node), ToU16(Text(node))); });
+  return nodes;
 }
 
 FileTree::Node TreeViewFileTree::Selected() const { return NodeOfItem(Next(tree_, TVGN_CARET, nullptr)); }

@@ -44,6 +44,8 @@ class TreeViewFileTree final : public FileTree {
   int Count() const;
   std::wstring Text(Node node) const;
   int Level(Node node) const;
+  // Every node in tree order with its level (0 for a top node) and text: what the list exports take.
+  std::vector<std::pair<int, std::u16string>> LevelsAndTexts() const;
   Node Selected() const;
   void Select(Node node);
   static HTREEITEM Item(Node node) { return node ? static_cast<const Entry*>(node)->item : nullptr; }

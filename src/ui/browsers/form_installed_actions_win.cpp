@@ -98,9 +98,9 @@ void TForm_Installed::CreateMenus() {
                             MenuEntry::Submenu(u"表示", {MenuEntry::Item(N21), MenuEntry::Item(Action_ShowMainForm)}),
                             MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close1)},
                            false));
-  popupMenu1_ = ui::BuildMenu(FormActions(), fileItems, true);
-  popupMenu2_ = ui::BuildMenu(FormActions(), sampleItems, true);
-  popupMenu3_ = ui::BuildMenu(FormActions(), {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)}, true);
+  SetContextMenu(fileTree_.Hwnd(), fileItems);
+  SetContextMenu(TntListBox_zel_Sample.Hwnd(), sampleItems);
+  SetContextMenu(*TntRichEdit_Copyright, {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)});
 }
 
 InstalledBrowserState TForm_Installed::State() const {
@@ -177,10 +177,7 @@ void TForm_Installed::RemoveRegistryEntriesOfTicked() {
 }
 
 std::vector<std::u16string> TForm_Installed::TreeTextLines() const {
-  std::vector<std::pair<int, std::u16string>> nodes;
-  ForEachNode(fileTree_, fileTree_.First(),
-              [&](FileTree::Node node) { nodes.emplace_back(fileTree_.Level(node), ToU16(fileTree_.Text(node))); });
-  return TreeExportLines(nodes);
+  return TreeExportLines(fileTree_.LevelsAndTexts());
 }
 
 bool TForm_Installed::ExportTreeTo(const std::wstring& path) const {
@@ -224,20 +221,6 @@ LRESULT TForm_Installed::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = Form::OnMessage(message, wParam, lParam);
     FollowDpi();
     return result;
-  }
-  if (message == WM_CONTEXTMENU) {
-    const HWND target = reinterpret_cast<HWND>(wParam);
-    HMENU popup = target == fileTree_.Hwnd()               ? popupMenu1_.Get()
-                  : target == TntListBox_zel_Sample.Hwnd() ? popupMenu2_.Get()
-                  : target == TntRichEdit_Copyright->hwnd  ? popupMenu3_.Get()
-                                                           : nullptr;
-    if (popup) {
-      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (at.x == -1 && at.y == -1) GetCursorPos(&at);
-      ui::UpdateMenu(popup, FormActions());
-      ui::ShowPopupMenu(Hwnd(), popup, at.x, at.y);
-      return 0;
-    }
   }
   return Form::OnMessage(message, wParam, lParam);
 }

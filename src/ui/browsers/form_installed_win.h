@@ -85,8 +85,8 @@ class TForm_Installed : public ui::Form, private SearchTarget {
   // The search dialog opened by "検索ウインドウを開く"; null before the first opening and after closing.
   TForm_SearchDlg* SearchDialog() const { return searchDlg_.get(); }
   HMENU MenuBar() const { return GetMenu(Hwnd()); }
-  HMENU PopupMenu1() const { return popupMenu1_.Get(); }
-  HMENU PopupMenu2() const { return popupMenu2_.Get(); }
+  HMENU PopupMenu1() const { return ContextMenu(fileTree_.Hwnd()); }
+  HMENU PopupMenu2() const { return ContextMenu(TntListBox_zel_Sample.Hwnd()); }
 
   // The designed components.
   ui::Panel Panel_left, Panel_client, Panel1, Panel_FontName, Panel_FontType, Panel_BaseLabel, Panel_right,
@@ -156,7 +156,6 @@ class TForm_Installed : public ui::Form, private SearchTarget {
   int sampleSize_ = 18;
   TForm_StatusBar status_;
   ui::UniqueImageList stateImages_;  // ImageList1
-  ui::UniqueMenu popupMenu1_, popupMenu2_, popupMenu3_;
   FileNodeFonts nodeFonts_;
   ui::UniqueFont captionFont_;
   std::unique_ptr<TForm_SearchDlg> searchDlg_;

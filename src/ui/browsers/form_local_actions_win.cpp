@@ -96,9 +96,9 @@ void Tform_local::CreateMenus() {
                             MenuEntry::Submenu(u"表示", {MenuEntry::Item(N14), MenuEntry::Item(Action_ShowMainForm)}),
                             MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close1)},
                            false));
-  popupMenu1_ = ui::BuildMenu(FormActions(), fileItems, true);
-  popupMenu2_ = ui::BuildMenu(FormActions(), sampleItems, true);
-  popupCopyright_ = ui::BuildMenu(FormActions(), {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)}, true);
+  SetContextMenu(fileTree_.Hwnd(), fileItems);
+  SetContextMenu(TntListBox_zel_Sample.Hwnd(), sampleItems);
+  SetContextMenu(*TntRichEdit_Copyright, {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)});
 }
 
 LocalBrowserState Tform_local::State() const {
@@ -144,11 +144,7 @@ void Tform_local::Action_ActiveFileCopyExecute() {
 }
 
 std::vector<std::u16string> Tform_local::TreeTextLines() const {
-  std::vector<std::pair<int, std::u16string>> nodes;
-  ForEachNode(fileTree_, fileTree_.First(), [&](FileTree::Node node) {
-    nodes.emplace_back(fileTree_.Level(node), ToU16(fileTree_.Text(node)));
-  });
-  return TreeExportLines(nodes);
+  return TreeExportLines(fileTree_.LevelsAndTexts());
 }
 
 bool Tform_local::ExportTreeTo(const std::wstring& path) const {
@@ -199,20 +195,6 @@ LRESULT Tform_local::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = Form::OnMessage(message, wParam, lParam);
     FollowDpi();
     return result;
-  }
-  if (message == WM_CONTEXTMENU) {
-    const HWND target = reinterpret_cast<HWND>(wParam);
-    HMENU popup = target == fileTree_.Hwnd()                  ? popupMenu1_.Get()
-                  : target == TntListBox_zel_Sample.Hwnd()    ? popupMenu2_.Get()
-                  : target == TntRichEdit_Copyright->hwnd     ? popupCopyright_.Get()
-                                                              : nullptr;
-    if (popup) {
-      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (at.x == -1 && at.y == -1) GetCursorPos(&at);
-      ui::UpdateMenu(popup, FormActions());
-      ui::ShowPopupMenu(Hwnd(), popup, at.x, at.y);
-      return 0;
-    }
   }
   return Form::OnMessage(message, wParam, lParam);
 }

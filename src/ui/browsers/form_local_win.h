@@ -94,8 +94,8 @@ class Tform_local : public ui::Form, private SearchTarget {
   TForm_SearchDlg* SearchDialog() const { return searchDlg_.get(); }
   const std::u16string& PreviousPath() const { return previousPath_; }
   HMENU MenuBar() const { return GetMenu(Hwnd()); }
-  HMENU PopupMenu1() const { return popupMenu1_.Get(); }
-  HMENU PopupMenu2() const { return popupMenu2_.Get(); }
+  HMENU PopupMenu1() const { return ContextMenu(fileTree_.Hwnd()); }
+  HMENU PopupMenu2() const { return ContextMenu(TntListBox_zel_Sample.Hwnd()); }
 
   // The designed components.
   ui::Panel Panel_left, Panel_LeftTop, Panel1, Panel_client, Panel_top, Panel_FontName, Panel_FontType,
@@ -178,7 +178,6 @@ class Tform_local : public ui::Form, private SearchTarget {
   TForm_StatusBar status_;
   TForm_Progress releaseBar_;
   ui::UniqueImageList stateImages_;
-  ui::UniqueMenu popupMenu1_, popupMenu2_, popupCopyright_;
   FileNodeFonts nodeFonts_;
   ui::UniqueFont captionFont_;
   std::unique_ptr<TForm_SearchDlg> searchDlg_;

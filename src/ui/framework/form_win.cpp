@@ -37,19 +37,25 @@ void Form::SetMenuBar(UniqueMenu menu) {
 }
 
 void Form::SetContextMenu(const Control& control, const std::vector<MenuEntry>& entries) {
+  SetContextMenu(control.hwnd, entries);
+}
+
+void Form::SetContextMenu(HWND target, const std::vector<MenuEntry>& entries) {
   UniqueMenu popup = BuildMenu(actions_, entries, true);
-  for (auto& [target, menu] : contextMenus_) {
-    if (target == control.hwnd) {
+  for (auto& [window, menu] : contextMenus_) {
+    if (window == target) {
       menu = std::move(popup);
       return;
     }
   }
-  contextMenus_.emplace_back(control.hwnd, std::move(popup));
+  contextMenus_.emplace_back(target, std::move(popup));
 }
 
-HMENU Form::ContextMenu(const Control& control) const {
-  for (const auto& [target, menu] : contextMenus_)
-    if (target == control.hwnd) return menu.Get();
+HMENU Form::ContextMenu(const Control& control) const { return ContextMenu(control.hwnd); }
+
+HMENU Form::ContextMenu(HWND target) const {
+  for (const auto& [window, menu] : contextMenus_)
+    if (window == target) return menu.Get();
   return nullptr;
 }
 

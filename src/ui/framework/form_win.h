@@ -30,6 +30,9 @@ class Form : public Window {
   // and check states are pulled when it opens. A second call for the same control replaces the pop-up.
   void SetContextMenu(const Control& control, const std::vector<MenuEntry>& entries);
   HMENU ContextMenu(const Control& control) const;  // null when none was set
+  // The same for a window the toolkit did not create (a tree or list wrapped by the form itself).
+  void SetContextMenu(HWND target, const std::vector<MenuEntry>& entries);
+  HMENU ContextMenu(HWND target) const;
 
   void Show(int command = SW_SHOW);
   void Hide();

@@ -283,10 +283,7 @@ void TForm_OneTimeInst::Action_installExecute() {
 }
 
 std::vector<std::u16string> TForm_OneTimeInst::TreeTextLines() const {
-  std::vector<std::pair<int, std::u16string>> nodes;
-  ForEachNode(fontTree_, fontTree_.First(),
-              [&](FileTree::Node node) { nodes.emplace_back(fontTree_.Level(node), ToU16(fontTree_.Text(node))); });
-  return TreeExportLines(nodes);
+  return TreeExportLines(fontTree_.LevelsAndTexts());
 }
 
 void TForm_OneTimeInst::Action_ExportTreeTxtExecute() {
