@@ -206,9 +206,7 @@ TEST(LoopSweeps, CopyOfFiles) {
           world->sources.push_back(world->w.AddFont(name, name, u"Regular", 0, kFontsFolder));
         world->w.files.MakeFolder(destination);
         world->w.files.Put(destination + u"\\b.ttf", Bytes(16, 7));  // an older copy, overwritten
-        world->w.files.faults = &plan;
-        world->w.fonts.faults = &plan;
-        world->w.registry.faults = &plan;
+        world->w.AttachFaults(plan);
         world->before = SystemSnapshot::Of(world->w.files, world->w.registry);
         return world;
       },

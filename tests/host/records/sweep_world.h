@@ -43,9 +43,7 @@ struct LoopWorld {
         if (LowerAscii(r->Path) == LowerAscii(path)) r->Set(Selected), ticked.push_back(r->Path);
   }
   void Attach(FaultPlan& plan) {
-    w.files.faults = &plan;
-    w.fonts.faults = &plan;
-    w.registry.faults = &plan;
+    w.AttachFaults(plan);
     w.messages.clear();
     w.fonts.broadcasts = 0;
     before = SystemSnapshot::Of(w.files, w.registry);
