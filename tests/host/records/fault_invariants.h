@@ -19,7 +19,7 @@ namespace velura::testing {
 inline const std::u16string* const kFontsKeys[] = {&kFontsPath, &kUserFontsId};
 
 struct SystemSnapshot {
-  std::map<std::u16string, Bytes> files;  // by lower-cased path
+  std::map<std::u16string, Bytes> files;                                      // by lower-cased path
   std::map<std::u16string, std::map<std::u16string, std::u16string>> values;  // Fonts key -> value name -> data
 
   static SystemSnapshot Of(const FakeFiles& files, const FakeFontRegistry& registry) {

@@ -39,13 +39,13 @@ std::unique_ptr<LoopWorld> InstallWorld(FaultPlan& plan, const InstallCase& c) {
   return world;
 }
 
-void CheckInstall(LoopWorld& world, const SweepRun& run, const InstallCase& c, bool perUser,
-                  InvariantChecks& checks) {
+void CheckInstall(LoopWorld& world, const SweepRun& run, const InstallCase& c, bool perUser, InvariantChecks& checks) {
   RecordWorld& w = world.w;
-  CheckNoFontFileLost(world.before, w.files, {kFontsFolder, kUserFolder, c.sourceFolder},
-                      [](const std::u16string&) { return false; }, checks);
-  CheckValues(world.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; },
-              checks);
+  CheckNoFontFileLost(
+      world.before, w.files, {kFontsFolder, kUserFolder, c.sourceFolder}, [](const std::u16string&) { return false; },
+      checks);
+  CheckValues(
+      world.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; }, checks);
   // The results of swapping the registrations and of the broadcast are not looked at.
   CheckFailureReported(world, run, {CallKind::AddResource, CallKind::RemoveResource, CallKind::Broadcast}, checks);
   // A record marked installed has its value, naming the installed file; one not installed stays ticked.
@@ -55,8 +55,7 @@ void CheckInstall(LoopWorld& world, const SweepRun& run, const InstallCase& c, b
     const std::u16string target = LowerAscii(c.destination + u"\\" + FileNamePart(r->Path));
     const std::u16string name = RegistryValueName(*r);
     bool valued = false;
-    for (const auto& [n, v] : key.values)
-      valued = valued || (n == name && ValueFile(v.Text, kFontsFolder) == target);
+    for (const auto& [n, v] : key.values) valued = valued || (n == name && ValueFile(v.Text, kFontsFolder) == target);
     if (r->Has(InstalledNow)) {
       checks.Expect(valued && w.files.Has(target), "installed without value or file: " + ToUtf8(r->Path));
       checks.Expect(!r->Has(Selected), "installed and still ticked: " + ToUtf8(r->Path));
@@ -66,26 +65,32 @@ void CheckInstall(LoopWorld& world, const SweepRun& run, const InstallCase& c, b
   }
   // The refused copy, once tried, reaches its message whatever ends the run.
   const std::u16string refused = c.sourceFolder + u"\\refused.ttf";
-  if (c.copyFiles && std::count(w.files.copies.begin(), w.files.copies.end(),
-                                refused + u" -> " + c.destination + u"\\refused.ttf"))
+  if (c.copyFiles &&
+      std::count(w.files.copies.begin(), w.files.copies.end(), refused + u" -> " + c.destination + u"\\refused.ttf"))
     checks.Expect(Shown(w.messages, refused, u"コピーエラー"), "the refused copy went unreported");
   CheckInstalledListAgrees(*w.installed, w.registry, w.files, kFontsFolder, checks);
   if (!run.outcome.raised) checks.Expect(w.files.currentDirectory == u"C:\\start", "current folder not restored");
+}
+
+std::string InstallCaseId(const ::testing::TestParamInfo<InstallCase>& info) {
+  static const char* const ids[] = {"CopyingIntoFontsFolder", "CopyingElsewhere", "InPlaceInFontsFolder",
+                                    "InPlaceElsewhere"};
+  return ids[info.index];
 }
 
 class InstallSweep : public ::testing::TestWithParam<InstallCase> {};
 
 TEST_P(InstallSweep, EveryFailedCallLeavesNothingLostOrMisreported) {
   const InstallCase c = GetParam();
-  Sweep(LoopSweep<LoopWorld>{
-      std::string("RunInstall ") + c.name, [&](FaultPlan& plan) { return InstallWorld(plan, c); },
-      [&](LoopWorld& world) {
-        RunInstall(world.progress, *world.w.local, *world.w.installed, c.destination, c.copyFiles,
-                   *world.w.registryData);
-      },
-      [&](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-        CheckInstall(world, run, c, false, checks);
-      }});
+  Sweep(LoopSweep<LoopWorld>{std::string("RunInstall ") + c.name,
+                             [&](FaultPlan& plan) { return InstallWorld(plan, c); },
+                             [&](LoopWorld& world) {
+                               RunInstall(world.progress, *world.w.local, *world.w.installed, c.destination,
+                                          c.copyFiles, *world.w.registryData);
+                             },
+                             [&](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+                               CheckInstall(world, run, c, false, checks);
+                             }});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       InstallCase{"copying into another folder", u"C:\\fonts", u"D:\\Keep", true},
                       InstallCase{"in place in the fonts folder", kFontsFolder, kFontsFolder, false},
                       InstallCase{"in place in another folder", u"D:\\Keep", u"D:\\Keep", false}),
-    [](const auto& info) { return std::string(info.param.copyFiles ? "Copying" : "InPlace") + std::to_string(info.index); });
+    InstallCaseId);
 
 TEST(LoopSweeps, InstallForUser) {
   const InstallCase c{"for the user", u"C:\\fonts", kUserFolder, true};
@@ -156,8 +161,7 @@ void CheckUninstall(LoopWorld& world, const SweepRun& run, bool perUser, Invaria
   CheckNoFontFileLost(world.before, w.files, {kFontsFolder, kUserFolder}, removedAsAsked, checks);
   CheckValues(world.before, w.registry, w.files, kFontsFolder, reportedNotDeleted, checks);
   // A failed ClearAttributes shows only when the delete then fails, which is reported.
-  CheckFailureReported(world, run, {CallKind::RemoveResource, CallKind::Broadcast, CallKind::ClearAttributes},
-                       checks);
+  CheckFailureReported(world, run, {CallKind::RemoveResource, CallKind::Broadcast, CallKind::ClearAttributes}, checks);
   // A record gone from the list is uninstalled: its file gone or reported as left behind.
   for (const auto& path : world.ticked) {
     const std::u16string lower = LowerAscii(path);
@@ -169,21 +173,19 @@ void CheckUninstall(LoopWorld& world, const SweepRun& run, bool perUser, Invaria
 }
 
 TEST(LoopSweeps, UninstallMachineWide) {
-  Sweep(LoopSweep<LoopWorld>{
-      "RunUninstall", [](FaultPlan& plan) { return UninstallWorld(plan); },
-      [](LoopWorld& world) { RunUninstall(world.progress, *world.w.installed); },
-      [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-        CheckUninstall(world, run, false, checks);
-      }});
+  Sweep(LoopSweep<LoopWorld>{"RunUninstall", [](FaultPlan& plan) { return UninstallWorld(plan); },
+                             [](LoopWorld& world) { RunUninstall(world.progress, *world.w.installed); },
+                             [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+                               CheckUninstall(world, run, false, checks);
+                             }});
 }
 
 TEST(LoopSweeps, UninstallForUser) {
-  Sweep(LoopSweep<LoopWorld>{
-      "RunUninstallForUser", [](FaultPlan& plan) { return UninstallWorld(plan); },
-      [](LoopWorld& world) { RunUninstallForUser(world.progress, *world.w.installed); },
-      [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-        CheckUninstall(world, run, true, checks);
-      }});
+  Sweep(LoopSweep<LoopWorld>{"RunUninstallForUser", [](FaultPlan& plan) { return UninstallWorld(plan); },
+                             [](LoopWorld& world) { RunUninstallForUser(world.progress, *world.w.installed); },
+                             [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+                               CheckUninstall(world, run, true, checks);
+                             }});
 }
 
 // ---- Copy ----
@@ -212,8 +214,8 @@ TEST(LoopSweeps, CopyOfFiles) {
       },
       [&](CopyWorld& world) { world.notCopied = RunCopy(world.progress, world.w.files, destination, world.sources); },
       [&](CopyWorld& world, const SweepRun& run, InvariantChecks& checks) {
-        CheckNoFontFileLost(world.before, world.w.files, {kFontsFolder}, [](const std::u16string&) { return false; },
-                            checks);
+        CheckNoFontFileLost(
+            world.before, world.w.files, {kFontsFolder}, [](const std::u16string&) { return false; }, checks);
         // The count the caller reports is the number of sources whose copy is not there.
         int missing = 0;
         for (const auto& source : world.sources) {
@@ -248,10 +250,10 @@ TEST(LoopSweeps, LoadingForPreview) {
       },
       [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
         RecordWorld& w = world.w;
-        CheckNoFontFileLost(world.before, w.files, {kFontsFolder, u"C:\\fonts"},
-                            [](const std::u16string&) { return false; }, checks);
-        CheckValues(world.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; },
-                    checks);
+        CheckNoFontFileLost(
+            world.before, w.files, {kFontsFolder, u"C:\\fonts"}, [](const std::u16string&) { return false; }, checks);
+        CheckValues(
+            world.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; }, checks);
         checks.Expect(w.local->Count() == 2, "a file was not loaded");
         checks.Expect(w.messages.empty(), "a failed registration was reported as unreadable");
         // What the list knows of each registration is what Windows holds, so that releasing it later is right.

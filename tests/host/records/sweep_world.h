@@ -63,7 +63,7 @@ struct LoopWorld {
 // 3. The failed call surfaced: an error raised (shown by the window), or a message box naming what it worked
 // on; or it is one whose result the design ignores.
 inline void CheckFailureReported(const LoopWorld& world, const SweepRun& run, std::initializer_list<CallKind> ignored,
-                          InvariantChecks& checks) {
+                                 InvariantChecks& checks) {
   if (!run.plan.failed) return;
   for (CallKind kind : ignored)
     if (run.plan.failed->kind == kind) return;
