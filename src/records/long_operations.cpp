@@ -206,12 +206,12 @@ void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_i
       }
       progress.StepProgress(++done);
     }
+    installed.UpdateNames();  // rereads the registry, which may fail too
+    MarkFamilyMembers(installed);
   } catch (...) {
     reportSkipped();
     throw;
   }
-  installed.UpdateNames();
-  MarkFamilyMembers(installed);
   reportSkipped();
 }
 
