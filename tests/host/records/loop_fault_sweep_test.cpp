@@ -170,14 +170,17 @@ std::unique_ptr<LoopWorld> UninstallWorld(FaultPlan& plan) {
 
 constexpr std::u16string_view kNotDeletedCaption = u"削除失敗の確認";
 
-void CheckUninstall(LoopWorld& world, const SweepRun& run, bool perUser, InvariantChecks& checks) {
+// kinds: the folders of the kinds of font the run uninstalls (the fonts folder, the user's, or both).
+void CheckUninstall(LoopWorld& world, const SweepRun& run, const std::vector<std::u16string>& kinds,
+                    InvariantChecks& checks) {
   RecordWorld& w = world.w;
   const auto reportedNotDeleted = [&](const std::u16string& path) {
     return Shown(w.messages, path, kNotDeletedCaption);
   };
   // Removed: ticked, of the run's kind, and gone from the list.
   const auto removedAsAsked = [&](const std::u16string& lower) {
-    const bool ofThisKind = IsDirectlyIn(lower, perUser ? kUserFolder : kFontsFolder);
+    bool ofThisKind = false;
+    for (const auto& folder : kinds) ofThisKind = ofThisKind || IsDirectlyIn(lower, folder);
     return world.WasTicked(lower) && ofThisKind && !world.Listed(lower);
   };
   CheckNoFontFileLost(world.before, w.files, {kFontsFolder, kUserFolder}, removedAsAsked, checks);
@@ -201,7 +204,7 @@ TEST(LoopSweeps, UninstallMachineWide) {
   Sweep(LoopSweep<LoopWorld>{"RunUninstall", [](FaultPlan& plan) { return UninstallWorld(plan); },
                              [](LoopWorld& world) { RunUninstall(world.progress, *world.w.installed); },
                              [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-                               CheckUninstall(world, run, false, checks);
+                               CheckUninstall(world, run, {kFontsFolder}, checks);
                              }});
 }
 
@@ -215,7 +218,7 @@ TEST(LoopSweeps, UninstallWithReadsFailingToo) {
                                  else RunUninstall(world.progress, *world.w.installed);
                                },
                                [perUser](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-                                 CheckUninstall(world, run, perUser, checks);
+                                 CheckUninstall(world, run, {perUser ? kUserFolder : kFontsFolder}, checks);
                                }};
     sweep.faultReads = true;
     Sweep(sweep);
@@ -226,7 +229,20 @@ TEST(LoopSweeps, UninstallForUser) {
   Sweep(LoopSweep<LoopWorld>{"RunUninstallForUser", [](FaultPlan& plan) { return UninstallWorld(plan); },
                              [](LoopWorld& world) { RunUninstallForUser(world.progress, *world.w.installed); },
                              [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-                               CheckUninstall(world, run, true, checks);
+                               CheckUninstall(world, run, {kUserFolder}, checks);
+                             }});
+}
+
+// The installed browser's command: the machine-wide loop, then, unless stopped, the per-user one.
+TEST(LoopSweeps, UninstallBothKindsAsTheInstalledBrowserDoes) {
+  Sweep(LoopSweep<LoopWorld>{"RunUninstall and RunUninstallForUser",
+                             [](FaultPlan& plan) { return UninstallWorld(plan); },
+                             [](LoopWorld& world) {
+                               RunUninstall(world.progress, *world.w.installed);
+                               if (!CancelRequested) RunUninstallForUser(world.progress, *world.w.installed);
+                             },
+                             [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+                               CheckUninstall(world, run, {kFontsFolder, kUserFolder}, checks);
                              }});
 }
 
@@ -304,6 +320,45 @@ TEST(LoopSweeps, LoadingForPreview) {
           checks.Expect((r->PreviewFontCount > 0) == registered, "preview count disagrees: " + ToUtf8(r->Path));
         }
         checks.Expect(w.fonts.broadcasts == (run.Faulted(CallKind::Broadcast) ? 0 : 1), "broadcast count");
+      }});
+}
+
+// Releasing the previews when the browser closes: a registration that cannot be removed lasts until the
+// user logs off (its result is not looked at); the list is emptied and installed files keep theirs.
+TEST(LoopSweeps, ReleaseOfPreviews) {
+  struct Bar : BarProgress {
+    void Open() override {}
+    void Close() override {}
+    void SetMaximum(int) override {}
+    void SetPosition(int) override {}
+  };
+  Sweep(LoopSweep<LoopWorld>{
+      "ReleaseAll",
+      [](FaultPlan& plan) {
+        auto world = std::make_unique<LoopWorld>();
+        world->InstallMachineWide(u"old.ttf", u"Old", u"OLD.TTF");
+        world->LoadInstalled();
+        world->w.fonts.registered.insert(LowerAscii(kFontsFolder + u"\\old.ttf"));
+        world->LoadLocal({world->w.AddFont(u"a.ttf", u"Alpha"), world->w.AddFont(u"b.ttf", u"Beta", u"Bold"),
+                          kFontsFolder + u"\\old.ttf"});
+        world->Attach(plan);
+        return world;
+      },
+      [](LoopWorld& world) {
+        Bar bar;
+        ReleaseAll(*world.w.local, bar);
+      },
+      [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+        RecordWorld& w = world.w;
+        CheckNoFontFileLost(
+            world.before, w.files, {kFontsFolder, u"C:\\fonts"}, [](const std::u16string&) { return false; }, checks);
+        CheckValues(
+            world.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; }, checks);
+        checks.Expect(w.local->Count() == 0, "the list was not emptied");
+        checks.Expect(w.fonts.registered.count(LowerAscii(kFontsFolder + u"\\old.ttf")) == 1,
+                      "an installed font lost its registration");
+        const bool removalFailed = run.Faulted(CallKind::RemoveResource);
+        checks.Expect(w.fonts.registered.size() == (removalFailed ? 2u : 1u), "a preview registration stayed");
       }});
 }
 
