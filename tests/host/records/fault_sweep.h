@@ -105,7 +105,9 @@ int Sweep(const LoopSweep<World>& sweep) {
     plan.armed = false;
     SCOPED_TRACE(sweep.name + ", k = " + std::to_string(k) + ": " + Describe(plan) +
                  (outcome.raised ? ", raised " + ToUtf8(outcome.error) : std::string()));
-    if (k > 0) EXPECT_TRUE(plan.failed.has_value()) << "the run made fewer calls than the clean one";
+    if (k > 0) {
+      EXPECT_TRUE(plan.failed.has_value()) << "the run made fewer calls than the clean one";
+    }
     InvariantChecks checks;
     sweep.check(*world, SweepRun{k, plan, outcome}, checks);
     ++Tally().cases;
