@@ -6,29 +6,13 @@
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "records/long_operations.h"
-#include "records/reg_font_rules.h"
 #include "ui/browsers/folder_picker_win.h"
 #include "ui/framework/list_controls_win.h"
 #include "ui/longop/form_status_bar_win.h"
 #include "ui/registry/form_reg_data_view_win.h"
+#include "ui/registry/reg_view_commands.h"
 
 namespace velura {
-
-std::pair<std::size_t, std::size_t> TForm_RegDataView::DeleteRows(const std::vector<int>& rows) {
-  std::size_t succeeded = 0, failed = 0;
-  for (int row : rows) {
-    // The row's own value, by name: a file name shared with another entry must not take that entry's value.
-    bool deleted = false;
-    try {
-      deleted = row >= 0 && static_cast<std::size_t>(row) < table_.Rows.size() &&
-                engine_.RegData().DeleteFontValueNamed(table_.Rows[row].FontName);
-    } catch (const UserError&) {
-      deleted = false;  // refused by the registry: counted and reported, the other rows still go on
-    }
-    ++(deleted ? succeeded : failed);
-  }
-  return {succeeded, failed};
-}
 
 void TForm_RegDataView::ReloadFonts() {
   engine_.Installed().UpdateNames();  // rereads the Fonts entries
@@ -45,7 +29,7 @@ void TForm_RegDataView::ToolButton_tab1_delClick() {
   const MessageRequest ask{DeleteQuestion(selected.size()), regview_text::kDeleteCaption, MessageIcon::Warning,
                            MessageButtons::YesNo, 1};
   if (ShowMessage(ask) != MessageResult::Yes) return;
-  const auto [succeeded, failed] = DeleteRows(selected);
+  const auto [succeeded, failed, errors] = DeleteRowValues(engine_.RegData(), table_, selected);
   if (succeeded == 0) {
     ShowMessage(DeleteReport(selected.size(), 0, failed), u"", MessageIcon::Error);
     return;
@@ -59,15 +43,15 @@ void TForm_RegDataView::ToolButton_tab1_autoClick() {
   const MessageRequest ask{regview_text::kRepairQuestion, regview_text::kRepairCaption, MessageIcon::Warning,
                            MessageButtons::OkCancel, 0};
   if (ShowMessage(ask) != MessageResult::Ok) return;
-  std::vector<int> missing;
-  for (std::size_t i = 0; i < table_.Rows.size(); ++i)
-    if (table_.Rows[i].Missing) missing.push_back(static_cast<int>(i));
-  const std::size_t succeeded = DeleteRows(missing).first;
-  if (succeeded == 0) {
-    ShowMessage(regview_text::kRepairNothing, regview_text::kRepairDoneCaption, MessageIcon::Information);
+  const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, MissingRows(table_));
+  // The repair's report counts only removals, so a refused one is told on its own.
+  if (!result.Errors.empty()) ShowMessage(DeletionErrorsText(result.Errors), u"VELURA", MessageIcon::Error);
+  if (result.Succeeded == 0) {
+    if (result.Errors.empty())
+      ShowMessage(regview_text::kRepairNothing, regview_text::kRepairDoneCaption, MessageIcon::Information);
     return;
   }
-  ShowMessage(RepairReport(succeeded), regview_text::kRepairDoneCaption, MessageIcon::Information);
+  ShowMessage(RepairReport(result.Succeeded), regview_text::kRepairDoneCaption, MessageIcon::Information);
   ReloadFonts();
 }
 
@@ -110,9 +94,7 @@ void TForm_RegDataView::Action_Delete1Execute() {
   if (includesOthers && ShowMessage({regview_text::kDeleteOthersQuestion, regview_text::kDeleteOthersCaption,
                                      MessageIcon::Warning, MessageButtons::OkCancel, 1}) != MessageResult::Ok)
     return;
-  std::size_t failed = 0;
-  for (const auto& path : paths)
-    if (!DeleteFileW(ToWide(path).c_str())) ++failed;
+  const std::size_t failed = DeleteFolderFiles(engine_.Records().Files, paths);
   if (failed == 0) ShowMessage(regview_text::kDeleteFilesDone, u"");
   else ShowMessage(DeleteFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
   FillFontFolderTab();
@@ -131,11 +113,8 @@ void TForm_RegDataView::Action_ToCopy1Execute() {
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return;
-  std::size_t failed = 0;
-  for (const auto& source : OpenDialogPaths(ToU16(buffer))) {
-    const std::u16string target = engine_.FontsFolder + u"\\" + FileNamePart(source);
-    if (!CopyFileW(ToWide(source).c_str(), ToWide(target).c_str(), FALSE)) ++failed;
-  }
+  const std::size_t failed =
+      CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)));
   if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
   else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
   FillFontFolderTab();
