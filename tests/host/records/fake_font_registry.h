@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "fault_plan.h"
 #include "platform/text.h"
 #include "records/reg_font_registry.h"
 #include "records/reg_text_folding.h"
@@ -85,11 +86,13 @@ class FakeFontRegistry final : public FontRegistry {
   std::vector<OpenCall> opens;
   int editorStarts = 0;
   bool refuseCreation = false;
+  FaultPlan* faults = nullptr;
 };
 
 class FakeRegKey final : public RegKey {
  public:
-  explicit FakeRegKey(FakeKeyData& data) : data_(data) {}
+  explicit FakeRegKey(FakeKeyData& data, std::u16string id = {}, FaultPlan* faults = nullptr)
+      : data_(data), id_(std::move(id)), faults_(faults) {}
   std::vector<std::u16string> ValueNames() const override {
     std::vector<std::u16string> names;
     for (const auto& [name, value] : data_.values) names.push_back(name);
@@ -101,6 +104,7 @@ class FakeRegKey final : public RegKey {
     return {};
   }
   bool WriteString(std::u16string_view name, std::u16string_view text) override {
+    if (Faulted(faults_, CallKind::ValueWrite, id_ + u"\\" + std::u16string(name), text)) return false;
     if (data_.refuseWrites) return false;
     for (auto& [n, value] : data_.values)
       if (n == name) return value = RegValue{RegValueKind::String, std::u16string(text)}, true;
@@ -108,6 +112,7 @@ class FakeRegKey final : public RegKey {
     return true;
   }
   bool DeleteValue(std::u16string_view name) override {
+    if (Faulted(faults_, CallKind::ValueDelete, id_ + u"\\" + std::u16string(name))) return false;
     if (data_.undeletable.count(std::u16string(name))) return false;
     for (auto it = data_.values.begin(); it != data_.values.end(); ++it)
       if (it->first == name) return data_.values.erase(it), true;
@@ -116,21 +121,26 @@ class FakeRegKey final : public RegKey {
 
  private:
   FakeKeyData& data_;
+  std::u16string id_;
+  FaultPlan* faults_;
 };
 
 inline std::unique_ptr<RegKey> FakeFontRegistry::OpenKey(RegRoot root, std::u16string_view path, RegAccess access) {
   opens.push_back({root, std::u16string(path), access});
   const std::u16string id = (root == RegRoot::CurrentUser ? u"HKCU" : u"") + std::u16string(path);
+  // Opening for writing fails as RegOpenKeyEx does when access is denied: no key.
+  if (Faulted(faults, access == RegAccess::Read ? CallKind::Read : CallKind::KeyOpenForWrite, id)) return nullptr;
   const auto key = keys.find(id);
   if (key == keys.end()) return nullptr;
-  return std::make_unique<FakeRegKey>(key->second);
+  return std::make_unique<FakeRegKey>(key->second, id, faults);
 }
 
 inline std::unique_ptr<RegKey> FakeFontRegistry::OpenOrCreateKey(RegRoot root, std::u16string_view path) {
   opens.push_back({root, std::u16string(path), RegAccess::ReadWrite});
   const std::u16string id = (root == RegRoot::CurrentUser ? u"HKCU" : u"") + std::u16string(path);
+  if (Faulted(faults, CallKind::KeyOpenForWrite, id)) return nullptr;
   if (refuseCreation && !keys.count(id)) return nullptr;
-  return std::make_unique<FakeRegKey>(keys[id]);
+  return std::make_unique<FakeRegKey>(keys[id], id, faults);
 }
 
 }  // namespace velura::testing

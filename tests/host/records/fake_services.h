@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fault_plan.h"
 #include "platform/text.h"
 #include "records/file_services.h"
 #include "records/font_services.h"
@@ -32,12 +33,14 @@ class FakeFiles final : public FileServices {
 
   bool Exists(const std::u16string& path) override { return Has(path); }
   std::unique_ptr<ByteSource> OpenForReading(const std::u16string& path) override {
+    if (Faulted(faults, CallKind::Read, path)) return nullptr;
     auto it = files.find(LowerAscii(path));
     if (it == files.end()) return nullptr;
     return std::make_unique<MemorySource>(it->second.bytes);
   }
   bool Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) override {
     copies.push_back(source + u" -> " + target);
+    if (Faulted(faults, CallKind::Copy, source, target)) return false;
     if (refusedTargets.count(LowerAscii(target)) || !Has(source) || (failIfExists && Has(target))) return false;
     File copy = files.at(LowerAscii(source));
     copy.path = target;
@@ -45,12 +48,14 @@ class FakeFiles final : public FileServices {
     return true;
   }
   bool Delete(const std::u16string& path) override {
+    if (Faulted(faults, CallKind::Delete, path)) return false;
     auto it = files.find(LowerAscii(path));
     if (it == files.end() || undeletable.count(LowerAscii(path)) || (it->second.attributes & 1)) return false;
     files.erase(it);
     return true;
   }
   bool ClearAttributes(const std::u16string& path) override {
+    if (Faulted(faults, CallKind::ClearAttributes, path)) return false;
     auto it = files.find(LowerAscii(path));
     if (it == files.end()) return false;
     it->second.attributes = 0x80;
@@ -58,6 +63,7 @@ class FakeFiles final : public FileServices {
   }
   std::vector<FolderEntry> ListFolder(const std::u16string& folder) override {
     std::vector<FolderEntry> entries;
+    if (Faulted(faults, CallKind::Read, folder)) return entries;
     const std::u16string prefix = LowerAscii(folder) + u"\\";
     auto direct = [&](const std::u16string& lowerPath) {
       return lowerPath.rfind(prefix, 0) == 0 && lowerPath.find(u'\\', prefix.size()) == std::u16string::npos;
@@ -72,14 +78,17 @@ class FakeFiles final : public FileServices {
     return entries;
   }
   bool RemoveFolder(const std::u16string& folder) override {
+    if (Faulted(faults, CallKind::RemoveFolder, folder)) return false;
     if (ListFolder(folder).size() > 2) return false;
     return folders.erase(LowerAscii(folder)) != 0;
   }
   bool CreateFolder(const std::u16string& folder) override {
+    if (Faulted(faults, CallKind::CreateFolder, folder)) return false;
     folders.insert(LowerAscii(folder));
     return true;
   }
   bool MoveNoReplace(const std::u16string& source, const std::u16string& target) override {
+    if (Faulted(faults, CallKind::Move, source, target)) return false;
     if (!Has(source) || Has(target)) return false;
     File moved = files.at(LowerAscii(source));
     moved.path = target;
@@ -89,16 +98,25 @@ class FakeFiles final : public FileServices {
   }
   std::u16string CurrentFolder() override { return currentDirectory; }
   bool ChangeCurrentFolder(const std::u16string& folder) override {
+    if (Faulted(faults, CallKind::Read, folder)) return false;
     if (!folders.count(LowerAscii(folder))) return false;
     currentDirectory = folder;
     return true;
   }
   bool ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) override {
+    if (Faulted(faults, CallKind::Read, path)) return false;
     if (!Has(path)) return false;
     bytes = BytesOf(path);
     return true;
   }
+  // A failed write leaves the file as it was, as the real temporary-and-rename does; a process ended between
+  // the two leaves the temporary file beside it.
   bool WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) override {
+    if (Faulted(faults, CallKind::WriteReplacing, path)) {
+      if (!faults->KillsAfterTemporaryWrite()) return false;
+      Put(path + u".tmp", bytes);
+      throw ProcessKilled{};
+    }
     if (refusedTargets.count(LowerAscii(path))) return false;
     Put(path, bytes);
     return true;
@@ -110,6 +128,7 @@ class FakeFiles final : public FileServices {
   std::set<std::u16string> refusedTargets;
   std::vector<std::u16string> copies;
   std::u16string currentDirectory = u"C:\\start";
+  FaultPlan* faults = nullptr;  // null: nothing fails but what the sets above refuse
 };
 
 // Windows' font table as a model: families known from the start, plus the families each registered file adds.
@@ -120,15 +139,18 @@ class FakeFonts final : public FontServices {
   std::multiset<std::u16string> registered;  // lower-cased paths
   std::vector<std::u16string> calls;
   int broadcasts = 0;
+  FaultPlan* faults = nullptr;
 
   int AddResource(const std::u16string& path) override {
     calls.push_back(u"add " + path);
+    if (Faulted(faults, CallKind::AddResource, path)) return 0;
     registered.insert(LowerAscii(path));
     auto it = familiesOfFile.find(LowerAscii(path));
     return it == familiesOfFile.end() ? 0 : static_cast<int>(it->second.size());
   }
   bool RemoveResource(const std::u16string& path) override {
     calls.push_back(u"remove " + path);
+    if (Faulted(faults, CallKind::RemoveResource, path)) return false;
     auto it = registered.find(LowerAscii(path));
     if (it == registered.end()) return false;
     registered.erase(it);
@@ -151,7 +173,10 @@ class FakeFonts final : public FontServices {
     for (const auto& f : EnumerateLogFonts(u"")) names.push_back(f.FaceName);
     return names;
   }
-  void BroadcastFontChange() override { ++broadcasts; }
+  // A broadcast that fails reaches no window.
+  void BroadcastFontChange() override {
+    if (!Faulted(faults, CallKind::Broadcast, u"WM_FONTCHANGE")) ++broadcasts;
+  }
 };
 
 }  // namespace velura::testing
