@@ -29,14 +29,9 @@ void TForm_RegDataView::ToolButton_tab1_delClick() {
   const MessageRequest ask{DeleteQuestion(selected.size()), regview_text::kDeleteCaption, MessageIcon::Warning,
                            MessageButtons::YesNo, 1};
   if (ShowMessage(ask) != MessageResult::Yes) return;
-  const auto [succeeded, failed, errors] = DeleteRowValues(engine_.RegData(), table_, selected);
-  if (succeeded == 0) {
-    ShowMessage(DeleteReport(selected.size(), 0, failed), u"", MessageIcon::Error);
-    return;
-  }
-  ShowMessage(DeleteReport(selected.size(), succeeded, failed), regview_text::kDeleteDoneCaption,
-              MessageIcon::Information);
-  ReloadFonts();
+  const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, selected);
+  ShowMessage(DeletionMessage(selected.size(), result));
+  if (result.Succeeded > 0) ReloadFonts();
 }
 
 void TForm_RegDataView::ToolButton_tab1_autoClick() {
@@ -44,15 +39,8 @@ void TForm_RegDataView::ToolButton_tab1_autoClick() {
                            MessageButtons::OkCancel, 0};
   if (ShowMessage(ask) != MessageResult::Ok) return;
   const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, MissingRows(table_));
-  // The repair's report counts only removals, so a refused one is told on its own.
-  if (!result.Errors.empty()) ShowMessage(DeletionErrorsText(result.Errors), u"VELURA", MessageIcon::Error);
-  if (result.Succeeded == 0) {
-    if (result.Errors.empty())
-      ShowMessage(regview_text::kRepairNothing, regview_text::kRepairDoneCaption, MessageIcon::Information);
-    return;
-  }
-  ShowMessage(RepairReport(result.Succeeded), regview_text::kRepairDoneCaption, MessageIcon::Information);
-  ReloadFonts();
+  for (const MessageRequest& message : RepairMessages(result)) ShowMessage(message);
+  if (result.Succeeded > 0) ReloadFonts();
 }
 
 void TForm_RegDataView::SetAllChecks(int how) {
@@ -80,8 +68,7 @@ void TForm_RegDataView::Action_Copy1Execute() {
   if (destination.empty()) return;
   TForm_StatusBar progress;
   const int failed = RunCopy(progress, engine_.Records().Files, ToU16(destination), paths);
-  if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
-  else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  ShowMessage(FolderCopyMessage(static_cast<std::size_t>(failed)));
 }
 
 void TForm_RegDataView::Action_Delete1Execute() {
@@ -94,9 +81,7 @@ void TForm_RegDataView::Action_Delete1Execute() {
   if (includesOthers && ShowMessage({regview_text::kDeleteOthersQuestion, regview_text::kDeleteOthersCaption,
                                      MessageIcon::Warning, MessageButtons::OkCancel, 1}) != MessageResult::Ok)
     return;
-  const std::size_t failed = DeleteFolderFiles(engine_.Records().Files, paths);
-  if (failed == 0) ShowMessage(regview_text::kDeleteFilesDone, u"");
-  else ShowMessage(DeleteFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  ShowMessage(FolderDeleteMessage(DeleteFolderFiles(engine_.Records().Files, paths)));
   FillFontFolderTab();
 }
 
@@ -113,10 +98,8 @@ void TForm_RegDataView::Action_ToCopy1Execute() {
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return;
-  const std::size_t failed =
-      CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)));
-  if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
-  else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  ShowMessage(FolderCopyMessage(
+      CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)))));
   FillFontFolderTab();
 }
 

@@ -63,4 +63,30 @@ std::u16string DeletionErrorsText(const std::vector<std::u16string>& errors) {
   return text;
 }
 
+MessageRequest DeletionMessage(std::size_t selected, const RowDeletion& result) {
+  if (result.Succeeded == 0) return {DeleteReport(selected, 0, result.Failed), u"", MessageIcon::Error};
+  return {DeleteReport(selected, result.Succeeded, result.Failed), regview_text::kDeleteDoneCaption,
+          MessageIcon::Information};
+}
+
+std::vector<MessageRequest> RepairMessages(const RowDeletion& result) {
+  std::vector<MessageRequest> messages;
+  if (!result.Errors.empty()) messages.push_back({DeletionErrorsText(result.Errors), u"VELURA", MessageIcon::Error});
+  if (result.Succeeded > 0)
+    messages.push_back({RepairReport(result.Succeeded), regview_text::kRepairDoneCaption, MessageIcon::Information});
+  else if (result.Errors.empty())
+    messages.push_back({regview_text::kRepairNothing, regview_text::kRepairDoneCaption, MessageIcon::Information});
+  return messages;
+}
+
+MessageRequest FolderCopyMessage(std::size_t failed) {
+  if (failed == 0) return {regview_text::kCopyDone, u""};
+  return {CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error};
+}
+
+MessageRequest FolderDeleteMessage(std::size_t failed) {
+  if (failed == 0) return {regview_text::kDeleteFilesDone, u""};
+  return {DeleteFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error};
+}
+
 }  // namespace velura

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/message_box.h"
 #include "records/file_services.h"
 #include "records/reg_font_data.h"
 #include "ui/registry/reg_view_rules.h"
@@ -37,5 +38,14 @@ std::size_t CopyIntoFontsFolder(FileServices& files, std::u16string_view fontsFo
 // One message for the errors of a deletion: the removal errors share their first line, each adds its value
 // name; any other error keeps its own text.
 std::u16string DeletionErrorsText(const std::vector<std::u16string>& errors);
+
+// What the window shows after its commands, in order; a deletion or repair that removed a value is followed by
+// rereading the Fonts entries.
+MessageRequest DeletionMessage(std::size_t selected, const RowDeletion& result);
+// The refused removals first (the repair's report counts only removals), then the report, or "nothing to
+// delete" when no value was removed and none refused.
+std::vector<MessageRequest> RepairMessages(const RowDeletion& result);
+MessageRequest FolderCopyMessage(std::size_t failed);
+MessageRequest FolderDeleteMessage(std::size_t failed);
 
 }  // namespace velura
