@@ -38,7 +38,8 @@ struct ViewerWorld {
   void Fill() {
     if (!data) data = std::make_unique<TRegFontData>(registry, folding, kFontsFolder);
     else data->LoadFontsList();
-    table = BuildFontRows(data->Fonts, kFontsFolder, [this](const std::u16string& p) { return files.Has(p); }, folding);
+    table = BuildFontRows(
+        data->Fonts, kFontsFolder, [this](const std::u16string& p) { return files.Has(p); }, folding);
   }
   void Snapshot() { before = SystemSnapshot::Of(files, registry); }
   std::set<std::u16string> ValueNames() const {
@@ -80,14 +81,15 @@ std::unique_ptr<ViewerWorld> RegistryScene(FaultPlan& plan) {
 // What holds after any registry command: files untouched, removed values among those asked for, the tab's
 // rows and the data read from the registry agreeing with the key.
 void CheckRegistryCommand(ViewerWorld& w, InvariantChecks& checks) {
-  CheckNoFontFileLost(w.before, w.files, {kFontsFolder, kOther}, [](const std::u16string&) { return false; },
-                      checks);
+  CheckNoFontFileLost(
+      w.before, w.files, {kFontsFolder, kOther}, [](const std::u16string&) { return false; }, checks);
   const auto now = w.ValueNames();
   for (const auto& [name, data] : w.before.values.at(kFontsPath))
     if (!now.count(name))
       checks.Expect(std::find(w.asked.begin(), w.asked.end(), name) != w.asked.end(),
                     "value removed that no row asked for: " + ToUtf8(name));
-  CheckValues(w.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return true; }, checks);
+  CheckValues(
+      w.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return true; }, checks);
   std::set<std::u16string> read;
   for (const auto& entry : w.data->Fonts) read.insert(entry.ValueName);
   checks.Expect(read == now, "the viewer's Fonts entries differ from the key");
@@ -102,28 +104,28 @@ std::size_t RemovedOf(const ViewerWorld& w) {
 
 TEST(RegViewFaultSweep, DeletingSelectedRows) {
   const std::vector<int> selected{0, 1, 3, 4};
-  Sweep(LoopSweep<ViewerWorld>{
-      "registry viewer: deleting the selected rows",
-      [&](FaultPlan& plan) {
-        auto w = RegistryScene(plan);
-        for (int row : selected) w->asked.push_back(w->table.Rows[row].FontName);
-        return w;
-      },
-      [&](ViewerWorld& w) {
-        w.deletion = DeleteRowValues(*w.data, w.table, selected);
-        ShowMessage(DeletionMessage(selected.size(), w.deletion));
-        if (w.deletion.Succeeded > 0) w.Fill();
-      },
-      [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
-        CheckRegistryCommand(w, checks);
-        const std::size_t removed = RemovedOf(w), failed = selected.size() - removed;
-        checks.Expect(w.deletion.Succeeded == removed && w.deletion.Failed == failed, "counts differ from the key");
-        checks.Expect(run.k > 0 || failed == 0, "the clean run failed");
-        checks.Expect(w.messages.size() == 1, "one report expected");
-        const std::u16string told = removed == 0 ? Count(failed) + u"件すべて失敗しました"
-                                                 : u"　失敗" + Count(failed) + u"件";
-        checks.Expect(Shown(w.messages, told), "the report does not tell " + ToUtf8(told));
-      }});
+  Sweep(LoopSweep<ViewerWorld>{"registry viewer: deleting the selected rows",
+                               [&](FaultPlan& plan) {
+                                 auto w = RegistryScene(plan);
+                                 for (int row : selected) w->asked.push_back(w->table.Rows[row].FontName);
+                                 return w;
+                               },
+                               [&](ViewerWorld& w) {
+                                 w.deletion = DeleteRowValues(*w.data, w.table, selected);
+                                 ShowMessage(DeletionMessage(selected.size(), w.deletion));
+                                 if (w.deletion.Succeeded > 0) w.Fill();
+                               },
+                               [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
+                                 CheckRegistryCommand(w, checks);
+                                 const std::size_t removed = RemovedOf(w), failed = selected.size() - removed;
+                                 checks.Expect(w.deletion.Succeeded == removed && w.deletion.Failed == failed,
+                                               "counts differ from the key");
+                                 checks.Expect(run.k > 0 || failed == 0, "the clean run failed");
+                                 checks.Expect(w.messages.size() == 1, "one report expected");
+                                 const std::u16string told = removed == 0 ? Count(failed) + u"件すべて失敗しました"
+                                                                          : u"　失敗" + Count(failed) + u"件";
+                                 checks.Expect(Shown(w.messages, told), "the report does not tell " + ToUtf8(told));
+                               }});
 }
 
 TEST(RegViewFaultSweep, AutomaticRepair) {
@@ -197,7 +199,8 @@ void CheckUntouchedBut(const ViewerWorld& w, const std::vector<std::u16string>& 
   }
   for (const auto& [lower, file] : w.files.files)
     checks.Expect(w.before.files.count(lower) || lowerTargets.count(lower), "stray file: " + ToUtf8(lower));
-  CheckValues(w.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; }, checks);
+  CheckValues(
+      w.before, w.registry, w.files, kFontsFolder, [](const std::u16string&) { return false; }, checks);
 }
 
 // Each target holds its source's bytes or, not done, what it held before (nothing if it was absent).
@@ -223,46 +226,49 @@ TEST(RegViewFaultSweep, CopyingTickedFilesOut) {
   for (const auto& path : ticked) copies.emplace_back(path, kDestination + u"\\" + FileNamePart(path));
   std::vector<std::u16string> targets;
   for (const auto& [source, target] : copies) targets.push_back(target);
-  Sweep(LoopSweep<ViewerWorld>{
-      "registry viewer: copying ticked files out of the fonts folder", FolderScene,
-      [&](ViewerWorld& w) {
-        w.failed = static_cast<std::size_t>(RunCopy(w.progress, w.files, kDestination, ticked));
-        ShowMessage(FolderCopyMessage(w.failed));
-      },
-      [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
-        CheckUntouchedBut(w, targets, checks);
-        CheckFileReport(w, NotCopied(w, copies, checks), u"コピー処理終了", u"コピーに失敗したファイルが ", run.k,
-                        checks);
-      }});
+  Sweep(LoopSweep<ViewerWorld>{"registry viewer: copying ticked files out of the fonts folder", FolderScene,
+                               [&](ViewerWorld& w) {
+                                 w.failed =
+                                     static_cast<std::size_t>(RunCopy(w.progress, w.files, kDestination, ticked));
+                                 ShowMessage(FolderCopyMessage(w.failed));
+                               },
+                               [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
+                                 CheckUntouchedBut(w, targets, checks);
+                                 CheckFileReport(w, NotCopied(w, copies, checks), u"コピー処理終了",
+                                                 u"コピーに失敗したファイルが ", run.k, checks);
+                               }});
 }
 
 TEST(RegViewFaultSweep, DeletingTickedFiles) {
   const std::vector<std::u16string> ticked{kFontsFolder + u"\\a.ttf", kFontsFolder + u"\\small.fon",
                                            kFontsFolder + u"\\desktop.ini"};
-  Sweep(LoopSweep<ViewerWorld>{
-      "registry viewer: deleting ticked files of the fonts folder", FolderScene,
-      [&](ViewerWorld& w) {
-        w.failed = DeleteFolderFiles(w.files, ticked);
-        ShowMessage(FolderDeleteMessage(w.failed));
-        w.Fill();
-      },
-      [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
-        // Only ticked files may go (the user confirmed both questions), and each one not gone is counted.
-        CheckUntouchedBut(w, ticked, checks);
-        std::size_t kept = 0;
-        for (const auto& path : ticked) {
-          if (!w.files.Has(path)) continue;
-          ++kept;
-          checks.Expect(w.files.BytesOf(path) == w.before.files.at(LowerAscii(path)), "kept file changed");
-        }
-        CheckFileReport(w, kept, u"削除処理終了", u"削除に失敗したファイルが ", run.k, checks);
-        // The third tab lists what the folder holds afterwards; a value's file stays registered.
-        std::vector<std::u16string> names;
-        for (const auto& entry : w.files.ListFolder(kFontsFolder))
-          if (ListedInFontFolder(entry.Name, entry.Attributes == 16)) names.push_back(entry.Name);
-        const FontFolderFiles listed = ClassifyFontFolder(names, w.data->Fonts, w.folding);
-        checks.Expect(listed.All.size() == 1 + kept, "the third tab differs from the folder");
-      }});
+  Sweep(LoopSweep<ViewerWorld>{"registry viewer: deleting ticked files of the fonts folder", FolderScene,
+                               [&](ViewerWorld& w) {
+                                 w.failed = DeleteFolderFiles(w.files, ticked);
+                                 ShowMessage(FolderDeleteMessage(w.failed));
+                                 w.Fill();
+                               },
+                               [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
+                                 // Only ticked files may go (the user confirmed both questions), and each one not gone
+                                 // is counted.
+                                 CheckUntouchedBut(w, ticked, checks);
+                                 std::size_t kept = 0;
+                                 for (const auto& path : ticked) {
+                                   if (!w.files.Has(path)) continue;
+                                   ++kept;
+                                   checks.Expect(w.files.BytesOf(path) == w.before.files.at(LowerAscii(path)),
+                                                 "kept file changed");
+                                 }
+                                 CheckFileReport(w, kept, u"削除処理終了", u"削除に失敗したファイルが ", run.k, checks);
+                                 // The third tab lists what the folder holds afterwards; a value's file stays
+                                 // registered.
+                                 std::vector<std::u16string> names;
+                                 for (const auto& entry : w.files.ListFolder(kFontsFolder))
+                                   if (ListedInFontFolder(entry.Name, entry.Attributes == 16))
+                                     names.push_back(entry.Name);
+                                 const FontFolderFiles listed = ClassifyFontFolder(names, w.data->Fonts, w.folding);
+                                 checks.Expect(listed.All.size() == 1 + kept, "the third tab differs from the folder");
+                               }});
 }
 
 TEST(RegViewFaultSweep, CopyingFilesIntoTheFontsFolder) {
@@ -271,17 +277,16 @@ TEST(RegViewFaultSweep, CopyingFilesIntoTheFontsFolder) {
   for (const auto& path : chosen) copies.emplace_back(path, kFontsFolder + u"\\" + FileNamePart(path));
   std::vector<std::u16string> targets;
   for (const auto& [source, target] : copies) targets.push_back(target);
-  Sweep(LoopSweep<ViewerWorld>{
-      "registry viewer: copying files into the fonts folder", FolderScene,
-      [&](ViewerWorld& w) {
-        w.failed = CopyIntoFontsFolder(w.files, kFontsFolder, chosen);
-        ShowMessage(FolderCopyMessage(w.failed));
-      },
-      [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
-        CheckUntouchedBut(w, targets, checks);  // no value written, no other file touched
-        CheckFileReport(w, NotCopied(w, copies, checks), u"コピー処理終了", u"コピーに失敗したファイルが ", run.k,
-                        checks);
-      }});
+  Sweep(LoopSweep<ViewerWorld>{"registry viewer: copying files into the fonts folder", FolderScene,
+                               [&](ViewerWorld& w) {
+                                 w.failed = CopyIntoFontsFolder(w.files, kFontsFolder, chosen);
+                                 ShowMessage(FolderCopyMessage(w.failed));
+                               },
+                               [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {
+                                 CheckUntouchedBut(w, targets, checks);  // no value written, no other file touched
+                                 CheckFileReport(w, NotCopied(w, copies, checks), u"コピー処理終了",
+                                                 u"コピーに失敗したファイルが ", run.k, checks);
+                               }});
 }
 
 }  // namespace
