@@ -178,5 +178,28 @@ TEST(OneTimeFaultSweep, SwitchingOnlyAChildOff) {
       }});
 }
 
+// Program end: the store releases every registration still active, the groups stay.
+TEST(OneTimeFaultSweep, ReleasingEverythingAtProgramEnd) {
+  Sweep(LoopSweep<OneTimeWorld>{
+      "one-time install: releasing every group at program end",
+      [](FaultPlan& plan) {
+        auto w = std::make_unique<OneTimeWorld>(plan);
+        w->Switch(*w->parent);
+        w->Snapshot();
+        return w;
+      },
+      [](OneTimeWorld& w) { w.groups.ReleaseEverything(); },
+      [](OneTimeWorld& w, const SweepRun& run, InvariantChecks& checks) {
+        CheckSystemUntouched(w, checks);
+        checks.Expect(w.groups.GroupCount() == 2, "groups lost at release");
+        std::size_t held = 0;
+        for (const auto& path : kRegistrable) held += w.world.fonts.registered.count(path);
+        checks.Expect(held == (run.Faulted(CallKind::RemoveResource) ? 1u : 0u), "registrations left");
+        for (TGroupItem* group : w.groups.AllGroups())
+          for (const auto& entry : group->PathCollection)
+            checks.Expect(!entry->FontList || entry->FontList->Count() == 0, "a released list keeps records");
+      }});
+}
+
 }  // namespace
 }  // namespace velura::testing
