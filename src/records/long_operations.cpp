@@ -160,48 +160,59 @@ void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_i
   if (targetFolder.empty() || targetFolder.back() != u'\\') targetFolder += u'\\';
   std::vector<std::u16string> collisions;
   std::vector<std::u16string> copyFailures;
-  for (auto& item : list.Items) {
-    TFileDataItem& record = *item;
-    progress.ProcessMessages();
-    if (CancelRequested) continue;
-    if (record.Has(InstalledNow) || !record.Has(Selected)) continue;
-    const std::u16string target = targetFolder + FileNamePart(record.Path);
+  const auto reportSkipped = [&] {
+    if (!collisions.empty())
+      ShowMessage(u"次のファイルはインストール済みファイルと\r\nファイル名が同じのためインストールできませんでした。\r\n"
+                  u"ファイル名を変更してから再度お試しください。\r\n" + PathLines(collisions),
+                  u"ファイル名重複エラー", MessageIcon::Information);
+    if (!copyFailures.empty())
+      ShowMessage(u"次のファイルはコピーできなかったためインストールしませんでした。\r\n" + PathLines(copyFailures),
+                  u"コピーエラー", MessageIcon::Information);
+  };
+  // A registry error ends the loop; the files skipped before it are still reported, ahead of the error.
+  try {
+    for (auto& item : list.Items) {
+      TFileDataItem& record = *item;
+      progress.ProcessMessages();
+      if (CancelRequested) continue;
+      if (record.Has(InstalledNow) || !record.Has(Selected)) continue;
+      const std::u16string target = targetFolder + FileNamePart(record.Path);
 
-    bool proceed = true;
-    if (plan.copyFiles && !services.Files.Copy(record.Path, target, true)) {
-      // A file of that name already there is used when no registry entry owns it; a copy that failed
-      // for any other reason (no access, disk full, source gone) must not register a missing file.
-      if (services.Files.Exists(target)) {
-        proceed = !registry.IsRegisteredFile(target);
-        if (!proceed) collisions.push_back(record.Path);
-      } else {
-        proceed = false;
-        copyFailures.push_back(record.Path);
+      bool proceed = true;
+      if (plan.copyFiles && !services.Files.Copy(record.Path, target, true)) {
+        // A file of that name already there is used when no registry entry owns it; a copy that failed
+        // for any other reason (no access, disk full, source gone) must not register a missing file.
+        if (services.Files.Exists(target)) {
+          proceed = !registry.IsRegisteredFile(target);
+          if (!proceed) collisions.push_back(record.Path);
+        } else {
+          proceed = false;
+          copyFailures.push_back(record.Path);
+        }
       }
+      if (proceed) {
+        services.Fonts.RemoveResource(record.Path);
+        services.Fonts.AddResource(target);
+        // The value before the lists: a registry failure must leave the record ticked and out of the installed
+        // list rather than shown as installed without a value.
+        if (plan.perUser)
+          registry.WriteUserFontValue(RegistryValueName(record), target);
+        else
+          registry.WriteFontValue(RegistryValueName(record), RegistryValueData(record, plan.destinationFolder,
+                                                                               services.FontsFolder, services.Folding));
+        record.Set(InstalledNow);
+        record.Set(Selected, false);
+        if (TFileDataItem* added = installed.AddFontFile(target)) added->Set(PerUser, plan.perUser);
+      }
+      progress.StepProgress(++done);
     }
-    if (proceed) {
-      services.Fonts.RemoveResource(record.Path);
-      services.Fonts.AddResource(target);
-      record.Set(InstalledNow);
-      record.Set(Selected, false);
-      if (TFileDataItem* added = installed.AddFontFile(target)) added->Set(PerUser, plan.perUser);
-      if (plan.perUser)
-        registry.WriteUserFontValue(RegistryValueName(record), target);
-      else
-        registry.WriteFontValue(RegistryValueName(record), RegistryValueData(record, plan.destinationFolder,
-                                                                             services.FontsFolder, services.Folding));
-    }
-    progress.StepProgress(++done);
+  } catch (...) {
+    reportSkipped();
+    throw;
   }
   installed.UpdateNames();
   MarkFamilyMembers(installed);
-  if (!collisions.empty())
-    ShowMessage(u"次のファイルはインストール済みファイルと\r\nファイル名が同じのためインストールできませんでした。\r\n"
-                u"ファイル名を変更してから再度お試しください。\r\n" + PathLines(collisions),
-                u"ファイル名重複エラー", MessageIcon::Information);
-  if (!copyFailures.empty())
-    ShowMessage(u"次のファイルはコピーできなかったためインストールしませんでした。\r\n" + PathLines(copyFailures),
-                u"コピーエラー", MessageIcon::Information);
+  reportSkipped();
 }
 
 // Uninstalls the ticked records of one kind: the value (by the given deletion), the registration, the file.
@@ -222,26 +233,36 @@ void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, 
   progress.BeginProgress(selected);
   int done = 0;
   std::vector<std::u16string> failures;
-  for (std::size_t index = installed.Items.size(); index-- > 0;) {
-    progress.ProcessMessages();
-    if (CancelRequested) continue;
-    const TFileDataItem& record = *installed.Items[index];
-    if (!ofThisKind(record)) continue;
-    const std::u16string path = record.Path;
-    if (!services.Files.Exists(path)) {
-      ShowMessage(u"ファイルが見つかりません", u"");
-      continue;
+  const auto reportFailures = [&] {
+    if (!failures.empty())
+      ShowMessage(u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + PathLines(failures),
+                  u"削除失敗の確認");
+  };
+  // A registry error ends the loop; files whose values are already gone but which stayed are still
+  // reported, ahead of the error, since their records have left the list.
+  try {
+    for (std::size_t index = installed.Items.size(); index-- > 0;) {
+      progress.ProcessMessages();
+      if (CancelRequested) continue;
+      const TFileDataItem& record = *installed.Items[index];
+      if (!ofThisKind(record)) continue;
+      const std::u16string path = record.Path;
+      if (!services.Files.Exists(path)) {
+        ShowMessage(u"ファイルが見つかりません", u"");
+        continue;
+      }
+      if (deleteValue(services.Registry, path)) services.Registry.LoadFontsList();
+      services.Fonts.RemoveResource(path);
+      services.Files.ClearAttributes(path);
+      if (!services.Files.Delete(path)) failures.push_back(path);
+      installed.Delete(index);
+      progress.StepProgress(++done);
     }
-    if (deleteValue(services.Registry, path)) services.Registry.LoadFontsList();
-    services.Fonts.RemoveResource(path);
-    services.Files.ClearAttributes(path);
-    if (!services.Files.Delete(path)) failures.push_back(path);
-    installed.Delete(index);
-    progress.StepProgress(++done);
+  } catch (...) {
+    reportFailures();
+    throw;
   }
-  if (!failures.empty())
-    ShowMessage(u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + PathLines(failures),
-                u"削除失敗の確認");
+  reportFailures();
   installed.UpdateNames();
 }
 

@@ -20,6 +20,13 @@ class EngineWorld {
     return *engine;
   }
 
+  // Makes the files, fonts and registry count their calls in the plan and fail the one it names.
+  void AttachFaults(FaultPlan& plan) {
+    files.faults = &plan;
+    fonts.faults = &plan;
+    registry.faults = &plan;
+  }
+
   FakeFiles files;
   FakeFonts fonts;
   FakeFontRegistry registry;

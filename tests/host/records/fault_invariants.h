@@ -19,7 +19,7 @@ namespace velura::testing {
 inline const std::u16string* const kFontsKeys[] = {&kFontsPath, &kUserFontsId};
 
 struct SystemSnapshot {
-  std::map<std::u16string, Bytes> files;  // by lower-cased path
+  std::map<std::u16string, Bytes> files;                                      // by lower-cased path
   std::map<std::u16string, std::map<std::u16string, std::u16string>> values;  // Fonts key -> value name -> data
 
   static SystemSnapshot Of(const FakeFiles& files, const FakeFontRegistry& registry) {
@@ -112,10 +112,13 @@ inline void CheckInstalledListAgrees(const TFileData_installed& installed, const
     checks.Expect(named.count(file) != 0, "listed as installed without a value: " + ToUtf8(file));
 }
 
-// Whether a message box shown during the run has this text in its body.
-inline bool Shown(const std::vector<MessageRequest>& messages, std::u16string_view text) {
+// Whether a message box shown during the run names this text in its body (paths compared ignoring case);
+// with a caption, only boxes of that caption count.
+inline bool Shown(const std::vector<MessageRequest>& messages, std::u16string_view text,
+                  std::u16string_view caption = {}) {
   for (const auto& m : messages)
-    if (m.Text.find(text) != std::u16string::npos) return true;
+    if ((caption.empty() || m.Caption == caption) && LowerAscii(m.Text).find(LowerAscii(text)) != std::u16string::npos)
+      return true;
   return false;
 }
 

@@ -48,7 +48,7 @@ class FaultPlan {
   // Off until the world is built, so that setting up the scenario is not counted.
   bool armed = false;
 
-  std::vector<Call> calls;   // every counted call, in order
+  std::vector<Call> calls;     // every counted call, in order
   std::optional<Call> failed;  // the call that was made to fail
 
   // True when this call is to fail; the caller then fails the way its real call does.

@@ -51,10 +51,20 @@ class InvariantChecks {
 
 inline std::string Describe(const FaultPlan& plan) {
   if (!plan.failed) return "no call failed";
-  static const char* const kinds[] = {"copy",          "delete",        "clear attributes", "create folder",
-                                      "remove folder", "move",          "write replacing",  "AddFontResource",
-                                      "RemoveFontResource", "broadcast", "open key for writing", "value write",
-                                      "value delete",  "read"};
+  static const char* const kinds[] = {"copy",
+                                      "delete",
+                                      "clear attributes",
+                                      "create folder",
+                                      "remove folder",
+                                      "move",
+                                      "write replacing",
+                                      "AddFontResource",
+                                      "RemoveFontResource",
+                                      "broadcast",
+                                      "open key for writing",
+                                      "value write",
+                                      "value delete",
+                                      "read"};
   std::string text = std::string(kinds[static_cast<int>(plan.failed->kind)]) + " " + ToUtf8(plan.failed->subject);
   if (!plan.failed->detail.empty()) text += " -> " + ToUtf8(plan.failed->detail);
   return text;

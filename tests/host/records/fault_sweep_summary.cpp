@@ -13,8 +13,8 @@ class SweepSummary final : public ::testing::Environment {
   void TearDown() override {
     const SweepTally& tally = Tally();
     if (tally.cases == 0) return;
-    std::printf("[fault sweep] %d loops swept, %lld cases run, %lld invariant checks made\n", tally.loops,
-                tally.cases, tally.checks);
+    std::printf("[fault sweep] %d loops swept, %lld cases run, %lld invariant checks made\n", tally.loops, tally.cases,
+                tally.checks);
   }
 };
 

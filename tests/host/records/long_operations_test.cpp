@@ -159,6 +159,32 @@ TEST_F(Loops, InstallFailsBeforeTouchingAnythingWhenTheFolderIsGone) {
   EXPECT_EQ(w.fonts.broadcasts, broadcasts);
 }
 
+// A refused registry write leaves the record ticked and out of the installed list, not shown as installed
+// without a value; the copy refused before it is still reported.
+TEST_F(Loops, InstallRegistryFailureLeavesTheRecordTickedAndReportsEarlierFailures) {
+  const auto refused = w.AddFont(u"refused.ttf", u"Refused"), abc = w.AddFont(u"abc.ttf", u"Abc");
+  LoadLocal({refused, abc});
+  TickAll();
+  w.local->LastFolder = u"C:\\fonts";
+  w.files.refusedTargets.insert(LowerAscii(kFontsFolder + u"\\refused.ttf"));
+  w.registry.keys[kFontsPath].refuseWrites = true;
+  try {
+    RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+    FAIL() << "expected an error";
+  } catch (const UserError& e) {
+    EXPECT_EQ(e.Message(), u"レジストリ書き込みに失敗しました\r\nAbc (TrueType)");
+  }
+  for (const auto& r : w.local->Items) {
+    EXPECT_TRUE(r->Has(Selected));
+    EXPECT_FALSE(r->Has(InstalledNow));
+  }
+  EXPECT_EQ(w.installed->Count(), 0);
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].Caption, u"コピーエラー");
+  EXPECT_EQ(w.messages[0].Text, u"次のファイルはコピーできなかったためインストールしませんでした。\r\n" + refused + u"\r\n");
+  EXPECT_EQ(w.files.currentDirectory, u"C:\\start");
+}
+
 class Uninstall : public Loops {
  protected:
   std::u16string Installed(const std::u16string& fileName, const std::u16string& family) {
@@ -220,6 +246,23 @@ TEST_F(Uninstall, UndeletableFileIsReportedButLeavesTheList) {
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
   EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + path + u"\r\n");
   EXPECT_EQ(w.installed->Count(), 0);
+}
+
+// A registry error ends the loop, but a file already taken off the list and left on disk is still named.
+TEST_F(Uninstall, RegistryFailureStillReportsTheFilesLeftBehindBeforeIt) {
+  Installed(u"stuck.ttf", u"Stuck");
+  const auto held = Installed(u"held.ttf", u"Held");  // last in the list: uninstalled first
+  LoadInstalled();
+  for (auto& r : w.installed->Items) r->Set(Selected);
+  w.files.undeletable.insert(LowerAscii(held));
+  w.registry.keys[kFontsPath].undeletable.insert(u"Stuck (TrueType)");
+  EXPECT_THROW(RunUninstall(progress, *w.installed), UserError);
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
+  EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + held + u"\r\n");
+  ASSERT_EQ(w.installed->Count(), 1);  // the font whose value stayed keeps its record
+  EXPECT_EQ((*w.installed)[0].Path, kFontsFolder + u"\\stuck.ttf");
+  EXPECT_EQ(progress.opened, progress.closed);
 }
 
 TEST_F(Uninstall, RegistryLoadSkipsOtherKindsAndDuplicatesAndPutsMarlettFirst) {

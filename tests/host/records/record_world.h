@@ -39,6 +39,12 @@ class RecordWorld {
     });
   }
   ~RecordWorld() { SetMessageSink(previousSink); }
+  // Makes the files, fonts and registry count their calls in the plan and fail the one it names.
+  void AttachFaults(FaultPlan& plan) {
+    files.faults = &plan;
+    fonts.faults = &plan;
+    registry.faults = &plan;
+  }
 
   // A font file in C:\fonts that registers the family under its own name.
   std::u16string AddFont(const std::u16string& fileName, const std::u16string& family,
