@@ -206,12 +206,12 @@ void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_i
       }
       progress.StepProgress(++done);
     }
+    installed.UpdateNames();  // rereads the registry, which may fail too
+    MarkFamilyMembers(installed);
   } catch (...) {
     reportSkipped();
     throw;
   }
-  installed.UpdateNames();
-  MarkFamilyMembers(installed);
   reportSkipped();
 }
 
@@ -240,6 +240,7 @@ void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, 
   };
   // A registry error ends the loop; files whose values are already gone but which stayed are still
   // reported, ahead of the error, since their records have left the list.
+  bool stale = false;
   try {
     for (std::size_t index = installed.Items.size(); index-- > 0;) {
       progress.ProcessMessages();
@@ -251,7 +252,10 @@ void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, 
         ShowMessage(u"ファイルが見つかりません", u"");
         continue;
       }
-      if (deleteValue(services.Registry, path)) services.Registry.LoadFontsList();
+      // The registry list is reread before the next deletion rather than right after this one, so that a
+      // failed reread never strands a record whose value is already gone.
+      if (stale) services.Registry.LoadFontsList();
+      stale = deleteValue(services.Registry, path);
       services.Fonts.RemoveResource(path);
       services.Files.ClearAttributes(path);
       if (!services.Files.Delete(path)) failures.push_back(path);

@@ -80,6 +80,8 @@ struct LoopSweep {
   std::function<void(World&, const SweepRun&, InvariantChecks&)> check;
   // Ends the process at the k-th call instead of failing it (ProcessKilled); for the saves of files.
   bool killInstead = false;
+  // Also fails reads in turn (FaultPlan::faultReads).
+  bool faultReads = false;
 };
 
 // Returns N, the number of counted calls of the clean run.
@@ -89,6 +91,7 @@ int Sweep(const LoopSweep<World>& sweep) {
     FaultPlan plan;
     plan.failAt = k;
     plan.killInstead = sweep.killInstead;
+    plan.faultReads = sweep.faultReads;
     std::unique_ptr<World> world = sweep.build(plan);
     plan.armed = true;
     RunOutcome outcome;

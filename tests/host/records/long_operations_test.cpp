@@ -265,6 +265,30 @@ TEST_F(Uninstall, RegistryFailureStillReportsTheFilesLeftBehindBeforeIt) {
   EXPECT_EQ(progress.opened, progress.closed);
 }
 
+// The registry list is reread before the next deletion: when that reread fails, the font uninstalled before
+// it is complete (value, file and record gone) and the next one untouched.
+TEST_F(Uninstall, AFailedRegistryRereadStrandsNoRecordWithoutItsValue) {
+  const auto a = Installed(u"a.ttf", u"A"), b = Installed(u"b.ttf", u"B");
+  LoadInstalled();
+  for (auto& r : w.installed->Items) r->Set(Selected);
+  FaultPlan plan;
+  plan.faultReads = true;
+  plan.armed = true;
+  // b.ttf: key opened, value deleted, registration removed, attributes cleared, file deleted; then the reread.
+  plan.failAt = 6;
+  w.AttachFaults(plan);
+  EXPECT_THROW(RunUninstall(progress, *w.installed), UserError);
+  plan.armed = false;
+  ASSERT_TRUE(plan.failed.has_value());
+  ASSERT_EQ(plan.failed->kind, CallKind::Read);
+  EXPECT_FALSE(w.files.Has(b));
+  EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"B (TrueType)"));
+  EXPECT_TRUE(w.files.Has(a));
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"A (TrueType)"));
+  ASSERT_EQ(w.installed->Count(), 1);
+  EXPECT_EQ((*w.installed)[0].Path, a);
+}
+
 TEST_F(Uninstall, RegistryLoadSkipsOtherKindsAndDuplicatesAndPutsMarlettFirst) {
   w.files.Put(kFontsFolder + u"\\Marlett.ttf", FontBytes(u"Marlett"));
   Installed(u"dup.ttf", u"Dup");
