@@ -19,11 +19,14 @@ GroupStoreLoad GroupFileStore::Load(TGroupRootClass& root) {
   GroupStoreLoad result;
   files_.ChangeCurrentFolder(folder_);
   std::vector<std::uint8_t> bytes;
-  if (!files_.ReadWholeFile(FilePath(), bytes)) return result;
+  const bool readable = files_.ReadWholeFile(FilePath(), bytes);
+  // A file that is there but cannot be read counts as damaged, so that the save at program end cannot put
+  // an empty tree in place of the groups it holds.
+  if (!readable && !files_.Exists(FilePath())) return result;
   result.found = true;
-  const GroupFileRead read = ReadGroupFile(bytes, root);
+  const GroupFileRead read = readable ? ReadGroupFile(bytes, root) : GroupFileRead{};
   result.groupsRead = read.groupsRead;
-  if (!read.complete) {
+  if (!readable || !read.complete) {
     result.damaged = true;
     damagedUnsaved_ = true;
     if (KeepDamagedCopy()) result.damagedCopy = DamagedCopyPath();

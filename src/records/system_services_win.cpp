@@ -100,6 +100,8 @@ bool WindowsFileServices::ReadWholeFile(const std::u16string& path, std::vector<
 bool WindowsFileServices::WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) {
   const std::wstring target = ToWide(path);
   const std::wstring temporary = target + L".tmp";
+  // A temporary left by a process killed before its rename may carry attributes that refuse CREATE_ALWAYS.
+  SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   UniqueFile file(
       CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;

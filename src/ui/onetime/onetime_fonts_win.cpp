@@ -8,8 +8,6 @@
 #include "fontfile/font_enum_win.h"
 #include "platform/ansi_win.h"
 #include "platform/wide_win.h"
-#include "records/folder_loading.h"
-#include "records/long_operations.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
 #include "ui/browsers/browser_panels_win.h"
@@ -23,6 +21,7 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
+#include "ui/onetime/onetime_registration.h"
 
 namespace velura {
 
@@ -72,12 +71,8 @@ class WaitBox {
 }  // namespace
 
 void TForm_OneTimeInst::LoadEntry(TNameItem& entry) {
-  if (!entry.FontList) entry.FontList = std::make_unique<TFileData_OneTimeInst>(engine_.Records());
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  const std::u16string path = FullPath(FromAnsi(entry.Path));
-  if (entry.IsDir) LoadFolderFiles(engine_, *entry.FontList, path, status_, false);
-  else RunLoadFiles(status_, {path}, *entry.FontList, false);
-  entry.Loaded = true;
+  LoadGroupEntry(engine_, entry, FullPath(FromAnsi(entry.Path)), status_);
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
@@ -85,14 +80,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
   TGroupItem* group = SelectedGroup();
   if (!group) return;
   ClearFontView();
-  const bool registering = !group->Registered();
-  if (registering) {
-    for (TNameItem* entry : EntriesOfGroupAndDescendants(*group)) LoadEntry(*entry);
-  } else {
-    for (TNameItem* entry : EntriesOfGroupAndDescendants(*group)) groups_.ReleasePath(*entry);
-  }
-  group->SetRegistered(registering);
-  for (TGroupItem* child : Descendants(*group)) child->SetRegistered(registering);
+  SwitchGroupRegistration(groups_, *group, [this](TNameItem& entry) { LoadEntry(entry); });
   SetGroupImages(*group);
   WaitBox wait(Hwnd());
   ClearFontView();

@@ -6,29 +6,13 @@
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "records/long_operations.h"
-#include "records/reg_font_rules.h"
 #include "ui/browsers/folder_picker_win.h"
 #include "ui/framework/list_controls_win.h"
 #include "ui/longop/form_status_bar_win.h"
 #include "ui/registry/form_reg_data_view_win.h"
+#include "ui/registry/reg_view_commands.h"
 
 namespace velura {
-
-std::pair<std::size_t, std::size_t> TForm_RegDataView::DeleteRows(const std::vector<int>& rows) {
-  std::size_t succeeded = 0, failed = 0;
-  for (int row : rows) {
-    // The row's own value, by name: a file name shared with another entry must not take that entry's value.
-    bool deleted = false;
-    try {
-      deleted = row >= 0 && static_cast<std::size_t>(row) < table_.Rows.size() &&
-                engine_.RegData().DeleteFontValueNamed(table_.Rows[row].FontName);
-    } catch (const UserError&) {
-      deleted = false;  // refused by the registry: counted and reported, the other rows still go on
-    }
-    ++(deleted ? succeeded : failed);
-  }
-  return {succeeded, failed};
-}
 
 void TForm_RegDataView::ReloadFonts() {
   engine_.Installed().UpdateNames();  // rereads the Fonts entries
@@ -45,30 +29,18 @@ void TForm_RegDataView::ToolButton_tab1_delClick() {
   const MessageRequest ask{DeleteQuestion(selected.size()), regview_text::kDeleteCaption, MessageIcon::Warning,
                            MessageButtons::YesNo, 1};
   if (ShowMessage(ask) != MessageResult::Yes) return;
-  const auto [succeeded, failed] = DeleteRows(selected);
-  if (succeeded == 0) {
-    ShowMessage(DeleteReport(selected.size(), 0, failed), u"", MessageIcon::Error);
-    return;
-  }
-  ShowMessage(DeleteReport(selected.size(), succeeded, failed), regview_text::kDeleteDoneCaption,
-              MessageIcon::Information);
-  ReloadFonts();
+  const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, selected);
+  ShowMessage(DeletionMessage(selected.size(), result));
+  if (result.Succeeded > 0) ReloadFonts();
 }
 
 void TForm_RegDataView::ToolButton_tab1_autoClick() {
   const MessageRequest ask{regview_text::kRepairQuestion, regview_text::kRepairCaption, MessageIcon::Warning,
                            MessageButtons::OkCancel, 0};
   if (ShowMessage(ask) != MessageResult::Ok) return;
-  std::vector<int> missing;
-  for (std::size_t i = 0; i < table_.Rows.size(); ++i)
-    if (table_.Rows[i].Missing) missing.push_back(static_cast<int>(i));
-  const std::size_t succeeded = DeleteRows(missing).first;
-  if (succeeded == 0) {
-    ShowMessage(regview_text::kRepairNothing, regview_text::kRepairDoneCaption, MessageIcon::Information);
-    return;
-  }
-  ShowMessage(RepairReport(succeeded), regview_text::kRepairDoneCaption, MessageIcon::Information);
-  ReloadFonts();
+  const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, MissingRows(table_));
+  for (const MessageRequest& message : RepairMessages(result)) ShowMessage(message);
+  if (result.Succeeded > 0) ReloadFonts();
 }
 
 void TForm_RegDataView::SetAllChecks(int how) {
@@ -96,8 +68,7 @@ void TForm_RegDataView::Action_Copy1Execute() {
   if (destination.empty()) return;
   TForm_StatusBar progress;
   const int failed = RunCopy(progress, engine_.Records().Files, ToU16(destination), paths);
-  if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
-  else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  ShowMessage(FolderCopyMessage(static_cast<std::size_t>(failed)));
 }
 
 void TForm_RegDataView::Action_Delete1Execute() {
@@ -110,11 +81,7 @@ void TForm_RegDataView::Action_Delete1Execute() {
   if (includesOthers && ShowMessage({regview_text::kDeleteOthersQuestion, regview_text::kDeleteOthersCaption,
                                      MessageIcon::Warning, MessageButtons::OkCancel, 1}) != MessageResult::Ok)
     return;
-  std::size_t failed = 0;
-  for (const auto& path : paths)
-    if (!DeleteFileW(ToWide(path).c_str())) ++failed;
-  if (failed == 0) ShowMessage(regview_text::kDeleteFilesDone, u"");
-  else ShowMessage(DeleteFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  ShowMessage(FolderDeleteMessage(DeleteFolderFiles(engine_.Records().Files, paths)));
   FillFontFolderTab();
 }
 
@@ -131,13 +98,8 @@ void TForm_RegDataView::Action_ToCopy1Execute() {
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return;
-  std::size_t failed = 0;
-  for (const auto& source : OpenDialogPaths(ToU16(buffer))) {
-    const std::u16string target = engine_.FontsFolder + u"\\" + FileNamePart(source);
-    if (!CopyFileW(ToWide(source).c_str(), ToWide(target).c_str(), FALSE)) ++failed;
-  }
-  if (failed == 0) ShowMessage(regview_text::kCopyDone, u"");
-  else ShowMessage(CopyFailureText(failed), regview_text::kFailureCaption, MessageIcon::Error);
+  ShowMessage(FolderCopyMessage(
+      CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)))));
   FillFontFolderTab();
 }
 

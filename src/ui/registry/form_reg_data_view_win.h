@@ -62,8 +62,6 @@ class TForm_RegDataView : public ui::Form {
   void FillFontFolderTab();
   void ShowSimpleStatus(const std::u16string& text);
   void ShowStatistics();
-  // Removes the values of the given rows by their own value names; returns successes and failures.
-  std::pair<std::size_t, std::size_t> DeleteRows(const std::vector<int>& rows);
   void ReloadFonts();
   std::vector<std::u16string> CheckedFiles(bool* includesOthers) const;
   void SetAllChecks(int how);  // 0 clear, 1 set, 2 invert

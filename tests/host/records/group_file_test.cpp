@@ -270,6 +270,23 @@ TEST_F(GroupStoreTest, DamagedFileWithoutACopyIsNeverOverwritten) {
   EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), damaged);
 }
 
+TEST_F(GroupStoreTest, AFileThatCannotBeReadIsKeptAsideBeforeTheSaveReplacesIt) {
+  files.Put(u"C:\\prog\\veluragd.bin", ExampleGroupA());
+  testing::FaultPlan plan;  // the read of the file itself fails, as a file held open by another program does
+  plan.faultReads = plan.armed = true;
+  plan.failAt = 2;
+  files.faults = &plan;
+  TGroupRootClass root;
+  const GroupStoreLoad load = store.Load(root);
+  files.faults = nullptr;
+  ASSERT_EQ(plan.failed->subject, u"C:\\prog\\veluragd.bin");
+  EXPECT_TRUE(load.found && load.damaged);
+  EXPECT_EQ(load.groupsRead, 0);
+  EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin.damaged"), ExampleGroupA());
+  EXPECT_NE(DamagedGroupFileMessage(load).find(u"C:\\prog\\veluragd.bin.damaged"), std::u16string::npos);
+  EXPECT_TRUE(store.Save(root));
+}
+
 TEST_F(GroupStoreTest, FailedSaveIsReportedAndLeavesThePreviousFile) {
   files.Put(u"C:\\prog\\veluragd.bin", ExampleGroupA());
   TGroupRootClass root;

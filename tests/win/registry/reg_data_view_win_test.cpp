@@ -335,6 +335,20 @@ TEST_F(RegDataView, RepairRemovesOnlyValuesWhoseFilesAreMissing) {
   EXPECT_EQ(recorder.messages.back().Text, u"削除対象のデータはありませんでした");
 }
 
+TEST_F(RegDataView, ARepairWhoseRemovalFailsTellsItRatherThanNothingToDelete) {
+  Open();
+  // Removed behind the viewer's back: the registry refuses to remove it again.
+  RegistryKey::Open(HKEY_LOCAL_MACHINE, kFontsKey, KEY_ALL_ACCESS)->DeleteValue(kMissingValue);
+  recorder.AnswerCaption(u"レジストリ項目自動修正", MessageResult::Ok);
+  const std::size_t before = recorder.messages.size();
+  Command(TForm_RegDataView::ToolButton_tab1_auto);
+  ASSERT_EQ(recorder.messages.size(), before + 2) << recorder.Describe();
+  const MessageRequest& told = recorder.messages.back();
+  EXPECT_EQ(told.Text, u"レジストリ削除に失敗しました\r\n" + ToU16(kMissingValue)) << recorder.Describe();
+  EXPECT_EQ(told.Caption, u"VELURA");
+  EXPECT_EQ(told.Icon, MessageIcon::Error);
+}
+
 TEST_F(RegDataView, WithoutAdministratorRightsTheRegistryCommandsAreOff) {
   Engine().IsAdmin = false;
   auto& view = Open();

@@ -1,0 +1,51 @@
+// The loops behind the registry viewer's commands, over the registry font data and the file services, so
+// that the window keeps only its questions, pickers and reports.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "records/file_services.h"
+#include "records/reg_font_data.h"
+#include "ui/registry/reg_view_rules.h"
+
+namespace velura {
+
+struct RowDeletion {
+  std::size_t Succeeded = 0;
+  std::size_t Failed = 0;
+  // The errors the registry raised, each once, in row order.
+  std::vector<std::u16string> Errors;
+};
+
+// Removes the Fonts value of each listed row by the row's own value name: a file name shared with another
+// entry must not take that entry's value. A refused removal is counted and the other rows still go on; a row
+// whose value is already gone counts as failed without an error.
+RowDeletion DeleteRowValues(TRegFontData& registry, const RegViewTable& table, const std::vector<int>& rows);
+
+// The rows automatic repair removes: every row whose file is missing, the first one included.
+std::vector<int> MissingRows(const RegViewTable& table);
+
+// Plain deletion of each file (attributes are not cleared); the number not deleted.
+std::size_t DeleteFolderFiles(FileServices& files, const std::vector<std::u16string>& paths);
+
+// Copies each file into the fonts folder under its own name, overwriting; the number not copied.
+std::size_t CopyIntoFontsFolder(FileServices& files, std::u16string_view fontsFolder,
+                                const std::vector<std::u16string>& sources);
+
+// One message for the errors of a deletion: the removal errors share their first line, each adds its value
+// name; any other error keeps its own text.
+std::u16string DeletionErrorsText(const std::vector<std::u16string>& errors);
+
+// What the window shows after its commands, in order; a deletion or repair that removed a value is followed by
+// rereading the Fonts entries.
+MessageRequest DeletionMessage(std::size_t selected, const RowDeletion& result);
+// The refused removals first (the repair's report counts only removals), then the report, or "nothing to
+// delete" when no value was removed and none refused.
+std::vector<MessageRequest> RepairMessages(const RowDeletion& result);
+MessageRequest FolderCopyMessage(std::size_t failed);
+MessageRequest FolderDeleteMessage(std::size_t failed);
+
+}  // namespace velura

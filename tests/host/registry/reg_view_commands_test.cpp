@@ -1,0 +1,95 @@
+// The registry viewer's loops: which values and files they touch and what they count.
+#include "ui/registry/reg_view_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "../records/fake_font_registry.h"
+#include "../records/fake_services.h"
+
+namespace velura {
+namespace {
+
+using namespace velura::testing;
+
+const std::u16string kFolder = u"C:\\Windows\\Fonts";
+
+class RegViewCommands : public ::testing::Test {
+ protected:
+  RegViewCommands() {
+    files.MakeFolder(kFolder);
+    files.MakeFolder(u"D:\\in");
+  }
+  TRegFontData& Load() {
+    data = std::make_unique<TRegFontData>(registry, folding, kFolder);
+    table = BuildFontRows(
+        data->Fonts, kFolder, [&](const std::u16string& p) { return files.Has(p); }, folding);
+    return *data;
+  }
+  FakeFontRegistry registry;
+  FakeFolding folding;
+  FakeFiles files;
+  std::unique_ptr<TRegFontData> data;
+  RegViewTable table;
+};
+
+TEST_F(RegViewCommands, RowsLoseTheirOwnValuesAndRefusalsAreCountedAndNamed) {
+  registry.AddFont(u"A (TrueType)", u"shared.ttf");
+  registry.AddFont(u"B (TrueType)", u"shared.ttf");
+  registry.AddFont(u"C (TrueType)", u"c.ttf");
+  registry.AddFont(u"D (TrueType)", u"d.ttf");
+  registry.keys[kFontsPath].undeletable = {u"C (TrueType)", u"D (TrueType)"};
+  Load();
+  const RowDeletion result = DeleteRowValues(*data, table, {1, 2, 3, 7, -1});
+  EXPECT_EQ(result.Succeeded, 1u);
+  EXPECT_EQ(result.Failed, 4u);
+  EXPECT_TRUE(registry.HasValue(kFontsPath, u"A (TrueType)"));  // shares the file name, keeps its value
+  EXPECT_FALSE(registry.HasValue(kFontsPath, u"B (TrueType)"));
+  ASSERT_EQ(result.Errors.size(), 2u);
+  EXPECT_EQ(DeletionErrorsText(result.Errors), u"レジストリ削除に失敗しました\r\nC (TrueType)\r\nD (TrueType)");
+}
+
+TEST_F(RegViewCommands, AnUnopenableKeyIsOneErrorForEveryRow) {
+  registry.AddFont(u"A (TrueType)", u"a.ttf");
+  registry.AddFont(u"B (TrueType)", u"b.ttf");
+  Load();
+  registry.keys.erase(kFontsPath);
+  const RowDeletion result = DeleteRowValues(*data, table, MissingRows(table));
+  EXPECT_EQ(result.Failed, 2u);
+  EXPECT_EQ(DeletionErrorsText(result.Errors), u"error! RegOpenKey");
+}
+
+TEST_F(RegViewCommands, RepairTakesEveryMissingRowTheFirstIncluded) {
+  registry.AddFont(u"Gone1", u"gone1.ttf");
+  registry.AddFont(u"Here", u"here.ttf");
+  registry.AddFont(u"Gone2", u"D:\\elsewhere\\gone2.ttf");
+  files.Put(kFolder + u"\\here.ttf", Bytes(4, 0));
+  Load();
+  EXPECT_EQ(MissingRows(table), (std::vector<int>{0, 2}));
+  EXPECT_EQ(DeleteRowValues(*data, table, MissingRows(table)).Succeeded, 2u);
+  EXPECT_TRUE(registry.HasValue(kFontsPath, u"Here"));
+  EXPECT_EQ(registry.keys[kFontsPath].values.size(), 1u);
+}
+
+TEST_F(RegViewCommands, FolderFilesAreDeletedPlainlyAndFailuresCounted) {
+  files.Put(kFolder + u"\\a.ttf", Bytes(4, 0));
+  files.Put(kFolder + u"\\ro.ttf", Bytes(4, 0), 0x01);  // read-only: attributes are not cleared
+  files.Put(kFolder + u"\\locked.fon", Bytes(4, 0));
+  files.undeletable.insert(LowerAscii(kFolder + u"\\locked.fon"));
+  EXPECT_EQ(DeleteFolderFiles(files, {kFolder + u"\\a.ttf", kFolder + u"\\ro.ttf", kFolder + u"\\locked.fon",
+                                      kFolder + u"\\absent.ttf"}),
+            3u);
+  EXPECT_FALSE(files.Has(kFolder + u"\\a.ttf"));
+  EXPECT_TRUE(files.Has(kFolder + u"\\ro.ttf"));
+}
+
+TEST_F(RegViewCommands, CopyIntoOverwritesUnderTheOwnNameAndCountsFailures) {
+  files.Put(u"D:\\in\\New.ttf", Bytes(4, 1));
+  files.Put(u"D:\\in\\old.ttf", Bytes(4, 2));
+  files.Put(kFolder + u"\\old.ttf", Bytes(4, 9));
+  EXPECT_EQ(CopyIntoFontsFolder(files, kFolder, {u"D:\\in\\New.ttf", u"D:\\in\\old.ttf", u"D:\\in\\absent.ttf"}), 1u);
+  EXPECT_EQ(files.files.at(LowerAscii(kFolder + u"\\new.ttf")).path, kFolder + u"\\New.ttf");
+  EXPECT_EQ(files.BytesOf(kFolder + u"\\old.ttf"), Bytes(4, 2));
+}
+
+}  // namespace
+}  // namespace velura
