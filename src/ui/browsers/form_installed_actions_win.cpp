@@ -52,8 +52,8 @@ void TForm_Installed::CreateActions() {
   actions.Find(EditCopy1)->hint = u"コピー";
   actions.SetShortcut(EditCopy1, 0x4000 + 'C');
 
-  add(Action_ShowSearchWnd, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(); });
-  add(Action_Print, u"印刷...", {}, [this] { Action_PrintExecute(); });
+  add(Action_ShowSearchWnd, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(L"検索（インストール済み窓）"); });
+  add(Action_Print, u"印刷...", {}, [this] { PrintSamplesOf(engine_.Installed()); });
   add(Action_SelectSearchFont, u"検索されたフォントをすべて選択", {}, [this] {
     TickFoundFaces(fileTree_);
     UpdateSummary();
@@ -98,9 +98,7 @@ void TForm_Installed::CreateMenus() {
                             MenuEntry::Submenu(u"表示", {MenuEntry::Item(N21), MenuEntry::Item(Action_ShowMainForm)}),
                             MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close1)},
                            false));
-  SetContextMenu(fileTree_.Hwnd(), fileItems);
-  SetContextMenu(TntListBox_zel_Sample.Hwnd(), sampleItems);
-  SetContextMenu(*TntRichEdit_Copyright, {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)});
+  SetPopupMenus(fileItems, sampleItems, EditSelectAll1, EditCopy1);
 }
 
 InstalledBrowserState TForm_Installed::State() const {
@@ -176,10 +174,6 @@ void TForm_Installed::RemoveRegistryEntriesOfTicked() {
   Reload();  // runs UpdateNames
 }
 
-std::vector<std::u16string> TForm_Installed::TreeTextLines() const {
-  return TreeExportLines(fileTree_.LevelsAndTexts());
-}
-
 bool TForm_Installed::ExportTreeTo(const std::wstring& path) const {
   return engine_.Records().Files.WriteReplacing(ToU16(path), Utf16LeLines(TreeTextLines()));
 }
@@ -191,38 +185,15 @@ void TForm_Installed::Action_ExportTreeTxtExecute() {
               engine_.Records().Files);
 }
 
-void TForm_Installed::Action_PrintExecute() {
-  // Index 0 of the sample combo means "each font its own name".
-  const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
-  PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), engine_.Installed(), status_);
-}
-
-void TForm_Installed::OpenSearchWindow() {
-  RECT frame{}, tree{};
-  GetWindowRect(Hwnd(), &frame);
-  GetWindowRect(fileTree_.Hwnd(), &tree);
-  ShowSearchDialog(searchDlg_, frame.top + ui::dock::Scale(30, Dpi()), frame.left + (tree.right - tree.left),
-                   L"検索（インストール済み窓）", *this, Hwnd(), settings_);
-}
-
-void TForm_Installed::RedrawFoundMarks() {
-  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
-  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
+void TForm_Installed::SampleSizeClick(int size) {
+  SetSampleSize(size);
+  settings_.WriteSampleSize(size);
 }
 
 void TForm_Installed::N21Click() {
   detailsHidden_ = !detailsHidden_;
   for (ui::Control* control : {ui::ControlOf(Panel1.Hwnd()), Splitter1})
     if (control) ui::SetVisible(*control, !detailsHidden_);
-}
-
-LRESULT TForm_Installed::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DPICHANGED) {
-    const LRESULT result = Form::OnMessage(message, wParam, lParam);
-    FollowDpi();
-    return result;
-  }
-  return Form::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace velura

@@ -25,7 +25,7 @@ using ui::dock::Docked;
 }  // namespace
 
 TForm_Installed::TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow)
-    : engine_(engine), settings_(settings), showMainWindow_(std::move(showMainWindow)) {
+    : FontBrowserForm(engine, settings, std::move(showMainWindow)) {
   CreateForm(L"インストール済みフォント", WS_OVERLAPPEDWINDOW, 0, 800, 565, nullptr, ui::Placement::Default);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
   CreateActions();
@@ -64,98 +64,20 @@ void TForm_Installed::CreateComponents() {
   Splitter1 = &ui::AddSplitter(*this, Align::Right, 4, "Panel1");
   Panel_client.Create(*this, Docked(Align::Client, 0));
 
-  stateImages_ = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());  // ImageList1
-  TntTreeView_FileName = &ui::AddTreeView(Panel_left, Docked(Align::Client, 0), stateImages_.Get(),
-                                          TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
-  fileTree_.Attach(TntTreeView_FileName->hwnd);
-  TntTreeView_FileName->onNotify = [this](NMHDR& header) { return FileTreeNotify(header); };
-  ui::Subclass(TntTreeView_FileName->hwnd, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_LBUTTONDOWN)
-      TntTreeView_FileNameMouseDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-    if (message == WM_CHAR && wParam == L' ') {
-      TntTreeView_FileNameKeyPress(L' ');
-      result = 0;
-      return true;  // swallowed: the tree view would search for a blank otherwise
-    }
-    return false;
-  });
-
-  Panel_combo.Create(Panel_client, Docked(Align::Top, 26));
-  TntComboBox_SampleText =
-      &ui::AddComboBox(Panel_combo, At(2, 2, 250, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
-  WireSampleTextCombo(*TntComboBox_SampleText, [this] { ComboBox_SampleTextClick(); },
-                      [this] { ComboBox_SampleTextExit(); }, [this] { ComboBox_SampleTextKeyPress(L'\r'); });
-  ui::Control& list = TntListBox_zel_Sample.Create(Panel_client, Docked(Align::Client, 0),
-                                                   LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
-  samples_.Attach(list.hwnd);
-  TntListBox_zel_Sample.SetClickCancel(false);
-  TntListBox_zel_Sample.OnClick = [this] { ListBox_zel_SampleClick(); };
-  TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
-  ui::Subclass(list.hwnd, [this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message != WM_CHAR || wParam != L' ') return false;
-    TntTreeView_FileNameKeyPress(L' ');  // ListBox_zel_SampleKeyPress: the tree's key press
-    result = 0;
-    return true;
-  });
-  list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
-          static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
-      result = TRUE;
-      return true;
-    }
-    if (message == WM_DRAWITEM) {
-      result = ListBox_zel_SampleDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-      return true;
-    }
-    return false;
-  };
+  CreateFileTree(Panel_left);
+  CreateSampleList(Panel_client, 250, true);
   CreateDetails();
   Relayout();
 }
 
 void TForm_Installed::CreateDetails() {
-  Panel_FontName.Create(Panel1, Docked(Align::Top, 28));
-  Panel_FontType.Create(Panel_FontName, Docked(Align::Right, 80), ui::Bevel::Lowered);
-  TntMemo_FontName = &ui::AddEdit(Panel_FontName, L"", Docked(Align::Client, 0), ES_READONLY | ES_AUTOHSCROLL);
-  SetControlFont(*TntMemo_FontName, ui::FontSpec{L"MS UI Gothic", 19, 0});
-
+  CreateFontNameBox(Panel1);
   Panel_BaseLabel.Create(Panel1, Docked(Align::Top, 186));
-  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
-                               L"FileSize", L"FileName", L"PstscriptName"};
-  ui::Control** boxes[] = {&Label_Pich,     &Label_CharSet,    &TntMemo_FullFontName, &TntMemo_Version,
-                           &Label_FileSize, &TntMemo_FileName, &TntMemo_PstscriptName};
-  for (int row = 0; row < 7; ++row) {
-    const int top = 4 + row * 26;
-    ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
-    const bool isLabel = row == 0 || row == 1 || row == 4;
-    *boxes[row] = isLabel
-                      ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 206, 15, true))
-                      : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 206, 21, true), ES_READONLY | ES_AUTOHSCROLL);
-    if (!isLabel)
-      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE,
-                     GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-  }
-
+  CreateBaseRows(206);
   Panel_Copyright.Create(Panel1, Docked(Align::Bottom, 100));
-  Label_Copyright = &ui::AddLabel(Panel_Copyright, L"Copyright", Docked(Align::Top, 15));
-  TntRichEdit_Copyright = &ui::AddRichEdit(Panel_Copyright, Docked(Align::Client, 0));
-  Panel_CodePage.Create(Panel1, Docked(Align::Bottom, 80));
-  ui::AddLabel(Panel_CodePage, L"CodePage", Docked(Align::Top, 15));
-  RichEdit_CodePages = &ui::AddRichEdit(Panel_CodePage, Docked(Align::Client, 0));
-
-  TntStringGrid_FullFontNames = &ui::AddListView(Panel1, Docked(Align::Client, 0));
-  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
-  for (int column = 0; column < 4; ++column) {
-    LVCOLUMNW c{};
-    c.mask = LVCF_TEXT | LVCF_WIDTH;
-    c.pszText = const_cast<wchar_t*>(headers[column]);
-    c.cx = 60;
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
-  }
-  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) {
-    SizeLanguageGrid();
-  };  // Panel_center_topResize
+  CreateCopyrightBox(Panel_Copyright);
+  CreateCodePageBox(Panel1, Docked(Align::Bottom, 80));
+  CreateLanguageGrid(Panel1);
 }
 
 void TForm_Installed::Open() {
@@ -173,6 +95,15 @@ void TForm_Installed::FormClose() {
 void TForm_Installed::OnClose() {
   FormClose();
   Hide();
+}
+
+void TForm_Installed::TntTreeView_FileNameChange() {
+  if (!infoDisplay_) return;
+  ClearFontInfo();
+  const FileTree::Node node = fileTree_.Selected();
+  if (created_ && fileTree_.Count() > 0 && fileTree_.Record(node)) ShowFontInfo(node);
+  SelectListItemForNode();
+  UpdateSummary();
 }
 
 void TForm_Installed::ClearTree() {

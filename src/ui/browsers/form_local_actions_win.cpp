@@ -55,12 +55,12 @@ void Tform_local::CreateActions() {
   add(Action_SendDir_OneTimeInst, u"フォルダごと一時インストール管理に追加",
       [this](const LocalBrowserState& s) { return SendFolderToOneTime && local_enable::SendDirOneTimeInst(s); },
       [this] { SendFolderToOneTime(ToU16(ShellTreeView1.Path())); });
-  add(Action_ShowSearchWndExecute, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(); });
+  add(Action_ShowSearchWndExecute, u"検索ウインドウを開く", {}, [this] { OpenSearchWindow(L"検索（未インストール窓）"); });
   add(Action_OpenExplorer, u"フォルダを開く", local_enable::OpenExplorer, [this] { Action_OpenExplorerExecute(); });
   add(Action_ExportTreeTxt, u"フォント名一覧を出力", local_enable::ListCommands, [this] { Action_ExportTreeTxtExecute(); });
   add(Action_ExportFontCsvFile, u"フォント名のcsvを出力", local_enable::ListCommands,
       [this] { ExportCsv(*list_, Hwnd(), L"未インストールフォントのリスト.csv"); });
-  add(Action_Print, u"印刷...", {}, [this] { Action_PrintExecute(); });
+  add(Action_Print, u"印刷...", {}, [this] { PrintSamplesOf(*list_); });
   add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
@@ -96,9 +96,7 @@ void Tform_local::CreateMenus() {
                             MenuEntry::Submenu(u"表示", {MenuEntry::Item(N14), MenuEntry::Item(Action_ShowMainForm)}),
                             MenuEntry::Submenu(u"サンプル表示", sampleItems), MenuEntry::Item(Close1)},
                            false));
-  SetContextMenu(fileTree_.Hwnd(), fileItems);
-  SetContextMenu(TntListBox_zel_Sample.Hwnd(), sampleItems);
-  SetContextMenu(*TntRichEdit_Copyright, {MenuEntry::Item(EditSelectAll1), MenuEntry::Item(EditCopy1)});
+  SetPopupMenus(fileItems, sampleItems, EditSelectAll1, EditCopy1);
 }
 
 LocalBrowserState Tform_local::State() const {
@@ -143,10 +141,6 @@ void Tform_local::Action_ActiveFileCopyExecute() {
     ShowMessage(u"コピーに失敗しました", u"エラー通知", MessageIcon::Error);
 }
 
-std::vector<std::u16string> Tform_local::TreeTextLines() const {
-  return TreeExportLines(fileTree_.LevelsAndTexts());
-}
-
 bool Tform_local::ExportTreeTo(const std::wstring& path) const {
   return list_->Services().Files.WriteReplacing(ToU16(path), Utf16LeLines(TreeTextLines()));
 }
@@ -162,25 +156,6 @@ void Tform_local::Action_OpenExplorerExecute() {
   ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), L"", SW_SHOWNORMAL);
 }
 
-void Tform_local::Action_PrintExecute() {
-  // Index 0 of the sample combo means "each font its own name".
-  const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
-  PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), *list_, status_);
-}
-
-void Tform_local::OpenSearchWindow() {
-  RECT frame{}, tree{};
-  GetWindowRect(Hwnd(), &frame);
-  GetWindowRect(fileTree_.Hwnd(), &tree);
-  ShowSearchDialog(searchDlg_, frame.top + ui::dock::Scale(30, Dpi()), frame.left + (tree.right - tree.left),
-                   L"検索（未インストール窓）", *this, Hwnd(), settings_);
-}
-
-void Tform_local::RedrawFoundMarks() {
-  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
-  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
-}
-
 void Tform_local::N14Click() {
   detailsHidden_ = !detailsHidden_;
   // Panel_top's record belongs to Panel_client, which it is nested in: found through its owner.
@@ -189,14 +164,5 @@ void Tform_local::N14Click() {
 }
 
 void Tform_local::OnIdle() {}
-
-LRESULT Tform_local::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DPICHANGED) {
-    const LRESULT result = Form::OnMessage(message, wParam, lParam);
-    FollowDpi();
-    return result;
-  }
-  return Form::OnMessage(message, wParam, lParam);
-}
 
 }  // namespace velura
