@@ -12,6 +12,7 @@
 #include "ui/browsers/file_node_look.h"
 #include "ui/browsers/font_info.h"
 #include "ui/browsers/sample_texts.h"
+#include "ui/framework/controls_win.h"
 #include "ui/framework/subclass_win.h"
 
 namespace velura {
@@ -261,6 +262,44 @@ bool CommitComboSampleText(HWND combo) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(choices.items.back())));
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(choices.selected), 0);
   return true;
+}
+
+ui::Control* AddFontNameBox(ui::Window& parent, ui::Panel& fontType) {
+  fontType.Create(parent, ui::dock::Docked(ui::dock::Align::Right, 80), ui::Bevel::Lowered);
+  ui::Control& name = ui::AddEdit(parent, L"", ui::dock::Docked(ui::dock::Align::Client, 0), ES_READONLY | ES_AUTOHSCROLL);
+  parent.SetControlFont(name, ui::FontSpec{L"MS UI Gothic", 19, 0});
+  return &name;
+}
+
+void AddDetailRows(ui::Window& panel, int valueWidth, const std::array<ui::Control**, 7>& boxes) {
+  using ui::dock::At;
+  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
+                               L"FileSize", L"FileName", L"PstscriptName"};
+  for (int row = 0; row < 7; ++row) {
+    const int top = 4 + row * 26;
+    ui::AddLabel(panel, captions[row], At(4, top + 3, 82, 15));
+    const bool isLabel = row == 0 || row == 1 || row == 4;
+    ui::Control& box = isLabel ? ui::AddLabel(panel, L"", At(90, top + 3, valueWidth, 15, true))
+                               : ui::AddEdit(panel, L"", At(90, top, valueWidth, 21, true), ES_READONLY | ES_AUTOHSCROLL);
+    if (!isLabel)
+      SetWindowLongW(box.hwnd, GWL_EXSTYLE, GetWindowLongW(box.hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+    *boxes[static_cast<std::size_t>(row)] = &box;
+  }
+}
+
+ui::Control* AddLanguageGrid(ui::Window& parent, const ui::dock::Item& place) {
+  ui::Control& grid = ui::AddListView(parent, place);
+  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
+  for (int column = 0; column < 4; ++column) {
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT | LVCF_WIDTH;
+    c.pszText = const_cast<wchar_t*>(headers[column]);
+    c.cx = 60;
+    SendMessageW(grid.hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
+  }
+  ui::Control* placed = &grid;
+  grid.onPlaced = [placed](const ui::dock::Rect&) { SizeLanguageGrid(placed); };  // Panel_center_topResize
+  return &grid;
 }
 
 }  // namespace velura

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <array>
 #include <cstddef>
 #include <functional>
 
@@ -40,6 +41,32 @@ void ClearFontInfoPanel(const FontInfoControls& panel);
 void ShowFontInfoPanel(const FontInfoControls& panel, const TFileDataItem& record, std::size_t face);
 // The language grid's four columns over its width (Panel_center_topResize).
 void SizeLanguageGrid(const ui::Control* grid);
+
+// The details panel's controls of a window that names them as designed (TntMemo_FontName, Label_Pich, ...).
+template <class Details>
+FontInfoControls NamedInfoControls(Details& d) {
+  return {.fontName = d.TntMemo_FontName,
+          .fontType = &d.Panel_FontType,
+          .pitch = d.Label_Pich,
+          .charset = d.Label_CharSet,
+          .fullName = d.TntMemo_FullFontName,
+          .version = d.TntMemo_Version,
+          .fileSize = d.Label_FileSize,
+          .fileName = d.TntMemo_FileName,
+          .postScriptName = d.TntMemo_PstscriptName,
+          .languageGrid = d.TntStringGrid_FullFontNames,
+          .codePages = d.RichEdit_CodePages,
+          .copyrightLabel = d.Label_Copyright,
+          .copyright = d.TntRichEdit_Copyright};
+}
+
+// Building the details panel. The font name box fills parent, with the type panel at its right.
+ui::Control* AddFontNameBox(ui::Window& parent, ui::Panel& fontType);
+// The seven captioned rows in panel (Pich, CharSet, FullFontName, Version, FileSize, FileName,
+// PstscriptName), their value boxes valueWidth wide and stored through boxes in that order.
+void AddDetailRows(ui::Window& panel, int valueWidth, const std::array<ui::Control**, 7>& boxes);
+// The grid of names per language with its four columns, sized to its width whenever it is placed.
+ui::Control* AddLanguageGrid(ui::Window& parent, const ui::dock::Item& place);
 
 // The tree's fonts for each node look, made on first use and again after a DPI change.
 class FileNodeFonts {

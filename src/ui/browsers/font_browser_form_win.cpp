@@ -96,27 +96,13 @@ void FontBrowserForm::CreateSampleList(ui::Panel& parent, int comboWidth, bool s
 
 void FontBrowserForm::CreateFontNameBox(ui::Panel& parent) {
   Panel_FontName.Create(parent, Docked(Align::Top, 28));
-  Panel_FontType.Create(Panel_FontName, Docked(Align::Right, 80), ui::Bevel::Lowered);
-  TntMemo_FontName = &ui::AddEdit(Panel_FontName, L"", Docked(Align::Client, 0), ES_READONLY | ES_AUTOHSCROLL);
-  SetControlFont(*TntMemo_FontName, ui::FontSpec{L"MS UI Gothic", 19, 0});
+  TntMemo_FontName = AddFontNameBox(Panel_FontName, Panel_FontType);
 }
 
 void FontBrowserForm::CreateBaseRows(int valueWidth) {
-  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
-                               L"FileSize", L"FileName", L"PstscriptName"};
-  ui::Control** boxes[] = {&Label_Pich,     &Label_CharSet,    &TntMemo_FullFontName, &TntMemo_Version,
-                           &Label_FileSize, &TntMemo_FileName, &TntMemo_PstscriptName};
-  for (int row = 0; row < 7; ++row) {
-    const int top = 4 + row * 26;
-    ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
-    const bool isLabel = row == 0 || row == 1 || row == 4;
-    *boxes[row] = isLabel ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, valueWidth, 15, true))
-                          : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, valueWidth, 21, true),
-                                         ES_READONLY | ES_AUTOHSCROLL);
-    if (!isLabel)
-      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE,
-                     GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-  }
+  AddDetailRows(Panel_BaseLabel, valueWidth,
+                {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
+                 &TntMemo_FileName, &TntMemo_PstscriptName});
 }
 
 void FontBrowserForm::CreateCodePageBox(ui::Panel& parent, const ui::dock::Item& place) {
@@ -131,17 +117,7 @@ void FontBrowserForm::CreateCopyrightBox(ui::Panel& panel) {
 }
 
 void FontBrowserForm::CreateLanguageGrid(ui::Panel& parent) {
-  TntStringGrid_FullFontNames = &ui::AddListView(parent, Docked(Align::Client, 0));
-  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
-  for (int column = 0; column < 4; ++column) {
-    LVCOLUMNW c{};
-    c.mask = LVCF_TEXT | LVCF_WIDTH;
-    c.pszText = const_cast<wchar_t*>(headers[column]);
-    c.cx = 60;
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
-  }
-  // Panel_center_topResize
-  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };
+  TntStringGrid_FullFontNames = AddLanguageGrid(parent, Docked(Align::Client, 0));
 }
 
 // --- shared commands ----------------------------------------------------------------------------------
@@ -288,21 +264,7 @@ void FontBrowserForm::ComboBox_SampleTextExit() {
 
 // --- the details --------------------------------------------------------------------------------------
 
-FontInfoControls FontBrowserForm::InfoControls() {
-  return {.fontName = TntMemo_FontName,
-          .fontType = &Panel_FontType,
-          .pitch = Label_Pich,
-          .charset = Label_CharSet,
-          .fullName = TntMemo_FullFontName,
-          .version = TntMemo_Version,
-          .fileSize = Label_FileSize,
-          .fileName = TntMemo_FileName,
-          .postScriptName = TntMemo_PstscriptName,
-          .languageGrid = TntStringGrid_FullFontNames,
-          .codePages = RichEdit_CodePages,
-          .copyrightLabel = Label_Copyright,
-          .copyright = TntRichEdit_Copyright};
-}
+FontInfoControls FontBrowserForm::InfoControls() { return NamedInfoControls(*this); }
 
 void FontBrowserForm::ClearFontInfo() { ClearFontInfoPanel(InfoControls()); }
 

@@ -13,7 +13,6 @@ namespace velura {
 namespace {
 
 using ui::dock::Align;
-using ui::dock::At;
 using ui::dock::Docked;
 
 }  // namespace
@@ -25,38 +24,18 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
   StatusBar1 = &ui::AddStatusBar(*this, {-1});
 
   Panel_top.Create(*this, Docked(Align::Top, 28));
-  Panel_FontType.Create(Panel_top, Docked(Align::Right, 80), ui::Bevel::Lowered);
-  TntMemo_FontName = &ui::AddEdit(Panel_top, L"", Docked(Align::Client, 0), ES_READONLY | ES_AUTOHSCROLL);
-  SetControlFont(*TntMemo_FontName, ui::FontSpec{L"MS UI Gothic", 19, 0});
+  TntMemo_FontName = AddFontNameBox(Panel_top, Panel_FontType);
 
-  TntStringGrid_FullFontNames = &ui::AddListView(*this, Docked(Align::Bottom, 70));
-  const wchar_t* headers[] = {L"ID", L"Language", L"FullFontName", L"FontFamilyName"};
-  for (int column = 0; column < 4; ++column) {
-    LVCOLUMNW c{};
-    c.mask = LVCF_TEXT | LVCF_WIDTH;
-    c.pszText = const_cast<wchar_t*>(headers[column]);
-    c.cx = 60;
-    SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
-  }
-  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };
+  TntStringGrid_FullFontNames = AddLanguageGrid(*this, Docked(Align::Bottom, 70));
   Panel_right.Create(*this, Docked(Align::Right, 170));
   RichEdit_CodePages = &ui::AddRichEdit(Panel_right, Docked(Align::Top, 90));
   Label_Copyright = &ui::AddLabel(Panel_right, L"Copyright", Docked(Align::Top, 15));
   TntRichEdit_Copyright = &ui::AddRichEdit(Panel_right, Docked(Align::Client, 0));
 
   Panel_BaseLabel.Create(*this, Docked(Align::Client, 0));
-  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
-                               L"FileSize", L"FileName", L"PstscriptName"};
-  ui::Control** boxes[] = {&Label_Pich,     &Label_CharSet,    &TntMemo_FullFontName, &TntMemo_Version,
-                           &Label_FileSize, &TntMemo_FileName, &TntMemo_PstscriptName};
-  for (int row = 0; row < 7; ++row) {
-    const int top = 4 + row * 26;
-    ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
-    const bool isLabel = row == 0 || row == 1 || row == 4;
-    *boxes[row] = isLabel
-                      ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 168, 15, true))
-                      : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
-  }
+  AddDetailRows(Panel_BaseLabel, 168,
+                {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
+                 &TntMemo_FileName, &TntMemo_PstscriptName});
 
   Relayout();
   ClearPanel();
@@ -64,34 +43,15 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
 
 TForm_OneTime_sub::~TForm_OneTime_sub() { Destroy(); }
 
-namespace {
-
-FontInfoControls PanelControls(TForm_OneTime_sub& form) {
-  return {.fontName = form.TntMemo_FontName,
-          .fontType = &form.Panel_FontType,
-          .pitch = form.Label_Pich,
-          .charset = form.Label_CharSet,
-          .fullName = form.TntMemo_FullFontName,
-          .version = form.TntMemo_Version,
-          .fileSize = form.Label_FileSize,
-          .fileName = form.TntMemo_FileName,
-          .postScriptName = form.TntMemo_PstscriptName,
-          .languageGrid = form.TntStringGrid_FullFontNames,
-          .codePages = form.RichEdit_CodePages,
-          .copyrightLabel = form.Label_Copyright,
-          .copyright = form.TntRichEdit_Copyright};
-}
-
-}  // namespace
 
 void TForm_OneTime_sub::ClearPanel() {
-  ClearFontInfoPanel(PanelControls(*this));
+  ClearFontInfoPanel(NamedInfoControls(*this));
   ui::SetStatusText(*StatusBar1, 0, L"");
 }
 
 void TForm_OneTime_sub::ShowFace(const TFileDataItem& record, std::size_t face) {
   if (face >= record.Faces.size() || face >= record.DisplayNames.size()) return;
-  ShowFontInfoPanel(PanelControls(*this), record, face);
+  ShowFontInfoPanel(NamedInfoControls(*this), record, face);
   const std::u16string state =
       record.Has(Installed) ? u"インストール済み(" + record.InstalledVersion + u")" : std::u16string(u"未インストール");
   ui::SetStatusText(*StatusBar1, 0, ToWide(state));
