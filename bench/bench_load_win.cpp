@@ -14,11 +14,13 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "fontfile/listed_face_names.h"
 #include "platform/wide_win.h"
 #include "records/file_data.h"
 #include "records/font_file_names.h"
@@ -30,6 +32,7 @@
 #include "settings/ini_profile_win.h"
 #include "shell/main_velura_win.h"
 #include "shell/tool_window_table_win.h"
+#include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_local_win.h"
 
 namespace velura {
@@ -152,24 +155,73 @@ double PeakWorkingSetMb() {
 }
 
 // The names a file would get by registering it again, the way every unmatched file was named before cut
-// names were compared: the records Windows named must carry the same.
+// names were compared: the records Windows named must carry the same, except the style variants of one
+// long family, which registering again cannot name (the other variants keep the family listed).
 struct NameCheck {
-  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0, refusedChecked = 0;
+  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0, variantsNamed = 0, variantsBefore = 0;
 };
+
+// The faces as the files have them (the records' families may have been renamed since).
+std::vector<std::u16string> OriginalFamilies(const TFileData_base& list, RecordServices& services) {
+  TFileData_local scratch(services);
+  std::vector<std::u16string> families;
+  for (const auto& record : list.Items) {
+    if (!scratch.AddFontFile(record->Path)) continue;
+    for (const auto& face : scratch.Items.back()->Faces) families.push_back(face.FamilyName);
+    scratch.Clear();
+  }
+  return families;
+}
 
 NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
   NameCheck check;
+  // Who could be listed under each cut name: faces (the former rule) and distinct families (today's).
+  std::vector<std::u16string> families = OriginalFamilies(list, services);
+  if (services.Installed) {
+    const auto installed = OriginalFamilies(*services.Installed, services);
+    families.insert(families.end(), installed.begin(), installed.end());
+  }
+  std::map<std::u16string, int> faceClaims;
+  std::map<std::u16string, std::set<std::u16string>> familyClaims;
+  for (const auto& family : families)
+    for (const auto& name : ListedFaceNameCandidates(family)) {
+      ++faceClaims[services.Folding.Lower(name)];
+      familyClaims[services.Folding.Lower(name)].insert(services.Folding.Lower(family));
+    }
+  TFileData_local scratch(services);
   for (const auto& item : list.Items) {
     const TFileDataItem& record = *item;
-    if (record.CannotDisplay) ++check.undisplayable;
+    if (record.CannotDisplay && ++check.undisplayable <= 1000)
+      std::fprintf(stderr, "undisplayable: %s: %s (%zu faces, preview fonts %d)\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(), record.Faces.size(), record.PreviewFontCount);
     const bool named = std::any_of(record.DisplayNames.begin(), record.DisplayNames.end(),
                                    [](const TetcData& d) { return d.SystemNamed; });
     if (!named) continue;
     ++check.systemNamed;
     if (!record.SystemName.empty() || record.Has(Installed)) continue;
+    // A variant the former rule refused (more than one face claims the cut) and today's takes.
+    bool variant = false;
+    if (record.Faces.size() == 1 && scratch.AddFontFile(record.Path)) {
+      const std::u16string family = scratch.Items.back()->Faces[0].FamilyName;
+      scratch.Clear();
+      const auto cuts = ListedFaceNameCandidates(family);
+      for (const auto& cut : cuts) {
+        if (cut != record.Faces[0].FamilyName || family.size() <= kListedFaceNameUnits) continue;
+        const std::u16string key = services.Folding.Lower(cut);
+        variant = faceClaims[key] > 1 && familyClaims[key].size() == 1;
+      }
+    }
     std::vector<std::u16string> names(record.Faces.size());
     ++check.checked;
     const bool gained = FamilyNamesGainedByFile(services.Fonts, services.Folding, record.Path, names);
+    if (variant) {
+      ++check.variantsNamed;
+      if (!gained) ++check.variantsBefore;  // registering again adds nothing: formerly undisplayable
+      std::fprintf(stderr, "variant named by its cut name: %s: %s (re-registering %s)\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(),
+                   gained ? ("names it " + ToUtf8(names[0])).c_str() : "adds no family");
+      continue;
+    }
     bool same = gained;
     for (std::size_t i = 0; same && i < names.size(); ++i)
       if (record.DisplayNames[i].SystemNamed && names[i] != record.Faces[i].FamilyName) same = false;
@@ -187,7 +239,29 @@ NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
 struct Startup {
   double seconds = 0;
   int installed = 0;
+  PhaseClock reload;  // the installed-font browser's full reload with the files installed
+  double reloadSeconds = 0;
+  int reloadRecords = 0;
 };
+
+// The installed-font browser opened as the launcher opens it: shown, then its full reload (names, tree,
+// samples), up to its first complete paint.
+void MeasureInstalledReload(TProcedureClass& engine, TIniKeeper& settings, Startup& result) {
+  engine.RegData().LoadFontsList();
+  engine.Installed().Clear();
+  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
+  result.reloadRecords = engine.Installed().Count();
+  auto form = std::make_unique<TForm_Installed>(engine, settings, [] {});
+  Pump();
+  ActiveLoadProbe = &result.reload;
+  result.reload.Start();
+  form->Open();
+  result.reload.Mark("first complete paint");
+  RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  result.reloadSeconds = result.reload.Stop();
+  ActiveLoadProbe = nullptr;
+  Pump();
+}
 
 Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std::vector<std::wstring>& files) {
   Startup result;
@@ -217,6 +291,7 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
     Pump();
   }
   Pump();
+  MeasureInstalledReload(engine, settings, result);
   for (const auto& [target, valueName] : installed) {
     try {
       engine.RegData().DeleteFontValueNamed(valueName);  // the fonts stay added: see PlatformFloor
@@ -257,10 +332,21 @@ void RunFloor(const std::wstring& work, int n) {
 void RunStartup(TIniKeeper& settings, const std::wstring& work, int n) {
   double megabytes = 0;
   const auto files = FontFilesIn(FolderOf(work, n) + L"\\floor", megabytes);
+  double floor = 0;
+  if (FILE* in = _wfopen((FolderOf(work, n) + L"\\floor.txt").c_str(), L"r")) {
+    if (std::fscanf(in, "%lf", &floor) != 1) floor = 0;
+    std::fclose(in);
+  }
   SystemEngine fonts(settings);
   const Startup startup = MeasureStartup(fonts.Engine(), settings, files);
   std::printf("  start-up to a shown launcher with %d more fonts installed: %.3f s (peak working set %.0f MB)\n",
               startup.installed, startup.seconds, PeakWorkingSetMb());
+  const int count = static_cast<int>(files.size());
+  for (const auto& [phase, seconds] : startup.reload.phases)
+    Row(("installed reload: " + phase).c_str(), seconds, count, floor);
+  Row("installed reload (open to painted)", startup.reloadSeconds, count, floor);
+  std::printf("  installed records %d; longest without pumping, open to painted: %.0f ms (%d pumps)\n",
+              startup.reloadRecords, startup.reload.longestGap_ * 1000.0, startup.reload.pumps_);
 }
 
 void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNames) {
@@ -302,9 +388,11 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
   if (checkNames) {
     const NameCheck names = CheckNames(form->List(), engine.Records());
     std::printf(
-        "  names: %d records named by Windows and %d refused by it compared with re-registering the file: "
-        "%d differ; %d undisplayable\n",
-        names.checked, names.refusedChecked, names.differ, names.undisplayable);
+        "  names: %d records named by Windows compared with re-registering the file: %d differ; %d undisplayable\n"
+        "  names: %d style variants of a long family named by the cut name the others share (the former rule "
+        "re-registered them: %d of them gained no family and were undisplayable)\n",
+        names.checked - names.variantsNamed, names.differ, names.undisplayable, names.variantsNamed,
+        names.variantsBefore);
   }
   if (floor > 0) {
     if (FILE* out = _wfopen((base + L"\\ratio.txt").c_str(), L"w")) {
