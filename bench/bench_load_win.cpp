@@ -3,7 +3,7 @@
 // of every family in all character sets, RemoveFontResourceW on every file), then the real window loading
 // the folder as a user does, phase by phase, up to its first complete paint; the peak working set; the
 // longest time without message pumping. Run by `make bench-load`, which prepares the folders.
-// Usage: bench_load.exe WORK_FOLDER floor|startup|load N [--no-name-check]
+// Usage: bench_load.exe WORK_FOLDER floor|startup|load|clean N [--no-name-check]
 //   WORK_FOLDER\nN\browse and WORK_FOLDER\nN\floor hold N distinct font files each. The three parts run
 //   in three processes (floor first: load prints its ratios), because Wine cannot remove fonts after an
 //   enumeration without corrupting the process (PlatformFloor).
@@ -188,6 +188,17 @@ NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
       ++faceClaims[services.Folding.Lower(name)];
       familyClaims[services.Folding.Lower(name)].insert(services.Folding.Lower(family));
     }
+  std::set<std::u16string> listed;
+  for (const auto& logFont : services.Fonts.EnumerateLogFonts(u"")) listed.insert(logFont.FaceName);
+  int unlisted = 0;
+  for (const auto& item : list.Items) {
+    const TFileDataItem& record = *item;
+    if (record.CannotDisplay || record.Has(Installed) || listed.count(record.Faces[0].FamilyName)) continue;
+    if (++unlisted <= 30)
+      std::fprintf(stderr, "family not listed: %s: %s (%zu faces, preview fonts %d)\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(), record.Faces.size(), record.PreviewFontCount);
+  }
+  std::fprintf(stderr, "%d records whose family is not listed\n", unlisted);
   TFileData_local scratch(services);
   for (const auto& item : list.Items) {
     const TFileDataItem& record = *item;
@@ -239,6 +250,7 @@ NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
 struct Startup {
   double seconds = 0;
   int installed = 0;
+  PhaseClock start;   // the launcher's start-up
   PhaseClock reload;  // the installed-font browser's full reload with the files installed
   double reloadSeconds = 0;
   int reloadRecords = 0;
@@ -281,12 +293,16 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
   scratch.Clear();
   result.installed = static_cast<int>(installed.size());
   Pump();
+  ActiveLoadProbe = &result.start;
+  result.start.Start();
   const double t = Now();
   {
     Tmain_velura launcher(settings, StandardToolWindows());
     const bool shown = launcher.FormShow();
     if (shown) RedrawWindow(launcher.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     result.seconds = Now() - t;
+    result.start.Stop();
+    ActiveLoadProbe = nullptr;
     if (!shown) result.seconds = -1;
     Pump();
   }
@@ -303,6 +319,39 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
   }
   engine.RegData().LoadFontsList();
   return result;
+}
+
+// A start-up part that ended early, or whose registry changes the server saved only in part, leaves the
+// values of its copies behind: a later load would take those files for installed fonts and settle their
+// names the slow way. Every part starts by removing them (and any copies left in the fonts folder).
+void RemoveLeftoverInstalls(TProcedureClass& engine) {
+  TRegFontData& registry = engine.RegData();
+  registry.LoadFontsList();
+  std::vector<std::u16string> names;
+  for (const auto& entry : registry.Fonts)
+    if (entry.File.rfind(u"bench_", 0) == 0) names.push_back(entry.ValueName);
+  for (const auto& name : names) {
+    try {
+      registry.DeleteFontValueNamed(name);
+    } catch (const std::exception&) {
+    }
+  }
+  const std::wstring fonts = ToWide(engine.FontsFolder);
+  WIN32_FIND_DATAW found;
+  int files = 0;
+  HANDLE find = FindFirstFileW((fonts + L"\\bench_*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring path = fonts + L"\\" + found.cFileName;
+      RemoveFontResourceW(path.c_str());
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      files += DeleteFileW(path.c_str()) ? 1 : 0;
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+  }
+  registry.LoadFontsList();
+  if (!names.empty() || files > 0)
+    std::printf("  (removed %zu registry values and %d files left by an earlier start-up part)\n", names.size(), files);
 }
 
 void Row(const char* name, double seconds, int files, double base) {
@@ -338,10 +387,12 @@ void RunStartup(TIniKeeper& settings, const std::wstring& work, int n) {
     std::fclose(in);
   }
   SystemEngine fonts(settings);
+  RemoveLeftoverInstalls(fonts.Engine());
   const Startup startup = MeasureStartup(fonts.Engine(), settings, files);
   std::printf("  start-up to a shown launcher with %d more fonts installed: %.3f s (peak working set %.0f MB)\n",
               startup.installed, startup.seconds, PeakWorkingSetMb());
   const int count = static_cast<int>(files.size());
+  for (const auto& [phase, seconds] : startup.start.phases) Row(("start-up: " + phase).c_str(), seconds, count, floor);
   for (const auto& [phase, seconds] : startup.reload.phases)
     Row(("installed reload: " + phase).c_str(), seconds, count, floor);
   Row("installed reload (open to painted)", startup.reloadSeconds, count, floor);
@@ -360,6 +411,7 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
   }
   SystemEngine fonts(settings);
   TProcedureClass& engine = fonts.Engine();
+  RemoveLeftoverInstalls(engine);
   LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
 
   PhaseClock clock;
@@ -411,7 +463,7 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
 int wmain(int argc, wchar_t** argv) {
   using namespace velura;
   if (argc < 4) {
-    std::fprintf(stderr, "usage: bench_load WORK_FOLDER floor|startup|load N [--no-name-check]\n");
+    std::fprintf(stderr, "usage: bench_load WORK_FOLDER floor|startup|load|clean N [--no-name-check]\n");
     return 2;
   }
   const std::wstring work = argv[1], mode = argv[2];
@@ -429,6 +481,10 @@ int wmain(int argc, wchar_t** argv) {
   if (mode == L"floor") RunFloor(work, n);
   else if (mode == L"startup") RunStartup(settings, work, n);
   else if (mode == L"load") RunLoad(settings, work, n, checkNames);
+  else if (mode == L"clean") {
+    SystemEngine fonts(settings);
+    RemoveLeftoverInstalls(fonts.Engine());
+  }
   std::fflush(stdout);
   return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "fontfile/listed_face_names.h"
 #include "records/load_probe.h"
+#include "records/progress.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -124,6 +125,7 @@ void TFileData_base::UpdateNames() {
         continue;
       } else {
         MarkLoadPhase("UpdateNames: re-register");
+        PumpActiveProgress();  // two walks over every family per file
         const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);
         MarkLoadPhase("UpdateNames: match");
         if (!gained) {

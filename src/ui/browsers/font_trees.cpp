@@ -12,10 +12,12 @@ void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders,
                      const RegTextFolding& folding) {
   // Place every record first, so that folders left without a file never get a root.
   std::vector<std::vector<TFileDataItem*>> placed(folders.size());
+  std::vector<std::u16string> lowerFolders;  // folded once, not once per record
+  for (const auto& folder : folders) lowerFolders.push_back(folding.Lower(folder));
   for (const auto& record : installed.Items) {
     const std::u16string folder = folding.Lower(FolderPart(record->Path));
     for (std::size_t i = 0; i < folders.size(); ++i) {
-      if (folding.Lower(folders[i]) != folder) continue;
+      if (lowerFolders[i] != folder) continue;
       placed[i].push_back(record.get());
       break;
     }

@@ -278,8 +278,14 @@ TEST_F(LongFamilyNames, TwoLongFamiliesOfOneCutAreFoundByRegisteringAgain) {
   const auto bold = AddLong(u"bold.otf", cut + u"t Bold", cut);  // another family, the same first 31 units
   ASSERT_TRUE(w.local->AddBrowsedFontFile(italic));
   ASSERT_TRUE(w.local->AddBrowsedFontFile(bold));
-  w.local->UpdateNames();
+  FakeProgress progress;
+  {
+    ProgressScope window(progress, u"t");
+    w.local->UpdateNames();
+  }
   EXPECT_EQ(Removals(), 2);
+  EXPECT_EQ(progress.pumps, 2);  // the status window stays responsive between the files' walks
+  EXPECT_EQ(ActiveProgress, nullptr);
 }
 
 TEST_F(LongFamilyNames, AFileWindowsRefusedIsUndisplayableWithoutRegisteringItAgain) {
