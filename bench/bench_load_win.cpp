@@ -333,8 +333,7 @@ void RemoveLeftoverInstalls(TProcedureClass& engine) {
   for (const auto& name : names) {
     try {
       registry.DeleteFontValueNamed(name);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
   }
   const std::wstring fonts = ToWide(engine.FontsFolder);
   WIN32_FIND_DATAW found;
