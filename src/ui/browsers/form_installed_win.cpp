@@ -196,16 +196,22 @@ void TForm_Installed::Reload() {
   TFileData_installed& installed = engine_.Installed();
   for (const auto& record : installed.Items) record->Set(Selected, false);  // ticks do not outlive a reload
   installed.UpdateNames();
+  wait.KeepPainted();
   MarkLoadPhase("tree fill");
   BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), installed, engine_.Records().Folding);
+  wait.KeepPainted();
   MarkLoadPhase("tree expand");
   fileTree_.ExpandAll();
+  wait.KeepPainted();
   MarkLoadPhase("tree sort");
   fileTree_.SortFiles();
+  wait.KeepPainted();
   MarkLoadPhase("sample list");
   FillSampleListFromTree(fileTree_, samples_);
+  wait.KeepPainted();
   MarkLoadPhase("state images");
   RefreshStateImages(fileTree_);
+  wait.KeepPainted();
   MarkLoadPhase("select first file");
   infoDisplay_ = true;
   if (FileTree::Node root = fileTree_.First()) {

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "records/load_probe.h"
 #include "ui/framework/dock_layout.h"
+#include "ui/framework/long_operation_win.h"
 #include "ui/framework/window_win.h"
 
 namespace velura {
@@ -33,6 +35,11 @@ WaitBox::WaitBox(HWND owner, Place place) {
 
 WaitBox::~WaitBox() {
   if (window_) DestroyWindow(window_);
+}
+
+void WaitBox::KeepPainted() {
+  ui::PumpPaintMessages();
+  NoteMessagesPumped();
 }
 
 }  // namespace velura

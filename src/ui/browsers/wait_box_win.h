@@ -18,6 +18,8 @@ class WaitBox {
   WaitBox& operator=(const WaitBox&) = delete;
 
   HWND Hwnd() const { return window_; }
+  // Between the phases of the drawing: paints what is waiting (the box among them), nothing else.
+  void KeepPainted();
 
  private:
   HWND window_ = nullptr;
