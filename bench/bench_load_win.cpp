@@ -55,23 +55,36 @@ class PhaseClock final : public LoadProbe {
   void Start() {
     start_ = last_ = lastPump_ = Now();
     current_ = "click to first mark";
+    spanned_.assign(1, current_);
   }
   void Mark(const char* phase) override {
     const double now = Now();
     Add(current_, now - last_);
     current_ = phase;
     last_ = now;
+    if (spanned_.empty() || spanned_.back() != current_) spanned_.push_back(current_);
   }
   void Pumped() override {
     const double now = Now();
     if (pumps_++ > 0) longestLoopGap_ = std::max(longestLoopGap_, now - lastPump_);
     longestGap_ = std::max(longestGap_, now - lastPump_);
+    NoteGap(now - lastPump_);
     lastPump_ = now;
+    spanned_.assign(1, current_);
   }
   double Stop() {
     Mark("stopped");
     longestGap_ = std::max(longestGap_, last_ - lastPump_);
+    spanned_.pop_back();  // "stopped"
+    NoteGap(last_ - lastPump_);
     return last_ - start_;
+  }
+  // The longest gaps between pumps, with the phases each spans: what keeps the window from responding.
+  void PrintLongestGaps(const char* what) const {
+    for (const auto& [seconds, phases] : gaps_) {
+      if (seconds < 0.2) break;
+      std::printf("    %s gap of %.0f ms over: %s\n", what, seconds * 1000.0, phases.c_str());
+    }
   }
 
   std::vector<std::pair<std::string, double>> phases;
@@ -84,8 +97,17 @@ class PhaseClock final : public LoadProbe {
     if (it == phases.end()) phases.emplace_back(phase, seconds);
     else it->second += seconds;
   }
+  void NoteGap(double seconds) {
+    std::string phases;
+    for (const auto& phase : spanned_) phases += (phases.empty() ? "" : " > ") + phase;
+    gaps_.emplace_back(seconds, phases);
+    std::sort(gaps_.begin(), gaps_.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (gaps_.size() > 5) gaps_.pop_back();
+  }
   double start_ = 0, last_ = 0, lastPump_ = 0;
   std::string current_;
+  std::vector<std::string> spanned_;
+  std::vector<std::pair<double, std::string>> gaps_;
 };
 
 std::vector<std::wstring> FontFilesIn(const std::wstring& folder, double& megabytes) {
@@ -397,6 +419,7 @@ void RunStartup(TIniKeeper& settings, const std::wstring& work, int n) {
   Row("installed reload (open to painted)", startup.reloadSeconds, count, floor);
   std::printf("  installed records %d; longest without pumping, open to painted: %.0f ms (%d pumps)\n",
               startup.reloadRecords, startup.reload.longestGap_ * 1000.0, startup.reload.pumps_);
+  startup.reload.PrintLongestGaps("installed reload:");
 }
 
 void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNames) {
@@ -434,6 +457,7 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
       "  longest gap between pumps in the file loop: %.0f ms; longest without pumping, click to painted: "
       "%.0f ms\n",
       clock.longestLoopGap_ * 1000.0, clock.longestGap_ * 1000.0);
+  clock.PrintLongestGaps("load:");
   std::printf("  peak working set: %.0f MB\n", peak);
   std::fflush(stdout);
   if (checkNames) {

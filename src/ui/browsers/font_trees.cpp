@@ -22,11 +22,13 @@ void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders,
       break;
     }
   }
+  std::size_t done = 0;
   for (std::size_t i = 0; i < folders.size(); ++i) {
     if (placed[i].empty()) continue;
     const std::u16string title = i == 0 ? u"_既定のフォントフォルダ　\"" + folders[i] + u"\"" : folders[i];
     const FileTree::Node root = tree.AddNode(nullptr, title, nullptr, -1);
     for (TFileDataItem* record : placed[i]) {
+      KeepWaitingWindowsPainted(done++);
       const FileTree::Node file = tree.AddNode(root, DisplayText(*record, 0), record, StateImageIndex(*record));
       for (std::size_t face = 1; face < record->DisplayNames.size(); ++face)
         tree.AddNode(file, record->DisplayNames[face].DisplayFullName, record, StateImageIndex(*record));

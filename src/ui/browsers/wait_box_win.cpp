@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "records/file_tree.h"
 #include "records/load_probe.h"
 #include "ui/framework/dock_layout.h"
 #include "ui/framework/long_operation_win.h"
@@ -31,13 +32,16 @@ WaitBox::WaitBox(HWND owner, Place place) {
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
   UpdateWindow(window_);
+  previousPainter_ = PaintWaitingWindows;
+  PaintWaitingWindows = &PaintNow;  // the fills under the box paint it now and then
 }
 
 WaitBox::~WaitBox() {
+  PaintWaitingWindows = previousPainter_;
   if (window_) DestroyWindow(window_);
 }
 
-void WaitBox::KeepPainted() {
+void WaitBox::PaintNow() {
   ui::PumpPaintMessages();
   NoteMessagesPumped();
 }
