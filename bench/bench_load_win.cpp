@@ -476,6 +476,14 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
     }
   }
   std::fflush(stdout);
+  // BENCH_LOAD_HOLD_SECONDS keeps the loaded window on the screen, for a picture of it.
+  wchar_t hold[16] = {};
+  if (GetEnvironmentVariableW(L"BENCH_LOAD_HOLD_SECONDS", hold, 16) > 0) {
+    for (int tick = 0; tick < _wtoi(hold) * 10; ++tick) {
+      Pump();
+      Sleep(100);
+    }
+  }
   // The preview registrations are not released: see PlatformFloor. The process ends here.
   ExitProcess(0);
 }

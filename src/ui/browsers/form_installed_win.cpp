@@ -195,6 +195,7 @@ void TForm_Installed::Reload() {
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
   TFileData_installed& installed = engine_.Installed();
   for (const auto& record : installed.Items) record->Set(Selected, false);  // ticks do not outlive a reload
+  wait.KeepPainted();
   installed.UpdateNames();
   wait.KeepPainted();
   MarkLoadPhase("tree fill");
@@ -221,6 +222,7 @@ void TForm_Installed::Reload() {
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  wait.KeepPainted();
   MarkLoadPhase("summary");
   SizeLanguageGrid();
   UpdateSummary();

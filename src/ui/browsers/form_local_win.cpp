@@ -323,6 +323,7 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  wait.KeepPainted();
   MarkLoadPhase("summary");
   UpdateSummary();
   MarkLoadPhase("loaded");
