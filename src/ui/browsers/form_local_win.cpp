@@ -80,8 +80,7 @@ void Tform_local::CreateComponents() {
   perUserHint_ = engine_.InstallsPerUser();
   StatusBar1 = perUserHint_ ? &ui::AddStatusBar(*this, {200, 180, 260, -1}) : &ui::AddStatusBar(*this, {200, 180, -1});
   // AdjustStatusBarFont
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0,
-                                           ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
 
   Panel_left.Create(*this, Docked(Align::Left, 250, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");  // Splitter1V
@@ -116,11 +115,9 @@ void Tform_local::CreateComponents() {
   Panel_top.Create(Panel_client, Docked(Align::Top, 217, "Panel_top"));
   Splitter1H = &ui::AddSplitter(Panel_client, Align::Top, 4, "Panel_top");
   Panel_combo.Create(Panel_client, Docked(Align::Top, 26));
-  TntComboBox_SampleText =
-      &ui::AddComboBox(Panel_combo, At(2, 2, 534, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
-  WireSampleTextCombo(
-      *TntComboBox_SampleText, [this] { ComboBox_SampleTextClick(); }, [this] { ComboBox_SampleTextExit(); },
-      [this] { ComboBox_SampleTextKeyPress(L'\r'); });
+  TntComboBox_SampleText = &ui::AddComboBox(Panel_combo, At(2, 2, 534, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
+  WireSampleTextCombo(*TntComboBox_SampleText, [this] { ComboBox_SampleTextClick(); },
+                      [this] { ComboBox_SampleTextExit(); }, [this] { ComboBox_SampleTextKeyPress(L'\r'); });
   ui::Control& list = TntListBox_zel_Sample.Create(Panel_client, Docked(Align::Client, 0),
                                                    LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
   samples_.Attach(list.hwnd);
@@ -129,8 +126,7 @@ void Tform_local::CreateComponents() {
   TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
   list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
-          static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
       result = TRUE;
       return true;
     }
@@ -161,20 +157,18 @@ void Tform_local::CreateDetails() {
 
   Panel_BaseLabel.Create(Panel_top, Docked(Align::Left, 262, "Panel_BaseLabel"));
   ui::AddSplitter(Panel_top, Align::Left, 4, "Panel_BaseLabel");  // Splitter4V
-  const wchar_t* captions[] = {L"Pich",     L"CharSet",  L"FullFontName", L"Version",
-                               L"FileSize", L"FileName", L"PstscriptName"};
-  ui::Control** boxes[] = {&Label_Pich,     &Label_CharSet,    &TntMemo_FullFontName, &TntMemo_Version,
-                           &Label_FileSize, &TntMemo_FileName, &TntMemo_PstscriptName};
+  const wchar_t* captions[] = {L"Pich", L"CharSet", L"FullFontName", L"Version", L"FileSize", L"FileName",
+                               L"PstscriptName"};
+  ui::Control** boxes[] = {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
+                           &TntMemo_FileName, &TntMemo_PstscriptName};
   for (int row = 0; row < 7; ++row) {
     const int top = 4 + row * 26;
     ui::AddLabel(Panel_BaseLabel, captions[row], At(4, top + 3, 82, 15));
     const bool isLabel = row == 0 || row == 1 || row == 4;
-    *boxes[row] = isLabel
-                      ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 168, 15, true))
-                      : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
+    *boxes[row] = isLabel ? &ui::AddLabel(Panel_BaseLabel, L"", At(90, top + 3, 168, 15, true))
+                          : &ui::AddEdit(Panel_BaseLabel, L"", At(90, top, 168, 21, true), ES_READONLY | ES_AUTOHSCROLL);
     if (!isLabel)
-      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE,
-                     GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+      SetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE, GetWindowLongW((*boxes[row])->hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
   }
 
   TntStringGrid_FullFontNames = &ui::AddListView(Panel_top, Docked(Align::Client, 0));
@@ -186,9 +180,7 @@ void Tform_local::CreateDetails() {
     c.cx = 60;
     SendMessageW(TntStringGrid_FullFontNames->hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
   }
-  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) {
-    SizeLanguageGrid();
-  };  // Panel_center_topResize
+  TntStringGrid_FullFontNames->onPlaced = [this](const ui::dock::Rect&) { SizeLanguageGrid(); };  // Panel_center_topResize
 }
 
 void Tform_local::FixWorkFolder() {
@@ -270,8 +262,8 @@ void Tform_local::TntComboBox_ArchiveNamesChange() {
 
 void Tform_local::OpenArchiveAt(const std::u16string& archive) {
   ArchiveFileExtractor extractor(Hwnd(), DefaultArchiverHost());
-  const std::u16string extracted =
-      OpenArchive(archive, ToU16(workFolder_), extractor, engine_, engine_.Records().Files, [this] { ReleaseList(); });
+  const std::u16string extracted = OpenArchive(archive, ToU16(workFolder_), extractor, engine_,
+                                               engine_.Records().Files, [this] { ReleaseList(); });
   if (!extracted.empty()) LoadFolder(ToU16(ShellTreeView1.Path()), extracted);
 }
 
