@@ -3,7 +3,7 @@
 // of every family in all character sets, RemoveFontResourceW on every file), then the real window loading
 // the folder as a user does, phase by phase, up to its first complete paint; the peak working set; the
 // longest time without message pumping. Run by `make bench-load`, which prepares the folders.
-// Usage: bench_load.exe WORK_FOLDER floor|startup|load N [--no-name-check]
+// Usage: bench_load.exe WORK_FOLDER floor|startup|load|clean N [--no-name-check]
 //   WORK_FOLDER\nN\browse and WORK_FOLDER\nN\floor hold N distinct font files each. The three parts run
 //   in three processes (floor first: load prints its ratios), because Wine cannot remove fonts after an
 //   enumeration without corrupting the process (PlatformFloor).
@@ -14,11 +14,13 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "fontfile/listed_face_names.h"
 #include "platform/wide_win.h"
 #include "records/file_data.h"
 #include "records/font_file_names.h"
@@ -30,6 +32,7 @@
 #include "settings/ini_profile_win.h"
 #include "shell/main_velura_win.h"
 #include "shell/tool_window_table_win.h"
+#include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_local_win.h"
 
 namespace velura {
@@ -52,23 +55,36 @@ class PhaseClock final : public LoadProbe {
   void Start() {
     start_ = last_ = lastPump_ = Now();
     current_ = "click to first mark";
+    spanned_.assign(1, current_);
   }
   void Mark(const char* phase) override {
     const double now = Now();
     Add(current_, now - last_);
     current_ = phase;
     last_ = now;
+    if (spanned_.empty() || spanned_.back() != current_) spanned_.push_back(current_);
   }
   void Pumped() override {
     const double now = Now();
     if (pumps_++ > 0) longestLoopGap_ = std::max(longestLoopGap_, now - lastPump_);
     longestGap_ = std::max(longestGap_, now - lastPump_);
+    NoteGap(now - lastPump_);
     lastPump_ = now;
+    spanned_.assign(1, current_);
   }
   double Stop() {
     Mark("stopped");
     longestGap_ = std::max(longestGap_, last_ - lastPump_);
+    spanned_.pop_back();  // "stopped"
+    NoteGap(last_ - lastPump_);
     return last_ - start_;
+  }
+  // The longest gaps between pumps, with the phases each spans: what keeps the window from responding.
+  void PrintLongestGaps(const char* what) const {
+    for (const auto& [seconds, phases] : gaps_) {
+      if (seconds < 0.2) break;
+      std::printf("    %s gap of %.0f ms over: %s\n", what, seconds * 1000.0, phases.c_str());
+    }
   }
 
   std::vector<std::pair<std::string, double>> phases;
@@ -81,8 +97,17 @@ class PhaseClock final : public LoadProbe {
     if (it == phases.end()) phases.emplace_back(phase, seconds);
     else it->second += seconds;
   }
+  void NoteGap(double seconds) {
+    std::string phases;
+    for (const auto& phase : spanned_) phases += (phases.empty() ? "" : " > ") + phase;
+    gaps_.emplace_back(seconds, phases);
+    std::sort(gaps_.begin(), gaps_.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (gaps_.size() > 5) gaps_.pop_back();
+  }
   double start_ = 0, last_ = 0, lastPump_ = 0;
   std::string current_;
+  std::vector<std::string> spanned_;
+  std::vector<std::pair<double, std::string>> gaps_;
 };
 
 std::vector<std::wstring> FontFilesIn(const std::wstring& folder, double& megabytes) {
@@ -152,24 +177,84 @@ double PeakWorkingSetMb() {
 }
 
 // The names a file would get by registering it again, the way every unmatched file was named before cut
-// names were compared: the records Windows named must carry the same.
+// names were compared: the records Windows named must carry the same, except the style variants of one
+// long family, which registering again cannot name (the other variants keep the family listed).
 struct NameCheck {
-  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0, refusedChecked = 0;
+  int systemNamed = 0, checked = 0, differ = 0, undisplayable = 0, variantsNamed = 0, variantsBefore = 0;
 };
+
+// The faces as the files have them (the records' families may have been renamed since).
+std::vector<std::u16string> OriginalFamilies(const TFileData_base& list, RecordServices& services) {
+  TFileData_local scratch(services);
+  std::vector<std::u16string> families;
+  for (const auto& record : list.Items) {
+    if (!scratch.AddFontFile(record->Path)) continue;
+    for (const auto& face : scratch.Items.back()->Faces) families.push_back(face.FamilyName);
+    scratch.Clear();
+  }
+  return families;
+}
 
 NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
   NameCheck check;
+  // Who could be listed under each cut name: faces (the former rule) and distinct families (today's).
+  std::vector<std::u16string> families = OriginalFamilies(list, services);
+  if (services.Installed) {
+    const auto installed = OriginalFamilies(*services.Installed, services);
+    families.insert(families.end(), installed.begin(), installed.end());
+  }
+  std::map<std::u16string, int> faceClaims;
+  std::map<std::u16string, std::set<std::u16string>> familyClaims;
+  for (const auto& family : families)
+    for (const auto& name : ListedFaceNameCandidates(family)) {
+      ++faceClaims[services.Folding.Lower(name)];
+      familyClaims[services.Folding.Lower(name)].insert(services.Folding.Lower(family));
+    }
+  std::set<std::u16string> listed;
+  for (const auto& logFont : services.Fonts.EnumerateLogFonts(u"")) listed.insert(logFont.FaceName);
+  int unlisted = 0;
   for (const auto& item : list.Items) {
     const TFileDataItem& record = *item;
-    if (record.CannotDisplay) ++check.undisplayable;
+    if (record.CannotDisplay || record.Has(Installed) || listed.count(record.Faces[0].FamilyName)) continue;
+    if (++unlisted <= 30)
+      std::fprintf(stderr, "family not listed: %s: %s (%zu faces, preview fonts %d)\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(), record.Faces.size(), record.PreviewFontCount);
+  }
+  std::fprintf(stderr, "%d records whose family is not listed\n", unlisted);
+  TFileData_local scratch(services);
+  for (const auto& item : list.Items) {
+    const TFileDataItem& record = *item;
+    if (record.CannotDisplay && ++check.undisplayable <= 1000)
+      std::fprintf(stderr, "undisplayable: %s: %s (%zu faces, preview fonts %d)\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(), record.Faces.size(), record.PreviewFontCount);
     const bool named = std::any_of(record.DisplayNames.begin(), record.DisplayNames.end(),
                                    [](const TetcData& d) { return d.SystemNamed; });
     if (!named) continue;
     ++check.systemNamed;
     if (!record.SystemName.empty() || record.Has(Installed)) continue;
+    // A variant the former rule refused (more than one face claims the cut) and today's takes.
+    bool variant = false;
+    if (record.Faces.size() == 1 && scratch.AddFontFile(record.Path)) {
+      const std::u16string family = scratch.Items.back()->Faces[0].FamilyName;
+      scratch.Clear();
+      const auto cuts = ListedFaceNameCandidates(family);
+      for (const auto& cut : cuts) {
+        if (cut != record.Faces[0].FamilyName || family.size() <= kListedFaceNameUnits) continue;
+        const std::u16string key = services.Folding.Lower(cut);
+        variant = faceClaims[key] > 1 && familyClaims[key].size() == 1;
+      }
+    }
     std::vector<std::u16string> names(record.Faces.size());
     ++check.checked;
     const bool gained = FamilyNamesGainedByFile(services.Fonts, services.Folding, record.Path, names);
+    if (variant) {
+      ++check.variantsNamed;
+      if (!gained) ++check.variantsBefore;  // registering again adds nothing: formerly undisplayable
+      std::fprintf(stderr, "variant named by its cut name: %s: %s (re-registering %s)\n", ToUtf8(record.Path).c_str(),
+                   ToUtf8(record.Faces[0].FamilyName).c_str(),
+                   gained ? ("names it " + ToUtf8(names[0])).c_str() : "adds no family");
+      continue;
+    }
     bool same = gained;
     for (std::size_t i = 0; same && i < names.size(); ++i)
       if (record.DisplayNames[i].SystemNamed && names[i] != record.Faces[i].FamilyName) same = false;
@@ -187,7 +272,30 @@ NameCheck CheckNames(TFileData_local& list, RecordServices& services) {
 struct Startup {
   double seconds = 0;
   int installed = 0;
+  PhaseClock start;   // the launcher's start-up
+  PhaseClock reload;  // the installed-font browser's full reload with the files installed
+  double reloadSeconds = 0;
+  int reloadRecords = 0;
 };
+
+// The installed-font browser opened as the launcher opens it: shown, then its full reload (names, tree,
+// samples), up to its first complete paint.
+void MeasureInstalledReload(TProcedureClass& engine, TIniKeeper& settings, Startup& result) {
+  engine.RegData().LoadFontsList();
+  engine.Installed().Clear();
+  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
+  result.reloadRecords = engine.Installed().Count();
+  auto form = std::make_unique<TForm_Installed>(engine, settings, [] {});
+  Pump();
+  ActiveLoadProbe = &result.reload;
+  result.reload.Start();
+  form->Open();
+  result.reload.Mark("first complete paint");
+  RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  result.reloadSeconds = result.reload.Stop();
+  ActiveLoadProbe = nullptr;
+  Pump();
+}
 
 Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std::vector<std::wstring>& files) {
   Startup result;
@@ -207,16 +315,21 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
   scratch.Clear();
   result.installed = static_cast<int>(installed.size());
   Pump();
+  ActiveLoadProbe = &result.start;
+  result.start.Start();
   const double t = Now();
   {
     Tmain_velura launcher(settings, StandardToolWindows());
     const bool shown = launcher.FormShow();
     if (shown) RedrawWindow(launcher.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     result.seconds = Now() - t;
+    result.start.Stop();
+    ActiveLoadProbe = nullptr;
     if (!shown) result.seconds = -1;
     Pump();
   }
   Pump();
+  MeasureInstalledReload(engine, settings, result);
   for (const auto& [target, valueName] : installed) {
     try {
       engine.RegData().DeleteFontValueNamed(valueName);  // the fonts stay added: see PlatformFloor
@@ -228,6 +341,38 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
   }
   engine.RegData().LoadFontsList();
   return result;
+}
+
+// A start-up part that ended early, or whose registry changes the server saved only in part, leaves the
+// values of its copies behind: a later load would take those files for installed fonts and settle their
+// names the slow way. Every part starts by removing them (and any copies left in the fonts folder).
+void RemoveLeftoverInstalls(TProcedureClass& engine) {
+  TRegFontData& registry = engine.RegData();
+  registry.LoadFontsList();
+  std::vector<std::u16string> names;
+  for (const auto& entry : registry.Fonts)
+    if (entry.File.rfind(u"bench_", 0) == 0) names.push_back(entry.ValueName);
+  for (const auto& name : names) {
+    try {
+      registry.DeleteFontValueNamed(name);
+    } catch (const std::exception&) {}
+  }
+  const std::wstring fonts = ToWide(engine.FontsFolder);
+  WIN32_FIND_DATAW found;
+  int files = 0;
+  HANDLE find = FindFirstFileW((fonts + L"\\bench_*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring path = fonts + L"\\" + found.cFileName;
+      RemoveFontResourceW(path.c_str());
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      files += DeleteFileW(path.c_str()) ? 1 : 0;
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+  }
+  registry.LoadFontsList();
+  if (!names.empty() || files > 0)
+    std::printf("  (removed %zu registry values and %d files left by an earlier start-up part)\n", names.size(), files);
 }
 
 void Row(const char* name, double seconds, int files, double base) {
@@ -257,10 +402,24 @@ void RunFloor(const std::wstring& work, int n) {
 void RunStartup(TIniKeeper& settings, const std::wstring& work, int n) {
   double megabytes = 0;
   const auto files = FontFilesIn(FolderOf(work, n) + L"\\floor", megabytes);
+  double floor = 0;
+  if (FILE* in = _wfopen((FolderOf(work, n) + L"\\floor.txt").c_str(), L"r")) {
+    if (std::fscanf(in, "%lf", &floor) != 1) floor = 0;
+    std::fclose(in);
+  }
   SystemEngine fonts(settings);
+  RemoveLeftoverInstalls(fonts.Engine());
   const Startup startup = MeasureStartup(fonts.Engine(), settings, files);
   std::printf("  start-up to a shown launcher with %d more fonts installed: %.3f s (peak working set %.0f MB)\n",
               startup.installed, startup.seconds, PeakWorkingSetMb());
+  const int count = static_cast<int>(files.size());
+  for (const auto& [phase, seconds] : startup.start.phases) Row(("start-up: " + phase).c_str(), seconds, count, floor);
+  for (const auto& [phase, seconds] : startup.reload.phases)
+    Row(("installed reload: " + phase).c_str(), seconds, count, floor);
+  Row("installed reload (open to painted)", startup.reloadSeconds, count, floor);
+  std::printf("  installed records %d; longest without pumping, open to painted: %.0f ms (%d pumps)\n",
+              startup.reloadRecords, startup.reload.longestGap_ * 1000.0, startup.reload.pumps_);
+  startup.reload.PrintLongestGaps("installed reload:");
 }
 
 void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNames) {
@@ -274,6 +433,7 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
   }
   SystemEngine fonts(settings);
   TProcedureClass& engine = fonts.Engine();
+  RemoveLeftoverInstalls(engine);
   LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
 
   PhaseClock clock;
@@ -297,14 +457,17 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
       "  longest gap between pumps in the file loop: %.0f ms; longest without pumping, click to painted: "
       "%.0f ms\n",
       clock.longestLoopGap_ * 1000.0, clock.longestGap_ * 1000.0);
+  clock.PrintLongestGaps("load:");
   std::printf("  peak working set: %.0f MB\n", peak);
   std::fflush(stdout);
   if (checkNames) {
     const NameCheck names = CheckNames(form->List(), engine.Records());
     std::printf(
-        "  names: %d records named by Windows and %d refused by it compared with re-registering the file: "
-        "%d differ; %d undisplayable\n",
-        names.checked, names.refusedChecked, names.differ, names.undisplayable);
+        "  names: %d records named by Windows compared with re-registering the file: %d differ; %d undisplayable\n"
+        "  names: %d style variants of a long family named by the cut name the others share (the former rule "
+        "re-registered them: %d of them gained no family and were undisplayable)\n",
+        names.checked - names.variantsNamed, names.differ, names.undisplayable, names.variantsNamed,
+        names.variantsBefore);
   }
   if (floor > 0) {
     if (FILE* out = _wfopen((base + L"\\ratio.txt").c_str(), L"w")) {
@@ -313,6 +476,14 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
     }
   }
   std::fflush(stdout);
+  // BENCH_LOAD_HOLD_SECONDS keeps the loaded window on the screen, for a picture of it.
+  wchar_t hold[16] = {};
+  if (GetEnvironmentVariableW(L"BENCH_LOAD_HOLD_SECONDS", hold, 16) > 0) {
+    for (int tick = 0; tick < _wtoi(hold) * 10; ++tick) {
+      Pump();
+      Sleep(100);
+    }
+  }
   // The preview registrations are not released: see PlatformFloor. The process ends here.
   ExitProcess(0);
 }
@@ -323,7 +494,7 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
 int wmain(int argc, wchar_t** argv) {
   using namespace velura;
   if (argc < 4) {
-    std::fprintf(stderr, "usage: bench_load WORK_FOLDER floor|startup|load N [--no-name-check]\n");
+    std::fprintf(stderr, "usage: bench_load WORK_FOLDER floor|startup|load|clean N [--no-name-check]\n");
     return 2;
   }
   const std::wstring work = argv[1], mode = argv[2];
@@ -341,6 +512,10 @@ int wmain(int argc, wchar_t** argv) {
   if (mode == L"floor") RunFloor(work, n);
   else if (mode == L"startup") RunStartup(settings, work, n);
   else if (mode == L"load") RunLoad(settings, work, n, checkNames);
+  else if (mode == L"clean") {
+    SystemEngine fonts(settings);
+    RemoveLeftoverInstalls(fonts.Engine());
+  }
   std::fflush(stdout);
   return 0;
 }

@@ -28,7 +28,7 @@ run() {
   # Fonts added and enumerated in one process leave the font session broken for the next process of the
   # same server: end it after every part, letting it save the registry first (the start-up part writes
   # and deletes Fonts values).
-  timeout 60 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
+  timeout 300 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
   sleep 1
 }
 for n in "$@"; do

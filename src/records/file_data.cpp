@@ -5,6 +5,7 @@
 
 #include "fontfile/listed_face_names.h"
 #include "records/load_probe.h"
+#include "records/progress.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -68,13 +69,18 @@ void TFileData_base::LookUpInstalledVersion(TFileDataItem& record) const {
 
 namespace {
 
-// How many faces of the lists could be listed under each name (lower-cased), for the names cut to 31 units.
-using ListedNameClaims = std::unordered_map<std::u16string, int>;
-
+// The families (lower-cased) of the lists that could be listed under each name (lower-cased), for the
+// names cut to 31 units. Variants of one family (Regular, Bold, Italic files) share their listed name, so
+// a name is claimed once per family, not once per face.
 void ClaimListedNames(const TFileData_base& list, const RegTextFolding& folding, ListedNameClaims& claims) {
   for (const auto& record : list.Items)
-    for (const auto& face : record->Faces)
-      for (const auto& name : ListedFaceNameCandidates(face.FamilyName)) ++claims[folding.Lower(name)];
+    for (const auto& face : record->Faces) {
+      const std::u16string family = folding.Lower(face.FamilyName);
+      for (const auto& name : ListedFaceNameCandidates(face.FamilyName)) {
+        auto [claim, first] = claims.try_emplace(folding.Lower(name), ListedNameClaim{family, false});
+        if (!first && claim->second.Family != family) claim->second.Shared = true;
+      }
+    }
 }
 
 }  // namespace
@@ -119,6 +125,7 @@ void TFileData_base::UpdateNames() {
         continue;
       } else {
         MarkLoadPhase("UpdateNames: re-register");
+        PumpActiveProgress();  // two walks over every family per file
         const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);
         MarkLoadPhase("UpdateNames: match");
         if (!gained) {
@@ -134,10 +141,11 @@ void TFileData_base::UpdateNames() {
 }
 
 // A one-face file registered for preview whose family is longer than a LOGFONT holds: Windows lists it
-// under the cut name, which is what registering the file again would show, provided no other face of
-// the lists could be listed under that name. Saves two walks over every installed family per file.
+// under the cut name, which is what registering the file again would show, provided no other family of
+// the lists could be listed under that name (its own style variants are listed under it too). Saves two
+// walks over every installed family per file.
 const std::u16string* TFileData_base::SoleListedCutName(const TFileDataItem& record, const KnownFaces& known,
-                                                        const std::unordered_map<std::u16string, int>& claims) const {
+                                                        const ListedNameClaims& claims) const {
   if (record.Faces.size() != 1 || record.PreviewFontCount <= 0) return nullptr;
   const std::u16string& family = record.Faces[0].FamilyName;
   if (family.size() <= kListedFaceNameUnits) return nullptr;
@@ -145,7 +153,7 @@ const std::u16string* TFileData_base::SoleListedCutName(const TFileDataItem& rec
     const auto listed = known.find(name);
     if (listed == known.end()) continue;
     const auto claim = claims.find(services_.Folding.Lower(name));
-    if (claim == claims.end() || claim->second != 1) return nullptr;
+    if (claim == claims.end() || claim->second.Shared) return nullptr;
     return &listed->first;
   }
   return nullptr;
@@ -209,8 +217,10 @@ std::vector<std::u16string> TFileData_base::PreviewPaths() const {
 }
 
 void TFileData_installed::UpdateNames() {
+  MarkLoadPhase("UpdateNames: registry list");
   services_.Registry.LoadFontsList();
   TFileData_base::UpdateNames();
+  MarkLoadPhase("UpdateNames: protected marks");
   MarkProtected();
 }
 

@@ -19,6 +19,14 @@ namespace velura {
 
 class TFileData_installed;
 
+// A name a face could be listed under, lower-cased, and the family (lower-cased) of the first face that
+// could; Shared once faces of another family could be listed under it too.
+struct ListedNameClaim {
+  std::u16string Family;
+  bool Shared = false;
+};
+using ListedNameClaims = std::unordered_map<std::u16string, ListedNameClaim>;
+
 // The services every list works with; owned by the operations engine.
 struct RecordServices {
   TFontDataTable& Reader;
@@ -66,7 +74,7 @@ class TFileData_base {
  private:
   using KnownFaces = std::unordered_map<std::u16string, const TLogFontName*>;  // the first LOGFONT per face name
   const std::u16string* SoleListedCutName(const TFileDataItem& record, const KnownFaces& known,
-                                          const std::unordered_map<std::u16string, int>& claims) const;
+                                          const ListedNameClaims& claims) const;
   void TakeSystemNames(TFileDataItem& record, const std::vector<std::u16string>& names, const KnownFaces& known);
   void LookUpInstalledVersion(TFileDataItem& record) const;
 };

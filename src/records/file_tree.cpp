@@ -7,7 +7,9 @@ namespace velura {
 
 void FillTree(const TFileData_local& list, FileTree& tree) {
   const FileTree::Node root = tree.AddNode(nullptr, list.FolderPath, nullptr, -1);
+  std::size_t done = 0;
   for (const auto& item : list.Items) {
+    KeepWaitingWindowsPainted(done++);
     TFileDataItem& record = *item;
     if (record.CannotDisplay) {
       tree.AddNode(root, u"表示できないです... (" + FileNamePart(record.Path) + u")", nullptr, kUndisplayableImage);
@@ -39,6 +41,7 @@ void AddSamples(const FileTree& tree, FileTree::Node node, SampleList& list) {
       continue;
     }
     record->DisplayNames[0].ListIndex = list.Add(record->DisplayNames[0].DisplayFamilyName, node);
+    KeepWaitingWindowsPainted(static_cast<std::size_t>(record->DisplayNames[0].ListIndex));
     std::size_t face = 1;
     for (FileTree::Node child = tree.FirstChild(node); child && face < record->DisplayNames.size();
          child = tree.NextSibling(child), ++face)

@@ -1,11 +1,19 @@
 // The browsers' file tree and sample list as the records see them: the tree view and list box controls
 // implement these small interfaces, tests use models.
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "records/file_data.h"
 
 namespace velura {
+
+// Set by the window standing over a fill that takes no input (the browsers' wait box): long fills call it
+// every few hundred nodes, so that the waiting windows are painted. Null: nothing to paint.
+inline void (*PaintWaitingWindows)() = nullptr;
+inline void KeepWaitingWindowsPainted(std::size_t done) {
+  if (PaintWaitingWindows && done % 256 == 255) PaintWaitingWindows();
+}
 
 class FileTree {
  public:

@@ -35,18 +35,30 @@ class BarProgress {
 };
 
 // Opens the status window for one loop and closes it on every path out of the loop.
+// The status window of the loop running now, if any: work after the loop's steps that takes long (settling
+// names one file at a time) pumps its messages too, so the window stays responsive.
+inline Progress* ActiveProgress = nullptr;
+inline void PumpActiveProgress() {
+  if (ActiveProgress) ActiveProgress->ProcessMessages();
+}
+
 class ProgressScope {
  public:
-  ProgressScope(Progress& progress, const std::u16string& title) : progress_(progress) {
+  ProgressScope(Progress& progress, const std::u16string& title) : progress_(progress), previous_(ActiveProgress) {
     progress_.Open(title);
     progress_.ResetDisplay();
+    ActiveProgress = &progress_;
   }
-  ~ProgressScope() { progress_.Close(); }
+  ~ProgressScope() {
+    ActiveProgress = previous_;
+    progress_.Close();
+  }
   ProgressScope(const ProgressScope&) = delete;
   ProgressScope& operator=(const ProgressScope&) = delete;
 
  private:
   Progress& progress_;
+  Progress* previous_;
 };
 
 }  // namespace velura

@@ -95,25 +95,27 @@ TFileDataItem* TreeViewFileTree::Record(Node node) const {
   return node ? static_cast<const Entry*>(node)->record : nullptr;
 }
 
+// The control's state pictures are set only by AddNode and SetStateImage, so the entry knows the picture:
+// asking the control costs a walk over all its items under Wine (each message looks the item up), which
+// made refreshing and sorting thousands of files grow with the square of their number.
 int TreeViewFileTree::StateImage(Node node) const {
   if (!node) return -1;
-  const auto state = static_cast<UINT>(
-      SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Item(node)), TVIS_STATEIMAGEMASK));
-  const int slot = static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12);
-  // An installed-now file shows no picture ticked (0) or not (-1): the entry tells which.
-  const int set = static_cast<const Entry*>(node)->stateImage;
-  return slot == std::max(0, TreeStateSlot(set)) ? set : StateImageOfSlot(slot);
+  return static_cast<const Entry*>(node)->stateImage;
 }
 
 void TreeViewFileTree::SetStateImage(Node node, int image) {
   if (!node) return;
   // Nodes point into entries_, which this tree owns.
-  const_cast<Entry*>(static_cast<const Entry*>(node))->stateImage = image;
+  auto* entry = const_cast<Entry*>(static_cast<const Entry*>(node));
+  const int slot = std::max(0, TreeStateSlot(image));
+  const bool shown = entry->item && std::max(0, TreeStateSlot(entry->stateImage)) == slot;
+  entry->stateImage = image;
+  if (shown || !entry->item) return;
   TVITEMW data{};
   data.mask = TVIF_STATE;
-  data.hItem = Item(node);
+  data.hItem = entry->item;
   data.stateMask = TVIS_STATEIMAGEMASK;
-  data.state = INDEXTOSTATEIMAGEMASK(std::max(0, TreeStateSlot(image)));
+  data.state = INDEXTOSTATEIMAGEMASK(slot);
   SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
 }
 

@@ -47,10 +47,12 @@ void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders,
     }
     root->records.push_back(record.get());
   }
+  std::size_t done = 0;
   for (const Root& root : roots) {
     if (root.records.empty()) continue;
     const FileTree::Node top = tree.AddNode(nullptr, root.title, nullptr, -1);
     for (TFileDataItem* record : root.records) {
+      KeepWaitingWindowsPainted(done++);
       const FileTree::Node file = tree.AddNode(top, DisplayText(*record, 0), record, StateImageIndex(*record));
       for (std::size_t face = 1; face < record->DisplayNames.size(); ++face)
         tree.AddNode(file, record->DisplayNames[face].DisplayFullName, record, StateImageIndex(*record));

@@ -5,6 +5,7 @@
 #include "resource_ids.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
+#include "records/load_probe.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/font_trees.h"
 #include "ui/browsers/sample_texts.h"
@@ -114,21 +115,37 @@ void TForm_Installed::ClearTree() {
 }
 
 void TForm_Installed::Reload() {
+  MarkLoadPhase("wait box");
   WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
   SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  MarkLoadPhase("clear");
   ClearFontInfo();
   SetSampleSize(SampleFontSizeSetting(settings_.ReadSampleSizes()));
   ClearTree();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
   TFileData_installed& installed = engine_.Installed();
   for (const auto& record : installed.Items) record->Set(Selected, false);  // ticks do not outlive a reload
+  wait.KeepPainted();
   installed.UpdateNames();
-  BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, installed, engine_.Records().Folding);
+  wait.KeepPainted();
+  MarkLoadPhase("tree fill");
+  BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, installed,
+                  engine_.Records().Folding);
+  wait.KeepPainted();
+  MarkLoadPhase("tree expand");
   fileTree_.ExpandAll();
+  wait.KeepPainted();
+  MarkLoadPhase("tree sort");
   fileTree_.SortFiles();
+  wait.KeepPainted();
+  MarkLoadPhase("sample list");
   FillSampleListFromTree(fileTree_, samples_);
+  wait.KeepPainted();
+  MarkLoadPhase("state images");
   RefreshStateImages(fileTree_);
+  wait.KeepPainted();
+  MarkLoadPhase("select first file");
   infoDisplay_ = true;
   if (FileTree::Node root = fileTree_.First()) {
     if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
@@ -137,8 +154,11 @@ void TForm_Installed::Reload() {
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  wait.KeepPainted();
+  MarkLoadPhase("summary");
   SizeLanguageGrid();
   UpdateSummary();
+  MarkLoadPhase("loaded");
 }
 
 }  // namespace velura

@@ -236,16 +236,22 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
   ClearFontInfo();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
+  wait.KeepPainted();
   MarkLoadPhase("tree fill");
   FillTree(*list_, fileTree_);
+  wait.KeepPainted();
   MarkLoadPhase("tree expand");
   fileTree_.ExpandAll();
+  wait.KeepPainted();
   MarkLoadPhase("tree sort");
   fileTree_.SortFiles();
+  wait.KeepPainted();
   MarkLoadPhase("state images");
   RefreshStateImages(fileTree_);
+  wait.KeepPainted();
   MarkLoadPhase("sample list");
   FillSampleListFromTree(fileTree_, samples_);
+  wait.KeepPainted();
   MarkLoadPhase("select first file");
   infoDisplay_ = true;
   if (FileTree::Node root = fileTree_.First()) {
@@ -255,6 +261,7 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  wait.KeepPainted();
   MarkLoadPhase("summary");
   UpdateSummary();
   MarkLoadPhase("loaded");

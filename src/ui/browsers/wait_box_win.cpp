@@ -2,7 +2,10 @@
 
 #include <utility>
 
+#include "records/file_tree.h"
+#include "records/load_probe.h"
 #include "ui/framework/dock_layout.h"
+#include "ui/framework/long_operation_win.h"
 #include "ui/framework/window_win.h"
 
 namespace velura {
@@ -29,10 +32,18 @@ WaitBox::WaitBox(HWND owner, Place place) {
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
   UpdateWindow(window_);
+  previousPainter_ = PaintWaitingWindows;
+  PaintWaitingWindows = &PaintNow;  // the fills under the box paint it now and then
 }
 
 WaitBox::~WaitBox() {
+  PaintWaitingWindows = previousPainter_;
   if (window_) DestroyWindow(window_);
+}
+
+void WaitBox::PaintNow() {
+  ui::PumpPaintMessages();
+  NoteMessagesPumped();
 }
 
 }  // namespace velura

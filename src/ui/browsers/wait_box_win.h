@@ -18,10 +18,14 @@ class WaitBox {
   WaitBox& operator=(const WaitBox&) = delete;
 
   HWND Hwnd() const { return window_; }
+  // Between the phases of the drawing: paints what is waiting (the box among them), nothing else.
+  void KeepPainted() { PaintNow(); }
+  static void PaintNow();
 
  private:
   HWND window_ = nullptr;
   ui::UniqueFont font_;
+  void (*previousPainter_)() = nullptr;
 };
 
 }  // namespace velura

@@ -52,4 +52,16 @@ bool PumpPendingMessages(const std::function<bool(const MSG&)>& take) {
   return false;
 }
 
+void PumpPaintMessages() {
+  // Bounded: a window that never validates its region would otherwise keep the loop going.
+  MSG message;
+  for (int i = 0; i < 256 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT); ++i) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    DispatchMessageW(&message);
+  }
+}
+
 }  // namespace velura::ui

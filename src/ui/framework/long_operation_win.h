@@ -29,4 +29,8 @@ class LongOperation {
 // `take`, when given, sees every other message first; one it refuses is dropped.
 bool PumpPendingMessages(const std::function<bool(const MSG&)>& take = {});
 
+// Paints the windows waiting to be painted and takes nothing else: between the phases of work that accepts
+// no input, so that its windows do not look hung while clicks and keys stay queued for the main loop.
+void PumpPaintMessages();
+
 }  // namespace velura::ui

@@ -254,6 +254,40 @@ TEST_F(LongFamilyNames, NamesOtherFacesCouldShareAreFoundByRegisteringAgain) {
   EXPECT_FALSE((*w.local)[0].CannotDisplay);
 }
 
+TEST_F(LongFamilyNames, StyleVariantsOfOneFamilyShareTheCutName) {
+  // Registering one variant again adds no family while the others keep it listed: each takes the cut name.
+  const std::u16string cut = std::u16string(kLong).substr(0, 31);
+  for (const std::u16string style : {u"Regular", u"Bold", u"Italic", u"Bold Italic"}) {
+    const std::u16string path = u"C:\\fonts\\v " + style + u".otf";
+    w.files.Put(path, FontBytes(kLong, style));
+    w.fonts.familiesOfFile[LowerAscii(path)] = {{cut, 0, 2}, {u"@" + cut, 0, 2}};
+    ASSERT_TRUE(w.local->AddBrowsedFontFile(path));
+  }
+  w.local->UpdateNames();
+  EXPECT_EQ(Removals(), 0);
+  for (const auto& record : w.local->Items) {
+    EXPECT_FALSE(record->CannotDisplay);
+    EXPECT_TRUE(record->DisplayNames[0].SystemNamed);
+    EXPECT_EQ(record->Faces[0].FamilyName, cut);
+  }
+}
+
+TEST_F(LongFamilyNames, TwoLongFamiliesOfOneCutAreFoundByRegisteringAgain) {
+  const std::u16string cut = std::u16string(kLong).substr(0, 31);
+  const auto italic = AddLong(u"italic.otf", kLong, cut);
+  const auto bold = AddLong(u"bold.otf", cut + u"t Bold", cut);  // another family, the same first 31 units
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(italic));
+  ASSERT_TRUE(w.local->AddBrowsedFontFile(bold));
+  FakeProgress progress;
+  {
+    ProgressScope window(progress, u"t");
+    w.local->UpdateNames();
+  }
+  EXPECT_EQ(Removals(), 2);
+  EXPECT_EQ(progress.pumps, 2);  // the status window stays responsive between the files' walks
+  EXPECT_EQ(ActiveProgress, nullptr);
+}
+
 TEST_F(LongFamilyNames, AFileWindowsRefusedIsUndisplayableWithoutRegisteringItAgain) {
   const std::u16string path = u"C:\\fonts\\refused.ttf";
   w.files.Put(path, FontBytes(kLong));  // registering it adds nothing: AddFontResourceW answers 0
