@@ -6,11 +6,13 @@
 
 #include "resource_ids.h"
 #include "platform/wide_win.h"
+#include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "ui/browsers/file_ticks.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
 #include "ui/browsers/local_browser_rules.h"
 #include "ui/browsers/sample_texts.h"
+#include "ui/browsers/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
@@ -151,6 +153,40 @@ void FontBrowserForm::PrintSamplesOf(const TFileData_base& list) {
   // Index 0 of the sample combo means "each font its own name".
   const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
   PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), list, status_);
+}
+
+// --- refilling -------------------------------------------------------------------------------------------
+
+void FontBrowserForm::BeginTreeRefill() {
+  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  ClearFontInfo();
+}
+
+void FontBrowserForm::EndTreeRefill(WaitBox& wait) {
+  wait.KeepPainted();
+  MarkLoadPhase("tree expand");
+  fileTree_.ExpandAll();
+  wait.KeepPainted();
+  MarkLoadPhase("tree sort");
+  fileTree_.SortFiles();
+  wait.KeepPainted();
+  MarkLoadPhase("state images");
+  RefreshStateImages(fileTree_);
+  wait.KeepPainted();
+  MarkLoadPhase("sample list");
+  FillSampleListFromTree(fileTree_, samples_);
+  wait.KeepPainted();
+  MarkLoadPhase("select first file");
+  infoDisplay_ = true;
+  if (FileTree::Node root = fileTree_.First()) {
+    if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
+  }
+  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, TRUE, 0);
+  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
+  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
+  wait.KeepPainted();
 }
 
 // --- the tree -----------------------------------------------------------------------------------------

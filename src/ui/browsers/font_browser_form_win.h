@@ -24,6 +24,8 @@
 
 namespace velura {
 
+class WaitBox;
+
 class FontBrowserForm : public ui::Form, protected SearchTarget {
  public:
   // The tree's selection moved: each browser shows the details and its status in its own way.
@@ -91,6 +93,12 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
                      int copyrightSelectAll, int copyrightCopy);
   void OpenSearchWindow(const wchar_t* caption);
   void PrintSamplesOf(const TFileData_base& list);
+
+  // A full refill of the tree and the samples, under a wait box: Begin stops both drawing and empties the
+  // details; the browser then fills the tree; End expands and sorts it, refreshes its pictures, lists the
+  // samples, selects the first file and lets both draw again.
+  void BeginTreeRefill();
+  void EndTreeRefill(WaitBox& wait);
 
   LRESULT FileTreeNotify(NMHDR& header);
   LRESULT TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw);

@@ -117,10 +117,8 @@ void TForm_Installed::ClearTree() {
 void TForm_Installed::Reload() {
   MarkLoadPhase("wait box");
   WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
-  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
   MarkLoadPhase("clear");
-  ClearFontInfo();
+  BeginTreeRefill();
   SetSampleSize(SampleFontSizeSetting(settings_.ReadSampleSizes()));
   ClearTree();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
@@ -132,29 +130,7 @@ void TForm_Installed::Reload() {
   MarkLoadPhase("tree fill");
   BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, installed,
                   engine_.Records().Folding);
-  wait.KeepPainted();
-  MarkLoadPhase("tree expand");
-  fileTree_.ExpandAll();
-  wait.KeepPainted();
-  MarkLoadPhase("tree sort");
-  fileTree_.SortFiles();
-  wait.KeepPainted();
-  MarkLoadPhase("sample list");
-  FillSampleListFromTree(fileTree_, samples_);
-  wait.KeepPainted();
-  MarkLoadPhase("state images");
-  RefreshStateImages(fileTree_);
-  wait.KeepPainted();
-  MarkLoadPhase("select first file");
-  infoDisplay_ = true;
-  if (FileTree::Node root = fileTree_.First()) {
-    if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
-  }
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, TRUE, 0);
-  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
-  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
-  wait.KeepPainted();
+  EndTreeRefill(wait);
   MarkLoadPhase("summary");
   SizeLanguageGrid();
   UpdateSummary();

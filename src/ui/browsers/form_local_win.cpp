@@ -232,36 +232,12 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
 
   MarkLoadPhase("wait box");
   WaitBox wait(Hwnd(), WaitBox::Place::OverScreen);
-  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  ClearFontInfo();
+  BeginTreeRefill();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
   wait.KeepPainted();
   MarkLoadPhase("tree fill");
   FillTree(*list_, fileTree_);
-  wait.KeepPainted();
-  MarkLoadPhase("tree expand");
-  fileTree_.ExpandAll();
-  wait.KeepPainted();
-  MarkLoadPhase("tree sort");
-  fileTree_.SortFiles();
-  wait.KeepPainted();
-  MarkLoadPhase("state images");
-  RefreshStateImages(fileTree_);
-  wait.KeepPainted();
-  MarkLoadPhase("sample list");
-  FillSampleListFromTree(fileTree_, samples_);
-  wait.KeepPainted();
-  MarkLoadPhase("select first file");
-  infoDisplay_ = true;
-  if (FileTree::Node root = fileTree_.First()) {
-    if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
-  }
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, TRUE, 0);
-  SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
-  InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
-  wait.KeepPainted();
+  EndTreeRefill(wait);
   MarkLoadPhase("summary");
   UpdateSummary();
   MarkLoadPhase("loaded");

@@ -18,8 +18,8 @@
 #include "ui/browsers/record_dialogs_win.h"
 #include "ui/browsers/sample_texts.h"
 #include "ui/browsers/state_image_slots.h"
+#include "ui/browsers/wait_box_win.h"
 #include "ui/framework/controls_win.h"
-#include "ui/framework/handles_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 #include "ui/onetime/onetime_registration.h"
 
@@ -32,41 +32,6 @@ std::u16string FullPath(const std::u16string& path) {
   const DWORD n = GetFullPathNameW(ToWide(path).c_str(), MAX_PATH * 4, full, nullptr);
   return n > 0 && n < MAX_PATH * 4 ? ToU16(full) : path;
 }
-
-// The plain box shown while the font view and the samples are drawn, centred on its owner.
-class WaitBox {
- public:
-  explicit WaitBox(HWND owner) {
-    const int dpi = ui::ScreenDpi();
-    auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
-    RECT o{};
-    GetWindowRect(owner, &o);
-    const int width = px(210), height = px(100);
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                              (o.left + o.right - width) / 2, (o.top + o.bottom - height) / 2, width, height, owner,
-                              nullptr, nullptr, nullptr);
-    LOGFONTW face{};
-    face.lfHeight = -MulDiv(10, dpi, 72);
-    face.lfCharSet = SHIFTJIS_CHARSET;
-    wcscpy(face.lfFaceName, L"MS UI Gothic");
-    font_.Reset(CreateFontIndirectW(&face));
-    const std::pair<POINT, const wchar_t*> lines[] = {{{20, 15}, L"描画処理中です"},
-                                                      {{40, 35}, L"しばらくおまちください・・・"}};
-    for (const auto& [at, text] : lines) {
-      HWND label = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, px(at.x), px(at.y), px(180),
-                                   px(18), window_, nullptr, nullptr, nullptr);
-      SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    }
-    UpdateWindow(window_);
-  }
-  ~WaitBox() { DestroyWindow(window_); }
-  WaitBox(const WaitBox&) = delete;
-  WaitBox& operator=(const WaitBox&) = delete;
-
- private:
-  HWND window_;
-  ui::UniqueFont font_;
-};
 
 }  // namespace
 
@@ -82,7 +47,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
   ClearFontView();
   SwitchGroupRegistration(groups_, *group, [this](TNameItem& entry) { LoadEntry(entry); });
   SetGroupImages(*group);
-  WaitBox wait(Hwnd());
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
   ClearFontView();
   BuildFontView();
 }
@@ -150,21 +115,7 @@ void TForm_OneTimeInst::FillSampleList() {
 void TForm_OneTimeInst::ComboBox_SampleTextClick() { FillSampleList(); }
 
 void TForm_OneTimeInst::ComboBox_SampleTextKeyPress() {
-  const HWND combo = TntComboBox_SampleText->hwnd;
-  SampleTextChoices choices;
-  choices.items.clear();
-  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)), L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-    choices.items.push_back(ToU16(item));
-  }
-  choices.selected = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-  if (!CommitSampleText(choices, ToU16(ui::WindowText(combo)))) return;
-  if (static_cast<int>(choices.items.size()) > count)
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(choices.items.back())));
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(choices.selected), 0);
-  ComboBox_SampleTextClick();
+  if (CommitComboSampleText(TntComboBox_SampleText->hwnd)) ComboBox_SampleTextClick();
 }
 
 void TForm_OneTimeInst::SelectListItemForNode() {
