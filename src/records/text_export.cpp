@@ -16,4 +16,11 @@ std::vector<std::uint8_t> Utf16LeLines(const std::vector<std::u16string>& lines)
   return bytes;
 }
 
+std::vector<std::u16string> TreeExportLines(const std::vector<std::pair<int, std::u16string>>& nodes) {
+  std::vector<std::u16string> lines;
+  lines.reserve(nodes.size());
+  for (const auto& [level, text] : nodes) lines.push_back(std::u16string(static_cast<std::size_t>(level), u'\t') + text);
+  return lines;
+}
+
 }  // namespace velura

@@ -11,7 +11,7 @@
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
 #include "records/long_operations.h"
-#include "resource_ids.h"
+#include "platform/resource_ids.h"
 #include "shell/launcher_rules.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/framework/controls_win.h"

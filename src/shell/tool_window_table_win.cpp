@@ -1,6 +1,6 @@
 #include "shell/tool_window_table_win.h"
 
-#include "resource_ids.h"
+#include "platform/resource_ids.h"
 #include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/charview/form_symbol_view_win.h"

@@ -4,15 +4,15 @@
 
 #include <commctrl.h>
 
-#include "resource_ids.h"
+#include "platform/resource_ids.h"
 #include "platform/wide_win.h"
 #include "records/load_probe.h"
 #include "records/record_rules.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
-#include "ui/browsers/local_browser_rules.h"
-#include "ui/browsers/sample_texts.h"
-#include "ui/browsers/wait_box_win.h"
+#include "records/text_export.h"
+#include "ui/fontviews/sample_texts.h"
+#include "ui/fontviews/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"

@@ -7,13 +7,14 @@
 #include "platform/wide_win.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
 #include "ui/browsers/local_browser_rules.h"
-#include "ui/browsers/record_dialogs_win.h"
+#include "ui/fontviews/record_dialogs_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/menu_win.h"
+#include "ui/fontviews/sample_size_menu_win.h"
 
 namespace velura {
 
@@ -64,14 +65,7 @@ void TForm_Installed::CreateActions() {
                .checked = [this] { return detailsHidden_; },
                .execute = [this] { N21Click(); }});
   actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
-    const int size = kSampleSizes[i];
-    actions.Add({.id = ms9 + static_cast<int>(i),
-                 .caption = DecimalU16(size),
-                 .checked = [this, i] { return SampleSizeMenuIndex(sampleSize_) == static_cast<int>(i); },
-                 .radio = true,
-                 .execute = [this, size] { SampleSizeClick(size); }});  // ps72Click
-  }
+  AddSampleSizeActions(actions, ms9, [this] { return sampleSize_; }, [this](int size) { SampleSizeClick(size); });  // ps72Click
 }
 
 void TForm_Installed::CreateMenus() {
@@ -89,9 +83,7 @@ void TForm_Installed::CreateMenus() {
                                             MenuEntry::Separator(),
                                             MenuEntry::Item(Action_ExportTreeTxt),
                                             MenuEntry::Item(Action_ExportFontCsvFile)};
-  std::vector<MenuEntry> sizes;
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ms9 + static_cast<int>(i)));
-  const std::vector<MenuEntry> sampleItems = {MenuEntry::Submenu(u"フォントサイズ", sizes),
+  const std::vector<MenuEntry> sampleItems = {SampleSizeMenu(ms9),
                                               MenuEntry::Item(Action_Print)};
   SetMenuBar(ui::BuildMenu(FormActions(),
                            {MenuEntry::Submenu(u"ファイル", fileItems),

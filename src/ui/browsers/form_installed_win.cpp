@@ -2,14 +2,14 @@
 
 #include <commctrl.h>
 
-#include "resource_ids.h"
+#include "platform/resource_ids.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
 #include "records/load_probe.h"
-#include "ui/browsers/file_ticks.h"
-#include "ui/browsers/font_trees.h"
-#include "ui/browsers/sample_texts.h"
-#include "ui/browsers/wait_box_win.h"
+#include "ui/fontviews/file_ticks.h"
+#include "ui/fontviews/font_trees.h"
+#include "ui/fontviews/sample_texts.h"
+#include "ui/fontviews/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/status_bar_font.h"

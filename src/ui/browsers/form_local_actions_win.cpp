@@ -9,14 +9,15 @@
 #include "platform/text.h"
 #include "platform/wide_win.h"
 #include "records/text_export.h"
-#include "ui/browsers/file_ticks.h"
-#include "ui/browsers/folder_picker_win.h"
+#include "ui/fontviews/file_ticks.h"
+#include "ui/fontviews/folder_picker_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
-#include "ui/browsers/install_ticked_win.h"
-#include "ui/browsers/record_dialogs_win.h"
+#include "ui/fontviews/install_ticked_win.h"
+#include "ui/fontviews/record_dialogs_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/menu_win.h"
+#include "ui/fontviews/sample_size_menu_win.h"
 
 namespace velura {
 
@@ -69,14 +70,7 @@ void Tform_local::CreateActions() {
   FormActions().SetShortcut(EditCopy1, 0x4000 + 'C');
   actions.Add({.id = N14, .caption = u"詳細を隠す", .checked = [this] { return detailsHidden_; }, .execute = [this] { N14Click(); }});
   actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
-    const int size = kSampleSizes[i];
-    actions.Add({.id = ps9 + static_cast<int>(i),
-                 .caption = DecimalU16(size),
-                 .checked = [this, i] { return SampleSizeMenuIndex(sampleSize_) == static_cast<int>(i); },
-                 .radio = true,
-                 .execute = [this, size] { SetSampleSize(size); }});  // ps90Click
-  }
+  AddSampleSizeActions(actions, ps9, [this] { return sampleSize_; }, [this](int size) { SetSampleSize(size); });  // ps90Click
 }
 
 void Tform_local::CreateMenus() {
@@ -88,9 +82,7 @@ void Tform_local::CreateMenus() {
       MenuEntry::Separator(), MenuEntry::Item(Action_SendOneTimeInst), MenuEntry::Item(Action_SendDir_OneTimeInst),
       MenuEntry::Separator(), MenuEntry::Item(Action_ShowSearchWndExecute), MenuEntry::Item(Action_OpenExplorer),
       MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxt), MenuEntry::Item(Action_ExportFontCsvFile)};
-  std::vector<MenuEntry> sizes;
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ps9 + static_cast<int>(i)));
-  const std::vector<MenuEntry> sampleItems = {MenuEntry::Submenu(u"フォントサイズ", sizes), MenuEntry::Item(Action_Print)};
+  const std::vector<MenuEntry> sampleItems = {SampleSizeMenu(ps9), MenuEntry::Item(Action_Print)};
   SetMenuBar(ui::BuildMenu(FormActions(),
                            {MenuEntry::Submenu(u"ファイル(&F)", fileItems),
                             MenuEntry::Submenu(u"表示", {MenuEntry::Item(N14), MenuEntry::Item(Action_ShowMainForm)}),

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "resource_ids.h"
+#include "platform/resource_ids.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
@@ -13,9 +13,9 @@
 #include "ui/framework/status_bar_font.h"
 #include "ui/browsers/archive_file_extractor.h"
 #include "ui/browsers/archive_opening.h"
-#include "ui/browsers/file_ticks.h"
-#include "ui/browsers/sample_texts.h"
-#include "ui/browsers/wait_box_win.h"
+#include "ui/fontviews/file_ticks.h"
+#include "ui/fontviews/sample_texts.h"
+#include "ui/fontviews/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/subclass_win.h"

@@ -12,7 +12,7 @@
 #include "records/file_data.h"
 #include "ui/browsers/font_browser_form_win.h"
 #include "ui/browsers/local_browser_rules.h"
-#include "ui/browsers/shell_folder_tree_win.h"
+#include "ui/fontviews/shell_folder_tree_win.h"
 #include "ui/longop/form_progress_win.h"
 
 namespace velura {

@@ -6,7 +6,7 @@
 #include "platform/text.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 
 namespace velura {
 

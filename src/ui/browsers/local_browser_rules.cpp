@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/text.h"
-#include "ui/browsers/font_info.h"
+#include "ui/fontviews/font_info.h"
 
 namespace velura {
 
@@ -51,18 +51,6 @@ std::u16string SelectionText(const TickSummary& summary) {
 std::u16string FileCountText(const TickSummary& summary) {
   return u" ファイル数： " + DecimalU16(summary.files) + u"　（インストール可能数： " + DecimalU16(summary.installable) +
          u"）";
-}
-
-std::vector<std::u16string> TreeExportLines(const std::vector<std::pair<int, std::u16string>>& nodes) {
-  std::vector<std::u16string> lines;
-  lines.reserve(nodes.size());
-  for (const auto& [level, text] : nodes) lines.push_back(std::u16string(static_cast<std::size_t>(level), u'\t') + text);
-  return lines;
-}
-
-int SampleSizeMenuIndex(int size) {
-  const auto at = std::find(kSampleSizes.begin(), kSampleSizes.end(), size);
-  return at == kSampleSizes.end() ? -1 : static_cast<int>(at - kSampleSizes.begin());
 }
 
 std::u16string FileNameInNodeText(const std::u16string& text) {

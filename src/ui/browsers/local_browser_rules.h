@@ -1,5 +1,5 @@
 // The decisions of the not-installed browser that need no window: which commands are enabled, the status
-// bar texts, the lines of the tree export, the sample size menu and the paths it reads from node texts
+// bar texts, and the paths it reads from node texts
 // and network places.
 #pragma once
 #include <array>
@@ -50,14 +50,6 @@ struct TickSummary {
 TickSummary SummarizeTree(const FileTree& tree);
 std::u16string SelectionText(const TickSummary& summary);  // status panel 1
 std::u16string FileCountText(const TickSummary& summary);  // status panel 2
-
-// One line per node: as many tabs as the node's level (0 for the top), then its text.
-std::vector<std::u16string> TreeExportLines(const std::vector<std::pair<int, std::u16string>>& nodes);
-
-// The sizes of the "フォントサイズ" radio items, in menu order.
-inline constexpr std::array<int, 11> kSampleSizes = {9, 12, 18, 24, 30, 36, 42, 48, 60, 72, 90};
-// The radio item checked for a sample size, or -1 for a size the menu does not offer.
-int SampleSizeMenuIndex(int size);
 
 // The file name in a node's text: what lies between its first "(" and the first ")" (empty without both).
 std::u16string FileNameInNodeText(const std::u16string& text);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 
 namespace velura {
 

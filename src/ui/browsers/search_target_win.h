@@ -2,7 +2,7 @@
 // handlers; the dialog reaches the records through the tree's nodes and never keeps a node or a record
 // between two clicks, so the browser may reload its list while the dialog is open.
 #pragma once
-#include "ui/browsers/file_tree_view_win.h"
+#include "ui/fontviews/file_tree_view_win.h"
 
 namespace velura {
 

@@ -7,7 +7,7 @@
 
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
-#include "ui/browsers/font_trees.h"
+#include "ui/fontviews/font_trees.h"
 #include "ui/charview/symbol_print.h"
 #include "ui/charview/symbol_rich_text_win.h"
 #include "ui/framework/controls_win.h"

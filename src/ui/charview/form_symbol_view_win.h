@@ -5,7 +5,7 @@
 #include <string>
 
 #include "records/file_data.h"
-#include "ui/browsers/file_tree_view_win.h"
+#include "ui/fontviews/file_tree_view_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/panel_win.h"
 

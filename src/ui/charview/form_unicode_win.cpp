@@ -7,7 +7,7 @@
 
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
-#include "ui/browsers/font_trees.h"
+#include "ui/fontviews/font_trees.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {

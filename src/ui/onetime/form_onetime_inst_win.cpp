@@ -6,18 +6,19 @@
 
 #include <algorithm>
 
-#include "resource_ids.h"
+#include "platform/resource_ids.h"
 #include "platform/ansi_win.h"
 #include "platform/text.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
-#include "ui/browsers/local_browser_rules.h"
-#include "ui/browsers/sample_texts.h"
-#include "ui/browsers/folder_picker_win.h"
+#include "ui/fontviews/sample_sizes.h"
+#include "ui/fontviews/sample_texts.h"
+#include "ui/fontviews/folder_picker_win.h"
 #include "ui/framework/control_events_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
+#include "ui/fontviews/sample_size_menu_win.h"
 #include "ui/framework/status_bar_font.h"
 #include "ui/framework/subclass_win.h"
 
@@ -238,14 +239,7 @@ void TForm_OneTimeInst::CreateActions() {
     if (showMainWindow_) showMainWindow_();
   });
   add(CloseOneTime, u"閉じる", nullptr, [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); });
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) {
-    const int size = kSampleSizes[i];
-    actions.Add({.id = ms9 + static_cast<int>(i),
-                 .caption = DecimalU16(size),
-                 .checked = [this, i] { return SampleSizeMenuIndex(sampleSize_) == static_cast<int>(i); },
-                 .radio = true,
-                 .execute = [this, size] { SetSampleSize(size); }});  // ms90Click: the size is not stored
-  }
+  AddSampleSizeActions(actions, ms9, [this] { return sampleSize_; }, [this](int size) { SetSampleSize(size); });  // ms90Click: the size is not stored
 }
 
 void TForm_OneTimeInst::CreateMenus() {
@@ -268,13 +262,11 @@ void TForm_OneTimeInst::CreateMenus() {
                                              MenuEntry::Item(Action_ItemDelete),
                                              MenuEntry::Separator(),
                                              MenuEntry::Item(Action_DelNotExistsFileDir)};
-  std::vector<MenuEntry> sizes;
-  for (std::size_t i = 0; i < kSampleSizes.size(); ++i) sizes.push_back(MenuEntry::Item(ms9 + static_cast<int>(i)));
   SetMenuBar(ui::BuildMenu(
       FormActions(),
       {MenuEntry::Submenu(u"グループ操作", groupItems), MenuEntry::Submenu(u"登録項目", entryItems),
        MenuEntry::Submenu(u"サンプル表示",
-                          {MenuEntry::Submenu(u"フォントサイズ", sizes), MenuEntry::Item(Action_ShowSubForm)}),
+                          {SampleSizeMenu(ms9), MenuEntry::Item(Action_ShowSubForm)}),
        MenuEntry::Item(Action_ShowMainFormOneTime), MenuEntry::Item(CloseOneTime)},
       false));
   // PopupMenu1 on the group tree, PopupMenu3 on the content view, PopupMenu4 on the font view, PopupMenu2 on
@@ -293,7 +285,7 @@ void TForm_OneTimeInst::CreateMenus() {
                   MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxtOneTime),
                   MenuEntry::Item(Action_ExportFontCsvFileOneTime)});
   SetContextMenu(*ui::ControlOf(TntListBox_zel_Sample.Hwnd()),
-                 {MenuEntry::Submenu(u"フォントサイズ", sizes), MenuEntry::Item(Action_ShowSubForm)});
+                 {SampleSizeMenu(ms9), MenuEntry::Item(Action_ShowSubForm)});
 }
 
 void TForm_OneTimeInst::Open() {

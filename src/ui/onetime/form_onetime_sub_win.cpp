@@ -4,8 +4,8 @@
 #include <richedit.h>
 
 #include "platform/wide_win.h"
-#include "ui/browsers/browser_panels_win.h"
-#include "ui/browsers/font_info.h"
+#include "ui/fontviews/browser_panels_win.h"
+#include "ui/fontviews/font_info.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {

@@ -2,8 +2,8 @@
 
 #include "platform/text.h"
 #include "records/record_rules.h"
-#include "ui/browsers/file_ticks.h"
-#include "ui/browsers/font_info.h"
+#include "ui/fontviews/file_ticks.h"
+#include "ui/fontviews/font_info.h"
 
 namespace velura {
 

@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "records/long_operations.h"
-#include "ui/browsers/folder_picker_win.h"
+#include "ui/fontviews/folder_picker_win.h"
 #include "ui/framework/list_controls_win.h"
 #include "ui/longop/form_status_bar_win.h"
 #include "ui/registry/form_reg_data_view_win.h"

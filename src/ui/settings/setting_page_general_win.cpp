@@ -1,6 +1,6 @@
 // The page "設定": the default sample size, the browser's start folder and the work folder.
 #include "platform/wide_win.h"
-#include "ui/browsers/folder_picker_win.h"
+#include "ui/fontviews/folder_picker_win.h"
 #include "ui/framework/control_events_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/list_controls_win.h"

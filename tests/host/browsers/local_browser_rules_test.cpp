@@ -1,4 +1,4 @@
-// The not-installed browser's decisions: command enabling, status texts, tree export lines, sample sizes,
+// The not-installed browser's decisions: command enabling, status texts,
 // network places and the work folder.
 #include <gtest/gtest.h>
 
@@ -72,19 +72,6 @@ TEST(LocalBrowserStatus, StateAndSummaryTexts) {
   EXPECT_EQ(SelectionText(summary), u" 選択数： 2 （2,050KB）");
   EXPECT_EQ(FileCountText(summary), u" ファイル数： 5　（インストール可能数： 3）");
   EXPECT_EQ(SelectionText(SummarizeTree(ModelTree{})), u" 選択数： 0 （0KB）");
-}
-
-TEST(LocalBrowserExport, OneTabPerLevel) {
-  EXPECT_EQ(TreeExportLines({{0, u"C:\\フォント"}, {1, u"A (a.ttf)"}, {2, u"A Bold"}, {1, u"B"}}),
-            (std::vector<std::u16string>{u"C:\\フォント", u"\tA (a.ttf)", u"\t\tA Bold", u"\tB"}));
-}
-
-TEST(LocalBrowserSampleSize, OnlyOfferedSizesCheckAnItem) {
-  EXPECT_EQ(SampleSizeMenuIndex(9), 0);
-  EXPECT_EQ(SampleSizeMenuIndex(18), 2);
-  EXPECT_EQ(SampleSizeMenuIndex(90), 10);
-  EXPECT_EQ(SampleSizeMenuIndex(20), -1);
-  EXPECT_EQ(SampleSizeMenuIndex(0), -1);
 }
 
 TEST(LocalBrowserPaths, NodeTextsNetworkPlacesAndWorkFolder) {

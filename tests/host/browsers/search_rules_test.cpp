@@ -5,7 +5,7 @@
 
 #include "../records/fake_font_registry.h"
 #include "../records/model_tree.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/search_rules.h"
 
 namespace velura::testing {

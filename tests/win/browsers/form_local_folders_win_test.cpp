@@ -13,7 +13,7 @@
 #include "support/browser_fixture_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_local_win.h"
 
 namespace velura::testing {

@@ -16,8 +16,8 @@
 #include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
-#include "ui/browsers/file_order.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_order.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_local_win.h"
 
 namespace velura::testing {

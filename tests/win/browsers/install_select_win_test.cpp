@@ -8,7 +8,7 @@
 #include "support/picture_regions_win.h"
 #include "support/screenshot_win.h"
 #include "support/temp_folder_win.h"
-#include "ui/browsers/form_install_select_win.h"
+#include "ui/fontviews/form_install_select_win.h"
 #include "ui/framework/window_win.h"
 
 namespace velura::testing {

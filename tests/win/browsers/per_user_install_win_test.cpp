@@ -17,7 +17,7 @@
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_local_win.h"
 #include "ui/browsers/local_browser_rules.h"

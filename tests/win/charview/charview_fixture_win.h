@@ -9,7 +9,7 @@
 #include <string>
 
 #include "support/browser_fixture_win.h"
-#include "ui/browsers/file_tree_view_win.h"
+#include "ui/fontviews/file_tree_view_win.h"
 #include "ui/framework/window_win.h"
 
 namespace velura::testing {

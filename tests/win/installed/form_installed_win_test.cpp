@@ -12,7 +12,7 @@
 #include "records/print_job.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "support/browser_fixture_win.h"
 #include "support/file_bytes_win.h"
 #include "support/pump_win.h"
@@ -21,7 +21,7 @@
 #include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_search_dlg_win.h"
 #include "ui/framework/controls_win.h"
-#include "ui/browsers/wait_box_win.h"
+#include "ui/fontviews/wait_box_win.h"
 
 namespace velura::testing {
 namespace {

@@ -18,7 +18,7 @@
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
-#include "ui/browsers/file_ticks.h"
+#include "ui/fontviews/file_ticks.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 
 namespace velura::testing {

@@ -6,7 +6,7 @@
 
 #include "support/dialog_answer_win.h"
 #include "support/message_recorder_win.h"
-#include "ui/browsers/folder_picker_win.h"
+#include "ui/fontviews/folder_picker_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/form_win.h"
 

@@ -1,0 +1,73 @@
+#include "ui/fontviews/list_box_zel_win.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ui/framework/controls_win.h"
+#include "ui/framework/handles_win.h"
+#include "ui/framework/subclass_win.h"
+
+namespace velura {
+
+ui::Control& TListBox_zel::Create(ui::Window& window, const ui::dock::Item& dock, DWORD style) {
+  ui::Control& list = ui::AddListBox(window, dock, style | LBS_NOTIFY | LBS_HASSTRINGS | WS_HSCROLL);
+  hwnd_ = list.hwnd;
+  list.onCommand = [this](int code) {
+    if (code == LBN_SELCHANGE) Click();
+    if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
+  };
+  ui::Subclass(hwnd_, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_VSCROLL) RefitExtent();
+    if (message == WM_DESTROY) hwnd_ = nullptr;
+    return false;
+  });
+  return list;
+}
+
+bool TListBox_zel::MultipleSelection() const {
+  return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+}
+
+int TListBox_zel::IndexNow() const {
+  return static_cast<int>(SendMessageW(hwnd_, MultipleSelection() ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0));
+}
+
+void TListBox_zel::Click() {
+  if (state_.ClickCancel) return;
+  if (ListBoxZelClick(state_, IndexNow()) && OnClick) OnClick();
+  RefitExtent();
+}
+
+void TListBox_zel::SelectIndex(int index) {
+  if (index != IndexNow()) {
+    if (MultipleSelection()) SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+    else SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+  Click();
+}
+
+int TListBox_zel::HorizontalExtent() const {
+  ui::WindowDc dc(hwnd_);
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
+  ui::SelectInDc selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+  LOGFONTW logFont{};
+  GetObjectW(font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT), sizeof logFont, &logFont);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int rows = ListBoxZelVisibleRows(client.bottom, logFont.lfHeight);
+  const int top = static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
+  const int count = static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
+  return ListBoxZelExtent(top, count, rows, [&](int index, bool withBlank) {
+    std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0))),
+                      L'\0');
+    if (!text.empty()) SendMessageW(hwnd_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    if (withBlank) text += L' ';
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+  });
+}
+
+void TListBox_zel::RefitExtent() { SendMessageW(hwnd_, LB_SETHORIZONTALEXTENT, HorizontalExtent(), 0); }
+
+}  // namespace velura
