@@ -11,7 +11,6 @@
 #include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
 #include "records/text_export.h"
-#include "ui/fontviews/sample_texts.h"
 #include "ui/fontviews/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
@@ -61,65 +60,26 @@ void FontBrowserForm::CreateFileTree(ui::Panel& parent) {
 }
 
 void FontBrowserForm::CreateSampleList(ui::Panel& parent, int comboWidth, bool spaceTicks) {
-  samplePanel_ = &parent;
-  Panel_combo.Create(parent, Docked(Align::Top, 26));
-  TntComboBox_SampleText =
-      &ui::AddComboBox(Panel_combo, At(2, 2, comboWidth, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
-  WireSampleTextCombo(*TntComboBox_SampleText, [this] { ComboBox_SampleTextClick(); },
-                      [this] { ComboBox_SampleTextExit(); }, [this] { ComboBox_SampleTextKeyPress(L'\r'); });
-  ui::Control& list = TntListBox_zel_Sample.Create(parent, Docked(Align::Client, 0),
-                                                   LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
-  samples_.Attach(list.hwnd);
-  TntListBox_zel_Sample.SetClickCancel(false);
-  TntListBox_zel_Sample.OnClick = [this] { ListBox_zel_SampleClick(); };
-  TntListBox_zel_Sample.OnDblClick = [this] { ListBox_zel_SampleDblClick(); };
-  if (spaceTicks) {
-    ui::Subclass(list.hwnd, [this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-      if (message != WM_CHAR || wParam != L' ') return false;
-      TntTreeView_FileNameKeyPress(L' ');  // ListBox_zel_SampleKeyPress: the tree's key press
-      result = 0;
-      return true;
-    });
-  }
-  list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
-          static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
-      result = TRUE;
-      return true;
-    }
-    if (message == WM_DRAWITEM) {
-      result = ListBox_zel_SampleDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-      return true;
-    }
-    return false;
+  samplePane_.Create(parent, fileTree_, comboWidth, [this] { return infoDisplay_; });
+  samplePane_.OnLineDoubleClick = [this](FileTree::Node node) {  // ListBox_zel_SampleDblClick
+    ToggleNodeTick(fileTree_, node);
+    UpdateSummary();
   };
+  // ListBox_zel_SampleKeyPress: the tree's key press
+  if (spaceTicks) samplePane_.OnSpace = [this] { TntTreeView_FileNameKeyPress(L' '); };
 }
 
 void FontBrowserForm::CreateFontNameBox(ui::Panel& parent) {
   Panel_FontName.Create(parent, Docked(Align::Top, 28));
-  TntMemo_FontName = AddFontNameBox(Panel_FontName, Panel_FontType);
+  details_.CreateFontNameBox(Panel_FontName);
 }
 
-void FontBrowserForm::CreateBaseRows(int valueWidth) {
-  AddDetailRows(Panel_BaseLabel, valueWidth,
-                {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
-                 &TntMemo_FileName, &TntMemo_PstscriptName});
-}
+void FontBrowserForm::CreateBaseRows(int valueWidth) { details_.CreateDetailRows(Panel_BaseLabel, valueWidth); }
 
 void FontBrowserForm::CreateCodePageBox(ui::Panel& parent, const ui::dock::Item& place) {
   Panel_CodePage.Create(parent, place);
   ui::AddLabel(Panel_CodePage, L"CodePage", Docked(Align::Top, 15));
-  RichEdit_CodePages = &ui::AddRichEdit(Panel_CodePage, Docked(Align::Client, 0));
-}
-
-void FontBrowserForm::CreateCopyrightBox(ui::Panel& panel) {
-  Label_Copyright = &ui::AddLabel(panel, L"Copyright", Docked(Align::Top, 15));
-  TntRichEdit_Copyright = &ui::AddRichEdit(panel, Docked(Align::Client, 0));
-}
-
-void FontBrowserForm::CreateLanguageGrid(ui::Panel& parent) {
-  TntStringGrid_FullFontNames = AddLanguageGrid(parent, Docked(Align::Client, 0));
+  details_.CreateCodePages(Panel_CodePage, Docked(Align::Client, 0));
 }
 
 // --- shared commands ----------------------------------------------------------------------------------
@@ -128,8 +88,8 @@ void FontBrowserForm::SetPopupMenus(const std::vector<ui::MenuEntry>& fileItems,
                                     const std::vector<ui::MenuEntry>& sampleItems, int copyrightSelectAll,
                                     int copyrightCopy) {
   SetContextMenu(fileTree_.Hwnd(), fileItems);
-  SetContextMenu(TntListBox_zel_Sample.Hwnd(), sampleItems);
-  SetContextMenu(*TntRichEdit_Copyright, {ui::MenuEntry::Item(copyrightSelectAll), ui::MenuEntry::Item(copyrightCopy)});
+  SetContextMenu(samplePane_.ListHwnd(), sampleItems);
+  SetContextMenu(*details_.TntRichEdit_Copyright, {ui::MenuEntry::Item(copyrightSelectAll), ui::MenuEntry::Item(copyrightCopy)});
 }
 
 std::vector<std::u16string> FontBrowserForm::TreeTextLines() const {
@@ -146,20 +106,19 @@ void FontBrowserForm::OpenSearchWindow(const wchar_t* caption) {
 
 void FontBrowserForm::RedrawFoundMarks() {
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
-  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
+  InvalidateRect(samplePane_.ListHwnd(), nullptr, TRUE);
 }
 
 void FontBrowserForm::PrintSamplesOf(const TFileData_base& list) {
-  // Index 0 of the sample combo means "each font its own name".
-  const bool chosen = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) > 0;
-  PrintSamples(Hwnd(), chosen ? ToU16(SampleComboText()) : std::u16string(), list, status_);
+  // Without a chosen text each font prints its own name.
+  PrintSamples(Hwnd(), samplePane_.TextChosen() ? ToU16(samplePane_.ComboText()) : std::u16string(), list, status_);
 }
 
 // --- refilling -------------------------------------------------------------------------------------------
 
 void FontBrowserForm::BeginTreeRefill() {
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, FALSE, 0);
+  SendMessageW(samplePane_.ListHwnd(), WM_SETREDRAW, FALSE, 0);
   ClearFontInfo();
 }
 
@@ -175,16 +134,16 @@ void FontBrowserForm::EndTreeRefill(WaitBox& wait) {
   RefreshStateImages(fileTree_);
   wait.KeepPainted();
   MarkLoadPhase("sample list");
-  FillSampleListFromTree(fileTree_, samples_);
+  FillSampleListFromTree(fileTree_, samplePane_.Lines());
   wait.KeepPainted();
   MarkLoadPhase("select first file");
   infoDisplay_ = true;
   if (FileTree::Node root = fileTree_.First()) {
     if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
   }
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), WM_SETREDRAW, TRUE, 0);
+  SendMessageW(samplePane_.ListHwnd(), WM_SETREDRAW, TRUE, 0);
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(TntListBox_zel_Sample.Hwnd(), nullptr, TRUE);
+  InvalidateRect(samplePane_.ListHwnd(), nullptr, TRUE);
   InvalidateRect(fileTree_.Hwnd(), nullptr, TRUE);
   wait.KeepPainted();
 }
@@ -228,87 +187,16 @@ LRESULT FontBrowserForm::TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw
   return DrawFileNode(draw, fileTree_, engine_.TreeStyle, nodeFonts_, Dpi());
 }
 
-// --- the samples --------------------------------------------------------------------------------------
-
-void FontBrowserForm::ListBox_zel_SampleClick() {  // SelectNodeForListItem
-  const int index = static_cast<int>(SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0));
-  if (index < 0) return;
-  if (const FileTree::Node node = ListBoxSampleList::NodeOfLine(TntListBox_zel_Sample.Hwnd(), index))
-    fileTree_.Select(node);
-}
-
-void FontBrowserForm::ListBox_zel_SampleDblClick() {
-  const int index = static_cast<int>(SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0));
-  if (index >= 0) ToggleNodeTick(fileTree_, ListBoxSampleList::NodeOfLine(TntListBox_zel_Sample.Hwnd(), index));
-  UpdateSummary();
-}
-
-void FontBrowserForm::SelectListItemForNode() {
-  const FileTree::Node node = fileTree_.Selected();
-  if (!node) return;
-  const TFileDataItem* record = fileTree_.Record(node);
-  int line = -1;
-  if (record) {
-    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node));
-    if (face < record->DisplayNames.size()) line = record->DisplayNames[face].ListIndex;
-  }
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-}
-
-bool FontBrowserForm::ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item) {
-  if (fileTree_.Count() == 0) {
-    if (SendMessageW(item.hwndItem, LB_GETCOUNT, 0, 0) > 0) PostMessageW(item.hwndItem, LB_RESETCONTENT, 0, 0);
-    return true;
-  }
-  try {
-    if (infoDisplay_) DrawSampleItem(item, fileTree_, sampleSize_, Dpi(), captionFont_);
-  } catch (...) {
-    // A line that cannot be drawn stays as far as it got.
-  }
-  return true;
-}
-
-void FontBrowserForm::SetSampleSize(int size) {
-  sampleSize_ = size;
-  ApplySampleSize(*this, *samplePanel_, TntListBox_zel_Sample.Hwnd(), size, Dpi());
-}
+// --- the samples and the details --------------------------------------------------------------------
 
 void FontBrowserForm::FollowDpi() {
-  captionFont_.Reset();
   ReloadStateImages(fileTree_.Hwnd(), stateImages_, Dpi());
-  SetSampleSize(sampleSize_);  // the lines there keep the height they were measured with
+  samplePane_.FollowDpi();
 }
-
-std::wstring FontBrowserForm::SampleComboText() const { return ui::WindowText(TntComboBox_SampleText->hwnd); }
-
-void FontBrowserForm::FillSampleList() {
-  if (FillSampleListFromCombo(TntComboBox_SampleText->hwnd, fileTree_, samples_, infoDisplay_)) SelectListItemForNode();
-}
-
-void FontBrowserForm::ComboBox_SampleTextClick() {
-  FillSampleTextChoices(TntComboBox_SampleText->hwnd);
-  FillSampleList();
-}
-
-void FontBrowserForm::ComboBox_SampleTextKeyPress(wchar_t key) {
-  if (key == L'\r' && CommitComboSampleText(TntComboBox_SampleText->hwnd)) ComboBox_SampleTextClick();
-}
-
-void FontBrowserForm::ComboBox_SampleTextExit() {
-  if (SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) < 0) ComboBox_SampleTextKeyPress(L'\r');
-}
-
-// --- the details --------------------------------------------------------------------------------------
-
-FontInfoControls FontBrowserForm::InfoControls() { return NamedInfoControls(*this); }
-
-void FontBrowserForm::ClearFontInfo() { ClearFontInfoPanel(InfoControls()); }
 
 void FontBrowserForm::ShowFontInfo(FileTree::Node node) {
   if (const TFileDataItem* record = fileTree_.Record(node))
-    ShowFontInfoPanel(InfoControls(), *record, static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node)));
+    details_.Show(*record, static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node)));
 }
-
-void FontBrowserForm::SizeLanguageGrid() { velura::SizeLanguageGrid(TntStringGrid_FullFontNames); }
 
 }  // namespace velura

@@ -11,10 +11,11 @@
 #include "records/file_data.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
-#include "ui/fontviews/browser_panels_win.h"
+#include "ui/fontviews/file_node_draw_win.h"
+#include "ui/fontviews/font_details_panel_win.h"
+#include "ui/fontviews/font_sample_pane_win.h"
 #include "ui/fontviews/file_tree_view_win.h"
 #include "ui/browsers/form_search_dlg_win.h"
-#include "ui/fontviews/list_box_zel_win.h"
 #include "ui/browsers/search_target_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
@@ -35,13 +36,8 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
 
   void TntTreeView_FileNameMouseDown(int x, int y);
   void TntTreeView_FileNameKeyPress(wchar_t key);
-  void ListBox_zel_SampleClick();
-  void ListBox_zel_SampleDblClick();
-  void ComboBox_SampleTextClick();
-  void ComboBox_SampleTextKeyPress(wchar_t key);
-  void ComboBox_SampleTextExit();
-  void SetSampleSize(int size);
-  int SampleSize() const { return sampleSize_; }
+  void SetSampleSize(int size) { samplePane_.SetSize(size); }
+  int SampleSize() const { return samplePane_.Size(); }
   bool DetailsHidden() const { return detailsHidden_; }
 
   // The tree as the list export writes it: a line per node, indented by level.
@@ -51,25 +47,13 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   TForm_SearchDlg* SearchDialog() const { return searchDlg_.get(); }
   HMENU MenuBar() const { return GetMenu(Hwnd()); }
   HMENU PopupMenu1() const { return ContextMenu(fileTree_.Hwnd()); }
-  HMENU PopupMenu2() const { return ContextMenu(TntListBox_zel_Sample.Hwnd()); }
+  HMENU PopupMenu2() const { return ContextMenu(samplePane_.ListHwnd()); }
+  FontSamplePane& Samples() { return samplePane_; }
+  FontDetailsPanel& Details() { return details_; }
 
-  // The designed components both browsers have.
-  ui::Panel Panel_FontName, Panel_FontType, Panel_BaseLabel, Panel_CodePage, Panel_combo;
-  TListBox_zel TntListBox_zel_Sample;
+  // The designed components both browsers have; the samples and the details are in their own parts.
+  ui::Panel Panel_FontName, Panel_BaseLabel, Panel_CodePage;
   ui::Control* TntTreeView_FileName = nullptr;
-  ui::Control* TntComboBox_SampleText = nullptr;
-  ui::Control* TntMemo_FontName = nullptr;
-  ui::Control* Label_Pich = nullptr;
-  ui::Control* Label_CharSet = nullptr;
-  ui::Control* TntMemo_FullFontName = nullptr;
-  ui::Control* TntMemo_Version = nullptr;
-  ui::Control* Label_FileSize = nullptr;
-  ui::Control* TntMemo_FileName = nullptr;
-  ui::Control* TntMemo_PstscriptName = nullptr;
-  ui::Control* TntStringGrid_FullFontNames = nullptr;
-  ui::Control* RichEdit_CodePages = nullptr;
-  ui::Control* Label_Copyright = nullptr;
-  ui::Control* TntRichEdit_Copyright = nullptr;
   ui::Control* StatusBar1 = nullptr;
 
  protected:
@@ -85,8 +69,8 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   // The seven captioned rows in Panel_BaseLabel, their values valueWidth wide.
   void CreateBaseRows(int valueWidth);
   void CreateCodePageBox(ui::Panel& parent, const ui::dock::Item& place);
-  void CreateCopyrightBox(ui::Panel& panel);
-  void CreateLanguageGrid(ui::Panel& parent);
+  void CreateCopyrightBox(ui::Panel& panel) { details_.CreateCopyright(panel); }
+  void CreateLanguageGrid(ui::Panel& parent) { details_.CreateLanguageGrid(parent, ui::dock::Docked(ui::dock::Align::Client, 0)); }
   // The shared commands: the pop-ups of the tree, the samples and the copyright box (its two commands' ids),
   // the search dialog, printing the samples of list.
   void SetPopupMenus(const std::vector<ui::MenuEntry>& fileItems, const std::vector<ui::MenuEntry>& sampleItems,
@@ -102,14 +86,10 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
 
   LRESULT FileTreeNotify(NMHDR& header);
   LRESULT TntTreeView_FileNameCustomDrawItem(NMTVCUSTOMDRAW& draw);
-  bool ListBox_zel_SampleDrawItem(const DRAWITEMSTRUCT& item);
-  void FillSampleList();
-  void SelectListItemForNode();
-  FontInfoControls InfoControls();
-  void ClearFontInfo();
+  void SelectListItemForNode() { samplePane_.SelectLineOf(fileTree_.Selected()); }
+  void ClearFontInfo() { details_.Clear(); }
   void ShowFontInfo(FileTree::Node node);
-  void SizeLanguageGrid();
-  std::wstring SampleComboText() const;
+  void SizeLanguageGrid() { details_.SizeLanguageGrid(); }
   // After WM_DPICHANGED: the sample lines' heights and type, and the state pictures, follow the new DPI.
   void FollowDpi();
   // SearchTarget
@@ -120,18 +100,14 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   TIniKeeper& settings_;
   std::function<void()> showMainWindow_;
   TreeViewFileTree fileTree_;
-  ListBoxSampleList samples_;
+  FontSamplePane samplePane_;
+  FontDetailsPanel details_;
   bool infoDisplay_ = false;  // false while the tree is being rebuilt
   bool detailsHidden_ = false;
-  int sampleSize_ = 18;
   TForm_StatusBar status_;
   ui::UniqueImageList stateImages_;  // ImageList1
   FileNodeFonts nodeFonts_;
-  ui::UniqueFont captionFont_;
   std::unique_ptr<TForm_SearchDlg> searchDlg_;
-
- private:
-  ui::Panel* samplePanel_ = nullptr;  // the panel of the sample list, which its size changes relayout
 };
 
 }  // namespace velura

@@ -48,8 +48,8 @@ void TForm_Installed::CreateActions() {
   add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
-  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
-  add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
+  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(details_.TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
+  add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(details_.TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
   actions.Find(EditCopy1)->hint = u"コピー";
   actions.SetShortcut(EditCopy1, 0x4000 + 'C');
 
@@ -65,7 +65,7 @@ void TForm_Installed::CreateActions() {
                .checked = [this] { return detailsHidden_; },
                .execute = [this] { N21Click(); }});
   actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
-  AddSampleSizeActions(actions, ms9, [this] { return sampleSize_; }, [this](int size) { SampleSizeClick(size); });  // ps72Click
+  AddSampleSizeActions(actions, ms9, [this] { return SampleSize(); }, [this](int size) { SampleSizeClick(size); });  // ps72Click
 }
 
 void TForm_Installed::CreateMenus() {

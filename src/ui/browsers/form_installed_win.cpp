@@ -36,7 +36,8 @@ TForm_Installed::TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, 
   created_ = true;
   infoDisplay_ = true;
   ClearFontInfo();
-  ComboBox_SampleTextClick();  // FillSampleTextChoices
+  samplePane_.FillChoices();  // ComboBox_SampleTextClick
+  samplePane_.ApplyChoice();
 }
 
 TForm_Installed::~TForm_Installed() {
@@ -110,7 +111,7 @@ void TForm_Installed::TntTreeView_FileNameChange() {
 void TForm_Installed::ClearTree() {
   infoDisplay_ = false;
   fileTree_.Clear();
-  samples_.Clear();
+  samplePane_.Clear();
   infoDisplay_ = true;
 }
 

@@ -55,7 +55,8 @@ Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::fun
   // FormCreate
   infoDisplay_ = true;
   ClearFontInfo();
-  ComboBox_SampleTextClick();
+  samplePane_.FillChoices();  // ComboBox_SampleTextClick
+  samplePane_.ApplyChoice();
   previousPath_ = settings_.ReadStartFolder();
   if (!previousPath_.empty()) settings_.RememberPreviousFolder(previousPath_);
   FixWorkFolder();
@@ -67,7 +68,7 @@ Tform_local::~Tform_local() {
   infoDisplay_ = false;
   if (Hwnd()) {
     fileTree_.Clear();
-    samples_.Clear();
+    samplePane_.Clear();
   }
   list_.reset();
   if (!workFolder_.empty()) engine_.EmptyAndRemoveFolder(ToU16(workFolder_));
@@ -178,7 +179,7 @@ void Tform_local::ReleaseList() {
   // The tree and the samples point at the records: empty them before the records go.
   infoDisplay_ = false;
   fileTree_.Clear();
-  samples_.Clear();
+  samplePane_.Clear();
   ReleaseAll(*list_, releaseBar_);
   infoDisplay_ = true;
   UpdateSummary();
@@ -217,7 +218,7 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
   infoDisplay_ = false;
   list_->Clear();
   fileTree_.Clear();
-  samples_.Clear();
+  samplePane_.Clear();
   infoDisplay_ = true;
   if (!shellPath.empty()) {
     previousPath_ = shellPath;

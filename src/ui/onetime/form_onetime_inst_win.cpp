@@ -11,14 +11,12 @@
 #include "platform/text.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
-#include "ui/fontviews/sample_sizes.h"
-#include "ui/fontviews/sample_texts.h"
 #include "ui/fontviews/folder_picker_win.h"
+#include "ui/fontviews/sample_size_menu_win.h"
 #include "ui/framework/control_events_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
-#include "ui/fontviews/sample_size_menu_win.h"
 #include "ui/framework/status_bar_font.h"
 #include "ui/framework/subclass_win.h"
 
@@ -114,52 +112,7 @@ void TForm_OneTimeInst::CreateComponents() {
   fontTree_.Attach(TntTreeView_FontName->hwnd);
   TntTreeView_FontName->onNotify = [this](NMHDR& header) { return FontTreeNotify(header); };
   ui::AddSplitter(Panel_right, Align::Left, 4, "TntTreeView_FontName");
-  Panel_combo.Create(Panel_right, Docked(Align::Top, 26));
-  TntComboBox_SampleText =
-      &ui::AddComboBox(Panel_combo, At(2, 2, 270, 200, true), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
-  TntComboBox_SampleText->onCommand = [this](int code) {
-    if (code == CBN_SELCHANGE) ComboBox_SampleTextClick();
-    if (code == CBN_KILLFOCUS && SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0) < 0)
-      ComboBox_SampleTextKeyPress();  // ComboBox_SampleTextExit
-  };
-  if (HWND edit = FindWindowExW(TntComboBox_SampleText->hwnd, nullptr, L"Edit", nullptr)) {
-    ui::Subclass(edit, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-      if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) {
-        result = DLGC_WANTALLKEYS;
-        return true;
-      }
-      if (message == WM_CHAR && wParam == L'\r') {
-        ComboBox_SampleTextKeyPress();
-        result = 0;
-        return true;
-      }
-      return false;
-    });
-  }
-  ui::Control& list = TntListBox_zel_Sample.Create(Panel_right, Docked(Align::Client, 0),
-                                                   LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
-  samples_.Attach(list.hwnd);
-  TntListBox_zel_Sample.SetClickCancel(false);
-  TntListBox_zel_Sample.OnClick = [this] {  // ListBox_zel_sampleClick: SelectNodeForListItem
-    const int index = static_cast<int>(SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0));
-    if (index < 0) return;
-    if (const FileTree::Node node = ListBoxSampleList::NodeOfLine(TntListBox_zel_Sample.Hwnd(), index))
-      fontTree_.Select(node);
-  };
-  list.onParentMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
-          static_cast<UINT>(SampleItemHeight(sampleSize_, Dpi()));
-      result = TRUE;
-      return true;
-    }
-    if (message == WM_DRAWITEM) {
-      DrawSample(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-      result = TRUE;
-      return true;
-    }
-    return false;
-  };
+  samplePane_.Create(Panel_right, fontTree_, 270, [this] { return !building_; });
   Relayout();
   ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), false);
 }
@@ -239,7 +192,7 @@ void TForm_OneTimeInst::CreateActions() {
     if (showMainWindow_) showMainWindow_();
   });
   add(CloseOneTime, u"閉じる", nullptr, [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); });
-  AddSampleSizeActions(actions, ms9, [this] { return sampleSize_; }, [this](int size) { SetSampleSize(size); });  // ms90Click: the size is not stored
+  AddSampleSizeActions(actions, ms9, [this] { return SampleSize(); }, [this](int size) { SetSampleSize(size); });  // ms90Click: the size is not stored
 }
 
 void TForm_OneTimeInst::CreateMenus() {
@@ -284,17 +237,13 @@ void TForm_OneTimeInst::CreateMenus() {
                  {MenuEntry::Item(Action_installOneTime), MenuEntry::Separator(), MenuEntry::Item(Action_ShowSubForm),
                   MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxtOneTime),
                   MenuEntry::Item(Action_ExportFontCsvFileOneTime)});
-  SetContextMenu(*ui::ControlOf(TntListBox_zel_Sample.Hwnd()),
+  SetContextMenu(*ui::ControlOf(samplePane_.ListHwnd()),
                  {SampleSizeMenu(ms9), MenuEntry::Item(Action_ShowSubForm)});
 }
 
 void TForm_OneTimeInst::Open() {
   // FormShow
-  const HWND combo = TntComboBox_SampleText->hwnd;
-  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::u16string& text : DefaultSampleTexts())
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(text)));
-  SendMessageW(combo, CB_SETCURSEL, 0, 0);
+  samplePane_.ResetChoices();
   SetSampleSize(SampleFontSizeSetting(settings_.ReadSampleSizes()));
   ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), false);
   Show(SW_SHOWNORMAL);
@@ -332,6 +281,11 @@ OneTimeState TForm_OneTimeInst::State() const {
 }
 
 LRESULT TForm_OneTimeInst::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DPICHANGED) {
+    const LRESULT result = Form::OnMessage(message, wParam, lParam);
+    FollowDpi();
+    return result;
+  }
   return Form::OnMessage(message, wParam, lParam);
 }
 

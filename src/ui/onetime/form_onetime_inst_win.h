@@ -14,7 +14,7 @@
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
 #include "ui/fontviews/file_tree_view_win.h"
-#include "ui/fontviews/list_box_zel_win.h"
+#include "ui/fontviews/font_sample_pane_win.h"
 #include "ui/fontviews/panel_drop_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
@@ -82,8 +82,8 @@ class TForm_OneTimeInst : public ui::Form {
 
   // Registration and fonts (onetime_fonts_win.cpp)
   void Action_ShowSampleExecute();
-  void SetSampleSize(int size);
-  int SampleSize() const { return sampleSize_; }
+  void SetSampleSize(int size) { samplePane_.SetSize(size); }
+  int SampleSize() const { return samplePane_.Size(); }
   std::vector<std::u16string> TreeTextLines() const;
   std::vector<std::u16string> CsvLinesOfFontView() const { return FontViewCsvLines(fontTree_); }
   void UpdateStatus();
@@ -91,17 +91,16 @@ class TForm_OneTimeInst : public ui::Form {
   OneTimeState State() const;
   TreeViewFileTree& FontTree() { return fontTree_; }
   TForm_OneTime_sub& SubForm() { return *sub_; }
+  FontSamplePane& Samples() { return samplePane_; }
   HWND GroupTree() const { return TntTreeView_Group->hwnd; }
   HWND ContentTree() const { return TntTreeView_GroupItem->hwnd; }
   std::vector<std::wstring> ContentTexts() const;  // every node of the content view, in order
 
-  ui::Panel Panel_left, Panel_right, Panel_combo, GroupBox_Path;
+  ui::Panel Panel_left, Panel_right, GroupBox_Path;
   TPanel_Drop Panel_Drop1;
-  TListBox_zel TntListBox_zel_Sample;
   ui::Control* TntTreeView_Group = nullptr;
   ui::Control* TntTreeView_GroupItem = nullptr;
   ui::Control* TntTreeView_FontName = nullptr;
-  ui::Control* TntComboBox_SampleText = nullptr;
   ui::Control* Edit_Path = nullptr;
   ui::Control* StatusBar1 = nullptr;
 
@@ -133,11 +132,8 @@ class TForm_OneTimeInst : public ui::Form {
   void AddFontNodes(const TGroupItem& group);
   LRESULT FontTreeNotify(NMHDR& header);
   LRESULT FontTreeCustomDraw(NMTVCUSTOMDRAW& draw);
-  void DrawSample(const DRAWITEMSTRUCT& item);
-  void FillSampleList();
-  void SelectListItemForNode();
-  void ComboBox_SampleTextClick();
-  void ComboBox_SampleTextKeyPress();
+  // After WM_DPICHANGED: the tick pictures, the content view's header font and the sample lines.
+  void FollowDpi();
   void RefreshSubForm();
   void ClearFontView();
   void Action_installExecute();
@@ -150,15 +146,14 @@ class TForm_OneTimeInst : public ui::Form {
   std::function<void()> showMainWindow_;
   std::unique_ptr<TForm_OneTime_sub> sub_;
   TreeViewFileTree fontTree_;
-  ListBoxSampleList samples_;
+  FontSamplePane samplePane_;
   std::unordered_map<const TFileDataItem*, TNameItem*> entryOfRecord_;  // the entry a font view record came from
-  int sampleSize_ = 24;
   bool building_ = false;  // the views are being rebuilt: their change events wait
   TGroupItem* dragging_ = nullptr;
   TForm_StatusBar status_;
   ui::UniqueImageList groupImages_, fontImages_;
   ui::UniqueMenu groupPopup_, contentPopup_, fontPopup_, samplePopup_;
-  ui::UniqueFont underlineFont_, captionFont_;
+  ui::UniqueFont underlineFont_;
 };
 
 }  // namespace velura

@@ -4,8 +4,6 @@
 #include <richedit.h>
 
 #include "platform/wide_win.h"
-#include "ui/fontviews/browser_panels_win.h"
-#include "ui/fontviews/font_info.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -24,18 +22,15 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
   StatusBar1 = &ui::AddStatusBar(*this, {-1});
 
   Panel_top.Create(*this, Docked(Align::Top, 28));
-  TntMemo_FontName = AddFontNameBox(Panel_top, Panel_FontType);
+  details_.CreateFontNameBox(Panel_top);
 
-  TntStringGrid_FullFontNames = AddLanguageGrid(*this, Docked(Align::Bottom, 70));
+  details_.CreateLanguageGrid(*this, Docked(Align::Bottom, 70));
   Panel_right.Create(*this, Docked(Align::Right, 170));
-  RichEdit_CodePages = &ui::AddRichEdit(Panel_right, Docked(Align::Top, 90));
-  Label_Copyright = &ui::AddLabel(Panel_right, L"Copyright", Docked(Align::Top, 15));
-  TntRichEdit_Copyright = &ui::AddRichEdit(Panel_right, Docked(Align::Client, 0));
+  details_.CreateCodePages(Panel_right, Docked(Align::Top, 90));
+  details_.CreateCopyright(Panel_right);
 
   Panel_BaseLabel.Create(*this, Docked(Align::Client, 0));
-  AddDetailRows(Panel_BaseLabel, 168,
-                {&Label_Pich, &Label_CharSet, &TntMemo_FullFontName, &TntMemo_Version, &Label_FileSize,
-                 &TntMemo_FileName, &TntMemo_PstscriptName});
+  details_.CreateDetailRows(Panel_BaseLabel, 168);
 
   Relayout();
   ClearPanel();
@@ -45,13 +40,13 @@ TForm_OneTime_sub::~TForm_OneTime_sub() { Destroy(); }
 
 
 void TForm_OneTime_sub::ClearPanel() {
-  ClearFontInfoPanel(NamedInfoControls(*this));
+  details_.Clear();
   ui::SetStatusText(*StatusBar1, 0, L"");
 }
 
 void TForm_OneTime_sub::ShowFace(const TFileDataItem& record, std::size_t face) {
   if (face >= record.Faces.size() || face >= record.DisplayNames.size()) return;
-  ShowFontInfoPanel(NamedInfoControls(*this), record, face);
+  details_.Show(record, face);
   const std::u16string state =
       record.Has(Installed) ? u"インストール済み(" + record.InstalledVersion + u")" : std::u16string(u"未インストール");
   ui::SetStatusText(*StatusBar1, 0, ToWide(state));
@@ -72,6 +67,6 @@ void TForm_OneTime_sub::Toggle() {
   SizeLanguageGrid();
 }
 
-void TForm_OneTime_sub::SizeLanguageGrid() { velura::SizeLanguageGrid(TntStringGrid_FullFontNames); }
+void TForm_OneTime_sub::SizeLanguageGrid() { details_.SizeLanguageGrid(); }
 
 }  // namespace velura

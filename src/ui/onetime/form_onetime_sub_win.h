@@ -4,6 +4,7 @@
 #include <string>
 
 #include "records/file_data_item.h"
+#include "ui/fontviews/font_details_panel_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/panel_win.h"
 
@@ -22,19 +23,9 @@ class TForm_OneTime_sub : public ui::Form {
   void Toggle();
   void SizeLanguageGrid();
 
-  ui::Panel Panel_top, Panel_FontType, Panel_BaseLabel, Panel_right;
-  ui::Control* TntMemo_FontName = nullptr;
-  ui::Control* Label_Pich = nullptr;
-  ui::Control* Label_CharSet = nullptr;
-  ui::Control* TntMemo_FullFontName = nullptr;
-  ui::Control* TntMemo_Version = nullptr;
-  ui::Control* Label_FileSize = nullptr;
-  ui::Control* TntMemo_FileName = nullptr;
-  ui::Control* TntMemo_PstscriptName = nullptr;
-  ui::Control* TntStringGrid_FullFontNames = nullptr;
-  ui::Control* RichEdit_CodePages = nullptr;
-  ui::Control* Label_Copyright = nullptr;
-  ui::Control* TntRichEdit_Copyright = nullptr;
+  FontDetailsPanel& Details() { return details_; }
+
+  ui::Panel Panel_top, Panel_BaseLabel, Panel_right;
   ui::Control* StatusBar1 = nullptr;
 
  protected:
@@ -42,6 +33,7 @@ class TForm_OneTime_sub : public ui::Form {
 
  private:
   HWND owner_;
+  FontDetailsPanel details_;
 };
 
 }  // namespace velura

@@ -10,11 +10,10 @@
 #include "platform/wide_win.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
-#include "ui/fontviews/browser_panels_win.h"
+#include "ui/fontviews/file_node_draw_win.h"
 #include "ui/fontviews/file_node_look.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/install_ticked_win.h"
-#include "records/text_export.h"
 #include "ui/fontviews/record_dialogs_win.h"
 #include "ui/fontviews/sample_texts.h"
 #include "ui/fontviews/state_image_slots.h"
@@ -55,7 +54,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
 void TForm_OneTimeInst::ClearFontView() {
   const bool was = building_;
   building_ = true;
-  samples_.Clear();
+  samplePane_.Clear();
   fontTree_.Clear();
   entryOfRecord_.clear();
   building_ = was;
@@ -86,7 +85,7 @@ void TForm_OneTimeInst::AddFontNodes(const TGroupItem& group) {
 }
 
 void TForm_OneTimeInst::BuildFontView() {
-  samples_.Clear();
+  samplePane_.Clear();
   const TGroupItem* group = SelectedGroup();
   if (!group || !group->Registered()) {
     UpdateStatus();
@@ -98,35 +97,8 @@ void TForm_OneTimeInst::BuildFontView() {
   fontTree_.SortFiles();
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   building_ = false;
-  FillSampleList();
+  samplePane_.Refill();
   InvalidateRect(fontTree_.Hwnd(), nullptr, TRUE);
-}
-
-void TForm_OneTimeInst::FillSampleList() {
-  const auto index = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0);
-  building_ = true;
-  samples_.Clear();
-  FillSampleListFromTree(fontTree_, samples_);
-  building_ = false;
-  if (index > 0) samples_.SetAllTexts(ToU16(ui::WindowText(TntComboBox_SampleText->hwnd)));
-  SelectListItemForNode();
-}
-
-void TForm_OneTimeInst::ComboBox_SampleTextClick() { FillSampleList(); }
-
-void TForm_OneTimeInst::ComboBox_SampleTextKeyPress() {
-  if (CommitComboSampleText(TntComboBox_SampleText->hwnd)) ComboBox_SampleTextClick();
-}
-
-void TForm_OneTimeInst::SelectListItemForNode() {
-  const FileTree::Node node = fontTree_.Selected();
-  if (!node) return;
-  int line = -1;
-  if (const TFileDataItem* record = fontTree_.Record(node)) {
-    const auto face = static_cast<std::size_t>(FaceIndexOfNode(fontTree_, node));
-    if (face < record->DisplayNames.size()) line = record->DisplayNames[face].ListIndex;
-  }
-  SendMessageW(TntListBox_zel_Sample.Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
 }
 
 void TForm_OneTimeInst::RefreshSubForm() {
@@ -142,7 +114,7 @@ LRESULT TForm_OneTimeInst::FontTreeNotify(NMHDR& header) {
     case TVN_SELCHANGEDW: {  // TntTreeView_FontNameChange
       if (building_) return 0;
       RefreshSubForm();
-      SelectListItemForNode();
+      samplePane_.SelectLineOf(fontTree_.Selected());
       const FileTree::Node node = fontTree_.Selected();
       if (const TFileDataItem* record = fontTree_.Record(node)) {
         auto it = entryOfRecord_.find(record);
@@ -178,28 +150,11 @@ LRESULT TForm_OneTimeInst::FontTreeCustomDraw(NMTVCUSTOMDRAW& draw) {  // DrawFi
   return CDRF_DODEFAULT;
 }
 
-void TForm_OneTimeInst::DrawSample(const DRAWITEMSTRUCT& item) {  // DrawSampleItem
-  if (fontTree_.Count() == 0) {
-    if (SendMessageW(item.hwndItem, LB_GETCOUNT, 0, 0) > 0) PostMessageW(item.hwndItem, LB_RESETCONTENT, 0, 0);
-    return;
-  }
-  if (item.itemID == static_cast<UINT>(-1) || building_) return;
-  try {
-    DrawSampleItem(item, fontTree_, sampleSize_, Dpi(), captionFont_);
-  } catch (...) {
-    // A line that cannot be drawn stays as far as it got.
-  }
-}
-
-void TForm_OneTimeInst::SetSampleSize(int size) {
-  sampleSize_ = size;
-  if (ui::Control* list = ui::ControlOf(TntListBox_zel_Sample.Hwnd()))
-    ui::SetFont(*list, ui::FontSpec{L"MS UI Gothic", 0, size});
-  const HWND hwnd = TntListBox_zel_Sample.Hwnd();
-  const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i)
-    SendMessageW(hwnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
-  InvalidateRect(hwnd, nullptr, TRUE);
+void TForm_OneTimeInst::FollowDpi() {
+  ReloadStateImages(TntTreeView_Group->hwnd, groupImages_, Dpi());
+  ReloadStateImages(fontTree_.Hwnd(), fontImages_, Dpi());
+  underlineFont_.Reset();
+  samplePane_.FollowDpi();
 }
 
 void TForm_OneTimeInst::UpdateStatus() {

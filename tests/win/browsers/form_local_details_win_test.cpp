@@ -57,7 +57,7 @@ class LocalBrowserDetails : public ::testing::Test {
 TEST_F(LocalBrowserDetails, HideDetailsHidesThePanelAndItsSplitterAndTheSamplesTakeTheirPlace) {
   const HWND details = form->Panel_top.Hwnd();
   const HWND splitter = form->Splitter1H->hwnd;
-  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  const HWND samples = form->Samples().TntListBox_zel_Sample.Hwnd();
   ASSERT_TRUE(IsWindowVisible(details));
   ASSERT_TRUE(IsWindowVisible(splitter));
   EXPECT_FALSE(Checked(N14));
@@ -89,7 +89,7 @@ TEST_F(LocalBrowserDetails, HideDetailsHidesThePanelAndItsSplitterAndTheSamplesT
 }
 
 TEST_F(LocalBrowserDetails, EnterInTheSampleTextEditCommitsTheTypedText) {
-  const HWND combo = form->TntComboBox_SampleText->hwnd;
+  const HWND combo = form->Samples().TntComboBox_SampleText->hwnd;
   const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
   ASSERT_TRUE(edit);
   const LRESULT offered = SendMessageW(combo, CB_GETCOUNT, 0, 0);

@@ -191,7 +191,7 @@ TEST_F(BrowserFolders, At144DpiEverySampleLineHoldsTheFaceNameAndTheSample) {
   ChangeDpi(form->Hwnd(), 144);
   ASSERT_EQ(form->Dpi(), 144);
   Open(FolderWithFonts(L"dpi", {u"Velura Fold 007", u"Velura Fold 008"}));
-  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  const HWND samples = form->Samples().TntListBox_zel_Sample.Hwnd();
   // The browsed fonts are renamed copies of Liberation Sans: its cells are theirs. (Measuring the browsed
   // fonts themselves would realise them, and this Wine's font session does not survive releasing those.)
   auto expectLinesFit = [&](const char* when) {

@@ -110,7 +110,7 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   EXPECT_EQ(tree.StateImage(FileNamed(u"記号.ttf")) % 2, 1);
 
   // One sample line per face, 2 x size + 26 high.
-  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  const HWND samples = form->Samples().TntListBox_zel_Sample.Hwnd();
   EXPECT_EQ(SendMessageW(samples, LB_GETCOUNT, 0, 0), faces);
   EXPECT_EQ(form->SampleSize(), 24);  // the default size when the size is not remembered
   EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, 0, 0), 2 * 24 + 26);
@@ -129,19 +129,19 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   const auto bold = FileNamed(u"brwsbd.ttf");
   ASSERT_TRUE(bold);
   tree.Select(bold);
-  EXPECT_EQ(ui::WindowText(form->TntMemo_FullFontName->hwnd), ToWide(kLatin) + L" Bold");
-  EXPECT_EQ(ui::WindowText(form->TntMemo_FileName->hwnd), L"brwsbd.ttf");
-  EXPECT_EQ(ui::WindowText(form->Panel_FontType.Hwnd()), L"TrueType");
-  EXPECT_EQ(ui::WindowText(form->Label_Copyright->hwnd).rfind(L"Copyright (", 0), 0u);
-  EXPECT_GE(SendMessageW(form->TntStringGrid_FullFontNames->hwnd, LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(ui::WindowText(form->Details().TntMemo_FullFontName->hwnd), ToWide(kLatin) + L" Bold");
+  EXPECT_EQ(ui::WindowText(form->Details().TntMemo_FileName->hwnd), L"brwsbd.ttf");
+  EXPECT_EQ(ui::WindowText(form->Details().Panel_FontType.Hwnd()), L"TrueType");
+  EXPECT_EQ(ui::WindowText(form->Details().Label_Copyright->hwnd).rfind(L"Copyright (", 0), 0u);
+  EXPECT_GE(SendMessageW(form->Details().TntStringGrid_FullFontNames->hwnd, LVM_GETITEMCOUNT, 0, 0), 1);
   EXPECT_EQ(SendMessageW(samples, LB_GETCURSEL, 0, 0), tree.Record(bold)->DisplayNames[0].ListIndex);
   EXPECT_EQ(Status(0), L"未インストール");
   tree.Select(FileNamed(u"C059-Roman.otf"));
-  EXPECT_EQ(ui::WindowText(form->Panel_FontType.Hwnd()), L"OpenType");
+  EXPECT_EQ(ui::WindowText(form->Details().Panel_FontType.Hwnd()), L"OpenType");
 
   // A click on a sample line selects its node.
   SendMessageW(samples, LB_SETCURSEL, 0, 0);
-  form->ListBox_zel_SampleClick();
+  form->Samples().TntListBox_zel_Sample.Click();
   EXPECT_EQ(tree.Selected(), ListBoxSampleList::NodeOfLine(samples, 0));
 
   int installable = 0;
@@ -219,7 +219,7 @@ TEST_F(LocalBrowser, TicksByIconSpaceAndDoubleClickAndEnablesByTheTable) {
   EXPECT_EQ(Status(1).rfind(L" 選択数： 2 （", 0), 0u);
 
   // A double click on a sample line toggles its file.
-  const HWND samples = form->TntListBox_zel_Sample.Hwnd();
+  const HWND samples = form->Samples().TntListBox_zel_Sample.Hwnd();
   const int line = tree.Record(regular)->DisplayNames[0].ListIndex;
   SendMessageW(samples, LB_SETCURSEL, line, 0);
   SendMessageW(GetParent(samples), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(samples), LBN_DBLCLK), reinterpret_cast<LPARAM>(samples));

@@ -342,7 +342,7 @@ TEST_F(InstalledBrowser, ViewCommandsAndTheTreeExport) {
   EXPECT_EQ(mainShown, 1);
   // A blank in the sample list ticks the tree's selected file.
   Tree().Select(FileNamed(L"instb.ttf"));
-  SendMessageW(form->TntListBox_zel_Sample.Hwnd(), WM_CHAR, L' ', 0);
+  SendMessageW(form->Samples().TntListBox_zel_Sample.Hwnd(), WM_CHAR, L' ', 0);
   EXPECT_TRUE(Ticked(L"instb.ttf"));
   form->Reload();  // ticks are lost with every reload
   EXPECT_FALSE(form->State().anyTicked);

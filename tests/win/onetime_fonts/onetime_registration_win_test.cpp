@@ -19,6 +19,7 @@
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/fontviews/file_ticks.h"
+#include "ui/fontviews/sample_texts.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 
 namespace velura::testing {
@@ -101,7 +102,7 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsWhoseFontsAreDrawnAndD
   EXPECT_GT(DrawnDifference(kParentA), 200);
   EXPECT_GT(DrawnDifference(kParentB), 200);
   EXPECT_GT(DrawnDifference(kChild), 200);
-  EXPECT_EQ(SendMessageW(form->TntListBox_zel_Sample.Hwnd(), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(form->Samples().TntListBox_zel_Sample.Hwnd(), LB_GETCOUNT, 0, 0), 3);
 
   // Status bar after a press in the font view; the exports.
   form->UpdateStatus();
@@ -121,7 +122,7 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsWhoseFontsAreDrawnAndD
   fonts.Select(childNode);
   PumpUntilIdle();
   EXPECT_EQ(form->SelectedEntry(), child.PathCollection[0].get());
-  EXPECT_EQ(ui::WindowText(form->SubForm().TntMemo_FontName->hwnd), ToWide(kChild));
+  EXPECT_EQ(ui::WindowText(form->SubForm().Details().TntMemo_FontName->hwnd), ToWide(kChild));
   EXPECT_EQ(StatusText(form->SubForm().StatusBar1->hwnd, 0), L"未インストール");
   Command(Action_ShowSubForm);
   EXPECT_TRUE(IsWindowVisible(form->SubForm().Hwnd()));
@@ -156,6 +157,50 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsWhoseFontsAreDrawnAndD
   form->SelectGroup(&parent);
   PumpUntilIdle();
   EXPECT_EQ(form->FontTree().Count(), 2);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+}
+
+// 150 % scaling as Windows announces it to a per-monitor aware window.
+void ChangeDpi(HWND window, int dpi) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
+                 frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  PumpUntilIdle();
+}
+
+int StateCellSize(HWND tree) {
+  int width = 0, height = 0;
+  ImageList_GetIconSize(TreeView_GetImageList(tree, TVSIL_STATE), &width, &height);
+  return width;
+}
+
+TEST_F(OneTimeRegistration, At144DpiSampleLinesAndTickPicturesFollowTheWindow) {
+  TGroupItem& parent = groups.AddGroup(nullptr);
+  parent.GroupName = "parent";
+  parent.AddPath(ToAnsi(folder.U16(L"parent")), true);
+  form = std::make_unique<TForm_OneTimeInst>(Engine(), settings, groups, [] {});
+  form->Open();
+  form->SelectGroup(&parent);
+  Command(Action_ShowSample);
+  const HWND samples = form->Samples().ListHwnd();
+  ASSERT_EQ(SendMessageW(samples, LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(StateCellSize(form->FontTree().Hwnd()), 12);
+
+  ChangeDpi(form->Hwnd(), 144);
+  ASSERT_EQ(form->Dpi(), 144);
+  for (int line = 0; line < 2; ++line)
+    EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, line, 0), SampleItemHeight(form->SampleSize(), 144)) << line;
+  EXPECT_EQ(StateCellSize(form->FontTree().Hwnd()), 24);
+  EXPECT_EQ(StateCellSize(form->GroupTree()), 24);
+  form->SetSampleSize(48);
+  EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, 0, 0), SampleItemHeight(48, 144));
+
+  form->FontTree().Select(form->FontTree().First());
+  PumpUntilIdle();
+  // Kept to be looked at: the heights and cells above are what the test checks.
+  SavePng(CaptureWindow(form->Hwnd()), ScreenshotPath(L"onetime_144dpi.png"));
   EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
 }
 

@@ -180,10 +180,10 @@ TEST_F(SearchDialog, MarksStepsWithWrapBothWaysAndClears) {
   EXPECT_EQ(SelectedFile(), found.back());
   // The sample list follows the tree.
   const TFileDataItem* selected = tree.Record(tree.Selected());
-  EXPECT_EQ(SendMessageW(form->TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0), selected->DisplayNames[0].ListIndex);
+  EXPECT_EQ(SendMessageW(form->Samples().TntListBox_zel_Sample.Hwnd(), LB_GETCURSEL, 0, 0), selected->DisplayNames[0].ListIndex);
 
   // Unchanged marks draw yellow in the tree and the sample list.
-  SendMessageW(form->TntListBox_zel_Sample.Hwnd(), LB_SETTOPINDEX, 0, 0);
+  SendMessageW(form->Samples().TntListBox_zel_Sample.Hwnd(), LB_SETTOPINDEX, 0, 0);
   const std::uint32_t yellow = PixelOf(RGB(255, 255, 0));
   auto yellowIn = [&](HWND child) {
     RECT area{};
@@ -191,11 +191,11 @@ TEST_F(SearchDialog, MarksStepsWithWrapBothWaysAndClears) {
     return CountPixels(Crop(CaptureWindow(form->Hwnd()), AreaInCapture(form->Hwnd(), child, area)), yellow);
   };
   EXPECT_GT(yellowIn(tree.Hwnd()), 100);
-  EXPECT_GT(yellowIn(form->TntListBox_zel_Sample.Hwnd()), 1000);
+  EXPECT_GT(yellowIn(form->Samples().TntListBox_zel_Sample.Hwnd()), 1000);
   Click(dialog.Button_SearchClear);
   EXPECT_TRUE(FoundFiles().empty());
   EXPECT_EQ(yellowIn(tree.Hwnd()), 0);
-  EXPECT_EQ(yellowIn(form->TntListBox_zel_Sample.Hwnd()), 0);
+  EXPECT_EQ(yellowIn(form->Samples().TntListBox_zel_Sample.Hwnd()), 0);
 }
 
 TEST_F(SearchDialog, EnterSearchesAndTheNodeBeforeTheHitBecomesTheTopLine) {
