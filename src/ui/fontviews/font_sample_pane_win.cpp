@@ -1,6 +1,5 @@
 #include "ui/fontviews/font_sample_pane_win.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "fontfile/font_enum_win.h"
@@ -23,8 +22,8 @@ using ui::dock::Docked;
 
 // One line: the face's full name in the caption font, then the line's text in the face itself. The
 // window's DPI, not the DC's: a per-monitor window on a second screen draws at its own.
-void DrawSampleLine(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, int sampleSize, int dpi,
-                    ui::UniqueFont& captionFont) {
+void DrawSampleLine(const DRAWITEMSTRUCT& item, const ui::Control& list, const TreeViewFileTree& tree, int sampleSize,
+                    int dpi, ui::UniqueFont& captionFont) {
   const FileTree::Node node = ListBoxSampleList::NodeOfLine(item.hwndItem, static_cast<int>(item.itemID));
   const TFileDataItem* record = tree.Record(node);
   if (!record) return;
@@ -70,9 +69,7 @@ void DrawSampleLine(const DRAWITEMSTRUCT& item, const TreeViewFileTree& tree, in
   sample.lfWeight = f.WeightClass;
   sample.lfItalic = f.SlantPosition != 0 ? TRUE : FALSE;
   ui::UniqueFont font(CreateFontIndirectW(&sample));
-  const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-  std::wstring line(static_cast<std::size_t>(std::max<LRESULT>(0, length)), L'\0');
-  if (!line.empty()) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(line.data()));
+  const std::wstring line = ui::ListBoxItemText(list, static_cast<int>(item.itemID));
   ui::SelectInDc useSample(dc, font.Get());
   TextOutW(dc, r.left + layout.sampleLeft, r.top + layout.sampleTop, line.c_str(), static_cast<int>(line.size()));
 }
@@ -112,6 +109,7 @@ void FontSamplePane::Create(ui::Panel& parent, TreeViewFileTree& tree, int combo
 
   ui::Control& list = TntListBox_zel_Sample.Create(parent, Docked(Align::Client, 0),
                                                    LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
+  list_ = &list;
   lines_.Attach(list.hwnd);
   TntListBox_zel_Sample.SetClickCancel(false);
   TntListBox_zel_Sample.OnClick = [this] {  // SelectNodeForListItem
@@ -151,7 +149,7 @@ bool FontSamplePane::DrawLine(const DRAWITEMSTRUCT& item) {
   }
   if (item.itemID == static_cast<UINT>(-1) || filling_ || (canDraw_ && !canDraw_())) return true;
   try {
-    DrawSampleLine(item, *tree_, size_, Dpi(), captionFont_);
+    DrawSampleLine(item, *list_, *tree_, size_, Dpi(), captionFont_);
   } catch (...) {
     // A line that cannot be drawn stays as far as it got.
   }
@@ -213,12 +211,10 @@ void FontSamplePane::SelectLineOf(FileTree::Node node) {
     const auto face = static_cast<std::size_t>(FaceIndexOfNode(*tree_, node));
     if (face < record->DisplayNames.size()) line = record->DisplayNames[face].ListIndex;
   }
-  SendMessageW(ListHwnd(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  ui::SetListBoxSelectedIndex(*list_, line);
 }
 
-int FontSamplePane::SelectedLine() const {
-  return static_cast<int>(SendMessageW(ListHwnd(), LB_GETCURSEL, 0, 0));
-}
+int FontSamplePane::SelectedLine() const { return ui::ListBoxSelectedIndex(*list_); }
 
 FileTree::Node FontSamplePane::NodeOfLine(int index) const {
   return index < 0 ? nullptr : ListBoxSampleList::NodeOfLine(ListHwnd(), index);
@@ -226,8 +222,8 @@ FileTree::Node FontSamplePane::NodeOfLine(int index) const {
 
 void FontSamplePane::SetSize(int size) {
   size_ = size;
-  if (ui::Control* list = parent_->FindControl(ListHwnd())) parent_->SetControlFont(*list, ui::FontSpec{L"MS UI Gothic", 0, size});
-  const auto count = static_cast<int>(SendMessageW(ListHwnd(), LB_GETCOUNT, 0, 0));
+  parent_->SetControlFont(*list_, ui::FontSpec{L"MS UI Gothic", 0, size});
+  const int count = ui::ListBoxItemCount(*list_);
   for (int i = 0; i < count; ++i)
     SendMessageW(ListHwnd(), LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
   InvalidateRect(ListHwnd(), nullptr, TRUE);

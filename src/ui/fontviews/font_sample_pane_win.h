@@ -61,6 +61,7 @@ class FontSamplePane {
   int Dpi() const;
 
   ui::Panel* parent_ = nullptr;
+  ui::Control* list_ = nullptr;
   TreeViewFileTree* tree_ = nullptr;
   std::function<bool()> canDraw_;
   ListBoxSampleList lines_;

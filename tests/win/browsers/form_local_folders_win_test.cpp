@@ -11,6 +11,7 @@
 #include "records/system_engine_win.h"
 #include "settings/ini_profile_win.h"
 #include "support/browser_fixture_win.h"
+#include "support/dpi_change_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/fontviews/file_ticks.h"
@@ -174,17 +175,6 @@ TEST_F(BrowserFolders, AKeyQueuedBeforeTheLoadDoesNotStopIt) {
   Open(folder);
   UnhookWindowsHookEx(returnHook);
   EXPECT_EQ(Families(), (std::vector<std::u16string>{u"Velura Fold 011", u"Velura Fold 012"}));
-}
-
-// 150 % scaling as Windows announces it to a per-monitor aware window (the screen of the test prefix stays
-// at 96 DPI, so the window's own DPI is what every size must follow).
-void ChangeDpi(HWND form, int dpi) {
-  RECT frame{};
-  GetWindowRect(form, &frame);
-  RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
-                 frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
-  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  PumpUntilIdle();
 }
 
 TEST_F(BrowserFolders, At144DpiEverySampleLineHoldsTheFaceNameAndTheSample) {

@@ -14,6 +14,7 @@
 #include "platform/wide_win.h"
 #include "support/browser_fixture_win.h"
 #include "support/dialog_answer_win.h"
+#include "support/dpi_change_win.h"
 #include "support/picture_regions_win.h"
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
@@ -158,16 +159,6 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsWhoseFontsAreDrawnAndD
   PumpUntilIdle();
   EXPECT_EQ(form->FontTree().Count(), 2);
   EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
-}
-
-// 150 % scaling as Windows announces it to a per-monitor aware window.
-void ChangeDpi(HWND window, int dpi) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
-                 frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  PumpUntilIdle();
 }
 
 int StateCellSize(HWND tree) {
