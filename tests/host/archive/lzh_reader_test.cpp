@@ -30,7 +30,7 @@ TEST(LzhReader, AllHeaderLevelsWithStoredAndLiteralStreams) {
 TEST(LzhReader, AnLh4MemberIsExtracted) {
   auto reader = Open(BuildLzh({{"old.ttf", kData, 1, "-lh4-"}}));
   ASSERT_EQ(reader->Entries().size(), 1u);
-  EXPECT_EQ(reader->Entries()[0].issue, MemberIssue::None);
+  ASSERT_EQ(reader->Entries()[0].issue, MemberIssue::None);
   EXPECT_EQ(ExtractAll(*reader).at("old.ttf"), kData);
 }
 
