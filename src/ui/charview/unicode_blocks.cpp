@@ -154,10 +154,6 @@ std::u16string BlockRangeText(const TUniBlock& block) {
 
 std::u16string CodePointText(std::uint16_t codePoint) { return u"Unicode  $" + Hex4(codePoint); }
 
-std::u16string CollectCharacter(const std::u16string& text, char16_t character) {
-  return std::u16string(1, character) + text;
-}
-
 CopyMenuState CopyMenuStateFor(int textLength, int selectionLength) {
   return {textLength > 0, textLength > 0 && selectionLength > 0};
 }

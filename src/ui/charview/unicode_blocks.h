@@ -49,8 +49,6 @@ std::u16string BlockRangeText(const TUniBlock& block);
 // Status panel 1: "Unicode  $3042".
 std::u16string CodePointText(std::uint16_t codePoint);
 
-// The collecting box: the newest character goes first.
-std::u16string CollectCharacter(const std::u16string& text, char16_t character);
 // When its pop-up opens: "すべてコピー" needs text, "選択文字をコピー" text and a selection.
 struct CopyMenuState {
   bool copyAll = false;

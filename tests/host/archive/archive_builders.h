@@ -292,7 +292,7 @@ struct LzhMember {
   std::string name;     // raw bytes; level 0 keeps folders in it
   Bytes data;
   int level = 2;
-  std::string method = "-lh0-";       // -lh0- stores data; -lh5- writes the literal-only stream
+  std::string method = "-lh0-";       // -lh0- stores data; -lh4- and -lh5- write the literal-only stream
   std::optional<Bytes> stream;        // the packed bytes, instead of what method would write
   std::string directory;              // extended header 0x02 (0xFF separators)
   std::optional<Bytes> utf16Name;     // extended header 0x44
@@ -341,7 +341,8 @@ inline Bytes LzhExtendedHeaders(const LzhMember& m, bool withCrc) {
 inline Bytes BuildLzh(const std::vector<LzhMember>& members, bool endMark = true) {
   Bytes out;
   for (const LzhMember& m : members) {
-    const Bytes packed = m.stream ? *m.stream : m.method == "-lh5-" ? LiteralLh5(m.data) : m.data;
+    const bool literal = m.method == "-lh4-" || m.method == "-lh5-";
+    const Bytes packed = m.stream ? *m.stream : literal ? LiteralLh5(m.data) : m.data;
     const std::uint16_t crc = m.crc.value_or(LzhCrc16(m.data));
     const std::uint32_t size = m.size.value_or(static_cast<std::uint32_t>(m.data.size()));
     const Bytes ext = LzhExtendedHeaders(m, m.level == 2);

@@ -26,6 +26,14 @@ TEST(LzhReader, AllHeaderLevelsWithStoredAndLiteralStreams) {
   }
 }
 
+// The oldest method of the family still comes in archives of old fonts.
+TEST(LzhReader, AnLh4MemberIsExtracted) {
+  auto reader = Open(BuildLzh({{"old.ttf", kData, 1, "-lh4-"}}));
+  ASSERT_EQ(reader->Entries().size(), 1u);
+  ASSERT_EQ(reader->Entries()[0].issue, MemberIssue::None);
+  EXPECT_EQ(ExtractAll(*reader).at("old.ttf"), kData);
+}
+
 TEST(LzhReader, NamesPreferUtf16ThenCodePageThenCp932) {
   LzhMember level0{Cp932("ソフト表示\\能書体.ttf"), {1}, 0};
   LzhMember withDirectory{Cp932("能書体.otf"), {2}, 2};

@@ -102,14 +102,6 @@ TEST(FavouritesTable, OkPacksFilledRowsFirstAndDropsDescriptionsOfEmptyRows) {
   EXPECT_EQ(table.ToSlots(), TUserItems{});
 }
 
-TEST(FavouritesTable, CancelLeavesTheSlotsAsTheyWere) {
-  const TUserItems slots = TenFilled();
-  FavouritesTable table(slots);  // the table works on its own copy
-  table.Clear();
-  table.AddOrChange(0, 99);
-  EXPECT_EQ(slots, TenFilled());
-}
-
 TEST(FavouritesTable, SortsByIndexWithEmptyRowsLastAndByNameWithEmptyRowsFirst) {
   TUserItems slots;
   slots[1] = {72, u"s"};  // Specials

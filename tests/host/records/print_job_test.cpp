@@ -132,6 +132,18 @@ TEST(PrintLayout, QuantitiesOfAnA4PageRoundHalvesToEven) {
   EXPECT_EQ(q.EntryTop(), 11 + 3 * 34);
 }
 
+TEST(PrintLayout, AnEntryEndingExactlyAtTheBottomStaysOnThePage) {
+  PageGeometry page = kA4;
+  const PrintQuantities q = ComputeQuantities(page, PrintOptions{}, 34, 76, 34);
+  page.height = q.EntryTop() + 2 * q.entryHeight;
+  PrintCursor cursor(q, page, PrintOptions{});
+  ASSERT_EQ(cursor.Reserve(), PrintCursor::Move::Stay);
+  cursor.Place(u"a", u"", u"a");
+  ASSERT_EQ(cursor.Reserve(), PrintCursor::Move::Stay);
+  EXPECT_EQ(cursor.Place(u"b", u"", u"b").nextY, page.height);
+  EXPECT_EQ(cursor.Reserve(), PrintCursor::Move::NextPage);
+}
+
 TEST(PrintLayout, DegeneratePagesAndHugeMarginsGiveNoNegativeSizes) {
   const PrintQuantities none = ComputeQuantities(PageGeometry{100, 100, 0, 0, 0}, PrintOptions{}, 0, 0, 0);
   EXPECT_EQ(none.leftX, 0);

@@ -1,6 +1,7 @@
 // The launcher's table of tool windows: the designed rows and what each decision does with a row.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 
 #include "shell/tool_window_table.h"
@@ -17,26 +18,36 @@ const ToolWindowRow& RowOf(int actionId) {
 TEST(ToolWindowTable, ButtonsInTheDesignedOrder) {
   const std::vector<LauncherButton> buttons = LauncherButtons(kToolWindowRows);
   ASSERT_EQ(buttons.size(), 7u);
-  const int actions[] = {Action_ShowOneTimeInstForm, Action_ShowLocalForm, Action_ShowInstalledForm, Action_ShowRegForm,
-                         Action_ShowSymbolForm,      Action_ShowUnicodeForm, Action_etcBtn};
-  const int tags[] = {7, 1, 2, 3, 4, 6, 5};
-  const int pictures[] = {6, 0, 1, 2, 3, 4, 5};
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    EXPECT_EQ(buttons[i].actionId, actions[i]) << i;
-    EXPECT_EQ(buttons[i].tag, tags[i]) << i;
-    EXPECT_EQ(buttons[i].picture, pictures[i]) << i;
-  }
+  // The ends and the first browser; the shortcut codes follow this order.
+  EXPECT_EQ(buttons[0].actionId, Action_ShowOneTimeInstForm);
+  EXPECT_EQ(buttons[0].tag, 7);
+  EXPECT_EQ(buttons[0].picture, 6);
+  EXPECT_EQ(buttons[1].actionId, Action_ShowLocalForm);
+  EXPECT_EQ(buttons[1].tag, 1);
+  EXPECT_EQ(buttons[5].actionId, Action_ShowUnicodeForm);
+  EXPECT_EQ(buttons[5].tag, 6);
+  EXPECT_EQ(buttons[6].actionId, Action_etcBtn);
   EXPECT_EQ(LauncherButtons({}).size(), 1u);  // the maintenance menu stays
+
+  // Hints are found by tag and places stored by kind: each must name one button, one window, one picture.
+  std::set<int> actions, tags, pictures, kinds;
+  for (const LauncherButton& button : buttons) {
+    EXPECT_NE(button.tag, 0) << button.actionId;  // 0 means "off the buttons"
+    EXPECT_TRUE(actions.insert(button.actionId).second) << button.actionId;
+    EXPECT_TRUE(tags.insert(button.tag).second) << button.actionId;
+    EXPECT_TRUE(pictures.insert(button.picture).second) << button.actionId;
+  }
+  for (const ToolWindowRow& row : kToolWindowRows)
+    EXPECT_TRUE(kinds.insert(static_cast<int>(row.kind)).second) << row.button.actionId;
 }
 
 TEST(ToolWindowTable, RowsKeepTheirWindowsRules) {
-  const TWindowKind kinds[] = {TWindowKind::OneTimeInst, TWindowKind::LocalView,  TWindowKind::InstalledView,
-                               TWindowKind::RegView,     TWindowKind::SymbolView, TWindowKind::UnicodeView};
-  for (std::size_t i = 0; i < kToolWindowRows.size(); ++i) EXPECT_EQ(kToolWindowRows[i].kind, kinds[i]) << i;
   // Stored place kinds keep the settings file's numbering.
   EXPECT_EQ(static_cast<int>(RowOf(Action_ShowLocalForm).kind), 1);
   EXPECT_EQ(static_cast<int>(RowOf(Action_ShowOneTimeInstForm).kind), 6);
+  EXPECT_EQ(RowOf(Action_ShowUnicodeForm).kind, TWindowKind::UnicodeView);
 
+  // The browsers live from start-up; the viewers are made on demand below the launcher.
   for (const ToolWindowRow& row : kToolWindowRows) {
     const bool browser = row.button.actionId == Action_ShowLocalForm || row.button.actionId == Action_ShowInstalledForm;
     const bool viewer = row.button.actionId == Action_ShowRegForm || row.button.actionId == Action_ShowSymbolForm ||

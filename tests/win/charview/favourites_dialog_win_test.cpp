@@ -101,10 +101,29 @@ TEST_F(FavouritesDialog, OkAfterDeletingRowThreePacksTheRest) {
 
 TEST_F(FavouritesDialog, CancelLeavesTheSlotsAndSortsMoveWholeRows) {
   TUserItems slots = FourFilled();
-  // The dialog comes up modally through the viewer's entry and is cancelled.
-  auto cancel = AnswerNextDialog(L"お気に入りの管理", IDCANCEL);
+  // The dialog comes up modally through the viewer's entry; the user clears every row, then cancels.
+  static bool cleared;
+  cleared = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+    const HWND shown = FindWindowW(nullptr, L"お気に入りの管理");
+    if (cleared || !shown || !IsWindowVisible(shown)) return;
+    HWND clear = nullptr;
+    EnumChildWindows(
+        shown,
+        [](HWND child, LPARAM found) {
+          if (ui::WindowText(child) != L"すべてクリア") return TRUE;
+          *reinterpret_cast<HWND*>(found) = child;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&clear));
+    if (!clear) return;
+    SendMessageW(clear, BM_CLICK, 0, 0);
+    cleared = true;
+    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  });
   EXPECT_FALSE(RunFavouritesDialog(nullptr, slots, 0));
-  EXPECT_TRUE(cancel.Came());
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(cleared);
   EXPECT_EQ(slots, FourFilled());
 
   TForm_UniUserItems dialog(nullptr, FourFilled(), 0);

@@ -1,6 +1,6 @@
 // The registry viewer under Wine, on the prefix's own registry: the Fonts list and its statistics with test
 // values added to HKLM Fonts, deleting one selected value, the automatic repair, the mapping keys, copying
-// and deleting in the fonts-folder tab, and a picture of the window. Every value and file a test adds is
+// and deleting in the fonts-folder tab, and the tabs' headings as drawn. Every value and file a test adds is
 // removed again.
 #include <windows.h>
 #include <commctrl.h>
@@ -17,6 +17,7 @@
 #include "support/browser_fixture_win.h"
 #include "support/common_dialog_visit_win.h"
 #include "support/dialog_answer_win.h"
+#include "support/picture_regions_win.h"
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
 #include "ui/framework/list_controls_win.h"
@@ -439,22 +440,25 @@ TEST_F(RegDataView, FocusOnTheSecondTabNamesTheKeyAndTheEditorAsksFirst) {
   EXPECT_EQ(launcherShown_, 1);
 }
 
-TEST_F(RegDataView, Picture) {
+// The tabs' headings in the window's own font, not in the System font a control without WM_SETFONT keeps.
+TEST_F(RegDataView, TheTabsShowTheirHeadingsInTheWindowsFont) {
   auto& view = Open();
-  const int row = RowOf(kMissingValue);
   view.Show(SW_SHOWNORMAL);
-  ListView_EnsureVisible(view.FontsList().hwnd, row, FALSE);
-  ListView_SetItemState(view.FontsList().hwnd, row, LVIS_SELECTED, LVIS_SELECTED);
-  PumpUntilIdle();
-  EXPECT_TRUE(SavePng(CaptureWindow(view.Hwnd()), ScreenshotPath(L"regview_fonts.png")));
-  view.PageControl1().SelectPage(1);
-  view.PageControl1Change();
-  PumpUntilIdle();
-  EXPECT_TRUE(SavePng(CaptureWindow(view.Hwnd()), ScreenshotPath(L"regview_tables.png")));
-  view.PageControl1().SelectPage(2);
-  view.PageControl1Change();
-  PumpUntilIdle();
-  EXPECT_TRUE(SavePng(CaptureWindow(view.Hwnd()), ScreenshotPath(L"regview_folder.png")));
+  const auto heading = [&](int page, const wchar_t* text, const wchar_t* png) {
+    SCOPED_TRACE(page);
+    view.PageControl1().SelectPage(page);
+    view.PageControl1Change();
+    PumpUntilIdle();
+    const Picture picture = CaptureWindow(view.Hwnd());
+    SavePng(picture, ScreenshotPath(png));
+    const HWND label = ChildWithText(view.Hwnd(), text);
+    ASSERT_TRUE(label);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    EXPECT_EQ(LabelDifference(picture, view.Hwnd(), label, font), 0);
+    EXPECT_GT(LabelDifference(picture, view.Hwnd(), label, static_cast<HFONT>(GetStockObject(SYSTEM_FONT))), 50);
+  };
+  heading(1, L"FontLink/SystemLink", L"regview_tables.png");
+  heading(2, L"フォントフォルダ内のファイル一覧", L"regview_folder.png");
 }
 
 }  // namespace

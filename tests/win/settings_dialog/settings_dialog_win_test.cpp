@@ -15,6 +15,7 @@
 #include "support/common_dialog_visit_win.h"
 #include "support/dialog_answer_win.h"
 #include "support/file_bytes_win.h"
+#include "support/picture_regions_win.h"
 #include "support/pump_win.h"
 #include "support/screenshot_win.h"
 #include "support/sfnt_writer.h"
@@ -428,19 +429,29 @@ TEST_F(SettingsDialog, AfterTheResetTheControlsShowTheDefaults) {
   for (const ui::Control* field : dialog->HotKeys) EXPECT_EQ(ui::HotKeyShortcut(*field), 0);
 }
 
-TEST_F(SettingsDialog, ThePagesPictures) {
-  settings.WriteShortcuts(ShortcutCodes{0x4031, 0, 0xC041, 0, 0, 0, 0});
+// Each page's text in the dialog's font, not in the System font a control without WM_SETFONT keeps.
+TEST_F(SettingsDialog, ThePagesShowTheirTextsInTheDialogsFont) {
   auto dialog = Open();
-  dialog->SelectSampleNode(1);
-  Click(dialog->CheckBox_TreeItalic);
   ShowWindow(dialog->Hwnd(), SW_SHOWNOACTIVATE);
-  const wchar_t* names[] = {L"settings_1_general.png", L"settings_2_language.png", L"settings_3_tree.png",
-                            L"settings_4_shortcuts.png", L"settings_5_windows.png"};
-  for (int page = 0; page < 5; ++page) {
+  const struct {
+    const wchar_t* text;
+    const wchar_t* png;
+  } pages[] = {{L"サンプル表示のデフォルトフォントサイズ", L"settings_1_general.png"},
+               {L"設定の変更は", L"settings_2_language.png"},
+               {L"フォント名をツリー表示しているビューアーにおける表示色の設定", L"settings_3_tree.png"},
+               {L"（ここにキーを直接入力）", L"settings_4_shortcuts.png"}};
+  for (int page = 0; page < 4; ++page) {
+    SCOPED_TRACE(page);
     dialog->PageControl1->SelectPage(page);
     PumpUntilIdle();
     const testing::Picture picture = testing::CaptureWindow(dialog->Hwnd());
-    EXPECT_TRUE(testing::SavePng(picture, testing::ScreenshotPath(names[page])));
+    testing::SavePng(picture, testing::ScreenshotPath(pages[page].png));
+    const HWND label = testing::ChildWithText(dialog->Hwnd(), pages[page].text);
+    ASSERT_TRUE(label);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    EXPECT_EQ(testing::LabelDifference(picture, dialog->Hwnd(), label, font), 0);
+    EXPECT_GT(testing::LabelDifference(picture, dialog->Hwnd(), label, static_cast<HFONT>(GetStockObject(SYSTEM_FONT))),
+              50);
   }
 }
 

@@ -43,6 +43,35 @@ Picture RenderText(int width, int height, COLORREF background, COLORREF ink, HFO
   });
 }
 
+HWND ChildWithText(HWND parent, std::wstring_view text) {
+  struct Search {
+    std::wstring_view text;
+    HWND found = nullptr;
+  } search{text};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) {
+        auto& search = *reinterpret_cast<Search*>(data);
+        wchar_t buffer[256]{};
+        GetWindowTextW(child, buffer, 256);
+        if (search.text != buffer) return TRUE;
+        search.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int LabelDifference(const Picture& picture, HWND captured, HWND label, HFONT font) {
+  RECT client{};
+  GetClientRect(label, &client);
+  wchar_t text[256]{};
+  GetWindowTextW(label, text, 256);
+  const Picture shown = Crop(picture, AreaInCapture(captured, label, client));
+  return DifferingPixels(shown, RenderText(client.right, client.bottom, GetSysColor(COLOR_BTNFACE),
+                                           GetSysColor(COLOR_WINDOWTEXT), font, 0, 0, text));
+}
+
 int DifferingPixels(const Picture& a, const Picture& b) {
   if (a.width != b.width || a.height != b.height) return std::max(a.width * a.height, b.width * b.height);
   int differing = 0;

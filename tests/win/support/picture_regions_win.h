@@ -25,6 +25,13 @@ Picture Crop(const Picture& picture, const RECT& area);
 Picture RenderText(int width, int height, COLORREF background, COLORREF ink, HFONT font, int x, int y,
                    std::wstring_view text);
 
+// The descendant of `parent` whose window text is `text`; null when there is none.
+HWND ChildWithText(HWND parent, std::wstring_view text);
+// How many pixels of a text control's client area in a CaptureWindow picture of `captured` differ from its
+// own text drawn in `font`, in the window text colour on the button face: 0 when it shows its text in
+// that font.
+int LabelDifference(const Picture& picture, HWND captured, HWND label, HFONT font);
+
 // The number of pixels that differ; every pixel when the sizes differ.
 int DifferingPixels(const Picture& a, const Picture& b);
 int CountPixels(const Picture& picture, std::uint32_t pixel);
