@@ -65,6 +65,9 @@ void ReloadStateImages(HWND tree, ui::UniqueImageList& images, int dpi) {
   ui::UniqueImageList strip = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, dpi);
   TreeView_SetImageList(tree, strip.Get(), TVSIL_STATE);
   images = std::move(strip);
+  // Items already in the tree keep their text where the old pictures ended until the tree lays them out
+  // again, which setting its font does.
+  SendMessageW(tree, WM_SETFONT, SendMessageW(tree, WM_GETFONT, 0, 0), TRUE);
 }
 
 }  // namespace velura

@@ -183,8 +183,14 @@ TEST_F(OneTimeRegistration, At144DpiSampleLinesAndTickPicturesFollowTheWindow) {
   ASSERT_EQ(form->Dpi(), 144);
   for (int line = 0; line < 2; ++line)
     EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, line, 0), SampleItemHeight(form->SampleSize(), 144)) << line;
-  EXPECT_EQ(StateCellSize(form->FontTree().Hwnd()), 24);
-  EXPECT_EQ(StateCellSize(form->GroupTree()), 24);
+  for (HWND tree : {form->FontTree().Hwnd(), form->GroupTree()}) {
+    EXPECT_EQ(StateCellSize(tree), 24);
+    // The nodes already there moved their text past the bigger pictures.
+    RECT text{};
+    *reinterpret_cast<HTREEITEM*>(&text) = TreeView_GetRoot(tree);
+    ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
+    EXPECT_GE(text.left, static_cast<LONG>(TreeView_GetIndent(tree)) + 24);
+  }
   form->SetSampleSize(48);
   EXPECT_EQ(SendMessageW(samples, LB_GETITEMHEIGHT, 0, 0), SampleItemHeight(48, 144));
 
