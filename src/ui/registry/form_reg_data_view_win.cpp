@@ -7,12 +7,11 @@
 #include "platform/registry_key_win.h"
 #include "platform/user_error.h"
 #include "platform/wide_win.h"
-#include "platform/windows_version_win.h"
 #include "records/reg_text_folding_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/list_controls_win.h"
 #include "ui/framework/menu_win.h"
-#include "ui/framework/status_bar_font.h"
+#include "ui/framework/status_bar_font_win.h"
 #include "ui/framework/tree_view_win.h"
 
 namespace velura {
@@ -47,8 +46,7 @@ TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void
   FillRegistryTab();
   FillFontFolderTab();
   // AdjustStatusBarFont
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0,
-                                           ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  ui::SetStatusBarFont(*StatusBar1);
   pages_->SelectPage(0);
   PageControl1Change();
 }
