@@ -1,10 +1,9 @@
 #include "archive/folder_writer.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
-#include <random>
 
+#include "archive/pending_file_names.h"
 #include "platform/text.h"
 
 #ifdef _WIN32
@@ -76,19 +75,6 @@ MemberIssue MoveNoReplace(const NativePath& from, const NativePath& to) {
 constexpr char16_t kSeparator = u'/';
 #endif
 
-std::u16string TemporaryName() {
-  static std::atomic<std::uint64_t> counter{std::random_device{}()};
-  std::uint64_t value = counter.fetch_add(0x9E3779B97F4A7C15ull);
-  std::u16string name = u".velura-";
-  for (int i = 0; i < 16; ++i, value >>= 4) name.push_back(u"0123456789abcdef"[value & 15]);
-  return name + u".part";
-}
-
-bool IsSingleComponent(std::u16string_view name) {
-  return !name.empty() && name != u"." && name != u".." && name.find_first_of(u"/\\:") == std::u16string_view::npos &&
-         name.find(u'\0') == std::u16string_view::npos;
-}
-
 class PendingFolderFile final : public PendingFile {
  public:
   PendingFolderFile(int fd, NativePath temporary, NativePath final)
@@ -131,7 +117,7 @@ std::unique_ptr<PendingFile> FolderWriter::Create(std::u16string_view fileName) 
   if (!prefix.empty() && prefix.back() != u'/' && prefix.back() != u'\\') prefix.push_back(kSeparator);
   const NativePath final = Native(prefix + std::u16string(fileName));
   for (int attempt = 0; attempt < 16; ++attempt) {
-    NativePath temporary = Native(prefix + TemporaryName());
+    NativePath temporary = Native(prefix + TemporaryFileName());
     const int fd = CreateExclusive(temporary);
     if (fd >= 0) return std::make_unique<PendingFolderFile>(fd, std::move(temporary), final);
     if (errno != EEXIST) return nullptr;

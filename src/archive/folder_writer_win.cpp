@@ -2,27 +2,12 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <random>
-
+#include "archive/pending_file_names.h"
 #include "platform/wide_win.h"
 
 namespace velura {
 
 namespace {
-
-std::wstring TemporaryName() {
-  static std::atomic<std::uint64_t> counter{std::random_device{}()};
-  std::uint64_t value = counter.fetch_add(0x9E3779B97F4A7C15ull);
-  std::wstring name = L".velura-";
-  for (int i = 0; i < 16; ++i, value >>= 4) name.push_back(L"0123456789abcdef"[value & 15]);
-  return name + L".part";
-}
-
-bool IsSingleComponent(std::u16string_view name) {
-  return !name.empty() && name != u"." && name != u".." && name.find_first_of(u"/\\:") == std::u16string_view::npos &&
-         name.find(u'\0') == std::u16string_view::npos;
-}
 
 bool IsPlainFolder(const std::wstring& folder) {
   const DWORD attributes = GetFileAttributesW(folder.c_str());
@@ -83,7 +68,7 @@ std::unique_ptr<PendingFile> FolderWriterWin::Create(std::u16string_view fileNam
   const std::wstring prefix = folder + L"\\";
   std::wstring final = prefix + ToWide(fileName);
   for (int attempt = 0; attempt < 16; ++attempt) {
-    std::wstring temporary = prefix + TemporaryName();
+    std::wstring temporary = prefix + ToWide(TemporaryFileName());
     // FILE_FLAG_OPEN_REPARSE_POINT: should a link appear under the name, it is never opened through.
     const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);

@@ -16,6 +16,7 @@
 #include "ui/browsers/form_local_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/error_report_win.h"
+#include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
 #include "ui/framework/subclass_win.h"
 #include "ui/framework/window_place_win.h"
@@ -28,16 +29,7 @@ namespace {
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
 
-HIMAGELIST LauncherImages() {
-  HBITMAP strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LAUNCHER_42),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  HIMAGELIST list = ImageList_Create(42, 42, ILC_COLOR32, 7, 0);
-  if (strip) {
-    ImageList_Add(list, strip, nullptr);
-    DeleteObject(strip);
-  }
-  return list;
-}
+ui::UniqueImageList LauncherImages(int dpi) { return ui::LoadImageStrip(IDB_LAUNCHER_42, IDB_LAUNCHER_84, 42, dpi); }
 
 }  // namespace
 
@@ -128,7 +120,7 @@ void Tmain_velura::CreateActions() {
 }
 
 void Tmain_velura::CreateComponents() {
-  images_.Reset(LauncherImages());
+  images_ = LauncherImages(Dpi());
   ui::dock::Item top;
   top.align = ui::dock::Align::Top;
   top.design.height = 50;
@@ -136,6 +128,11 @@ void Tmain_velura::CreateComponents() {
   for (const LauncherButton& button : buttons_) buttons.push_back({button.actionId, button.picture, L"", false});
   ui::Control& bar = ui::AddToolBar(*this, top, images_.Get(), buttons, SIZE{51, 50});
   toolBar_ = bar.hwnd;
+  bar.onDpiChange = [this](int, int newDpi) {  // the strip drawn for the new DPI; the old one goes after
+    ui::UniqueImageList images = LauncherImages(newDpi);
+    SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+    images_ = std::move(images);
+  };
   ui::Subclass(toolBar_, [this](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
     if (message == WM_MOUSEMOVE) {
       POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

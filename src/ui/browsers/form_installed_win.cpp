@@ -4,7 +4,6 @@
 
 #include "platform/resource_ids.h"
 #include "platform/wide_win.h"
-#include "platform/windows_version_win.h"
 #include "records/load_probe.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/font_trees.h"
@@ -12,7 +11,7 @@
 #include "ui/fontviews/wait_box_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
-#include "ui/framework/status_bar_font.h"
+#include "ui/framework/status_bar_font_win.h"
 #include "ui/framework/subclass_win.h"
 
 namespace velura {
@@ -57,8 +56,7 @@ void TForm_Installed::CreateComponents() {
   SetWindowLongW(StatusBar1->hwnd, GWL_STYLE,
                  (GetWindowLongW(StatusBar1->hwnd, GWL_STYLE) | CCS_NOPARENTALIGN | CCS_NORESIZE) & ~SBARS_SIZEGRIP);
   // AdjustStatusBarFont
-  const int statusSize = ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9);
-  for (ui::Control* bar : {StatusBar1, StatusBar2}) SetControlFont(*bar, ui::FontSpec{L"MS UI Gothic", 0, statusSize});
+  for (ui::Control* bar : {StatusBar1, StatusBar2}) ui::SetStatusBarFont(*bar);
 
   Panel_left.Create(*this, Docked(Align::Left, 240, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");

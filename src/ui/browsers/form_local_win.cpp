@@ -5,12 +5,11 @@
 #include "platform/resource_ids.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
-#include "platform/windows_version_win.h"
 #include "archive/archiver_host.h"
 #include "records/folder_loading.h"
 #include "records/load_probe.h"
 #include "records/long_operations.h"
-#include "ui/framework/status_bar_font.h"
+#include "ui/framework/status_bar_font_win.h"
 #include "ui/browsers/archive_file_extractor.h"
 #include "ui/browsers/archive_opening.h"
 #include "ui/fontviews/file_ticks.h"
@@ -81,7 +80,7 @@ void Tform_local::CreateComponents() {
   perUserHint_ = engine_.InstallsPerUser();
   StatusBar1 = perUserHint_ ? &ui::AddStatusBar(*this, {200, 180, 260, -1}) : &ui::AddStatusBar(*this, {200, 180, -1});
   // AdjustStatusBarFont
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0, ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  ui::SetStatusBarFont(*StatusBar1);
 
   Panel_left.Create(*this, Docked(Align::Left, 250, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");  // Splitter1V

@@ -9,6 +9,7 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/list_controls_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -144,8 +145,7 @@ void TForm_SearchDlg::Step(StepDirection direction, bool afterSearch) {
   tree.Select(nodes[static_cast<std::size_t>(step.index)]);
   if (afterSearch || step.wrapped) {
     if (step.index > 0)
-      SendMessageW(hwnd, TVM_SELECTITEM, TVGN_FIRSTVISIBLE,
-                   reinterpret_cast<LPARAM>(TreeViewFileTree::Item(nodes[static_cast<std::size_t>(step.index - 1)])));
+      ui::ScrollTreeItemToTop(hwnd, TreeViewFileTree::Item(nodes[static_cast<std::size_t>(step.index - 1)]));
   } else {
     SendMessageW(hwnd, WM_VSCROLL, direction == StepDirection::Forward ? SB_LINEDOWN : SB_LINEUP, 0);
   }

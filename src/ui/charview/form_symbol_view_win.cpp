@@ -12,6 +12,7 @@
 #include "ui/charview/symbol_rich_text_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/menu_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -90,11 +91,9 @@ void TForm_SymbolView::FillFontTree() {
   fontNames_.ExpandAll();
   // The node at absolute position 1: the first family, or the second root when the first has none.
   const HWND tree = TntTreeView_FontName->hwnd;
-  auto first = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-  auto second = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE,
-                                                          reinterpret_cast<LPARAM>(first)));
-  if (second) SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(second));
-  SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(first));
+  const HTREEITEM first = ui::TreeRoot(tree);
+  if (HTREEITEM second = ui::TreeNextVisible(tree, first)) ui::SelectTreeItem(tree, second);
+  ui::EnsureTreeItemVisible(tree, first);
 }
 
 void TForm_SymbolView::ShowSymbolSample(const std::u16string& fontName) {
@@ -115,7 +114,8 @@ LRESULT TForm_SymbolView::FontTreeNotify(NMHDR& header) {
       TntTreeView_FontNameClick();
       return 0;
     case NM_CUSTOMDRAW:
-      return TntTreeView_FontNameAdvancedCustomDrawItem(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
+      return ui::PaintTreeItem(
+          header, [this](const ui::TreeItemPaint& paint) { return TntTreeView_FontNameAdvancedCustomDrawItem(paint); });
   }
   return 0;
 }
@@ -124,24 +124,16 @@ void TForm_SymbolView::TntTreeView_FontNameChange() { ShowNode(fontNames_.Select
 
 void TForm_SymbolView::TntTreeView_FontNameClick() {
   // A click on the node already selected sends no change; the node under the mouse is shown again.
-  TVHITTESTINFO hit{};
-  const DWORD position = GetMessagePos();
-  hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-  ScreenToClient(TntTreeView_FontName->hwnd, &hit.pt);
-  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(TntTreeView_FontName->hwnd, TVM_HITTEST, 0,
-                                                        reinterpret_cast<LPARAM>(&hit)));
-  if (item && (hit.flags & TVHT_ONITEM)) ShowNode(fontNames_.NodeOfItem(item));
+  const ui::TreeHit hit = ui::HitTestTreeAtMessagePos(TntTreeView_FontName->hwnd);
+  if (hit.item && (hit.flags & TVHT_ONITEM)) ShowNode(fontNames_.NodeOfItem(hit.item));
 }
 
-LRESULT TForm_SymbolView::TntTreeView_FontNameAdvancedCustomDrawItem(NMTVCUSTOMDRAW& draw) {
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-  const FileTree::Node node = fontNames_.NodeOfItem(reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec));
-  if (!node || !DrawsUnderlined(fontNames_.Level(node))) return CDRF_DODEFAULT;
+ui::TreeItemLook TForm_SymbolView::TntTreeView_FontNameAdvancedCustomDrawItem(const ui::TreeItemPaint& paint) {
+  const auto node = reinterpret_cast<FileTree::Node>(paint.data);  // every node's data is its entry
+  if (!node || !DrawsUnderlined(fontNames_.Level(node))) return {};
   ui::FontSpec font = TntTreeView_FontName->font.value_or(ui::FontSpec{});
   font.underline = true;
-  SelectObject(draw.nmcd.hdc, FontHandle(font));
-  return CDRF_NEWFONT;
+  return {.font = FontHandle(font)};
 }
 
 void TForm_SymbolView::Action_Print1Execute() {

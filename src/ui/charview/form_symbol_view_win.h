@@ -8,6 +8,7 @@
 #include "ui/fontviews/file_tree_view_win.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/panel_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -47,7 +48,7 @@ class TForm_SymbolView : public ui::Form {
   // Shows the node's text when it stands for a font; the roots leave the sample as it is.
   void ShowNode(FileTree::Node node);
   LRESULT FontTreeNotify(NMHDR& header);
-  LRESULT TntTreeView_FontNameAdvancedCustomDrawItem(NMTVCUSTOMDRAW& draw);
+  ui::TreeItemLook TntTreeView_FontNameAdvancedCustomDrawItem(const ui::TreeItemPaint& paint);
 
   const TFileData_base& installed_;
   std::function<const TFileData_base*()> browsedFonts_;

@@ -9,6 +9,7 @@
 #include "platform/wide_win.h"
 #include "ui/fontviews/font_trees.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -127,7 +128,7 @@ void Tform_unicode::FillFontTree() {
   }
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(fontTree_.Hwnd(), nullptr, TRUE);
-  if (HTREEITEM selected = TreeView_GetSelection(fontTree_.Hwnd())) TreeView_EnsureVisible(fontTree_.Hwnd(), selected);
+  ui::EnsureTreeItemVisible(fontTree_.Hwnd(), ui::TreeSelection(fontTree_.Hwnd()));
   fillingTree_ = false;
 }
 
@@ -227,32 +228,28 @@ LRESULT Tform_unicode::FontTreeNotify(NMHDR& header) {
     TntTreeView_FontNameChange();
     return 0;
   }
-  if (header.code != NM_CUSTOMDRAW) return 0;
   // TntTreeView_FontNameAdvancedCustomDrawItem: roots underlined, the selected node in highlight text.
-  auto& draw = reinterpret_cast<NMTVCUSTOMDRAW&>(header);
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-  LRESULT result = CDRF_DODEFAULT;
-  if (draw.nmcd.uItemState & CDIS_SELECTED) {
-    // On the highlight also when the tree has no focus: highlight text on the pale unfocused selection
-    // would be unreadable.
-    draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
-  }
-  const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
-  if (item && !TreeView_GetParent(fontTree_.Hwnd(), item)) {
-    if (!rootFont_ || rootFontDpi_ != Dpi()) {
-      LOGFONTW face{};
-      const HFONT current = reinterpret_cast<HFONT>(SendMessageW(fontTree_.Hwnd(), WM_GETFONT, 0, 0));
-      GetObjectW(current ? static_cast<HGDIOBJ>(current) : GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
-      face.lfUnderline = TRUE;
-      rootFont_.Reset(CreateFontIndirectW(&face));
-      rootFontDpi_ = Dpi();
+  return ui::PaintTreeItem(header, [this](const ui::TreeItemPaint& paint) {
+    ui::TreeItemLook look;
+    if (paint.selected) {
+      // On the highlight also when the tree has no focus: highlight text on the pale unfocused selection
+      // would be unreadable.
+      look.text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+      look.background = GetSysColor(COLOR_HIGHLIGHT);
     }
-    SelectObject(draw.nmcd.hdc, rootFont_.Get());
-    result |= CDRF_NEWFONT;
-  }
-  return result;
+    if (paint.item && !ui::TreeParent(fontTree_.Hwnd(), paint.item)) {
+      if (!rootFont_ || rootFontDpi_ != Dpi()) {
+        LOGFONTW face{};
+        const HFONT current = reinterpret_cast<HFONT>(SendMessageW(fontTree_.Hwnd(), WM_GETFONT, 0, 0));
+        GetObjectW(current ? static_cast<HGDIOBJ>(current) : GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+        face.lfUnderline = TRUE;
+        rootFont_.Reset(CreateFontIndirectW(&face));
+        rootFontDpi_ = Dpi();
+      }
+      look.font = rootFont_.Get();
+    }
+    return look;
+  });
 }
 
 void Tform_unicode::WriteFavourites() {

@@ -9,14 +9,11 @@
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/state_image_slots.h"
 #include "ui/framework/error_report_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
 namespace {
-
-HTREEITEM Next(HWND tree, UINT how, HTREEITEM item) {
-  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
-}
 
 int ReducedComparison(int compareStringResult) { return compareStringResult == 0 ? 0 : compareStringResult - 2; }
 
@@ -53,15 +50,10 @@ FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text
                                          int stateImage) {
   entries_.push_back({record, nullptr, stateImage, text});
   Entry& entry = entries_.back();
-  TVINSERTSTRUCTW insert{};
-  insert.hParent = parent ? Item(parent) : TVI_ROOT;
-  insert.hInsertAfter = TVI_LAST;
-  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
-  insert.item.pszText = const_cast<wchar_t*>(AsWide(text));
-  insert.item.lParam = reinterpret_cast<LPARAM>(&entry);
-  insert.item.stateMask = TVIS_STATEIMAGEMASK;
-  insert.item.state = INDEXTOSTATEIMAGEMASK(std::max(0, TreeStateSlot(stateImage)));
-  entry.item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  entry.item = ui::InsertTreeItem(tree_, AsWide(text),
+                                  {.parent = parent ? Item(parent) : TVI_ROOT,
+                                   .data = reinterpret_cast<LPARAM>(&entry),
+                                   .stateImage = std::max(0, TreeStateSlot(stateImage))});
   if (!entry.item) return &entry;  // not in the control, so not in its shape either
   auto* under = const_cast<Entry*>(static_cast<const Entry*>(parent));
   entry.parent = under;
@@ -73,12 +65,7 @@ FileTree::Node TreeViewFileTree::AddNode(Node parent, const std::u16string& text
 }
 
 FileTree::Node TreeViewFileTree::NodeOfItem(HTREEITEM item) const {
-  if (!item) return nullptr;
-  TVITEMW data{};
-  data.mask = TVIF_PARAM;
-  data.hItem = item;
-  if (!SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
-  return reinterpret_cast<const void*>(data.lParam);
+  return reinterpret_cast<const void*>(ui::TreeItemData(tree_, item));
 }
 
 FileTree::Node TreeViewFileTree::First() const { return firstTop_; }
@@ -110,33 +97,18 @@ void TreeViewFileTree::SetStateImage(Node node, int image) {
   const int slot = std::max(0, TreeStateSlot(image));
   const bool shown = entry->item && std::max(0, TreeStateSlot(entry->stateImage)) == slot;
   entry->stateImage = image;
-  if (shown || !entry->item) return;
-  TVITEMW data{};
-  data.mask = TVIF_STATE;
-  data.hItem = entry->item;
-  data.stateMask = TVIS_STATEIMAGEMASK;
-  data.state = INDEXTOSTATEIMAGEMASK(slot);
-  SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+  if (!shown) ui::SetTreeItemStateImage(tree_, entry->item, slot);
 }
 
 void TreeViewFileTree::Clear() {
-  SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  ui::ClearTreeItems(tree_);
   entries_.clear();
   firstTop_ = lastTop_ = nullptr;
 }
 
-int TreeViewFileTree::Count() const { return static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0)); }
+int TreeViewFileTree::Count() const { return ui::TreeItemCount(tree_); }
 
-std::wstring TreeViewFileTree::Text(Node node) const {
-  wchar_t buffer[1024] = {};
-  TVITEMW data{};
-  data.mask = TVIF_TEXT;
-  data.hItem = Item(node);
-  data.pszText = buffer;
-  data.cchTextMax = 1024;
-  SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-  return buffer;
-}
+std::wstring TreeViewFileTree::Text(Node node) const { return ui::TreeItemText(tree_, Item(node)); }
 
 int TreeViewFileTree::Level(Node node) const {
   int level = 0;
@@ -150,11 +122,9 @@ std::vector<std::pair<int, std::u16string>> TreeViewFileTree::LevelsAndTexts() c
   return nodes;
 }
 
-FileTree::Node TreeViewFileTree::Selected() const { return NodeOfItem(Next(tree_, TVGN_CARET, nullptr)); }
+FileTree::Node TreeViewFileTree::Selected() const { return NodeOfItem(ui::TreeSelection(tree_)); }
 
-void TreeViewFileTree::Select(Node node) {
-  SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(node)));
-}
+void TreeViewFileTree::Select(Node node) { ui::SelectTreeItem(tree_, Item(node)); }
 
 void TreeViewFileTree::ExpandAll() {
   std::vector<Node> stack;
@@ -164,7 +134,7 @@ void TreeViewFileTree::ExpandAll() {
     stack.pop_back();
     const Node first = FirstChild(node);
     if (!first) continue;  // nothing to expand: most file nodes hold no face nodes
-    SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(Item(node)));
+    ui::ExpandTreeItem(tree_, Item(node));
     for (Node child = first; child; child = NextSibling(child)) stack.push_back(child);
   }
 }

@@ -6,6 +6,7 @@
 #include "platform/wide_win.h"
 #include "ui/fontviews/folder_picker_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/list_controls_win.h"
 
 namespace velura {
 
@@ -80,14 +81,13 @@ void Tform_InstallSelect::CreateComponents() {
 }
 
 void Tform_InstallSelect::FillList() {
-  SendMessageW(ListBox_zel1.Hwnd(), LB_RESETCONTENT, 0, 0);
-  for (const auto& entry : model_.Entries())
-    SendMessageW(ListBox_zel1.Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(entry)));
+  ui::ClearListBoxItems(ListBox_zel1.Record());
+  for (const auto& entry : model_.Entries()) ui::AddListBoxItem(ListBox_zel1.Record(), ToWide(entry));
   ListBox_zel1.SelectIndex(model_.selected);
 }
 
 void Tform_InstallSelect::ListBox_zel1Click() {
-  model_.selected = static_cast<int>(SendMessageW(ListBox_zel1.Hwnd(), LB_GETCURSEL, 0, 0));
+  model_.selected = ui::ListBoxSelectedIndex(ListBox_zel1.Record());
   SetWindowTextW(Edit1->hwnd, AsWide(model_.EditTextForSelection()));
 }
 
@@ -111,7 +111,7 @@ void Tform_InstallSelect::Button_DirSelClick() {
 }
 
 void Tform_InstallSelect::BitBtn1Click() {
-  model_.selected = static_cast<int>(SendMessageW(ListBox_zel1.Hwnd(), LB_GETCURSEL, 0, 0));
+  model_.selected = ui::ListBoxSelectedIndex(ListBox_zel1.Record());
   if (!model_.CanCloseWithOk(*this)) return;
   model_.copyFiles = SendMessageW(CheckBox1->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
   EndModal(IDOK);

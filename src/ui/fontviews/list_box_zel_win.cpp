@@ -1,10 +1,10 @@
 #include "ui/fontviews/list_box_zel_win.h"
 
-#include <algorithm>
 #include <string>
 
 #include "ui/framework/controls_win.h"
 #include "ui/framework/handles_win.h"
+#include "ui/framework/list_controls_win.h"
 #include "ui/framework/subclass_win.h"
 
 namespace velura {
@@ -12,6 +12,7 @@ namespace velura {
 ui::Control& TListBox_zel::Create(ui::Window& window, const ui::dock::Item& dock, DWORD style) {
   ui::Control& list = ui::AddListBox(window, dock, style | LBS_NOTIFY | LBS_HASSTRINGS | WS_HSCROLL);
   hwnd_ = list.hwnd;
+  record_ = &list;
   list.onCommand = [this](int code) {
     if (code == LBN_SELCHANGE) Click();
     if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
@@ -55,19 +56,16 @@ int TListBox_zel::HorizontalExtent() const {
   RECT client{};
   GetClientRect(hwnd_, &client);
   const int rows = ListBoxZelVisibleRows(client.bottom, logFont.lfHeight);
-  const int top = static_cast<int>(SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0));
-  const int count = static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
-  return ListBoxZelExtent(top, count, rows, [&](int index, bool withBlank) {
-    std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0))),
-                      L'\0');
-    if (!text.empty()) SendMessageW(hwnd_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  const auto width = [&](int index, bool withBlank) {
+    std::wstring text = ui::ListBoxItemText(Record(), index);
     if (withBlank) text += L' ';
     SIZE size{};
     GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return static_cast<int>(size.cx);
-  });
+  };
+  return ListBoxZelExtent(ui::ListBoxTopIndex(Record()), ui::ListBoxItemCount(Record()), rows, width);
 }
 
-void TListBox_zel::RefitExtent() { SendMessageW(hwnd_, LB_SETHORIZONTALEXTENT, HorizontalExtent(), 0); }
+void TListBox_zel::RefitExtent() { ui::SetListBoxHorizontalExtent(Record(), HorizontalExtent()); }
 
 }  // namespace velura

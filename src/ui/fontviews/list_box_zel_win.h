@@ -19,6 +19,8 @@ class TListBox_zel {
   // Creates the list box in `window`; LBS_NOTIFY and LBS_HASSTRINGS are added (the extent measures texts).
   ui::Control& Create(ui::Window& window, const ui::dock::Item& dock, DWORD style = 0);
   HWND Hwnd() const { return hwnd_; }
+  // The control record made by Create, for the typed list box helpers (list_controls_win.h).
+  const ui::Control& Record() const { return *record_; }
 
   bool ClickCancel() const { return state_.ClickCancel; }
   void SetClickCancel(bool cancel) { state_.ClickCancel = cancel; }
@@ -41,6 +43,7 @@ class TListBox_zel {
   void RefitExtent();
 
   HWND hwnd_ = nullptr;
+  const ui::Control* record_ = nullptr;
   ListBoxZelState state_;
 };
 

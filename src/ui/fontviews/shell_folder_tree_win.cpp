@@ -9,6 +9,7 @@
 
 #include "platform/kernel_handles_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -84,23 +85,13 @@ ui::Control& ShellFolderTree::Create(ui::Window& window, const ui::dock::Item& d
 
 HTREEITEM ShellFolderTree::Insert(HTREEITEM parent, const std::wstring& text, const std::wstring& path) {
   folders_.push_back({path, false});
-  TVINSERTSTRUCTW insert{};
-  insert.hParent = parent;
-  insert.hInsertAfter = TVI_LAST;
-  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN;
-  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-  insert.item.lParam = reinterpret_cast<LPARAM>(&folders_.back());
-  insert.item.cChildren = 1;  // a button until the folder is listed
-  return reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  // A button until the folder is listed.
+  return ui::InsertTreeItem(
+      hwnd_, text.c_str(), {.parent = parent, .data = reinterpret_cast<LPARAM>(&folders_.back()), .childButton = true});
 }
 
 ShellFolderTree::Folder* ShellFolderTree::FolderOf(HTREEITEM item) const {
-  if (!item) return nullptr;
-  TVITEMW data{};
-  data.mask = TVIF_PARAM;
-  data.hItem = item;
-  if (!SendMessageW(hwnd_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
-  return reinterpret_cast<Folder*>(data.lParam);
+  return reinterpret_cast<Folder*>(ui::TreeItemData(hwnd_, item));
 }
 
 void ShellFolderTree::ListChildren(HTREEITEM item) {
@@ -109,8 +100,7 @@ void ShellFolderTree::ListChildren(HTREEITEM item) {
   const std::wstring base = folder->path;
   std::vector<std::wstring> known;  // children listed before, by path
   if (folder->listed) {
-    for (auto child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-         child; child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child))))
+    for (HTREEITEM child = ui::TreeFirstChild(hwnd_, item); child; child = ui::TreeNextSibling(hwnd_, child))
       if (const Folder* listed = FolderOf(child)) known.push_back(listed->path);
   }
   folder->listed = true;
@@ -120,22 +110,16 @@ void ShellFolderTree::ListChildren(HTREEITEM item) {
     if (std::none_of(known.begin(), known.end(), [&](const std::wstring& k) { return SamePath(k, path); }))
       Insert(item, name, path);
   }
-  TVITEMW data{};  // the button: shown while the folder has subfolders
-  data.mask = TVIF_CHILDREN;
-  data.hItem = item;
-  data.cChildren = names.empty() && known.empty() ? 0 : 1;
-  SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+  ui::SetTreeItemChildButton(hwnd_, item, !names.empty() || !known.empty());  // shown while it has subfolders
 }
 
 std::wstring ShellFolderTree::Path() const {
-  const Folder* folder =
-      FolderOf(reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+  const Folder* folder = FolderOf(ui::TreeSelection(hwnd_));
   return folder ? WithoutTrailingDelimiter(folder->path) : L"";
 }
 
 HTREEITEM ShellFolderTree::ChildHolding(HTREEITEM item, const std::wstring& path) const {
-  for (auto child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-       child; child = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child))))
+  for (HTREEITEM child = ui::TreeFirstChild(hwnd_, item); child; child = ui::TreeNextSibling(hwnd_, child))
     if (const Folder* folder = FolderOf(child); folder && IsUnder(path, folder->path)) return child;
   return nullptr;
 }
@@ -145,8 +129,7 @@ bool ShellFolderTree::SelectPath(const std::wstring& wanted) {
   // The deepest root holding the folder, so that a desktop folder opens under the desktop.
   HTREEITEM best = nullptr;
   std::size_t bestLength = 0;
-  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_ROOT, 0)); item;
-       item = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+  for (HTREEITEM item = ui::TreeRoot(hwnd_); item; item = ui::TreeNextSibling(hwnd_, item)) {
     const Folder* folder = FolderOf(item);
     if (folder && IsUnder(path, folder->path) && folder->path.size() > bestLength) {
       best = item;
@@ -156,7 +139,7 @@ bool ShellFolderTree::SelectPath(const std::wstring& wanted) {
   HTREEITEM item = best;
   while (item && !SamePath(WithoutTrailingDelimiter(FolderOf(item)->path), path)) {
     ListChildren(item);
-    SendMessageW(hwnd_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    ui::ExpandTreeItem(hwnd_, item);
     HTREEITEM next = ChildHolding(item, path);
     if (!next) {  // made since the folder was listed
       ListChildren(item);
@@ -165,12 +148,12 @@ bool ShellFolderTree::SelectPath(const std::wstring& wanted) {
     item = next;
   }
   if (!item) return false;
-  SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-  SendMessageW(hwnd_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+  ui::SelectTreeItem(hwnd_, item);
+  ui::EnsureTreeItemVisible(hwnd_, item);
   return true;
 }
 
-void ShellFolderTree::ClearSelection() { SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, 0); }
+void ShellFolderTree::ClearSelection() { ui::SelectTreeItem(hwnd_, nullptr); }
 
 LRESULT ShellFolderTree::Notify(NMHDR& header) {
   switch (header.code) {
@@ -182,16 +165,12 @@ LRESULT ShellFolderTree::Notify(NMHDR& header) {
     case TVN_SELCHANGEDW:
       if (OnChange) OnChange();
       return 0;
-    case NM_CUSTOMDRAW: {
-      auto& draw = reinterpret_cast<NMTVCUSTOMDRAW&>(header);
-      if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-      if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw.nmcd.uItemState & CDIS_SELECTED)) {
-        draw.clrTextBk = kSelectedFolder;
-        draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-        draw.nmcd.uItemState &= ~CDIS_SELECTED;  // otherwise the system colour would paint over ours
-      }
-      return CDRF_DODEFAULT;
-    }
+    case NM_CUSTOMDRAW:
+      return ui::PaintTreeItem(header, [](const ui::TreeItemPaint& paint) {
+        if (!paint.selected) return ui::TreeItemLook{};
+        return ui::TreeItemLook{
+            .text = GetSysColor(COLOR_HIGHLIGHTTEXT), .background = kSelectedFolder, .overSelection = true};
+      });
   }
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/framework/status_bar_font_win.h"  // SetStatusBarFont for the bars AddStatusBar makes
 #include "ui/framework/window_win.h"
 
 namespace velura::ui {

@@ -108,6 +108,12 @@ void SetListBoxItemSelected(const Control& list, int index, bool selected) {
   SendMessageW(list.hwnd, LB_SETSEL, selected ? TRUE : FALSE, index);
 }
 
+int ListBoxTopIndex(const Control& list) { return Count(list, LB_GETTOPINDEX); }
+
+void SetListBoxHorizontalExtent(const Control& list, int pixels) {
+  SendMessageW(list.hwnd, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels), 0);
+}
+
 // Check lists.
 
 Control& AddCheckList(Window& window, const dock::Item& dock) {

@@ -37,6 +37,9 @@ void SetListBoxSelectedIndex(const Control& list, int index);
 std::vector<int> ListBoxSelectedIndices(const Control& list);
 // Selects or deselects one item of a multiple-selection list box.
 void SetListBoxItemSelected(const Control& list, int index, bool selected);
+int ListBoxTopIndex(const Control& list);  // the first line in view
+// The width in pixels the horizontal scroll bar (WS_HSCROLL) scrolls over.
+void SetListBoxHorizontalExtent(const Control& list, int pixels);
 
 // Check lists: one column of items with tick boxes the user toggles with a click on the box or with Space
 // (a report list view with LVS_EX_CHECKBOXES and no header; docs/ui-toolkit.md says why). Its column

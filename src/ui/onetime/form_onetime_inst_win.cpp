@@ -53,8 +53,7 @@ TForm_OneTimeInst::~TForm_OneTimeInst() {
 
 void TForm_OneTimeInst::CreateComponents() {
   StatusBar1 = &ui::AddStatusBar(*this, {96, 170, -1});
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0,
-                                           ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  ui::SetStatusBarFont(*StatusBar1);
 
   Panel_left.Create(*this, Docked(Align::Left, 260, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");

@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 
 namespace velura {
@@ -20,35 +21,14 @@ LPARAM EntryData(const ContentEntry& entry) {
 }
 const TNameItem* EntryOfData(LPARAM data) { return reinterpret_cast<const TNameItem*>(data & ~LPARAM{1}); }
 
-LPARAM ItemData(HWND tree, HTREEITEM item) {
-  TVITEMW data{};
-  data.mask = TVIF_PARAM;
-  data.hItem = item;
-  if (!item || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return 0;
-  return data.lParam;
-}
-
 HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::wstring& text, LPARAM data) {
-  TVINSERTSTRUCTW insert{};
-  insert.hParent = parent;
-  insert.hInsertAfter = TVI_LAST;
-  insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-  insert.item.lParam = data;
-  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  return ui::InsertTreeItem(tree, text.c_str(), {.parent = parent, .data = data});
 }
 
 void CollectTexts(HWND tree, HTREEITEM item, std::vector<std::wstring>& out) {
-  for (; item; item = TreeView_GetNextSibling(tree, item)) {
-    wchar_t text[1024] = {};
-    TVITEMW data{};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = 1024;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-    out.push_back(text);
-    CollectTexts(tree, TreeView_GetChild(tree, item), out);
+  for (; item; item = ui::TreeNextSibling(tree, item)) {
+    out.push_back(ui::TreeItemText(tree, item));
+    CollectTexts(tree, ui::TreeFirstChild(tree, item), out);
   }
 }
 
@@ -63,7 +43,7 @@ bool PathExists(const std::string& ansiPath, bool isDir) {
 void TForm_OneTimeInst::BuildContentView() {
   const HWND tree = TntTreeView_GroupItem->hwnd;
   SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
-  TreeView_DeleteAllItems(tree);
+  ui::ClearTreeItems(tree);
   if (const TGroupItem* group = SelectedGroup()) {
     const ContentPlan plan = PlanContent(*group);
     auto section = [&](const wchar_t* title, const std::vector<ContentEntry>& folders,
@@ -73,7 +53,7 @@ void TForm_OneTimeInst::BuildContentView() {
       for (const ContentEntry& e : folders) Insert(tree, folderNode, ToWide(FromAnsi(e.item->Path)), EntryData(e));
       const HTREEITEM fileNode = Insert(tree, top, L"ファイル", 0);
       for (const ContentEntry& e : files) Insert(tree, fileNode, ToWide(FromAnsi(e.item->Path)), EntryData(e));
-      for (HTREEITEM item : {top, folderNode, fileNode}) TreeView_Expand(tree, item, TVE_EXPAND);
+      for (HTREEITEM item : {top, folderNode, fileNode}) ui::ExpandTreeItem(tree, item);
     };
     section(L"グループの登録内容", plan.ownFolders, plan.ownFiles);
     section(L"子グループの登録内容", plan.childFolders, plan.childFiles);
@@ -84,21 +64,21 @@ void TForm_OneTimeInst::BuildContentView() {
 
 std::vector<std::wstring> TForm_OneTimeInst::ContentTexts() const {
   std::vector<std::wstring> texts;
-  CollectTexts(TntTreeView_GroupItem->hwnd, TreeView_GetRoot(TntTreeView_GroupItem->hwnd), texts);
+  CollectTexts(TntTreeView_GroupItem->hwnd, ui::TreeRoot(TntTreeView_GroupItem->hwnd), texts);
   return texts;
 }
 
 TNameItem* TForm_OneTimeInst::SelectedEntry() const {
   const HWND tree = TntTreeView_GroupItem->hwnd;
-  return const_cast<TNameItem*>(EntryOfData(ItemData(tree, TreeView_GetSelection(tree))));
+  return const_cast<TNameItem*>(EntryOfData(ui::TreeItemData(tree, ui::TreeSelection(tree))));
 }
 
 bool TForm_OneTimeInst::SelectEntry(const TNameItem* entry) {
   const HWND tree = TntTreeView_GroupItem->hwnd;
-  for (HTREEITEM top = TreeView_GetRoot(tree); top; top = TreeView_GetNextSibling(tree, top))
-    for (HTREEITEM kind = TreeView_GetChild(tree, top); kind; kind = TreeView_GetNextSibling(tree, kind))
-      for (HTREEITEM item = TreeView_GetChild(tree, kind); item; item = TreeView_GetNextSibling(tree, item))
-        if (EntryOfData(ItemData(tree, item)) == entry) return TreeView_SelectItem(tree, item);
+  for (HTREEITEM top = ui::TreeRoot(tree); top; top = ui::TreeNextSibling(tree, top))
+    for (HTREEITEM kind = ui::TreeFirstChild(tree, top); kind; kind = ui::TreeNextSibling(tree, kind))
+      for (HTREEITEM item = ui::TreeFirstChild(tree, kind); item; item = ui::TreeNextSibling(tree, item))
+        if (EntryOfData(ui::TreeItemData(tree, item)) == entry) return ui::SelectTreeItem(tree, item);
   return false;
 }
 
@@ -109,33 +89,29 @@ LRESULT TForm_OneTimeInst::ContentTreeNotify(NMHDR& header) {
     return 0;
   }
   if (header.code == NM_RCLICK) {
-    TVHITTESTINFO hit{};
-    GetCursorPos(&hit.pt);
-    ScreenToClient(tree, &hit.pt);
-    if (HTREEITEM item = TreeView_HitTest(tree, &hit)) TreeView_SelectItem(tree, item);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (HTREEITEM item = ui::HitTestTreeAtScreen(tree, cursor).item) ui::SelectTreeItem(tree, item);
     return 0;
   }
-  if (header.code != NM_CUSTOMDRAW) return 0;
-  auto& draw = reinterpret_cast<NMTVCUSTOMDRAW&>(header);  // TntTreeView_GroupItemAdvancedCustomDrawItem
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-  if (draw.nmcd.uItemState & CDIS_SELECTED) return CDRF_DODEFAULT;  // the system's highlight colours
-  const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
-  if (!TreeView_GetParent(tree, item)) {
-    if (!underlineFont_.Get()) {
-      LOGFONTW face{};
-      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tree, WM_GETFONT, 0, 0)), sizeof face, &face);
-      face.lfUnderline = TRUE;
-      underlineFont_.Reset(CreateFontIndirectW(&face));
+  // TntTreeView_GroupItemAdvancedCustomDrawItem: section titles underlined, entries in their colours.
+  return ui::PaintTreeItem(header, [this, tree](const ui::TreeItemPaint& paint) {
+    ui::TreeItemLook look;
+    if (paint.selected) return look;  // the system's highlight colours
+    if (!ui::TreeParent(tree, paint.item)) {
+      if (!underlineFont_.Get()) {
+        LOGFONTW face{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tree, WM_GETFONT, 0, 0)), sizeof face, &face);
+        face.lfUnderline = TRUE;
+        underlineFont_.Reset(CreateFontIndirectW(&face));
+      }
+      look.font = underlineFont_.Get();
+    } else if (const TNameItem* entry = EntryOfData(paint.data)) {
+      const auto section = (paint.data & 1) ? ContentSection::Descendants : ContentSection::Own;
+      look.text = ContentEntryColour(section, entry->IsDir);
     }
-    SelectObject(draw.nmcd.hdc, underlineFont_.Get());
-    return CDRF_NEWFONT;
-  }
-  if (const TNameItem* entry = EntryOfData(draw.nmcd.lItemlParam)) {
-    const auto section = (draw.nmcd.lItemlParam & 1) ? ContentSection::Descendants : ContentSection::Own;
-    draw.clrText = ContentEntryColour(section, entry->IsDir);
-  }
-  return CDRF_DODEFAULT;
+    return look;
+  });
 }
 
 void TForm_OneTimeInst::AddEntry(TGroupItem& group, std::string path, bool isDir) {

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 
 namespace velura {
@@ -14,80 +15,65 @@ namespace velura {
 namespace {
 
 TGroupItem* GroupOfItem(HWND tree, HTREEITEM item) {
-  if (!item) return nullptr;
-  TVITEMW data{};
-  data.mask = TVIF_PARAM;
-  data.hItem = item;
-  if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
-  return reinterpret_cast<TGroupItem*>(data.lParam);
+  return reinterpret_cast<TGroupItem*>(ui::TreeItemData(tree, item));
 }
 
 HTREEITEM FindItem(HWND tree, HTREEITEM item, const TGroupItem* group) {
-  for (; item; item = TreeView_GetNextSibling(tree, item)) {
+  for (; item; item = ui::TreeNextSibling(tree, item)) {
     if (GroupOfItem(tree, item) == group) return item;
-    if (HTREEITEM found = FindItem(tree, TreeView_GetChild(tree, item), group)) return found;
+    if (HTREEITEM found = FindItem(tree, ui::TreeFirstChild(tree, item), group)) return found;
   }
   return nullptr;
 }
 
 void ExpandAll(HWND tree, HTREEITEM item) {
-  for (; item; item = TreeView_GetNextSibling(tree, item)) {
-    TreeView_Expand(tree, item, TVE_EXPAND);
-    ExpandAll(tree, TreeView_GetChild(tree, item));
+  for (; item; item = ui::TreeNextSibling(tree, item)) {
+    ui::ExpandTreeItem(tree, item);
+    ExpandAll(tree, ui::TreeFirstChild(tree, item));
   }
 }
+
+int GroupStateImage(const TGroupItem& group) { return group.Registered() ? 2 : 1; }
 
 }  // namespace
 
 void TForm_OneTimeInst::BuildGroupTree() {
   const HWND tree = TntTreeView_Group->hwnd;
   building_ = true;
-  TreeView_DeleteAllItems(tree);
+  ui::ClearTreeItems(tree);
   for (const auto& group : groups_.GroupItem) AddGroupNodes(TVI_ROOT, *group);
-  ExpandAll(tree, TreeView_GetRoot(tree));
+  ExpandAll(tree, ui::TreeRoot(tree));
   building_ = false;
   TntTreeView_GroupChange();
 }
 
 void TForm_OneTimeInst::AddGroupNodes(HTREEITEM parent, const TGroupItem& group) {
   const std::wstring text = ToWide(FromAnsi(group.GroupName));
-  TVINSERTSTRUCTW insert{};
-  insert.hParent = parent;
-  insert.hInsertAfter = TVI_LAST;
-  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
-  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-  insert.item.lParam = reinterpret_cast<LPARAM>(&group);
-  insert.item.stateMask = TVIS_STATEIMAGEMASK;
-  insert.item.state = INDEXTOSTATEIMAGEMASK(group.Registered() ? 2 : 1);
-  const auto item = reinterpret_cast<HTREEITEM>(
-      SendMessageW(TntTreeView_Group->hwnd, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  const HTREEITEM item = ui::InsertTreeItem(
+      TntTreeView_Group->hwnd, text.c_str(),
+      {.parent = parent, .data = reinterpret_cast<LPARAM>(&group), .stateImage = GroupStateImage(group)});
   for (const auto& child : group.GroupChildItem) AddGroupNodes(item, *child);
 }
 
 HTREEITEM TForm_OneTimeInst::ItemOfGroup(const TGroupItem* group) const {
   if (!group) return nullptr;
   const HWND tree = TntTreeView_Group->hwnd;
-  return FindItem(tree, TreeView_GetRoot(tree), group);
+  return FindItem(tree, ui::TreeRoot(tree), group);
 }
 
 TGroupItem* TForm_OneTimeInst::SelectedGroup() const {
   const HWND tree = TntTreeView_Group->hwnd;
-  return GroupOfItem(tree, TreeView_GetSelection(tree));
+  return GroupOfItem(tree, ui::TreeSelection(tree));
 }
 
 void TForm_OneTimeInst::SelectGroup(const TGroupItem* group) {
-  TreeView_SelectItem(TntTreeView_Group->hwnd, ItemOfGroup(group));
+  ui::SelectTreeItem(TntTreeView_Group->hwnd, ItemOfGroup(group));
 }
 
 void TForm_OneTimeInst::SetGroupImages(const TGroupItem& group) {
-  for (const TGroupItem* g : Descendants(group)) {
-    if (HTREEITEM item = ItemOfGroup(g))
-      TreeView_SetItemState(TntTreeView_Group->hwnd, item, INDEXTOSTATEIMAGEMASK(g->Registered() ? 2 : 1),
-                            TVIS_STATEIMAGEMASK);
-  }
-  if (HTREEITEM item = ItemOfGroup(&group))
-    TreeView_SetItemState(TntTreeView_Group->hwnd, item, INDEXTOSTATEIMAGEMASK(group.Registered() ? 2 : 1),
-                          TVIS_STATEIMAGEMASK);
+  for (const TGroupItem* g : Descendants(group))
+    ui::SetTreeItemStateImage(TntTreeView_Group->hwnd, ItemOfGroup(g), GroupStateImage(*g));
+  ui::SetTreeItemStateImage(TntTreeView_Group->hwnd, ItemOfGroup(&group), GroupStateImage(group));
 }
 
 void TForm_OneTimeInst::AddGroup(bool child, const std::u16string& name) {
@@ -97,10 +83,10 @@ void TForm_OneTimeInst::AddGroup(bool child, const std::u16string& name) {
   group.GroupName = ToAnsi(name);
   AddGroupNodes(parent ? ItemOfGroup(parent) : TVI_ROOT, group);
   const HWND tree = TntTreeView_Group->hwnd;
-  ExpandAll(tree, TreeView_GetRoot(tree));
+  ExpandAll(tree, ui::TreeRoot(tree));
   SelectGroup(&group);
   SetFocus(tree);
-  SendMessageW(tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(ItemOfGroup(&group)));
+  ui::EditTreeItemLabel(tree, ItemOfGroup(&group));
 }
 
 void TForm_OneTimeInst::DeleteGroup() {
@@ -113,7 +99,7 @@ void TForm_OneTimeInst::DeleteGroup() {
   const HTREEITEM item = ItemOfGroup(group);
   building_ = true;
   groups_.DeleteGroup(*group);  // releases the registrations of its entries and of its descendants'
-  TreeView_DeleteItem(TntTreeView_Group->hwnd, item);
+  ui::DeleteTreeItem(TntTreeView_Group->hwnd, item);
   building_ = false;
   TntTreeView_GroupChange();
 }
@@ -128,11 +114,7 @@ void TForm_OneTimeInst::RenameSelectedGroup(const std::wstring& text) {
     return;
   }
   group->GroupName = *name;
-  TVITEMW item{};
-  item.mask = TVIF_TEXT;
-  item.hItem = ItemOfGroup(group);
-  item.pszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(TntTreeView_Group->hwnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  ui::SetTreeItemText(TntTreeView_Group->hwnd, ItemOfGroup(group), text.c_str());
   SelectGroup(group);
 }
 
@@ -192,11 +174,10 @@ LRESULT TForm_OneTimeInst::GroupTreeNotify(NMHDR& header) {
       return 0;
     }
     case NM_RCLICK: {  // a right-button press on a node selects it; the pop-up follows
-      TVHITTESTINFO hit{};
-      GetCursorPos(&hit.pt);
-      ScreenToClient(TntTreeView_Group->hwnd, &hit.pt);
-      if (HTREEITEM item = TreeView_HitTest(TntTreeView_Group->hwnd, &hit))
-        TreeView_SelectItem(TntTreeView_Group->hwnd, item);
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      if (HTREEITEM item = ui::HitTestTreeAtScreen(TntTreeView_Group->hwnd, cursor).item)
+        ui::SelectTreeItem(TntTreeView_Group->hwnd, item);
       return 0;
     }
   }
@@ -206,21 +187,20 @@ LRESULT TForm_OneTimeInst::GroupTreeNotify(NMHDR& header) {
 bool TForm_OneTimeInst::GroupTreeMouse(UINT message, LPARAM lParam) {
   if (!dragging_) return false;
   const HWND tree = TntTreeView_Group->hwnd;
-  TVHITTESTINFO hit{};
-  hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   if (message == WM_MOUSEMOVE) {  // TntTreeView_GroupDragOver
-    const HTREEITEM item = TreeView_HitTest(tree, &hit);
+    const HTREEITEM item = ui::HitTestTree(tree, at).item;
     SetCursor(LoadCursorW(nullptr, AcceptsDrop(*dragging_, GroupOfItem(tree, item)) ? IDC_ARROW : IDC_NO));
-    TreeView_SelectDropTarget(tree, item);
+    ui::SetTreeDropTarget(tree, item);
     return true;
   }
   if (message == WM_LBUTTONUP || message == WM_CAPTURECHANGED) {  // TntTreeView_GroupDragDrop
     TGroupItem* dragged = dragging_;
     dragging_ = nullptr;
-    TreeView_SelectDropTarget(tree, nullptr);
+    ui::SetTreeDropTarget(tree, nullptr);
     if (message == WM_LBUTTONUP) {
       ReleaseCapture();
-      DropGroupOn(*dragged, GroupOfItem(tree, TreeView_HitTest(tree, &hit)));
+      DropGroupOn(*dragged, GroupOfItem(tree, ui::HitTestTree(tree, at).item));
     }
     return true;
   }

@@ -7,12 +7,12 @@
 #include "platform/registry_key_win.h"
 #include "platform/user_error.h"
 #include "platform/wide_win.h"
-#include "platform/windows_version_win.h"
 #include "records/reg_text_folding_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/list_controls_win.h"
 #include "ui/framework/menu_win.h"
-#include "ui/framework/status_bar_font.h"
+#include "ui/framework/status_bar_font_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -34,26 +34,6 @@ RegistryKey OpenMappingKey(const char16_t* path) {
   return std::move(*key);
 }
 
-void AddTreeNode(HWND tree, HTREEITEM parent, const std::wstring& text) {
-  TVINSERTSTRUCTW insert{};
-  insert.hParent = parent;
-  insert.hInsertAfter = TVI_LAST;
-  insert.item.mask = TVIF_TEXT;
-  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
-}
-
-HTREEITEM AddRootNode(HWND tree, const std::wstring& text) {
-  TVINSERTSTRUCTW insert{};
-  insert.hParent = TVI_ROOT;
-  insert.hInsertAfter = TVI_LAST;
-  insert.item.mask = TVIF_TEXT | TVIF_STATE;
-  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-  insert.item.state = TVIS_BOLD;
-  insert.item.stateMask = TVIS_BOLD;
-  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
 }  // namespace
 
 TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow)
@@ -66,8 +46,7 @@ TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void
   FillRegistryTab();
   FillFontFolderTab();
   // AdjustStatusBarFont
-  SetControlFont(*StatusBar1, ui::FontSpec{L"MS UI Gothic", 0,
-                                           ui::StatusBarFontSize(WindowsVersionClass(RunningWindowsVersion()), 9)});
+  ui::SetStatusBarFont(*StatusBar1);
   pages_->SelectPage(0);
   PageControl1Change();
 }
@@ -213,9 +192,9 @@ TForm_RegDataView::MappingKeys TForm_RegDataView::ReadMappingKeys() {
 void TForm_RegDataView::FillRegistryTab() {
   const HWND tree = TreeView1->hwnd;
   for (const auto& [name, children] : mapping_.systemLink) {
-    const HTREEITEM node = AddRootNode(tree, name);
-    for (const auto& child : children) AddTreeNode(tree, node, child);
-    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
+    const HTREEITEM node = ui::InsertTreeItem(tree, name.c_str(), {.bold = true});
+    for (const auto& child : children) ui::InsertTreeItem(tree, child.c_str(), {.parent = node});
+    ui::ExpandTreeItem(tree, node);
   }
   for (const auto& [name, data] : mapping_.substitutes) ui::AddGridRow(*TntListView2, {name, data});
   for (const auto& [name, data] : mapping_.mapper) ui::AddGridRow(*TntListView3, {name, data});

@@ -16,6 +16,7 @@
 #include "ui/framework/handles_win.h"
 #include "ui/framework/panel_win.h"
 #include "ui/framework/tab_pages_win.h"
+#include "ui/framework/tree_view_win.h"
 #include "ui/settings/settings_rules.h"
 #include "ui/settings/settings_values.h"
 
@@ -123,7 +124,7 @@ class TForm_setting1 : public ui::Form {
   void HandleMoveKeys(HWND control);
   void GiveSelectedNodeColor(std::uint32_t color);
   void PaintCurrentColors();
-  LRESULT TreeView_sample1CustomDrawItem(NMTVCUSTOMDRAW& draw);
+  ui::TreeItemLook TreeView_sample1CustomDrawItem(const ui::TreeItemPaint& paint);
   HBRUSH BrushOf(std::uint32_t color);
   std::wstring ChooseFolder();
 

@@ -7,6 +7,7 @@
 #include "ui/framework/control_events_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/subclass_win.h"
+#include "ui/framework/tree_view_win.h"
 #include "ui/settings/form_setting1_win.h"
 #include "ui/settings/setting_page_controls_win.h"
 
@@ -23,9 +24,8 @@ constexpr const wchar_t* kSampleNodes[kTreeNodeCount] = {
 const ui::FontSpec kSampleTreeFont{L"MS UI Gothic", 0, 9};
 
 HTREEITEM NodeItem(HWND tree, int node) {
-  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-  for (int i = 0; item && i < node; ++i)
-    item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+  HTREEITEM item = ui::TreeRoot(tree);
+  for (int i = 0; item && i < node; ++i) item = ui::TreeNextSibling(tree, item);
   return item;
 }
 
@@ -35,19 +35,10 @@ void TForm_setting1::CreateTreePage(ui::Panel& page) {
   ui::AddLabel(page, L"フォント名をツリー表示しているビューアーにおける表示色の設定", At(8, 6, 430, 13));
   TreeView_sample1 = &ui::AddTreeView(page, At(8, 24, 430, 84), nullptr, TVS_SHOWSELALWAYS);
   page.SetControlFont(*TreeView_sample1, kSampleTreeFont);
-  for (int node = 0; node < kTreeNodeCount; ++node) {
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(kSampleNodes[node]);
-    insert.item.lParam = node;
-    SendMessageW(TreeView_sample1->hwnd, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
-  }
-  TreeView_sample1->onNotify = [this](NMHDR& header) -> LRESULT {
-    if (header.code != NM_CUSTOMDRAW) return 0;
-    return TreeView_sample1CustomDrawItem(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
-  };
+  for (int node = 0; node < kTreeNodeCount; ++node)
+    ui::InsertTreeItem(TreeView_sample1->hwnd, kSampleNodes[node], {.data = node});
+  ui::OnTreeItemPaint(*TreeView_sample1,
+                      [this](const ui::TreeItemPaint& paint) { return TreeView_sample1CustomDrawItem(paint); });
   ui::OnSelectionChange(*TreeView_sample1, [this] { TreeView_sample1Change(); });
   ui::AddLabel(page, L"上のツリーで文字色を変更したい部分を選択してから変更してください", At(8, 113, 430, 13));
 
@@ -97,16 +88,12 @@ void TForm_setting1::LoadTreePage() {
 }
 
 int TForm_setting1::SelectedSampleNode() const {
-  TVITEMW item{};
-  item.mask = TVIF_PARAM;
-  item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(TreeView_sample1->hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-  if (!item.hItem || !SendMessageW(TreeView_sample1->hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return -1;
-  return static_cast<int>(item.lParam);
+  const HTREEITEM item = ui::TreeSelection(TreeView_sample1->hwnd);
+  return item ? static_cast<int>(ui::TreeItemData(TreeView_sample1->hwnd, item)) : -1;
 }
 
 void TForm_setting1::SelectSampleNode(int node) {
-  SendMessageW(TreeView_sample1->hwnd, TVM_SELECTITEM, TVGN_CARET,
-               reinterpret_cast<LPARAM>(NodeItem(TreeView_sample1->hwnd, node)));
+  ui::SelectTreeItem(TreeView_sample1->hwnd, NodeItem(TreeView_sample1->hwnd, node));
 }
 
 void TForm_setting1::TreeView_sample1Change() {
@@ -115,22 +102,22 @@ void TForm_setting1::TreeView_sample1Change() {
   SetChecked(CheckBox_TreeItalic, NodeItalic(values_.TreeStyle, node));
 }
 
-LRESULT TForm_setting1::TreeView_sample1CustomDrawItem(NMTVCUSTOMDRAW& draw) {
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-  const int node = static_cast<int>(draw.nmcd.lItemlParam);
-  if (draw.nmcd.uItemState & CDIS_SELECTED) {
+ui::TreeItemLook TForm_setting1::TreeView_sample1CustomDrawItem(const ui::TreeItemPaint& paint) {
+  const int node = static_cast<int>(paint.data);
+  ui::TreeItemLook look;
+  if (paint.selected) {
     // On the highlight itself also while the tree has no focus, where the light grey would hide the text.
-    draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+    look.text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    look.background = GetSysColor(COLOR_HIGHLIGHT);
   } else {
-    draw.clrText = NodeColor(values_.TreeStyle, node);
+    look.text = NodeColor(values_.TreeStyle, node);
   }
-  if (!NodeItalic(values_.TreeStyle, node)) return CDRF_DODEFAULT;
-  ui::FontSpec italic = kSampleTreeFont;
-  italic.italic = true;
-  SelectObject(draw.nmcd.hdc, FontHandle(italic));
-  return CDRF_NEWFONT;
+  if (NodeItalic(values_.TreeStyle, node)) {
+    ui::FontSpec italic = kSampleTreeFont;
+    italic.italic = true;
+    look.font = FontHandle(italic);
+  }
+  return look;
 }
 
 void TForm_setting1::GiveSelectedNodeColor(std::uint32_t color) {

@@ -39,6 +39,33 @@ TEST_F(Launcher, StartsWithTheInstalledFontsAndTheDesignedWindow) {
   EXPECT_TRUE(messages.empty());
 }
 
+// The size of the pictures the tool bar draws, read from the image list it holds.
+int ToolPictureSize(HWND toolBar) {
+  int width = 0, height = 0;
+  ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0)), &width, &height);
+  EXPECT_EQ(width, height);
+  return width;
+}
+
+// As Windows announces a move to a screen of another scaling to a per-monitor aware window.
+void ChangeDpi(HWND form, int dpi) {
+  RECT frame{};
+  GetWindowRect(form, &frame);
+  constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, hidden by the SDK for a Windows 7 target
+  SendMessageW(form, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+  PumpUntilIdle();
+}
+
+TEST_F(Launcher, ToolPicturesComeFromTheDoubleStripFrom144Dpi) {
+  Tmain_velura& l = Start();
+  EXPECT_EQ(ToolPictureSize(l.ToolBar1()), l.Dpi() >= 144 ? 84 : 42);
+  ChangeDpi(l.Hwnd(), 144);
+  EXPECT_EQ(ToolPictureSize(l.ToolBar1()), 84);
+  EXPECT_EQ(ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(SendMessageW(l.ToolBar1(), TB_GETIMAGELIST, 0, 0))), 7);
+  ChangeDpi(l.Hwnd(), 96);
+  EXPECT_EQ(ToolPictureSize(l.ToolBar1()), 42);
+}
+
 TEST_F(Launcher, HintLineFollowsTheButtonUnderTheMouse) {
   Tmain_velura& l = Start();
   for (int index = 0; index < 7; ++index) {
