@@ -16,6 +16,7 @@
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
 #include "ui/framework/subclass_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -155,12 +156,8 @@ LRESULT FontBrowserForm::FileTreeNotify(NMHDR& header) {
     case TVN_SELCHANGEDW: TntTreeView_FileNameChange(); return 0;
     case NM_CUSTOMDRAW: return TntTreeView_FileNameCustomDrawItem(reinterpret_cast<NMTVCUSTOMDRAW&>(header));
     case NM_RCLICK: {  // TreeMouseDown, right button: the node under the mouse becomes the selected one
-      TVHITTESTINFO hit{};
-      GetCursorPos(&hit.pt);
-      ScreenToClient(fileTree_.Hwnd(), &hit.pt);
-      if (auto item = reinterpret_cast<HTREEITEM>(
-              SendMessageW(fileTree_.Hwnd(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))))
-        SendMessageW(fileTree_.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+      if (const HTREEITEM item = ui::HitTestTreeAtMessagePos(fileTree_.Hwnd()).item)
+        ui::SelectTreeItem(fileTree_.Hwnd(), item);
       SendMessageW(fileTree_.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(fileTree_.Hwnd()), GetMessagePos());
       return TRUE;
     }
@@ -169,11 +166,8 @@ LRESULT FontBrowserForm::FileTreeNotify(NMHDR& header) {
 }
 
 void FontBrowserForm::TntTreeView_FileNameMouseDown(int x, int y) {
-  TVHITTESTINFO hit{};
-  hit.pt = {x, y};
-  auto item =
-      reinterpret_cast<HTREEITEM>(SendMessageW(fileTree_.Hwnd(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  if (item && (hit.flags & TVHT_ONITEMSTATEICON)) ToggleNodeTick(fileTree_, fileTree_.NodeOfItem(item));
+  if (const HTREEITEM item = ui::TreeStateIconAt(fileTree_.Hwnd(), {x, y}))
+    ToggleNodeTick(fileTree_, fileTree_.NodeOfItem(item));
   UpdateSummary();
 }
 

@@ -19,6 +19,7 @@
 #include "ui/framework/menu_win.h"
 #include "ui/framework/status_bar_font.h"
 #include "ui/framework/subclass_win.h"
+#include "ui/framework/tree_view_win.h"
 
 namespace velura {
 
@@ -131,7 +132,7 @@ void TForm_OneTimeInst::CreateActions() {
   add(Action_EditGroupName, u"名前の編集", nullptr, [this] {
     if (const HTREEITEM item = ItemOfGroup(SelectedGroup())) {
       SetFocus(TntTreeView_Group->hwnd);
-      SendMessageW(TntTreeView_Group->hwnd, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item));
+      ui::EditTreeItemLabel(TntTreeView_Group->hwnd, item);
     }
   });
   add(Action_ChangeRoot, u"ルートに移動", GroupCommands, [this] { ChangeRoot(); });
@@ -246,7 +247,7 @@ void TForm_OneTimeInst::Open() {
   SetSampleSize(SampleFontSizeSetting(settings_.ReadSampleSizes()));
   ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), false);
   Show(SW_SHOWNORMAL);
-  TreeView_Expand(TntTreeView_Group->hwnd, TreeView_GetRoot(TntTreeView_Group->hwnd), TVE_EXPAND);
+  ui::ExpandTreeItem(TntTreeView_Group->hwnd, ui::TreeRoot(TntTreeView_Group->hwnd));
 }
 
 void TForm_OneTimeInst::OpenWithPaths(const std::vector<std::u16string>& paths) {

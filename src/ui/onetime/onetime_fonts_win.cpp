@@ -19,6 +19,7 @@
 #include "ui/fontviews/state_image_slots.h"
 #include "ui/fontviews/wait_box_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 #include "ui/onetime/onetime_registration.h"
 
@@ -123,11 +124,8 @@ LRESULT TForm_OneTimeInst::FontTreeNotify(NMHDR& header) {
       return 0;
     }
     case NM_CLICK: {  // TntTreeView_FontNameMouseDown, left button: the tick icon, then the status bar
-      TVHITTESTINFO hit{};
-      GetCursorPos(&hit.pt);
-      ScreenToClient(fontTree_.Hwnd(), &hit.pt);
-      const HTREEITEM item = TreeView_HitTest(fontTree_.Hwnd(), &hit);
-      if (item && (hit.flags & TVHT_ONITEMSTATEICON)) ToggleNodeTick(fontTree_, fontTree_.NodeOfItem(item));
+      if (const HTREEITEM item = ui::TreeStateIconAtMessagePos(fontTree_.Hwnd()))
+        ToggleNodeTick(fontTree_, fontTree_.NodeOfItem(item));
       UpdateStatus();
       return 0;
     }
