@@ -47,6 +47,7 @@ Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools, std::u16
   splash_->Show(SW_SHOWNOACTIVATE);
   UpdateWindow(splash_->Hwnd());
   fonts_ = std::make_unique<SystemEngine>(settings_);
+  splash_->StopLoopsOf(fonts_->Engine().Loop());
   groups_ = std::make_unique<OneTimeGroupStore>(fonts_->Engine().Records().Files, std::move(groupFolder));
 
   CreateForm(L"フォントインストーラーVELURA", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 365, 77,
@@ -165,7 +166,8 @@ void Tmain_velura::ToolButton_ShowLocalFormMouseMove(int tag) {
 bool Tmain_velura::LoadInstalledFonts() {
   TProcedureClass& engine = fonts_->Engine();
   engine.Installed().Clear();
-  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, splash_.get(), nullptr);
+  LoadInstalledFromRegistry(engine.Loop(), engine.Installed(), engine.RegData(), engine.FontsFolder, splash_.get(),
+                            nullptr);
   return engine.Installed().Count() >= 2;
 }
 

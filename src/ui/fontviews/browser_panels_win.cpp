@@ -213,7 +213,7 @@ bool FillSampleListFromCombo(HWND combo, const TreeViewFileTree& tree, ListBoxSa
   }
   infoDisplay = false;
   samples.Clear();
-  FillSampleListFromTree(tree, samples);
+  FillSampleListFromTree(tree, samples, LoopContext{});  // no waiting window stands over a choice
   infoDisplay = true;
   return true;
 }

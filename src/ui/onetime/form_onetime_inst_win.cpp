@@ -34,7 +34,11 @@ using ui::dock::Docked;
 
 TForm_OneTimeInst::TForm_OneTimeInst(TProcedureClass& engine, TIniKeeper& settings, TGroupRootClass& groups,
                                      std::function<void()> showMainWindow)
-    : engine_(engine), settings_(settings), groups_(groups), showMainWindow_(std::move(showMainWindow)) {
+    : engine_(engine),
+      settings_(settings),
+      groups_(groups),
+      showMainWindow_(std::move(showMainWindow)),
+      status_(engine.Loop()) {
   CreateForm(L"一時インストールの管理", WS_OVERLAPPEDWINDOW, 0, 800, 565, nullptr, ui::Placement::Default);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
   CreateActions();

@@ -47,7 +47,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
   ClearFontView();
   SwitchGroupRegistration(groups_, *group, [this](TNameItem& entry) { LoadEntry(entry); });
   SetGroupImages(*group);
-  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
   ClearFontView();
   BuildFontView();
 }
@@ -106,7 +106,7 @@ void TForm_OneTimeInst::FillSampleList() {
   const auto index = SendMessageW(TntComboBox_SampleText->hwnd, CB_GETCURSEL, 0, 0);
   building_ = true;
   samples_.Clear();
-  FillSampleListFromTree(fontTree_, samples_);
+  FillSampleListFromTree(fontTree_, samples_, engine_.Loop());
   building_ = false;
   if (index > 0) samples_.SetAllTexts(ToU16(ui::WindowText(TntComboBox_SampleText->hwnd)));
   SelectListItemForNode();
