@@ -283,17 +283,17 @@ struct Startup {
 void MeasureInstalledReload(TProcedureClass& engine, TIniKeeper& settings, Startup& result) {
   engine.RegData().LoadFontsList();
   engine.Installed().Clear();
-  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
+  LoadInstalledFromRegistry(engine.Loop(), engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
   result.reloadRecords = engine.Installed().Count();
   auto form = std::make_unique<TForm_Installed>(engine, settings, [] {});
   Pump();
-  ActiveLoadProbe = &result.reload;
+  engine.Loop().Probe = &result.reload;
   result.reload.Start();
   form->Open();
   result.reload.Mark("first complete paint");
   RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   result.reloadSeconds = result.reload.Stop();
-  ActiveLoadProbe = nullptr;
+  engine.Loop().Probe = nullptr;
   Pump();
 }
 
@@ -315,16 +315,17 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
   scratch.Clear();
   result.installed = static_cast<int>(installed.size());
   Pump();
-  ActiveLoadProbe = &result.start;
   result.start.Start();
   const double t = Now();
   {
     Tmain_velura launcher(settings, StandardToolWindows());
+    // Building the launcher marks no phase: its engine takes the listener before the installed fonts load.
+    launcher.Fonts().Engine().Loop().Probe = &result.start;
     const bool shown = launcher.FormShow();
     if (shown) RedrawWindow(launcher.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     result.seconds = Now() - t;
     result.start.Stop();
-    ActiveLoadProbe = nullptr;
+    launcher.Fonts().Engine().Loop().Probe = nullptr;
     if (!shown) result.seconds = -1;
     Pump();
   }
@@ -434,10 +435,10 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
   SystemEngine fonts(settings);
   TProcedureClass& engine = fonts.Engine();
   RemoveLeftoverInstalls(engine);
-  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
+  LoadInstalledFromRegistry(engine.Loop(), engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, nullptr);
 
   PhaseClock clock;
-  ActiveLoadProbe = &clock;
+  engine.Loop().Probe = &clock;
   auto form = std::make_unique<Tform_local>(engine, settings, [] {});
   form->Open();
   Pump();
@@ -446,7 +447,7 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
   clock.Mark("first complete paint");
   RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const double load = clock.Stop();
-  ActiveLoadProbe = nullptr;
+  engine.Loop().Probe = nullptr;
   const int records = form->List().Count();
   const double peak = PeakWorkingSetMb();
 

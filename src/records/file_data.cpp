@@ -4,8 +4,6 @@
 #include <unordered_map>
 
 #include "fontfile/listed_face_names.h"
-#include "records/load_probe.h"
-#include "records/progress.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 
@@ -29,10 +27,10 @@ TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
 }
 
 bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
-  MarkLoadPhase("read");
+  services_.Loop.MarkPhase("read");
   TFileDataItem* record = AddFontFile(path);
   if (!record) return false;
-  MarkLoadPhase("registry check");
+  services_.Loop.MarkPhase("registry check");
   const RegTextFolding& folding = services_.Folding;
   if (services_.Registry.IsRegisteredName(RegistryValueName(*record))) {
     const std::u16string& family = record->Faces[0].FamilyName;
@@ -50,7 +48,7 @@ bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
     record->Set(SystemFont);
     LookUpInstalledVersion(*record);
   } else {
-    MarkLoadPhase("register");
+    services_.Loop.MarkPhase("register");
     record->PreviewFontCount = services_.Fonts.AddResource(path);  // for the samples; broadcast after the batch
   }
   return true;
@@ -86,9 +84,9 @@ void ClaimListedNames(const TFileData_base& list, const RegTextFolding& folding,
 }  // namespace
 
 void TFileData_base::UpdateNames() {
-  MarkLoadPhase("UpdateNames: enumerate");
+  services_.Loop.MarkPhase("UpdateNames: enumerate");
   const std::vector<TLogFontName> known = services_.Fonts.EnumerateLogFonts(u"");
-  MarkLoadPhase("UpdateNames: match");
+  services_.Loop.MarkPhase("UpdateNames: match");
   KnownFaces firstByName;
   for (const auto& logFont : known) firstByName.emplace(logFont.FaceName, &logFont);
 
@@ -124,10 +122,10 @@ void TFileData_base::UpdateNames() {
         record->CannotDisplay = true;
         continue;
       } else {
-        MarkLoadPhase("UpdateNames: re-register");
-        PumpActiveProgress();  // two walks over every family per file
+        services_.Loop.MarkPhase("UpdateNames: re-register");
+        services_.Loop.PumpRunningWindow();  // two walks over every family per file
         const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);
-        MarkLoadPhase("UpdateNames: match");
+        services_.Loop.MarkPhase("UpdateNames: match");
         if (!gained) {
           record->CannotDisplay = true;
           continue;
@@ -136,7 +134,7 @@ void TFileData_base::UpdateNames() {
       TakeSystemNames(*record, names, firstByName);
     }
   }
-  MarkLoadPhase("UpdateNames: display names");
+  services_.Loop.MarkPhase("UpdateNames: display names");
   for (auto& item : Items) ChooseDisplayNames(item->Faces, item->DisplayNames, services_.LanguagePriority);
 }
 
@@ -217,10 +215,10 @@ std::vector<std::u16string> TFileData_base::PreviewPaths() const {
 }
 
 void TFileData_installed::UpdateNames() {
-  MarkLoadPhase("UpdateNames: registry list");
+  services_.Loop.MarkPhase("UpdateNames: registry list");
   services_.Registry.LoadFontsList();
   TFileData_base::UpdateNames();
-  MarkLoadPhase("UpdateNames: protected marks");
+  services_.Loop.MarkPhase("UpdateNames: protected marks");
   MarkProtected();
 }
 

@@ -13,6 +13,7 @@
 #include "records/file_data_item.h"
 #include "records/file_services.h"
 #include "records/font_services.h"
+#include "records/loop_context.h"
 #include "records/reg_font_data.h"
 
 namespace velura {
@@ -27,7 +28,8 @@ struct ListedNameClaim {
 };
 using ListedNameClaims = std::unordered_map<std::u16string, ListedNameClaim>;
 
-// The services every list works with; owned by the operations engine.
+// The services every list works with; owned by the operations engine. Loop is the engine's loop context:
+// settling names marks its phases and pumps the status window of the loop running now.
 struct RecordServices {
   TFontDataTable& Reader;
   FontServices& Fonts;
@@ -35,6 +37,7 @@ struct RecordServices {
   TRegFontData& Registry;
   const RegTextFolding& Folding;
   const TLanguagePriorityTable& LanguagePriority;
+  LoopContext& Loop;
   std::u16string FontsFolder;                      // without a trailing backslash
   const TFileData_installed* Installed = nullptr;  // for the installed-version lookup
 };

@@ -5,11 +5,11 @@
 
 namespace velura {
 
-void FillTree(const TFileData_local& list, FileTree& tree) {
+void FillTree(const TFileData_local& list, FileTree& tree, const LoopContext& loop) {
   const FileTree::Node root = tree.AddNode(nullptr, list.FolderPath, nullptr, -1);
   std::size_t done = 0;
   for (const auto& item : list.Items) {
-    KeepWaitingWindowsPainted(done++);
+    loop.KeepWaitingWindowsPainted(done++);
     TFileDataItem& record = *item;
     if (record.CannotDisplay) {
       tree.AddNode(root, u"表示できないです... (" + FileNamePart(record.Path) + u")", nullptr, kUndisplayableImage);
@@ -33,15 +33,15 @@ int FaceIndexOfNode(const FileTree& tree, FileTree::Node node) {
 
 namespace {
 
-void AddSamples(const FileTree& tree, FileTree::Node node, SampleList& list) {
+void AddSamples(const FileTree& tree, FileTree::Node node, SampleList& list, const LoopContext& loop) {
   for (; node; node = tree.NextSibling(node)) {
     TFileDataItem* record = tree.Record(node);
     if (!record) {
-      AddSamples(tree, tree.FirstChild(node), list);
+      AddSamples(tree, tree.FirstChild(node), list, loop);
       continue;
     }
     record->DisplayNames[0].ListIndex = list.Add(record->DisplayNames[0].DisplayFamilyName, node);
-    KeepWaitingWindowsPainted(static_cast<std::size_t>(record->DisplayNames[0].ListIndex));
+    loop.KeepWaitingWindowsPainted(static_cast<std::size_t>(record->DisplayNames[0].ListIndex));
     std::size_t face = 1;
     for (FileTree::Node child = tree.FirstChild(node); child && face < record->DisplayNames.size();
          child = tree.NextSibling(child), ++face)
@@ -51,9 +51,9 @@ void AddSamples(const FileTree& tree, FileTree::Node node, SampleList& list) {
 
 }  // namespace
 
-void FillSampleListFromTree(const FileTree& tree, SampleList& list) {
+void FillSampleListFromTree(const FileTree& tree, SampleList& list, const LoopContext& loop) {
   list.Clear();
-  AddSamples(tree, tree.First(), list);
+  AddSamples(tree, tree.First(), list, loop);
 }
 
 }  // namespace velura

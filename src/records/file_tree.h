@@ -5,15 +5,9 @@
 #include <string>
 
 #include "records/file_data.h"
+#include "records/loop_context.h"
 
 namespace velura {
-
-// Set by the window standing over a fill that takes no input (the browsers' wait box): long fills call it
-// every few hundred nodes, so that the waiting windows are painted. Null: nothing to paint.
-inline void (*PaintWaitingWindows)() = nullptr;
-inline void KeepWaitingWindowsPainted(std::size_t done) {
-  if (PaintWaitingWindows && done % 256 == 255) PaintWaitingWindows();
-}
 
 class FileTree {
  public:
@@ -39,13 +33,14 @@ class SampleList {
   virtual void SetAllTexts(const std::u16string& text) = 0;
 };
 
-// A root titled with the folder, a node per file (or an undisplayable line) and a node per further face.
-void FillTree(const TFileData_local& list, FileTree& tree);
+// A root titled with the folder, a node per file (or an undisplayable line) and a node per further face;
+// the waiting windows of the context are painted as it goes.
+void FillTree(const TFileData_local& list, FileTree& tree, const LoopContext& loop);
 
 // The face a node stands for: 0 for a file node, its 1-based position for a face node under a file.
 int FaceIndexOfNode(const FileTree& tree, FileTree::Node node);
 
-// One item per face, in tree order, each remembered in the face's ListIndex.
-void FillSampleListFromTree(const FileTree& tree, SampleList& list);
+// One item per face, in tree order, each remembered in the face's ListIndex; paints as FillTree does.
+void FillSampleListFromTree(const FileTree& tree, SampleList& list, const LoopContext& loop);
 
 }  // namespace velura

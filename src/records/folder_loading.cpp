@@ -1,6 +1,5 @@
 #include "records/folder_loading.h"
 
-#include "records/load_probe.h"
 #include "records/long_operations.h"
 
 namespace velura {
@@ -10,19 +9,19 @@ void LoadFolderFiles(TProcedureClass& engine, TFileData_local& list, const std::
   list.FolderPath = folder;
   std::vector<std::u16string> fontFiles;
   engine.ScanFolder(folder, fontFiles, nullptr);
-  RunLoadFiles(progress, fontFiles, list, showFailures);
+  RunLoadFiles(engine.Loop(), progress, fontFiles, list, showFailures);
 }
 
 void LoadFolderFilesWithArchives(TProcedureClass& engine, TFileData_local& list, const std::u16string& folder,
                                  ArchiveBox& archives, Progress& progress, bool showFailures) {
   list.FolderPath = folder;
-  MarkLoadPhase("scan");
+  engine.Loop().MarkPhase("scan");
   std::vector<std::u16string> fontFiles, archiveNames;
   engine.ScanFolder(folder, fontFiles, &archiveNames);
   archives.Clear();
   for (const auto& name : archiveNames) archives.Add(name);
   archives.SetEnabled(!archiveNames.empty());
-  RunLoadFiles(progress, fontFiles, list, showFailures);
+  RunLoadFiles(engine.Loop(), progress, fontFiles, list, showFailures);
 }
 
 }  // namespace velura

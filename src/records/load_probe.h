@@ -1,5 +1,5 @@
-// Where a folder load spends its time: the loops and the browser mark their phases here, and a listener
-// (the load benchmark) may take the marks. Without a listener a mark is one test of a pointer.
+// Where a folder load spends its time: the loops and the browser mark their phases through their loop
+// context, and a listener (the load benchmark) installed there takes the marks.
 #pragma once
 
 namespace velura {
@@ -12,14 +12,5 @@ class LoadProbe {
   // The window system has just processed the pending messages.
   virtual void Pumped() = 0;
 };
-
-inline LoadProbe* ActiveLoadProbe = nullptr;
-
-inline void MarkLoadPhase(const char* phase) {
-  if (ActiveLoadProbe) ActiveLoadProbe->Mark(phase);
-}
-inline void NoteMessagesPumped() {
-  if (ActiveLoadProbe) ActiveLoadProbe->Pumped();
-}
 
 }  // namespace velura

@@ -5,7 +5,6 @@
 #include "platform/message_box.h"
 #include "platform/user_error.h"
 #include "records/font_file_names.h"
-#include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 #include "records/user_fonts.h"
@@ -42,34 +41,34 @@ void ReportLoadFailures(const std::vector<std::u16string>& failures) {
 
 void MarkFamilyMembers(TFileData_base& list) { MarkFamilyMembers(list.Items, list.Services().Folding); }
 
-void RunLoadFiles(Progress& progress, const std::vector<std::u16string>& paths, TFileData_local& target,
-                  bool reportFailures) {
+void RunLoadFiles(LoopContext& loop, Progress& progress, const std::vector<std::u16string>& paths,
+                  TFileData_local& target, bool reportFailures) {
   if (paths.empty()) return;
   FontChangeBroadcast broadcast(target.Services().Fonts);
-  ProgressScope window(progress, u"フォントを読み込み中...");
+  ProgressScope window(loop, progress, u"フォントを読み込み中...");
   const int total = static_cast<int>(paths.size());
   progress.BeginProgress(total);
-  CancelRequested = false;
+  loop.StopRequested = false;
   std::vector<std::u16string> failures;
   for (int i = 0; i < total; ++i) {
-    MarkLoadPhase("pump");
+    loop.MarkPhase("pump");
     progress.ProcessMessages();
-    if (CancelRequested) continue;
+    if (loop.StopRequested) continue;
     if (!target.AddBrowsedFontFile(paths[i])) failures.push_back(paths[i]);
-    MarkLoadPhase("progress");
+    loop.MarkPhase("progress");
     progress.StepProgress(i + 1);
   }
   target.UpdateNames();
-  MarkLoadPhase("MarkFamilyMembers");
+  loop.MarkPhase("MarkFamilyMembers");
   MarkFamilyMembers(target);
-  MarkLoadPhase("failure report");
+  loop.MarkPhase("failure report");
   if (reportFailures) ReportLoadFailures(failures);
-  MarkLoadPhase("WM_FONTCHANGE");
+  loop.MarkPhase("WM_FONTCHANGE");
 }
 
-void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& registry,
+void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed, TRegFontData& registry,
                                const std::u16string& fontsFolder, BarProgress* bar, Progress* status) {
-  CancelRequested = false;
+  loop.StopRequested = false;
   const int machineCount = static_cast<int>(registry.Fonts.size());
   const int total = machineCount + static_cast<int>(registry.UserFonts.size());
   if (bar) {
@@ -93,7 +92,7 @@ void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& reg
   for (int i = 0; i < total; ++i) {
     if (bar) bar->ProcessMessages();
     else if (status) status->ProcessMessages();
-    if (CancelRequested) continue;
+    if (loop.StopRequested) continue;
     if (bar) bar->SetPosition(i + 1);
     else if (status) status->StepProgress(i + 1);
     const bool perUser = i >= machineCount;
@@ -126,7 +125,7 @@ struct InstallPlan {
   bool perUser = false;
 };
 
-void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                           const InstallPlan& plan, TRegFontData& registry) {
   int installable = 0, selected = 0;
   for (const auto& record : list.Items) {
@@ -142,8 +141,8 @@ void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_i
     if (!CreateFolderWithParents(services.Files, plan.destinationFolder))
       throw UserError(u"ディレクトリ作成に失敗しました\r\n処理を中断します");
   }
-  ProgressScope window(progress, u"フォントをインストール中...");
-  CancelRequested = false;
+  ProgressScope window(loop, progress, u"フォントをインストール中...");
+  loop.StopRequested = false;
   progress.BeginProgress(selected);
   int done = 0;
 
@@ -174,7 +173,7 @@ void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_i
     for (auto& item : list.Items) {
       TFileDataItem& record = *item;
       progress.ProcessMessages();
-      if (CancelRequested) continue;
+      if (loop.StopRequested) continue;
       if (record.Has(InstalledNow) || !record.Has(Selected)) continue;
       const std::u16string target = targetFolder + FileNamePart(record.Path);
 
@@ -217,7 +216,7 @@ void InstallTickedRecords(Progress& progress, TFileData_local& list, TFileData_i
 
 // Uninstalls the ticked records of one kind: the value (by the given deletion), the registration, the file.
 template <typename DeleteValue>
-void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, bool perUser,
+void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_installed& installed, bool perUser,
                             DeleteValue deleteValue) {
   RecordServices& services = installed.Services();
   FontChangeBroadcast broadcast(services.Fonts);
@@ -228,8 +227,8 @@ void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, 
   for (const auto& record : installed.Items) selected += ofThisKind(*record) ? 1 : 0;
   if (selected == 0) return;
 
-  ProgressScope window(progress, u"フォントを削除中...");
-  CancelRequested = false;
+  ProgressScope window(loop, progress, u"フォントを削除中...");
+  loop.StopRequested = false;
   progress.BeginProgress(selected);
   int done = 0;
   std::vector<std::u16string> failures;
@@ -244,7 +243,7 @@ void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, 
   try {
     for (std::size_t index = installed.Items.size(); index-- > 0;) {
       progress.ProcessMessages();
-      if (CancelRequested) continue;
+      if (loop.StopRequested) continue;
       const TFileDataItem& record = *installed.Items[index];
       if (!ofThisKind(record)) continue;
       const std::u16string path = record.Path;
@@ -272,42 +271,42 @@ void UninstallTickedRecords(Progress& progress, TFileData_installed& installed, 
 
 }  // namespace
 
-void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+void RunInstall(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                 const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry) {
-  InstallTickedRecords(progress, list, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
+  InstallTickedRecords(loop, progress, list, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
 }
 
-void RunInstallForUser(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+void RunInstallForUser(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                        const std::u16string& userFontsFolder, TRegFontData& registry) {
-  InstallTickedRecords(progress, list, installed, InstallPlan{userFontsFolder, true, true}, registry);
+  InstallTickedRecords(loop, progress, list, installed, InstallPlan{userFontsFolder, true, true}, registry);
 }
 
 // A per-user record is left to RunUninstallForUser: looking its file name up among the machine-wide
 // values could delete the value of another font that shares it.
-void RunUninstall(Progress& progress, TFileData_installed& installed) {
-  UninstallTickedRecords(progress, installed, false, [](TRegFontData& registry, const std::u16string& path) {
+void RunUninstall(LoopContext& loop, Progress& progress, TFileData_installed& installed) {
+  UninstallTickedRecords(loop, progress, installed, false, [](TRegFontData& registry, const std::u16string& path) {
     // The value naming this very file first: a value of another font that shares the file name stays.
     return registry.DeleteFontValueForFile(path) || registry.DeleteFontValueByFile(FileNamePart(path));
   });
 }
 
-void RunUninstallForUser(Progress& progress, TFileData_installed& installed) {
-  UninstallTickedRecords(progress, installed, true, [](TRegFontData& registry, const std::u16string& path) {
+void RunUninstallForUser(LoopContext& loop, Progress& progress, TFileData_installed& installed) {
+  UninstallTickedRecords(loop, progress, installed, true, [](TRegFontData& registry, const std::u16string& path) {
     return registry.DeleteUserFontValueForFile(path);
   });
 }
 
-int RunCopy(Progress& progress, FileServices& files, const std::u16string& destinationFolder,
+int RunCopy(LoopContext& loop, Progress& progress, FileServices& files, const std::u16string& destinationFolder,
             const std::vector<std::u16string>& sources) {
   if (sources.empty()) return 0;
-  ProgressScope window(progress, u"フォントをコピー中...");
-  CancelRequested = false;
+  ProgressScope window(loop, progress, u"フォントをコピー中...");
+  loop.StopRequested = false;
   const int total = static_cast<int>(sources.size());
   progress.BeginProgress(total);
   int failures = 0;
   for (int i = 0; i < total; ++i) {
     progress.ProcessMessages();
-    if (CancelRequested) continue;
+    if (loop.StopRequested) continue;
     if (!files.Copy(sources[i], destinationFolder + u"\\" + FileNamePart(sources[i]), false)) ++failures;
     progress.StepProgress(i + 1);
   }

@@ -1,43 +1,44 @@
 // The loops that walk a list of font files with a progress display and a stop button: load, install,
 // uninstall and copy; the load of the installed list at start-up; the release of preview registrations.
-// Each pumps messages once per file, honours CancelRequested and reports failures once at the end.
+// Each pumps messages once per file, honours the stop flag of its loop context and reports failures once at
+// the end.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "records/file_data.h"
-#include "records/progress.h"
+#include "records/loop_context.h"
 
 namespace velura {
 
 // Loads files into a list with AddBrowsedFontFile; reports unreadable files when asked.
-void RunLoadFiles(Progress& progress, const std::vector<std::u16string>& paths, TFileData_local& target,
-                  bool reportFailures);
+void RunLoadFiles(LoopContext& loop, Progress& progress, const std::vector<std::u16string>& paths,
+                  TFileData_local& target, bool reportFailures);
 
 // Fills the installed list from the registry's Fonts list, Marlett first. With a bar (the splash
 // window's) the status window is not used.
-void LoadInstalledFromRegistry(TFileData_installed& installed, TRegFontData& registry,
+void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed, TRegFontData& registry,
                                const std::u16string& fontsFolder, BarProgress* bar, Progress* status);
 
 // Installs the ticked records of a not-installed list into the destination folder.
-void RunInstall(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+void RunInstall(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                 const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry);
 
 // Installs the ticked records for the current user alone: copies them into the per-user fonts folder
 // (creating it when missing) and writes values of the current user's Fonts key whose data is the copy's full
 // path. Nothing machine-wide is written. The reports are those of RunInstall.
-void RunInstallForUser(Progress& progress, TFileData_local& list, TFileData_installed& installed,
+void RunInstallForUser(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                        const std::u16string& userFontsFolder, TRegFontData& registry);
 
 // Uninstalls the ticked machine-wide records of the installed list; ticked per-user records stay as they are.
-void RunUninstall(Progress& progress, TFileData_installed& installed);
+void RunUninstall(LoopContext& loop, Progress& progress, TFileData_installed& installed);
 
 // Uninstalls the ticked per-user records (PerUser): the current user's value, the registration, the file, in
 // that order, with the reports of RunUninstall. Needs no administrator rights; machine-wide records stay.
-void RunUninstallForUser(Progress& progress, TFileData_installed& installed);
+void RunUninstallForUser(LoopContext& loop, Progress& progress, TFileData_installed& installed);
 
 // Copies files into a folder, overwriting; returns the number of files not copied.
-int RunCopy(Progress& progress, FileServices& files, const std::u16string& destinationFolder,
+int RunCopy(LoopContext& loop, Progress& progress, FileServices& files, const std::u16string& destinationFolder,
             const std::vector<std::u16string>& sources);
 
 // Removes preview registrations with the plain bar window (no stop button).

@@ -49,9 +49,9 @@ class PrintJob {
 
 }  // namespace
 
-PrintOutcome PrintRecordsJob(Progress& progress, PrintSurface& surface,
+PrintOutcome PrintRecordsJob(LoopContext& loop, Progress& progress, PrintSurface& surface,
                              const std::vector<std::unique_ptr<TFileDataItem>>& records, const PrintRequest& request) {
-  CancelRequested = false;
+  loop.StopRequested = false;
   const PrintOptions options = ClampedOptions(request.options);
   bool documentOpen = false;
   // Any failure of the device aborts the whole job: a half-printed page is worth less than the message.
@@ -81,7 +81,7 @@ PrintOutcome PrintRecordsJob(Progress& progress, PrintSurface& surface,
     PrintOutcome outcome = PrintOutcome::Printed;
     for (std::size_t i = 0; i < order.size(); ++i) {
       progress.ProcessMessages();
-      if (CancelRequested) {
+      if (loop.StopRequested) {
         outcome = PrintOutcome::Stopped;
         break;
       }

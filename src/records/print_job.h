@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "records/print_layout.h"
-#include "records/progress.h"
+#include "records/loop_context.h"
 
 namespace velura {
 
@@ -58,8 +58,8 @@ enum class PrintOutcome {
   Failed,         // the device failed: the job was aborted and the error shown
 };
 
-// Runs one print job on the surface; the status window must be open. Clears CancelRequested first.
-PrintOutcome PrintRecordsJob(Progress& progress, PrintSurface& surface,
+// Runs one print job on the surface; the status window must be open. Clears the context's stop flag first.
+PrintOutcome PrintRecordsJob(LoopContext& loop, Progress& progress, PrintSurface& surface,
                              const std::vector<std::unique_ptr<TFileDataItem>>& records, const PrintRequest& request);
 
 }  // namespace velura

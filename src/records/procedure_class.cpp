@@ -14,7 +14,7 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
   FontsFolder = services_.FontsFolder;
   regData_ = std::make_unique<TRegFontData>(services_.Registry, services_.Folding, FontsFolder);
   records_ = std::make_unique<RecordServices>(RecordServices{services_.Reader, services_.Fonts, services_.Files,
-                                                             *regData_, services_.Folding, LanguagePriority,
+                                                             *regData_, services_.Folding, LanguagePriority, loop_,
                                                              FontsFolder, nullptr});
   installed_ = std::make_unique<TFileData_installed>(*records_);
   records_->Installed = installed_.get();
@@ -88,15 +88,17 @@ bool TProcedureClass::EmptyAndRemoveFolder(const std::u16string& folder) {
 
 void TProcedureClass::InstallSelected(Progress& progress, TFileData_local& list,
                                       const std::u16string& destinationFolder, bool copyFiles) {
-  RunInstall(progress, list, *installed_, destinationFolder, copyFiles, *regData_);
+  RunInstall(loop_, progress, list, *installed_, destinationFolder, copyFiles, *regData_);
 }
 
-void TProcedureClass::UninstallSelected(Progress& progress) { RunUninstall(progress, *installed_); }
+void TProcedureClass::UninstallSelected(Progress& progress) { RunUninstall(loop_, progress, *installed_); }
 
 void TProcedureClass::InstallSelectedForUser(Progress& progress, TFileData_local& list) {
-  RunInstallForUser(progress, list, *installed_, UserFontsFolder, *regData_);
+  RunInstallForUser(loop_, progress, list, *installed_, UserFontsFolder, *regData_);
 }
 
-void TProcedureClass::UninstallSelectedForUser(Progress& progress) { RunUninstallForUser(progress, *installed_); }
+void TProcedureClass::UninstallSelectedForUser(Progress& progress) {
+  RunUninstallForUser(loop_, progress, *installed_);
+}
 
 }  // namespace velura

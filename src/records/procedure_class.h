@@ -12,7 +12,7 @@
 #include "records/file_data.h"
 #include "records/file_services.h"
 #include "records/font_services.h"
-#include "records/progress.h"
+#include "records/loop_context.h"
 #include "records/reg_font_data.h"
 #include "settings/ini_keeper.h"
 
@@ -53,6 +53,8 @@ class TProcedureClass {
   TRegFontData& RegData() { return *regData_; }
   TFileData_installed& Installed() { return *installed_; }
   RecordServices& Records() { return *records_; }
+  // The program's one loop context: every window's loops, fills and status window work through it.
+  LoopContext& Loop() { return loop_; }
 
   // Reads "velura_c_rec.bin"; a missing or unreadable file gives the default order, a short one keeps
   // the entries it has.
@@ -86,6 +88,7 @@ class TProcedureClass {
 
  private:
   EngineServices services_;
+  LoopContext loop_;
   std::unique_ptr<TRegFontData> regData_;
   std::unique_ptr<RecordServices> records_;
   std::unique_ptr<TFileData_installed> installed_;

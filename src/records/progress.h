@@ -5,9 +5,6 @@
 
 namespace velura {
 
-// The stop button's flag: set by "中止", cleared by every operation when it starts, tested once per step.
-inline bool CancelRequested = false;
-
 class Progress {
  public:
   virtual ~Progress() = default;
@@ -32,33 +29,6 @@ class BarProgress {
   virtual void SetMaximum(int maximum) = 0;
   virtual void SetPosition(int position) = 0;
   virtual void ProcessMessages() {}
-};
-
-// Opens the status window for one loop and closes it on every path out of the loop.
-// The status window of the loop running now, if any: work after the loop's steps that takes long (settling
-// names one file at a time) pumps its messages too, so the window stays responsive.
-inline Progress* ActiveProgress = nullptr;
-inline void PumpActiveProgress() {
-  if (ActiveProgress) ActiveProgress->ProcessMessages();
-}
-
-class ProgressScope {
- public:
-  ProgressScope(Progress& progress, const std::u16string& title) : progress_(progress), previous_(ActiveProgress) {
-    progress_.Open(title);
-    progress_.ResetDisplay();
-    ActiveProgress = &progress_;
-  }
-  ~ProgressScope() {
-    ActiveProgress = previous_;
-    progress_.Close();
-  }
-  ProgressScope(const ProgressScope&) = delete;
-  ProgressScope& operator=(const ProgressScope&) = delete;
-
- private:
-  Progress& progress_;
-  Progress* previous_;
 };
 
 }  // namespace velura

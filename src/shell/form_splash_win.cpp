@@ -35,7 +35,7 @@ void TForm_Splash::SetPosition(int position) {
 }
 
 void TForm_Splash::ProcessMessages() {
-  if (ui::PumpPendingMessages()) CancelRequested = true;
+  if (ui::PumpPendingMessages() && loop_) loop_->StopRequested = true;
 }
 
 LRESULT TForm_Splash::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,7 +29,11 @@ namespace {
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
 
-ui::UniqueImageList LauncherImages(int dpi) { return ui::LoadImageStrip(IDB_LAUNCHER_42, IDB_LAUNCHER_84, 42, dpi); }
+// The 84-pixel pictures need the buttons at twice their designed 51 x 50 (192 DPI): at 144 the buttons are
+// 76 x 75, where they would be cut and push the last buttons off the window, so the 42-pixel ones stay.
+ui::UniqueImageList LauncherImages(int dpi) {
+  return ui::LoadImageStrip(IDB_LAUNCHER_42, IDB_LAUNCHER_84, 42, dpi >= 192 ? dpi : 96);
+}
 
 }  // namespace
 
@@ -39,6 +43,7 @@ Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools, std::u16
   splash_->Show(SW_SHOWNOACTIVATE);
   UpdateWindow(splash_->Hwnd());
   fonts_ = std::make_unique<SystemEngine>(settings_);
+  splash_->StopLoopsOf(fonts_->Engine().Loop());
   groups_ = std::make_unique<OneTimeGroupStore>(fonts_->Engine().Records().Files, std::move(groupFolder));
 
   CreateForm(L"フォントインストーラーVELURA", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 365, 77,
@@ -162,7 +167,8 @@ void Tmain_velura::ToolButton_ShowLocalFormMouseMove(int tag) {
 bool Tmain_velura::LoadInstalledFonts() {
   TProcedureClass& engine = fonts_->Engine();
   engine.Installed().Clear();
-  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, splash_.get(), nullptr);
+  LoadInstalledFromRegistry(engine.Loop(), engine.Installed(), engine.RegData(), engine.FontsFolder, splash_.get(),
+                            nullptr);
   return engine.Installed().Count() >= 2;
 }
 

@@ -6,7 +6,6 @@
 
 #include "platform/resource_ids.h"
 #include "platform/wide_win.h"
-#include "records/load_probe.h"
 #include "records/record_rules.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
@@ -29,7 +28,7 @@ using ui::dock::Docked;
 }  // namespace
 
 FontBrowserForm::FontBrowserForm(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow)
-    : engine_(engine), settings_(settings), showMainWindow_(std::move(showMainWindow)) {}
+    : engine_(engine), settings_(settings), showMainWindow_(std::move(showMainWindow)), status_(engine.Loop()) {}
 
 LRESULT FontBrowserForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DPICHANGED) {
@@ -61,7 +60,7 @@ void FontBrowserForm::CreateFileTree(ui::Panel& parent) {
 }
 
 void FontBrowserForm::CreateSampleList(ui::Panel& parent, int comboWidth, bool spaceTicks) {
-  samplePane_.Create(parent, fileTree_, comboWidth, [this] { return infoDisplay_; });
+  samplePane_.Create(parent, fileTree_, comboWidth, [this] { return infoDisplay_; }, engine_.Loop());
   samplePane_.OnLineDoubleClick = [this](FileTree::Node node) {  // ListBox_zel_SampleDblClick
     ToggleNodeTick(fileTree_, node);
     UpdateSummary();
@@ -125,19 +124,19 @@ void FontBrowserForm::BeginTreeRefill() {
 
 void FontBrowserForm::EndTreeRefill(WaitBox& wait) {
   wait.KeepPainted();
-  MarkLoadPhase("tree expand");
+  engine_.Loop().MarkPhase("tree expand");
   fileTree_.ExpandAll();
   wait.KeepPainted();
-  MarkLoadPhase("tree sort");
+  engine_.Loop().MarkPhase("tree sort");
   fileTree_.SortFiles();
   wait.KeepPainted();
-  MarkLoadPhase("state images");
+  engine_.Loop().MarkPhase("state images");
   RefreshStateImages(fileTree_);
   wait.KeepPainted();
-  MarkLoadPhase("sample list");
-  FillSampleListFromTree(fileTree_, samplePane_.Lines());
+  engine_.Loop().MarkPhase("sample list");
+  FillSampleListFromTree(fileTree_, samplePane_.Lines(), engine_.Loop());
   wait.KeepPainted();
-  MarkLoadPhase("select first file");
+  engine_.Loop().MarkPhase("select first file");
   infoDisplay_ = true;
   if (FileTree::Node root = fileTree_.First()) {
     if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);

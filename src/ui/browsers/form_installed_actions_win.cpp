@@ -142,7 +142,7 @@ void TForm_Installed::Action_UnInstallExecute() {
     try {
       // Machine-wide fonts first (an administrator's), then this user's own in their loop.
       if (engine_.IsAdmin) engine_.UninstallSelected(status_);
-      if (!CancelRequested) engine_.UninstallSelectedForUser(status_);
+      if (!engine_.Loop().StopRequested) engine_.UninstallSelectedForUser(status_);
     } catch (...) {
       Reload();
       throw;

@@ -4,7 +4,7 @@
 
 #include "platform/resource_ids.h"
 #include "platform/wide_win.h"
-#include "records/load_probe.h"
+#include "platform/windows_version_win.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/font_trees.h"
 #include "ui/fontviews/sample_texts.h"
@@ -114,9 +114,9 @@ void TForm_Installed::ClearTree() {
 }
 
 void TForm_Installed::Reload() {
-  MarkLoadPhase("wait box");
-  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
-  MarkLoadPhase("clear");
+  engine_.Loop().MarkPhase("wait box");
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
+  engine_.Loop().MarkPhase("clear");
   BeginTreeRefill();
   SetSampleSize(SampleFontSizeSetting(settings_.ReadSampleSizes()));
   ClearTree();
@@ -126,14 +126,14 @@ void TForm_Installed::Reload() {
   wait.KeepPainted();
   installed.UpdateNames();
   wait.KeepPainted();
-  MarkLoadPhase("tree fill");
+  engine_.Loop().MarkPhase("tree fill");
   BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, installed,
-                  engine_.Records().Folding);
+                  engine_.Records().Folding, engine_.Loop());
   EndTreeRefill(wait);
-  MarkLoadPhase("summary");
+  engine_.Loop().MarkPhase("summary");
   SizeLanguageGrid();
   UpdateSummary();
-  MarkLoadPhase("loaded");
+  engine_.Loop().MarkPhase("loaded");
 }
 
 }  // namespace velura

@@ -7,7 +7,6 @@
 #include "platform/wide_win.h"
 #include "archive/archiver_host.h"
 #include "records/folder_loading.h"
-#include "records/load_probe.h"
 #include "records/long_operations.h"
 #include "ui/framework/status_bar_font_win.h"
 #include "ui/browsers/archive_file_extractor.h"
@@ -230,17 +229,17 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
     LoadFolderFilesWithArchives(engine_, *list_, NetworkPlacePath(shellPath), archives, status_, true);
   }
 
-  MarkLoadPhase("wait box");
-  WaitBox wait(Hwnd(), WaitBox::Place::OverScreen);
+  engine_.Loop().MarkPhase("wait box");
+  WaitBox wait(Hwnd(), WaitBox::Place::OverScreen, engine_.Loop());
   BeginTreeRefill();
   infoDisplay_ = false;  // the tree's change events wait until the tree is complete
   wait.KeepPainted();
-  MarkLoadPhase("tree fill");
-  FillTree(*list_, fileTree_);
+  engine_.Loop().MarkPhase("tree fill");
+  FillTree(*list_, fileTree_, engine_.Loop());
   EndTreeRefill(wait);
-  MarkLoadPhase("summary");
+  engine_.Loop().MarkPhase("summary");
   UpdateSummary();
-  MarkLoadPhase("loaded");
+  engine_.Loop().MarkPhase("loaded");
 }
 
 }  // namespace velura

@@ -76,8 +76,10 @@ void DrawSampleLine(const DRAWITEMSTRUCT& item, const ui::Control& list, const T
 
 }  // namespace
 
-void FontSamplePane::Create(ui::Panel& parent, TreeViewFileTree& tree, int comboWidth, std::function<bool()> canDraw) {
+void FontSamplePane::Create(ui::Panel& parent, TreeViewFileTree& tree, int comboWidth, std::function<bool()> canDraw,
+                            const LoopContext& loop) {
   parent_ = &parent;
+  loop_ = &loop;
   tree_ = &tree;
   canDraw_ = std::move(canDraw);
   Panel_combo.Create(parent, Docked(Align::Top, 26));
@@ -182,7 +184,7 @@ void FontSamplePane::ApplyChoice() {
 void FontSamplePane::Refill() {
   filling_ = true;
   lines_.Clear();
-  FillSampleListFromTree(*tree_, lines_);
+  FillSampleListFromTree(*tree_, lines_, *loop_);
   filling_ = false;
   if (TextChosen()) lines_.SetAllTexts(ToU16(ComboText()));
   SelectLineOf(tree_->Selected());

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "records/loop_context.h"
 #include "ui/fontviews/file_tree_view_win.h"
 #include "ui/fontviews/list_box_zel_win.h"
 #include "ui/framework/handles_win.h"
@@ -18,8 +19,9 @@ class FontSamplePane {
  public:
   // Builds Panel_combo at the top of parent with the combo (comboWidth wide) and the list filling the rest.
   // Lines are drawn only while canDraw() holds (the tree they point into is complete); a click on a line
-  // selects its node in tree.
-  void Create(ui::Panel& parent, TreeViewFileTree& tree, int comboWidth, std::function<bool()> canDraw);
+  // selects its node in tree. Long refills paint the waiting windows of loop.
+  void Create(ui::Panel& parent, TreeViewFileTree& tree, int comboWidth, std::function<bool()> canDraw,
+              const LoopContext& loop);
 
   // The default sample texts into an empty combo, the first one chosen.
   void FillChoices();
@@ -64,6 +66,7 @@ class FontSamplePane {
   ui::Control* list_ = nullptr;
   TreeViewFileTree* tree_ = nullptr;
   std::function<bool()> canDraw_;
+  const LoopContext* loop_ = nullptr;
   ListBoxSampleList lines_;
   bool filling_ = false;
   int size_ = 18;

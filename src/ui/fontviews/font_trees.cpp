@@ -9,7 +9,7 @@
 namespace velura {
 
 void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders, const std::u16string& userFontsFolder,
-                     const TFileData_base& installed, const RegTextFolding& folding) {
+                     const TFileData_base& installed, const RegTextFolding& folding, const LoopContext& loop) {
   // The roots in the order they are shown: the fonts folder, this user's fonts folder, the other machine-wide
   // folders, then any other folder a per-user value points into.
   struct Root {
@@ -52,7 +52,7 @@ void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders,
     if (root.records.empty()) continue;
     const FileTree::Node top = tree.AddNode(nullptr, root.title, nullptr, -1);
     for (TFileDataItem* record : root.records) {
-      KeepWaitingWindowsPainted(done++);
+      loop.KeepWaitingWindowsPainted(done++);
       const FileTree::Node file = tree.AddNode(top, DisplayText(*record, 0), record, StateImageIndex(*record));
       for (std::size_t face = 1; face < record->DisplayNames.size(); ++face)
         tree.AddNode(file, record->DisplayNames[face].DisplayFullName, record, StateImageIndex(*record));

@@ -2,15 +2,13 @@
 
 #include <utility>
 
-#include "records/file_tree.h"
-#include "records/load_probe.h"
 #include "ui/framework/dock_layout.h"
 #include "ui/framework/long_operation_win.h"
 #include "ui/framework/window_win.h"
 
 namespace velura {
 
-WaitBox::WaitBox(HWND owner, Place place) {
+WaitBox::WaitBox(HWND owner, Place place, LoopContext& loop) : loop_(loop) {
   const int dpi = ui::ScreenDpi();
   auto px = [dpi](int at96) { return ui::dock::Scale(at96, dpi); };
   const int width = px(210), height = px(100);
@@ -32,18 +30,18 @@ WaitBox::WaitBox(HWND owner, Place place) {
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
   UpdateWindow(window_);
-  previousPainter_ = PaintWaitingWindows;
-  PaintWaitingWindows = &PaintNow;  // the fills under the box paint it now and then
+  previousPainter_ = std::move(loop_.PaintWaitingWindows);
+  loop_.PaintWaitingWindows = [&loop = loop_] { PaintNow(loop); };  // the fills under the box paint it now and then
 }
 
 WaitBox::~WaitBox() {
-  PaintWaitingWindows = previousPainter_;
+  loop_.PaintWaitingWindows = std::move(previousPainter_);
   if (window_) DestroyWindow(window_);
 }
 
-void WaitBox::PaintNow() {
+void WaitBox::PaintNow(const LoopContext& loop) {
   ui::PumpPaintMessages();
-  NoteMessagesPumped();
+  loop.NoteMessagesPumped();
 }
 
 }  // namespace velura

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include "records/loop_context.h"
 #include "ui/framework/handles_win.h"
 
 namespace velura {
@@ -11,21 +12,23 @@ namespace velura {
 class WaitBox {
  public:
   enum class Place { OverScreen, OverOwner };
-  // Over the owner only while the owner is visible; otherwise over the screen.
-  WaitBox(HWND owner, Place place);
+  // Over the owner only while the owner is visible; otherwise over the screen. While the box stands, the
+  // fills of loop paint it now and then.
+  WaitBox(HWND owner, Place place, LoopContext& loop);
   ~WaitBox();
   WaitBox(const WaitBox&) = delete;
   WaitBox& operator=(const WaitBox&) = delete;
 
   HWND Hwnd() const { return window_; }
   // Between the phases of the drawing: paints what is waiting (the box among them), nothing else.
-  void KeepPainted() { PaintNow(); }
-  static void PaintNow();
+  void KeepPainted() { PaintNow(loop_); }
+  static void PaintNow(const LoopContext& loop);
 
  private:
   HWND window_ = nullptr;
   ui::UniqueFont font_;
-  void (*previousPainter_)() = nullptr;
+  LoopContext& loop_;
+  std::function<void()> previousPainter_;
 };
 
 }  // namespace velura

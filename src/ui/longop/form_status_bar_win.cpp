@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "platform/wide_win.h"
-#include "records/load_probe.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -88,7 +87,7 @@ void TForm_StatusBar::FormDestroy() {
   if (HWND main = ui::MainWindow()) SetActiveWindow(main);
 }
 
-void TForm_StatusBar::Button_TerminateClick() { CancelRequested = true; }
+void TForm_StatusBar::Button_TerminateClick() { loop_.StopRequested = true; }
 
 void TForm_StatusBar::Close() {
   if (!Hwnd()) return;
@@ -136,8 +135,8 @@ void TForm_StatusBar::StepProgress(int done) {
 }
 
 void TForm_StatusBar::ProcessMessages() {
-  if (ui::PumpPendingMessages([this](const MSG& message) { return TakesInput(message); })) CancelRequested = true;
-  NoteMessagesPumped();
+  if (ui::PumpPendingMessages([this](const MSG& message) { return TakesInput(message); })) loop_.StopRequested = true;
+  loop_.NoteMessagesPumped();
 }
 
 void TForm_StatusBar::HideCounter() {

@@ -1,11 +1,12 @@
 // TForm_StatusBar: the small modeless status window of every long operation (load, install, uninstall,
 // copy, print preparation): title, files done / total, a bar and the "中止" button. Open creates and shows
 // it with every other window of the program disabled; Close releases it, so one object serves many runs.
+// "中止" sets the stop flag of the loop context it was made for, which every loop of that context tests.
 #pragma once
 #include <optional>
 #include <string>
 
-#include "records/progress.h"
+#include "records/loop_context.h"
 #include "ui/framework/form_win.h"
 #include "ui/framework/long_operation_win.h"
 #include "ui/longop/fresh_keys.h"
@@ -14,7 +15,7 @@ namespace velura {
 
 class TForm_StatusBar : public ui::Form, public Progress {
  public:
-  TForm_StatusBar() = default;
+  explicit TForm_StatusBar(LoopContext& loop) : loop_(loop) {}
   ~TForm_StatusBar() override;
 
   void Open(const std::u16string& title) override;
@@ -27,6 +28,7 @@ class TForm_StatusBar : public ui::Form, public Progress {
   void HideCounter();
 
   bool IsOpen() const { return Hwnd() != nullptr; }
+  LoopContext& Loop() const { return loop_; }
 
   // The designed components; valid while the window is open.
   ui::Control* Label_Title = nullptr;
@@ -51,6 +53,7 @@ class TForm_StatusBar : public ui::Form, public Progress {
   void DiscardQueuedInput();
   bool TakesInput(const MSG& message);
 
+  LoopContext& loop_;
   std::optional<ui::LongOperation> guard_;
   FreshKeys keys_;
   int total_ = 0;

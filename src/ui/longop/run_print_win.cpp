@@ -23,9 +23,10 @@ int LocaleCompare(std::u16string_view a, std::u16string_view b) {
 
 PrintOutcome RunPrint(TForm_StatusBar& status, PrintSurface& surface, const TFileData_base& list,
                       const std::u16string& sampleText, const PrintOptions& options) {
-  ProgressScope window(status, u"サンプル印刷準備中...");
+  ProgressScope window(status.Loop(), status, u"サンプル印刷準備中...");
   status.HideCounter();
-  return PrintRecordsJob(status, surface, list.Items, PrintRequest{sampleText, options, Today(), LocaleCompare});
+  return PrintRecordsJob(status.Loop(), status, surface, list.Items,
+                         PrintRequest{sampleText, options, Today(), LocaleCompare});
 }
 
 }  // namespace velura

@@ -33,7 +33,11 @@ using ui::dock::Docked;
 
 TForm_OneTimeInst::TForm_OneTimeInst(TProcedureClass& engine, TIniKeeper& settings, TGroupRootClass& groups,
                                      std::function<void()> showMainWindow)
-    : engine_(engine), settings_(settings), groups_(groups), showMainWindow_(std::move(showMainWindow)) {
+    : engine_(engine),
+      settings_(settings),
+      groups_(groups),
+      showMainWindow_(std::move(showMainWindow)),
+      status_(engine.Loop()) {
   CreateForm(L"一時インストールの管理", WS_OVERLAPPEDWINDOW, 0, 800, 565, nullptr, ui::Placement::Default);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
   CreateActions();
@@ -112,7 +116,7 @@ void TForm_OneTimeInst::CreateComponents() {
   fontTree_.Attach(TntTreeView_FontName->hwnd);
   TntTreeView_FontName->onNotify = [this](NMHDR& header) { return FontTreeNotify(header); };
   ui::AddSplitter(Panel_right, Align::Left, 4, "TntTreeView_FontName");
-  samplePane_.Create(Panel_right, fontTree_, 270, [this] { return !building_; });
+  samplePane_.Create(Panel_right, fontTree_, 270, [this] { return !building_; }, engine_.Loop());
   Relayout();
   ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), false);
 }

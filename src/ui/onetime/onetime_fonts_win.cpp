@@ -47,7 +47,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
   ClearFontView();
   SwitchGroupRegistration(groups_, *group, [this](TNameItem& entry) { LoadEntry(entry); });
   SetGroupImages(*group);
-  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner);
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
   ClearFontView();
   BuildFontView();
 }

@@ -11,7 +11,7 @@ namespace velura {
 void LoadGroupEntry(TProcedureClass& engine, TNameItem& entry, const std::u16string& path, Progress& status) {
   if (!entry.FontList) entry.FontList = std::make_unique<TFileData_OneTimeInst>(engine.Records());
   if (entry.IsDir) LoadFolderFiles(engine, *entry.FontList, path, status, false);
-  else RunLoadFiles(status, {path}, *entry.FontList, false);
+  else RunLoadFiles(engine.Loop(), status, {path}, *entry.FontList, false);
   entry.Loaded = true;
 }
 

@@ -66,8 +66,8 @@ void TForm_RegDataView::Action_Copy1Execute() {
   if (paths.empty()) return;
   const std::wstring destination = BrowseForFolder(Hwnd(), ToWide(regview_text::kCopyDestinationTitle));
   if (destination.empty()) return;
-  TForm_StatusBar progress;
-  const int failed = RunCopy(progress, engine_.Records().Files, ToU16(destination), paths);
+  TForm_StatusBar progress(engine_.Loop());
+  const int failed = RunCopy(engine_.Loop(), progress, engine_.Records().Files, ToU16(destination), paths);
   ShowMessage(FolderCopyMessage(static_cast<std::size_t>(failed)));
 }
 

@@ -22,7 +22,7 @@ class Ticks : public ::testing::Test {
     for (auto p : {u"C:\\fonts\\plain.ttf", u"C:\\fonts\\pair.ttc", u"C:\\fonts\\reg.ttf"})
       ASSERT_NE(w.local->AddFontFile(p), nullptr);
     (*w.local)[2].Set(Installed);
-    FillTree(*w.local, tree);
+    FillTree(*w.local, tree, w.loop);
     root = &ModelTree::At(tree.First());
   }
   int Image(std::size_t file) const { return root->children[file]->image; }

@@ -25,7 +25,8 @@ TEST(FontTrees, FolderTreeGroupsByFolderAndDropsEmptyFolders) {
     ASSERT_NE(w.installed->AddFontFile(p), nullptr);
   for (auto& r : w.installed->Items) ChooseDisplayNames(r->Faces, r->DisplayNames, w.priority);
   ModelTree tree;
-  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"E:\\Empty", u"d:\\more"}, u"C:\\Users\\u\\Fonts", *w.installed, w.folding);
+  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"E:\\Empty", u"d:\\more"}, u"C:\\Users\\u\\Fonts", *w.installed,
+                  w.folding, w.loop);
   EXPECT_EQ(Texts(tree.roots), (std::vector<std::u16string>{u"_既定のフォントフォルダ　\"c:\\windows\\fonts\"", u"d:\\more"}));
   EXPECT_EQ(tree.roots[0]->children[0]->text, u"A (a.ttf)");
   EXPECT_EQ(tree.roots[1]->children.size(), 1u);  // c.ttf lies in no listed folder
@@ -48,7 +49,7 @@ TEST(FontTrees, PerUserFilesHaveTheirOwnRootsAfterTheFontsFolder) {
   for (auto& r : w.installed->Items) ChooseDisplayNames(r->Faces, r->DisplayNames, w.priority);
 
   ModelTree tree;
-  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"d:\\more"}, user, *w.installed, w.folding);
+  BuildFolderTree(tree, {u"c:\\windows\\fonts", u"d:\\more"}, user, *w.installed, w.folding, w.loop);
   EXPECT_EQ(Texts(tree.roots), (std::vector<std::u16string>{u"_既定のフォントフォルダ　\"c:\\windows\\fonts\"",
                                                             u"_このユーザーのフォントフォルダ　\"" + user + u"\"",
                                                             u"d:\\more", u"E:\\Mine"}));
@@ -59,7 +60,7 @@ TEST(FontTrees, PerUserFilesHaveTheirOwnRootsAfterTheFontsFolder) {
   ModelTree machineOnly;  // no per-user file: no root for the user's folder
   (*w.installed)[1].Set(PerUser, false);
   (*w.installed)[3].Set(PerUser, false);
-  BuildFolderTree(machineOnly, {u"c:\\windows\\fonts"}, user, *w.installed, w.folding);
+  BuildFolderTree(machineOnly, {u"c:\\windows\\fonts"}, user, *w.installed, w.folding, w.loop);
   EXPECT_EQ(machineOnly.roots.size(), 1u);
 }
 

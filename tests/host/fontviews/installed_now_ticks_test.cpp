@@ -17,7 +17,7 @@ class InstalledNowTicks : public ::testing::Test {
     w.files.Put(u"C:\\fonts\\plain.ttf", FontBytes(u"Plain"));
     for (auto p : {u"C:\\fonts\\new.ttf", u"C:\\fonts\\plain.ttf"}) ASSERT_NE(w.local->AddFontFile(p), nullptr);
     installedNow().Set(InstalledNow);
-    FillTree(*w.local, tree);
+    FillTree(*w.local, tree, w.loop);
     node = ModelTree::At(tree.First()).children[0];
     ASSERT_EQ(tree.StateImage(node), -1);
   }

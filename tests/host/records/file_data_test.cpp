@@ -278,14 +278,14 @@ TEST_F(LongFamilyNames, TwoLongFamiliesOfOneCutAreFoundByRegisteringAgain) {
   const auto bold = AddLong(u"bold.otf", cut + u"t Bold", cut);  // another family, the same first 31 units
   ASSERT_TRUE(w.local->AddBrowsedFontFile(italic));
   ASSERT_TRUE(w.local->AddBrowsedFontFile(bold));
-  FakeProgress progress;
+  FakeProgress progress{&w.loop};
   {
-    ProgressScope window(progress, u"t");
+    ProgressScope window(w.loop, progress, u"t");
     w.local->UpdateNames();
   }
   EXPECT_EQ(Removals(), 2);
   EXPECT_EQ(progress.pumps, 2);  // the status window stays responsive between the files' walks
-  EXPECT_EQ(ActiveProgress, nullptr);
+  EXPECT_FALSE(w.loop.InLoop());
 }
 
 TEST_F(LongFamilyNames, AFileWindowsRefusedIsUndisplayableWithoutRegisteringItAgain) {

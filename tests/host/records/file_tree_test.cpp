@@ -1,6 +1,8 @@
 // The file tree and the sample list built from it.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "record_world.h"
 #include "model_tree.h"
 
@@ -21,7 +23,7 @@ TEST(FileTree, FileFaceAndUndisplayableNodesAndTheirSamples) {
   (*w.local)[2].CannotDisplay = true;
 
   ModelTree tree;
-  FillTree(*w.local, tree);
+  FillTree(*w.local, tree, w.loop);
   const auto& root = ModelTree::At(tree.First());
   EXPECT_EQ(root.text, u"C:\\fonts");
   ASSERT_EQ(root.children.size(), 3u);
@@ -38,9 +40,31 @@ TEST(FileTree, FileFaceAndUndisplayableNodesAndTheirSamples) {
   EXPECT_EQ(FaceIndexOfNode(tree, root.children[1]->children[1]), 2);
 
   ModelList samples;
-  FillSampleListFromTree(tree, samples);
+  FillSampleListFromTree(tree, samples, w.loop);
   EXPECT_EQ(samples.texts, (std::vector<std::u16string>{u"One", u"Two", u"Two", u"Two"}));
   EXPECT_EQ((*w.local)[1].DisplayNames[2].ListIndex, 3);
+}
+
+// The fills run under the browsers' wait box, which takes no input: they paint it through their context.
+TEST(FileTree, LongFillsPaintTheWaitingWindowsEvery256Files) {
+  RecordWorld w;
+  const auto bytes = FontBytes(u"Many");
+  for (int i = 0; i < 600; ++i) {
+    std::u16string path = u"C:\\fonts\\f";
+    for (char digit : std::to_string(i)) path += static_cast<char16_t>(digit);
+    w.files.Put(path, bytes);
+    ASSERT_NE(w.local->AddFontFile(path), nullptr);
+  }
+  for (auto& r : w.local->Items) ChooseDisplayNames(r->Faces, r->DisplayNames, w.priority);
+  int paints = 0;
+  w.loop.PaintWaitingWindows = [&paints] { ++paints; };
+
+  ModelTree tree;
+  FillTree(*w.local, tree, w.loop);
+  EXPECT_EQ(paints, 2);  // after the 256th and the 512th file
+  ModelList samples;
+  FillSampleListFromTree(tree, samples, w.loop);
+  EXPECT_EQ(paints, 4);
 }
 
 }  // namespace

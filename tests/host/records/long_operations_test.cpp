@@ -11,13 +11,13 @@ namespace {
 class Loops : public ::testing::Test {
  protected:
   void LoadLocal(std::initializer_list<std::u16string> paths) {
-    RunLoadFiles(progress, std::vector<std::u16string>(paths), *w.local, true);
+    RunLoadFiles(w.loop, progress, std::vector<std::u16string>(paths), *w.local, true);
   }
   void TickAll() {
     for (auto& r : w.local->Items) r->Set(Selected);
   }
   RecordWorld w;
-  FakeProgress progress;
+  FakeProgress progress{&w.loop};
 };
 
 TEST_F(Loops, LoadReportsUnreadableFilesAndBroadcastsOnce) {
@@ -42,14 +42,14 @@ TEST_F(Loops, LoadStopLeavesTheRestUnloaded) {
   EXPECT_EQ(w.local->Count(), 1);
   EXPECT_EQ(progress.pumps, 3);  // the remaining steps still pump messages
   EXPECT_EQ(w.fonts.broadcasts, 1);
-  CancelRequested = false;
+  w.loop.StopRequested = false;
 }
 
 TEST_F(Loops, InstallCopiesRegistersAndTicksOff) {
   const auto abc = w.AddFont(u"abc.ttf", u"Abc"), bold = w.AddFont(u"xb.ttf", u"X", u"Bold");
   LoadLocal({abc, bold});
   TickAll();
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
 
   EXPECT_TRUE(w.files.Has(kFontsFolder + u"\\abc.ttf"));
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Abc (TrueType)"));
@@ -71,7 +71,7 @@ TEST_F(Loops, InstallIntoAnotherFolderWithoutCopying) {
   const auto abc = w.AddFont(u"abc.ttf", u"Abc");
   LoadLocal({abc});
   TickAll();
-  RunInstall(progress, *w.local, *w.installed, u"D:\\Keep", false, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, u"D:\\Keep", false, *w.registryData);
   EXPECT_TRUE(w.files.copies.empty());
   EXPECT_EQ(w.registry.keys[kFontsPath].values.at(0).second.Text, u"D:\\Keep\\ABC.TTF");
 }
@@ -81,7 +81,7 @@ TEST_F(Loops, InstallDoesNothingWhenNoRecordIsInstallable) {
   LoadLocal({abc});
   TickAll();
   (*w.local)[0].Set(OtherVersionInstalled);
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
   EXPECT_TRUE(w.files.copies.empty());
   EXPECT_TRUE(w.registry.keys[kFontsPath].values.empty());
   EXPECT_EQ(progress.opened, 1);  // only the load's window
@@ -94,7 +94,7 @@ TEST_F(Loops, InstallCollisionWithARegisteredFileIsReportedAndStaysTicked) {
   w.registryData->LoadFontsList();
   LoadLocal({abc});
   TickAll();
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"ファイル名重複エラー");
   EXPECT_NE(w.messages[0].Text.find(abc + u"\r\n"), std::u16string::npos);
@@ -107,7 +107,7 @@ TEST_F(Loops, InstallOverAnUnregisteredFileOfTheSameNameRegistersIt) {
   w.files.Put(kFontsFolder + u"\\abc.ttf", FontBytes(u"Abc"));
   LoadLocal({abc});
   TickAll();
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Abc (TrueType)"));
   EXPECT_TRUE(w.messages.empty());
 }
@@ -117,7 +117,7 @@ TEST_F(Loops, InstallNeverRegistersAFileItCouldNotCopy) {
   w.files.refusedTargets.insert(LowerAscii(kFontsFolder + u"\\abc.ttf"));  // disk full, no access ...
   LoadLocal({abc});
   TickAll();
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
   EXPECT_TRUE(w.registry.keys[kFontsPath].values.empty());
   EXPECT_EQ(w.installed->Count(), 0);
   EXPECT_TRUE((*w.local)[0].Has(Selected));
@@ -131,14 +131,14 @@ TEST_F(Loops, InstallStopLeavesRemainingTicksAndTheNextOperationRuns) {
   TickAll();
   progress.pumps = 0;
   progress.stopAtPump = 2;
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
   EXPECT_TRUE((*w.local)[0].Has(InstalledNow));
   EXPECT_TRUE((*w.local)[1].Has(Selected));
   EXPECT_TRUE((*w.local)[2].Has(Selected));
   EXPECT_EQ(w.registry.keys[kFontsPath].values.size(), 1u);
 
   progress.stopAtPump = -1;
-  RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);  // clears the stop
+  RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);  // clears the stop
   EXPECT_EQ(w.registry.keys[kFontsPath].values.size(), 3u);
 }
 
@@ -149,7 +149,7 @@ TEST_F(Loops, InstallFailsBeforeTouchingAnythingWhenTheFolderIsGone) {
   w.files.folders.erase(u"c:\\fonts");
   const int broadcasts = w.fonts.broadcasts;
   try {
-    RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+    RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
     FAIL() << "expected an error";
   } catch (const UserError& e) {
     EXPECT_EQ(e.Message(), u"カレントディレクトリ設定に失敗しました");
@@ -169,7 +169,7 @@ TEST_F(Loops, InstallRegistryFailureLeavesTheRecordTickedAndReportsEarlierFailur
   w.files.refusedTargets.insert(LowerAscii(kFontsFolder + u"\\refused.ttf"));
   w.registry.keys[kFontsPath].refuseWrites = true;
   try {
-    RunInstall(progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
+    RunInstall(w.loop, progress, *w.local, *w.installed, kFontsFolder, true, *w.registryData);
     FAIL() << "expected an error";
   } catch (const UserError& e) {
     EXPECT_EQ(e.Message(), u"レジストリ書き込みに失敗しました\r\nAbc (TrueType)");
@@ -194,7 +194,7 @@ class Uninstall : public Loops {
   }
   void LoadInstalled() {
     w.registryData->LoadFontsList();
-    LoadInstalledFromRegistry(*w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
+    LoadInstalledFromRegistry(w.loop, *w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
   }
 };
 
@@ -203,7 +203,7 @@ TEST_F(Uninstall, RemovesValueResourceAndFile) {
   LoadInstalled();
   ASSERT_EQ(w.installed->Count(), 1);
   (*w.installed)[0].Set(Selected);
-  RunUninstall(progress, *w.installed);
+  RunUninstall(w.loop, progress, *w.installed);
   EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Gone (TrueType)"));
   EXPECT_FALSE(w.files.Has(path));
   EXPECT_EQ(w.installed->Count(), 0);
@@ -218,7 +218,7 @@ TEST_F(Uninstall, KeepsTheValueOfAnotherFontWithTheSameFileName) {
   LoadInstalled();
   for (auto& r : w.installed->Items)
     if (r->Path == kFontsFolder + u"\\same.ttf") r->Set(Selected);
-  RunUninstall(progress, *w.installed);
+  RunUninstall(w.loop, progress, *w.installed);
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Other (TrueType)"));
   EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Mine (TrueType)"));
 }
@@ -229,7 +229,7 @@ TEST_F(Uninstall, MissingFilesAreReportedOneByOneAndKept) {
   for (auto& r : w.installed->Items) r->Set(Selected);
   w.files.files.erase(LowerAscii(a));
   w.files.files.erase(LowerAscii(b));
-  RunUninstall(progress, *w.installed);
+  RunUninstall(w.loop, progress, *w.installed);
   ASSERT_EQ(w.messages.size(), 2u);
   EXPECT_EQ(w.messages[0].Text, u"ファイルが見つかりません");
   EXPECT_EQ(w.installed->Count(), 2);
@@ -241,7 +241,7 @@ TEST_F(Uninstall, UndeletableFileIsReportedButLeavesTheList) {
   LoadInstalled();
   (*w.installed)[0].Set(Selected);
   w.files.undeletable.insert(LowerAscii(path));
-  RunUninstall(progress, *w.installed);
+  RunUninstall(w.loop, progress, *w.installed);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
   EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + path + u"\r\n");
@@ -256,7 +256,7 @@ TEST_F(Uninstall, RegistryFailureStillReportsTheFilesLeftBehindBeforeIt) {
   for (auto& r : w.installed->Items) r->Set(Selected);
   w.files.undeletable.insert(LowerAscii(held));
   w.registry.keys[kFontsPath].undeletable.insert(u"Stuck (TrueType)");
-  EXPECT_THROW(RunUninstall(progress, *w.installed), UserError);
+  EXPECT_THROW(RunUninstall(w.loop, progress, *w.installed), UserError);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
   EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + held + u"\r\n");
@@ -277,7 +277,7 @@ TEST_F(Uninstall, AFailedRegistryRereadStrandsNoRecordWithoutItsValue) {
   // b.ttf: key opened, value deleted, registration removed, attributes cleared, file deleted; then the reread.
   plan.failAt = 6;
   w.AttachFaults(plan);
-  EXPECT_THROW(RunUninstall(progress, *w.installed), UserError);
+  EXPECT_THROW(RunUninstall(w.loop, progress, *w.installed), UserError);
   plan.armed = false;
   ASSERT_TRUE(plan.failed.has_value());
   ASSERT_EQ(plan.failed->kind, CallKind::Read);
@@ -304,7 +304,7 @@ TEST_F(Loops, CopyOverwritesAndCountsMissingSources) {
   const auto a = w.AddFont(u"a.ttf", u"A");
   w.files.MakeFolder(u"D:\\out");
   w.files.Put(u"D:\\out\\a.ttf", Bytes(3, 0));
-  EXPECT_EQ(RunCopy(progress, w.files, u"D:\\out", {a, u"C:\\fonts\\none.ttf"}), 1);
+  EXPECT_EQ(RunCopy(w.loop, progress, w.files, u"D:\\out", {a, u"C:\\fonts\\none.ttf"}), 1);
   EXPECT_EQ(w.files.BytesOf(u"D:\\out\\a.ttf"), w.files.BytesOf(a));
   EXPECT_EQ(w.fonts.broadcasts, 0);
 }

@@ -90,8 +90,8 @@ TEST_P(InstallSweep, EveryFailedCallLeavesNothingLostOrMisreported) {
   Sweep(LoopSweep<LoopWorld>{std::string("RunInstall ") + c.name,
                              [&](FaultPlan& plan) { return InstallWorld(plan, c); },
                              [&](LoopWorld& world) {
-                               RunInstall(world.progress, *world.w.local, *world.w.installed, c.destination,
-                                          c.copyFiles, *world.w.registryData);
+                               RunInstall(world.w.loop, world.progress, *world.w.local, *world.w.installed,
+                                          c.destination, c.copyFiles, *world.w.registryData);
                              },
                              [&](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
                                CheckInstall(world, run, c, false, checks);
@@ -113,8 +113,8 @@ TEST(LoopSweeps, InstallWithReadsFailingToo) {
   LoopSweep<LoopWorld> sweep{std::string("RunInstall ") + c.name,
                              [&](FaultPlan& plan) { return InstallWorld(plan, c); },
                              [&](LoopWorld& world) {
-                               RunInstall(world.progress, *world.w.local, *world.w.installed, c.destination,
-                                          c.copyFiles, *world.w.registryData);
+                               RunInstall(world.w.loop, world.progress, *world.w.local, *world.w.installed,
+                                          c.destination, c.copyFiles, *world.w.registryData);
                              },
                              [&](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
                                CheckInstall(world, run, c, false, checks);
@@ -125,20 +125,21 @@ TEST(LoopSweeps, InstallWithReadsFailingToo) {
 
 TEST(LoopSweeps, InstallForUser) {
   const InstallCase c{"for the user", u"C:\\fonts", kUserFolder, true};
-  Sweep(LoopSweep<LoopWorld>{
-      "RunInstallForUser",
-      [&](FaultPlan& plan) {
-        auto world = InstallWorld(plan, c);
-        world->w.files.folders.erase(LowerAscii(kUserFolder));  // a user who never installed a font alone
-        world->before = SystemSnapshot::Of(world->w.files, world->w.registry);
-        return world;
-      },
-      [&](LoopWorld& world) {
-        RunInstallForUser(world.progress, *world.w.local, *world.w.installed, kUserFolder, *world.w.registryData);
-      },
-      [&](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-        CheckInstall(world, run, c, true, checks);
-      }});
+  Sweep(LoopSweep<LoopWorld>{"RunInstallForUser",
+                             [&](FaultPlan& plan) {
+                               auto world = InstallWorld(plan, c);
+                               world->w.files.folders.erase(
+                                   LowerAscii(kUserFolder));  // a user who never installed a font alone
+                               world->before = SystemSnapshot::Of(world->w.files, world->w.registry);
+                               return world;
+                             },
+                             [&](LoopWorld& world) {
+                               RunInstallForUser(world.w.loop, world.progress, *world.w.local, *world.w.installed,
+                                                 kUserFolder, *world.w.registryData);
+                             },
+                             [&](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+                               CheckInstall(world, run, c, true, checks);
+                             }});
 }
 
 // ---- Uninstall ----
@@ -202,7 +203,7 @@ void CheckUninstall(LoopWorld& world, const SweepRun& run, const std::vector<std
 
 TEST(LoopSweeps, UninstallMachineWide) {
   Sweep(LoopSweep<LoopWorld>{"RunUninstall", [](FaultPlan& plan) { return UninstallWorld(plan); },
-                             [](LoopWorld& world) { RunUninstall(world.progress, *world.w.installed); },
+                             [](LoopWorld& world) { RunUninstall(world.w.loop, world.progress, *world.w.installed); },
                              [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
                                CheckUninstall(world, run, {kFontsFolder}, checks);
                              }});
@@ -214,8 +215,8 @@ TEST(LoopSweeps, UninstallWithReadsFailingToo) {
     LoopSweep<LoopWorld> sweep{perUser ? "RunUninstallForUser, reads failing too" : "RunUninstall, reads failing too",
                                [](FaultPlan& plan) { return UninstallWorld(plan); },
                                [perUser](LoopWorld& world) {
-                                 if (perUser) RunUninstallForUser(world.progress, *world.w.installed);
-                                 else RunUninstall(world.progress, *world.w.installed);
+                                 if (perUser) RunUninstallForUser(world.w.loop, world.progress, *world.w.installed);
+                                 else RunUninstall(world.w.loop, world.progress, *world.w.installed);
                                },
                                [perUser](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
                                  CheckUninstall(world, run, {perUser ? kUserFolder : kFontsFolder}, checks);
@@ -226,11 +227,12 @@ TEST(LoopSweeps, UninstallWithReadsFailingToo) {
 }
 
 TEST(LoopSweeps, UninstallForUser) {
-  Sweep(LoopSweep<LoopWorld>{"RunUninstallForUser", [](FaultPlan& plan) { return UninstallWorld(plan); },
-                             [](LoopWorld& world) { RunUninstallForUser(world.progress, *world.w.installed); },
-                             [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
-                               CheckUninstall(world, run, {kUserFolder}, checks);
-                             }});
+  Sweep(LoopSweep<LoopWorld>{
+      "RunUninstallForUser", [](FaultPlan& plan) { return UninstallWorld(plan); },
+      [](LoopWorld& world) { RunUninstallForUser(world.w.loop, world.progress, *world.w.installed); },
+      [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
+        CheckUninstall(world, run, {kUserFolder}, checks);
+      }});
 }
 
 // The installed browser's command: the machine-wide loop, then, unless stopped, the per-user one.
@@ -238,8 +240,9 @@ TEST(LoopSweeps, UninstallBothKindsAsTheInstalledBrowserDoes) {
   Sweep(LoopSweep<LoopWorld>{"RunUninstall and RunUninstallForUser",
                              [](FaultPlan& plan) { return UninstallWorld(plan); },
                              [](LoopWorld& world) {
-                               RunUninstall(world.progress, *world.w.installed);
-                               if (!CancelRequested) RunUninstallForUser(world.progress, *world.w.installed);
+                               RunUninstall(world.w.loop, world.progress, *world.w.installed);
+                               if (!world.w.loop.StopRequested)
+                                 RunUninstallForUser(world.w.loop, world.progress, *world.w.installed);
                              },
                              [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
                                CheckUninstall(world, run, {kFontsFolder, kUserFolder}, checks);
@@ -250,7 +253,7 @@ TEST(LoopSweeps, UninstallBothKindsAsTheInstalledBrowserDoes) {
 
 struct CopyWorld {
   RecordWorld w;
-  FakeProgress progress;
+  FakeProgress progress{&w.loop};
   SystemSnapshot before;
   std::vector<std::u16string> sources;
   int notCopied = -1;
@@ -270,7 +273,9 @@ TEST(LoopSweeps, CopyOfFiles) {
         world->before = SystemSnapshot::Of(world->w.files, world->w.registry);
         return world;
       },
-      [&](CopyWorld& world) { world.notCopied = RunCopy(world.progress, world.w.files, destination, world.sources); },
+      [&](CopyWorld& world) {
+        world.notCopied = RunCopy(world.w.loop, world.progress, world.w.files, destination, world.sources);
+      },
       [&](CopyWorld& world, const SweepRun& run, InvariantChecks& checks) {
         CheckNoFontFileLost(
             world.before, world.w.files, {kFontsFolder}, [](const std::u16string&) { return false; }, checks);
@@ -304,7 +309,7 @@ TEST(LoopSweeps, LoadingForPreview) {
         return world;
       },
       [](LoopWorld& world) {
-        RunLoadFiles(world.progress, {u"C:\\fonts\\a.ttf", u"C:\\fonts\\b.ttf"}, *world.w.local, true);
+        RunLoadFiles(world.w.loop, world.progress, {u"C:\\fonts\\a.ttf", u"C:\\fonts\\b.ttf"}, *world.w.local, true);
       },
       [](LoopWorld& world, const SweepRun& run, InvariantChecks& checks) {
         RecordWorld& w = world.w;

@@ -17,7 +17,7 @@ const std::u16string kUserFolder = u"C:\\Users\\u\\AppData\\Local\\Microsoft\\Wi
 class PerUserFonts : public ::testing::Test {
  protected:
   void LoadLocal(std::initializer_list<std::u16string> paths) {
-    RunLoadFiles(progress, std::vector<std::u16string>(paths), *w.local, true);
+    RunLoadFiles(w.loop, progress, std::vector<std::u16string>(paths), *w.local, true);
   }
   void TickAll() {
     for (auto& r : w.local->Items) r->Set(Selected);
@@ -36,7 +36,7 @@ class PerUserFonts : public ::testing::Test {
   }
   void LoadInstalled() {
     w.registryData->LoadFontsList();
-    LoadInstalledFromRegistry(*w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
+    LoadInstalledFromRegistry(w.loop, *w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
   }
   TFileDataItem* InstalledRecord(const std::u16string& path) {
     for (auto& r : w.installed->Items)
@@ -46,7 +46,7 @@ class PerUserFonts : public ::testing::Test {
   const FakeKeyData& UserKey() { return w.registry.keys[kUserFontsId]; }
 
   RecordWorld w;
-  FakeProgress progress;
+  FakeProgress progress{&w.loop};
 };
 
 TEST_F(PerUserFonts, BothKeysCountAsInstalledButOnlyTheMachineTableIsFonts) {
@@ -117,7 +117,7 @@ TEST_F(PerUserFonts, InstallCopiesIntoTheUserFolderAndWritesFullPathsForTheUserO
   const auto abc = w.AddFont(u"abc.ttf", u"Abc"), bold = w.AddFont(u"xb.ttf", u"X", u"Bold");
   LoadLocal({abc, bold});
   TickAll();
-  RunInstallForUser(progress, *w.local, *w.installed, kUserFolder, *w.registryData);
+  RunInstallForUser(w.loop, progress, *w.local, *w.installed, kUserFolder, *w.registryData);
 
   EXPECT_TRUE(w.files.folders.count(LowerAscii(kUserFolder)));  // made, with its parents
   EXPECT_TRUE(w.files.Has(kUserFolder + u"\\abc.ttf"));
@@ -143,7 +143,7 @@ TEST_F(PerUserFonts, InstallBesideAMachineWideFontOfTheSameFileName) {
   const auto abc = w.AddFont(u"abc.ttf", u"Abc");
   LoadLocal({abc});
   TickAll();
-  RunInstallForUser(progress, *w.local, *w.installed, kUserFolder, *w.registryData);
+  RunInstallForUser(w.loop, progress, *w.local, *w.installed, kUserFolder, *w.registryData);
   EXPECT_TRUE(w.messages.empty());
   EXPECT_TRUE(w.registry.HasValue(kUserFontsId, u"Abc (TrueType)"));
   EXPECT_EQ(w.registry.keys[kFontsPath].values.size(), 1u);
@@ -155,7 +155,7 @@ TEST_F(PerUserFonts, InstallCollisionWithARegisteredUserFileIsReported) {
   const auto abc = w.AddFont(u"abc.ttf", u"Abc");
   LoadLocal({abc});
   TickAll();
-  RunInstallForUser(progress, *w.local, *w.installed, kUserFolder, *w.registryData);
+  RunInstallForUser(w.loop, progress, *w.local, *w.installed, kUserFolder, *w.registryData);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"ファイル名重複エラー");
   EXPECT_TRUE((*w.local)[0].Has(Selected));
@@ -169,8 +169,8 @@ TEST_F(PerUserFonts, InstallReportsCopyFailuresAndHonoursStop) {
   w.files.refusedTargets.insert(LowerAscii(kUserFolder + u"\\a.ttf"));
   progress.pumps = 0;
   progress.stopAtPump = 3;  // stop before the third file
-  RunInstallForUser(progress, *w.local, *w.installed, kUserFolder, *w.registryData);
-  CancelRequested = false;
+  RunInstallForUser(w.loop, progress, *w.local, *w.installed, kUserFolder, *w.registryData);
+  w.loop.StopRequested = false;
   EXPECT_EQ(UserKey().values.size(), 1u);  // b only
   EXPECT_TRUE(w.registry.HasValue(kUserFontsId, u"B (TrueType)"));
   EXPECT_TRUE((*w.local)[2].Has(Selected));
@@ -184,7 +184,7 @@ TEST_F(PerUserFonts, InstallStopsBeforeTouchingAnythingWhenTheKeyCannotBeMade) {
   LoadLocal({abc});
   TickAll();
   w.registry.refuseCreation = true;
-  EXPECT_THROW(RunInstallForUser(progress, *w.local, *w.installed, kUserFolder, *w.registryData), UserError);
+  EXPECT_THROW(RunInstallForUser(w.loop, progress, *w.local, *w.installed, kUserFolder, *w.registryData), UserError);
   EXPECT_TRUE(w.registry.keys[kFontsPath].values.empty());
   EXPECT_FALSE(w.files.Has(kUserFolder + u"\abc.ttf"));
   EXPECT_TRUE((*w.local)[0].Has(Selected));
@@ -197,7 +197,7 @@ TEST_F(PerUserFonts, UninstallRemovesTheUserValueRegistrationAndFileInThatOrder)
   LoadInstalled();
   for (auto& r : w.installed->Items) r->Set(Selected);
   w.fonts.calls.clear();
-  RunUninstallForUser(progress, *w.installed);
+  RunUninstallForUser(w.loop, progress, *w.installed);
   EXPECT_FALSE(w.registry.HasValue(kUserFontsId, u"Mine (TrueType)"));
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Machine (TrueType)"));
   EXPECT_FALSE(w.files.Has(mine));
@@ -216,7 +216,7 @@ TEST_F(PerUserFonts, MachineWideUninstallLeavesPerUserRecordsAlone) {
   const auto mine = UserInstalled(u"same.ttf", u"Mine");
   LoadInstalled();
   InstalledRecord(mine)->Set(Selected);
-  RunUninstall(progress, *w.installed);
+  RunUninstall(w.loop, progress, *w.installed);
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Machine (TrueType)"));  // shares the file name
   EXPECT_TRUE(w.registry.HasValue(kUserFontsId, u"Mine (TrueType)"));
   EXPECT_TRUE(w.files.Has(mine));
@@ -231,8 +231,8 @@ TEST_F(PerUserFonts, UninstallReportsMissingAndUndeletableFilesAndHonoursStop) {
   w.files.undeletable.insert(LowerAscii(b));
   progress.pumps = 0;
   progress.stopAtPump = 3;  // a is never reached
-  RunUninstallForUser(progress, *w.installed);
-  CancelRequested = false;
+  RunUninstallForUser(w.loop, progress, *w.installed);
+  w.loop.StopRequested = false;
   ASSERT_EQ(w.messages.size(), 2u);
   EXPECT_EQ(w.messages[0].Text, u"ファイルが見つかりません");
   EXPECT_EQ(w.messages[1].Caption, u"削除失敗の確認");

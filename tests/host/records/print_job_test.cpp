@@ -109,10 +109,11 @@ class Printing : public ::testing::Test {
     request.date = {2026, 12, 7};
   }
   ~Printing() override { SetMessageSink(previous); }
-  PrintOutcome Print() { return PrintRecordsJob(progress, surface, records, request); }
+  PrintOutcome Print() { return PrintRecordsJob(loop, progress, surface, records, request); }
 
   RecordingSurface surface;
-  FakeProgress progress;
+  LoopContext loop;
+  FakeProgress progress{&loop};
   std::vector<std::unique_ptr<TFileDataItem>> records;
   PrintRequest request;
   std::vector<MessageRequest> messages;
@@ -313,7 +314,7 @@ TEST_F(Printing, EntriesTallerThanThePageTakeAPageOrAColumnEachWithoutEmptyPages
   RecordingSurface small(PageGeometry{600, 400, 51, 34, 300});
   request.options.sampleSize = 99;
   records = Families(3);
-  EXPECT_EQ(PrintRecordsJob(progress, small, records, request), PrintOutcome::Printed);
+  EXPECT_EQ(PrintRecordsJob(loop, progress, small, records, request), PrintOutcome::Printed);
   EXPECT_EQ(small.pages, 3);
   std::vector<int> pagesOfSamples;
   for (const auto& sample : small.Of("sample")) pagesOfSamples.push_back(sample.page);
@@ -322,7 +323,7 @@ TEST_F(Printing, EntriesTallerThanThePageTakeAPageOrAColumnEachWithoutEmptyPages
   RecordingSurface columns(PageGeometry{600, 400, 51, 34, 300});
   request.options.twoColumns = true;
   records = Families(5);
-  PrintRecordsJob(progress, columns, records, request);
+  PrintRecordsJob(loop, progress, columns, records, request);
   pagesOfSamples.clear();
   std::vector<bool> second;
   for (const auto& sample : columns.Of("sample")) {
@@ -360,7 +361,7 @@ TEST_F(Printing, TheFolderLineIsReservedSoTheLastRuleStaysOnThePage) {
   RecordingSurface page(PageGeometry{600, 530, 51, 0, 300});
   request.options.fullPath = true;
   records = Families(3);
-  PrintRecordsJob(progress, page, records, request);
+  PrintRecordsJob(loop, progress, page, records, request);
   for (const auto& rule : page.Of("rule")) EXPECT_LE(rule.rule.y, 530);
   EXPECT_EQ(page.pages, 3);
 }
@@ -372,7 +373,7 @@ TEST_F(Printing, StopFinishesThePagesSoFarAndEndsTheDocument) {
   EXPECT_EQ(surface.Of("sample").size(), 2u);
   EXPECT_EQ(surface.Kinds().back(), "close");
   EXPECT_TRUE(messages.empty());
-  CancelRequested = false;
+  loop.StopRequested = false;
 }
 
 TEST_F(Printing, AFailingDeviceAbortsTheJobWithItsMessage) {
@@ -390,7 +391,7 @@ TEST_F(Printing, AFailingDeviceAbortsTheJobWithItsMessage) {
     RecordingSurface device;
     device.failOn = failing;
     messages.clear();
-    EXPECT_EQ(PrintRecordsJob(progress, device, records, request), PrintOutcome::Failed) << failing;
+    EXPECT_EQ(PrintRecordsJob(loop, progress, device, records, request), PrintOutcome::Failed) << failing;
     EXPECT_EQ(messages.size(), 1u) << failing;
   }
 }

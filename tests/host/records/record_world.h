@@ -29,7 +29,7 @@ class RecordWorld {
     files.MakeFolder(files.currentDirectory);
     registryData = std::make_unique<TRegFontData>(registry, folding, kFontsFolder);
     services = std::make_unique<RecordServices>(
-        RecordServices{reader, fonts, files, *registryData, folding, priority, kFontsFolder, nullptr});
+        RecordServices{reader, fonts, files, *registryData, folding, priority, loop, kFontsFolder, nullptr});
     installed = std::make_unique<TFileData_installed>(*services);
     services->Installed = installed.get();
     local = std::make_unique<TFileData_local>(*services);
@@ -63,6 +63,7 @@ class RecordWorld {
   IdentityAnsiCodec ansi;
   TFontDataTable reader{ansi};
   TLanguagePriorityTable priority;
+  LoopContext loop;
   std::unique_ptr<TRegFontData> registryData;
   std::unique_ptr<RecordServices> services;
   std::unique_ptr<TFileData_installed> installed;
@@ -72,21 +73,26 @@ class RecordWorld {
   MessageSink previousSink;
 };
 
-// A status window that records what it shows and presses "中止" before the chosen step.
+// A status window that records what it shows and presses "中止" before the chosen step, setting the stop flag
+// of the loop context it was made for.
 class FakeProgress final : public Progress {
  public:
+  explicit FakeProgress(LoopContext* loop = nullptr) : loop_(loop) {}
   void Open(const std::u16string& title) override { titles.push_back(title), ++opened; }
   void Close() override { ++closed; }
   void ResetDisplay() override {}
   void BeginProgress(int total) override { this->total = total; }
   void StepProgress(int done) override { steps.push_back(done); }
   void ProcessMessages() override {
-    if (++pumps == stopAtPump) CancelRequested = true;
+    if (++pumps == stopAtPump && loop_) loop_->StopRequested = true;
   }
 
   std::vector<std::u16string> titles;
   int opened = 0, closed = 0, total = -1, pumps = 0, stopAtPump = -1;
   std::vector<int> steps;
+
+ private:
+  LoopContext* loop_;
 };
 
 }  // namespace velura::testing

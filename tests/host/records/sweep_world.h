@@ -15,7 +15,7 @@ inline const std::u16string kUserFolder = u"C:\\Users\\u\\AppData\\Local\\Micros
 
 struct LoopWorld {
   RecordWorld w;
-  FakeProgress progress;
+  FakeProgress progress{&w.loop};
   SystemSnapshot before;
   std::vector<std::u16string> ticked;  // paths of the records ticked for the run
 
@@ -30,10 +30,10 @@ struct LoopWorld {
   }
   void LoadInstalled() {
     w.registryData->LoadFontsList();
-    LoadInstalledFromRegistry(*w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
+    LoadInstalledFromRegistry(w.loop, *w.installed, *w.registryData, kFontsFolder, nullptr, &progress);
   }
   void LoadLocal(const std::vector<std::u16string>& paths) {
-    RunLoadFiles(progress, paths, *w.local, true);
+    RunLoadFiles(w.loop, progress, paths, *w.local, true);
     w.local->LastFolder = FolderPart(paths.front());
     w.files.MakeFolder(w.local->LastFolder);
   }

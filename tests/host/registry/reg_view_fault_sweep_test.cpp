@@ -56,7 +56,8 @@ struct ViewerWorld {
   SystemSnapshot before;
   std::vector<MessageRequest> messages;
   MessageSink previous;
-  FakeProgress progress;
+  LoopContext loop;
+  FakeProgress progress{&loop};
   std::vector<std::u16string> asked;  // the rows' value names, or the paths, the command was given
   std::size_t failed = 0;
   RowDeletion deletion;
@@ -228,8 +229,8 @@ TEST(RegViewFaultSweep, CopyingTickedFilesOut) {
   for (const auto& [source, target] : copies) targets.push_back(target);
   Sweep(LoopSweep<ViewerWorld>{"registry viewer: copying ticked files out of the fonts folder", FolderScene,
                                [&](ViewerWorld& w) {
-                                 w.failed =
-                                     static_cast<std::size_t>(RunCopy(w.progress, w.files, kDestination, ticked));
+                                 w.failed = static_cast<std::size_t>(
+                                     RunCopy(w.loop, w.progress, w.files, kDestination, ticked));
                                  ShowMessage(FolderCopyMessage(w.failed));
                                },
                                [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {

@@ -48,7 +48,7 @@ TEST(EngineOnWindows, InstallsIntoTheFontsFolderAndUninstallsAgain) {
   SilentProgress& progress = world.progress;
   TFileData_local list(engine.Records());
 
-  RunLoadFiles(progress, {ToU16(source)}, list, true);
+  RunLoadFiles(engine.Loop(), progress, {ToU16(source)}, list, true);
   ASSERT_EQ(list.Count(), 1);
   EXPECT_FALSE(list[0].CannotDisplay);
   EXPECT_EQ(list[0].DisplayNames[0].DisplayFamilyName, u"Velura Inst 001");

@@ -19,7 +19,7 @@ class LongFamilyOnWindows : public BrowserTest {
     const std::wstring path = folder / L"長い名前.ttf";
     ASSERT_TRUE(WriteFontWithFamily(path, family));
     TFileData_local list(Engine().Records());
-    RunLoadFiles(progress, {ToU16(path)}, list, true);
+    RunLoadFiles(Engine().Loop(), progress, {ToU16(path)}, list, true);
     ASSERT_EQ(list.Count(), 1);
     const TFileDataItem& record = list[0];
     EXPECT_FALSE(record.CannotDisplay);

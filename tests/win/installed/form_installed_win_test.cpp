@@ -391,19 +391,22 @@ TEST(WaitBoxPlace, OverItsOwnerOrOverTheScreen) {
   HWND owner =
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 200, 600, 400, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(owner, nullptr);
+  LoopContext loop;
   {
-    WaitBox over(owner, WaitBox::Place::OverOwner);
+    WaitBox over(owner, WaitBox::Place::OverOwner, loop);
+    EXPECT_TRUE(loop.PaintWaitingWindows);  // the fills under the box paint it
     const RECT r = PlaceOf(over.Hwnd());
     EXPECT_NEAR((r.left + r.right) / 2, 400, 1);
     EXPECT_NEAR((r.top + r.bottom) / 2, 400, 1);
   }
   {
-    WaitBox screen(owner, WaitBox::Place::OverScreen);
+    WaitBox screen(owner, WaitBox::Place::OverScreen, loop);
     const RECT r = PlaceOf(screen.Hwnd());
     EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   }
+  EXPECT_FALSE(loop.PaintWaitingWindows);  // gone with the box
   ShowWindow(owner, SW_HIDE);
-  WaitBox hidden(owner, WaitBox::Place::OverOwner);  // a hidden owner: over the screen
+  WaitBox hidden(owner, WaitBox::Place::OverOwner, loop);  // a hidden owner: over the screen
   EXPECT_NEAR((PlaceOf(hidden.Hwnd()).top + PlaceOf(hidden.Hwnd()).bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
   DestroyWindow(owner);
 }

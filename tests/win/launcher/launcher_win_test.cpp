@@ -56,10 +56,12 @@ void ChangeDpi(HWND form, int dpi) {
   PumpUntilIdle();
 }
 
-TEST_F(Launcher, ToolPicturesComeFromTheDoubleStripFrom144Dpi) {
+TEST_F(Launcher, ToolPicturesComeFromTheDoubleStripWhereTheButtonsHoldThem) {
   Tmain_velura& l = Start();
-  EXPECT_EQ(ToolPictureSize(l.ToolBar1()), l.Dpi() >= 144 ? 84 : 42);
+  EXPECT_EQ(ToolPictureSize(l.ToolBar1()), l.Dpi() >= 192 ? 84 : 42);
   ChangeDpi(l.Hwnd(), 144);
+  EXPECT_EQ(ToolPictureSize(l.ToolBar1()), 42);  // 76 x 75 buttons
+  ChangeDpi(l.Hwnd(), 192);
   EXPECT_EQ(ToolPictureSize(l.ToolBar1()), 84);
   EXPECT_EQ(ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(SendMessageW(l.ToolBar1(), TB_GETIMAGELIST, 0, 0))), 7);
   ChangeDpi(l.Hwnd(), 96);

@@ -196,7 +196,8 @@ class Printing : public BrowserTest {
 
   static std::wstring folder_;
   std::unique_ptr<Tform_local> form;
-  TForm_StatusBar status;
+  LoopContext loop;
+  TForm_StatusBar status{loop};
 };
 std::wstring Printing::folder_;
 

@@ -14,7 +14,8 @@ BrowserFixture::BrowserFixture(const std::wstring& folderName)
 
 void BrowserFixture::LoadInstalled() {
   TProcedureClass& engine = Engine();
-  LoadInstalledFromRegistry(engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr, &progress);
+  LoadInstalledFromRegistry(engine.Loop(), engine.Installed(), engine.RegData(), engine.FontsFolder, nullptr,
+                            &progress);
 }
 
 }  // namespace velura::testing

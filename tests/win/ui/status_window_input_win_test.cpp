@@ -51,7 +51,7 @@ class StatusWindowInput : public ::testing::Test {
  protected:
   void SetUp() override {
     ui::SetMainWindow(main.Hwnd());
-    CancelRequested = false;
+    loop.StopRequested = false;
     PumpUntilIdle();
   }
   void TearDown() override {
@@ -62,12 +62,12 @@ class StatusWindowInput : public ::testing::Test {
   }
   // A loop as the long operations run it: the flag cleared after the window opened, one pump per file.
   bool RunFiles(int files, const std::function<void(int)>& duringFile = {}) {
-    ProgressScope scope(status, u"フォントを読み込み中...");
-    CancelRequested = false;
+    ProgressScope scope(loop, status, u"フォントを読み込み中...");
+    loop.StopRequested = false;
     for (int i = 0; i < files; ++i) {
       if (duringFile) duringFile(i);
       status.ProcessMessages();
-      if (CancelRequested) return false;
+      if (loop.StopRequested) return false;
     }
     return true;
   }
@@ -75,7 +75,8 @@ class StatusWindowInput : public ::testing::Test {
 
   testing::MessageRecorder recorder;
   TestFrame main{L"main"};
-  TForm_StatusBar status;
+  LoopContext loop;
+  TForm_StatusBar status{loop};
 };
 
 TEST_F(StatusWindowInput, ReturnAndAClickQueuedBeforeTheWindowAppearedDoNotStopTheRun) {

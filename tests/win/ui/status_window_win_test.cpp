@@ -42,7 +42,7 @@ class StatusWindowTest : public ::testing::Test {
     // without a window manager costs seconds under Wine.
     ui::SetMainWindow(main.Hwnd());
     EnableWindow(disabledBefore.Hwnd(), FALSE);
-    CancelRequested = false;
+    loop.StopRequested = false;
     PumpUntilIdle();
   }
   void TearDown() override {
@@ -53,7 +53,8 @@ class StatusWindowTest : public ::testing::Test {
   TestFrame main{L"main"};
   TestFrame other{L"other"};
   TestFrame disabledBefore{L"disabled before"};
-  TForm_StatusBar status;
+  LoopContext loop;
+  TForm_StatusBar status{loop};
 };
 
 TEST_F(StatusWindowTest, OpensAsTheDesignedToolWindowWithItsTexts) {
@@ -104,22 +105,22 @@ TEST_F(StatusWindowTest, ComponentsSitAtTheirDesignedRectanglesScaledToTheDpi) {
   }
 }
 
-TEST_F(StatusWindowTest, ClickOnTheStopButtonAndEscBothSetCancelRequested) {
+TEST_F(StatusWindowTest, ClickOnTheStopButtonAndEscBothSetTheStopFlag) {
   status.Open(u"x");
   SendMessageW(status.Button_Terminate->hwnd, BM_CLICK, 0, 0);
-  EXPECT_TRUE(CancelRequested);
+  EXPECT_TRUE(loop.StopRequested);
 
   // Esc while a loop pumps: IsDialogMessageW turns it into the cancel button's click.
-  CancelRequested = false;
+  loop.StopRequested = false;
   SetFocus(status.Button_Terminate->hwnd);
   PostMessageW(status.Button_Terminate->hwnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
   status.ProcessMessages();
-  EXPECT_TRUE(CancelRequested);
+  EXPECT_TRUE(loop.StopRequested);
 
   // Alt+F4 reaches the window as WM_CLOSE: it stops the operation but leaves the window to its runner.
-  CancelRequested = false;
+  loop.StopRequested = false;
   SendMessageW(status.Hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(CancelRequested);
+  EXPECT_TRUE(loop.StopRequested);
   EXPECT_TRUE(status.IsOpen());
 }
 
@@ -149,7 +150,7 @@ TEST_F(StatusWindowTest, EveryOtherWindowIsDisabledWhileOpenAndExactlyThoseAreEn
   for (int run = 0; run < 2; ++run) {  // one object serves several runs
     SCOPED_TRACE(run);
     {
-      ProgressScope scope(status, u"フォントを削除中...");
+      ProgressScope scope(loop, status, u"フォントを削除中...");
       EXPECT_TRUE(IsWindowEnabled(status.Hwnd()));
       EXPECT_FALSE(IsWindowEnabled(main.Hwnd()));
       EXPECT_FALSE(IsWindowEnabled(other.Hwnd()));
@@ -165,7 +166,7 @@ TEST_F(StatusWindowTest, EveryOtherWindowIsDisabledWhileOpenAndExactlyThoseAreEn
 
 TEST_F(StatusWindowTest, ScopeClosesTheWindowWhenTheLoopThrows) {
   try {
-    ProgressScope scope(status, u"x");
+    ProgressScope scope(loop, status, u"x");
     throw std::runtime_error("loop failed");
   } catch (const std::runtime_error&) {
   }
@@ -177,7 +178,7 @@ TEST_F(StatusWindowTest, QuitDuringTheLoopStopsItAndReachesTheMainLoopAfterwards
   status.Open(u"x");
   PostQuitMessage(7);
   status.ProcessMessages();
-  EXPECT_TRUE(CancelRequested);
+  EXPECT_TRUE(loop.StopRequested);
   status.ProcessMessages();  // the next file: still stopped, nothing lost
   status.Close();
   MSG message;
