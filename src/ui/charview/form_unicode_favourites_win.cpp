@@ -2,10 +2,13 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cwchar>
 
+#include "platform/clipboard_win.h"
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
+#include "ui/charview/collected_text.h"
 #include "ui/charview/form_uni_user_items_win.h"
 #include "ui/charview/form_unicode_win.h"
 #include "ui/framework/menu_win.h"
@@ -123,7 +126,7 @@ void Tform_unicode::TntStringGrid1DblClick() {
   if (currentBlock_ < 0) return;
   const TUniBlock& block = kUniBlocks[static_cast<std::size_t>(currentBlock_)];
   const int code = CellCodePoint(block, TntStringGrid1.Row(), TntStringGrid1.Column());
-  if (code < 0) return;
+  if (!CollectsAsCharacter(code)) return;
   const HWND edit = TntRichEdit1->hwnd;
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
@@ -150,8 +153,21 @@ int Tform_unicode::RichEditSelectionLength() const {
 
 void Tform_unicode::CopyRichEdit(bool all) {
   if (RichEditTextLength() == 0) return;
-  if (all) SendMessageW(TntRichEdit1->hwnd, EM_SETSEL, 0, -1);
-  SendMessageW(TntRichEdit1->hwnd, WM_COPY, 0, 0);
+  const HWND edit = TntRichEdit1->hwnd;
+  if (all) SendMessageW(edit, EM_SETSEL, 0, -1);
+  CHARRANGE range{};
+  SendMessageW(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  std::wstring selected(static_cast<std::size_t>(std::max<LONG>(0, range.cpMax - range.cpMin)), L'\0');
+  TEXTRANGEW request{range, selected.data()};
+  selected.resize(static_cast<std::size_t>(
+      std::max<LRESULT>(0, SendMessageW(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&request)))));
+  const std::u16string wellFormed = WellFormedForCopy(ToU16(selected));
+  // The rich edit's own copy keeps the fonts; text with half a pair goes on the clipboard as plain text.
+  if (wellFormed == ToU16(selected)) {
+    SendMessageW(edit, WM_COPY, 0, 0);
+    return;
+  }
+  PutTextOnClipboard(Hwnd(), ToWide(wellFormed));
 }
 
 void Tform_unicode::Button_CopyClick() { CopyRichEdit(true); }

@@ -100,10 +100,18 @@ TEST_F(UnicodeViewer, SurrogateBlocksHoldLoneCodeUnits) {
   EXPECT_EQ(Status(1), L"Unicode  $DBFF");
   EXPECT_GT(viewer->TntStringGrid1.TopRow(), 0);
   DoubleClick(63, 15);
-  const std::wstring collected = RichText();
-  ASSERT_EQ(collected.size(), 1u);
-  EXPECT_EQ(collected[0], L'\xDBFF');
+  EXPECT_EQ(RichText(), L"");  // a lone surrogate is never collected
   CaptureWindow(viewer->Hwnd());  // drawing lone surrogates is harmless
+
+  // Typed or pasted text with half a pair goes on the clipboard well-formed; the whole pair stays.
+  SetWindowTextW(viewer->TntRichEdit1->hwnd, L"\x3042\xD842\xDFB7\xD842");
+  Click(*viewer->Button_Copy);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  if (data) GlobalUnlock(data);
+  CloseClipboard();
+  EXPECT_EQ(copied, L"\x3042\xD842\xDFB7\xFFFD");
 }
 
 TEST_F(UnicodeViewer, CollectsNewestFirstInTheFontAndCopies) {
