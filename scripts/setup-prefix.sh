@@ -11,7 +11,7 @@ export WINEPREFIX="$PFX" WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"   # no Mono/Gecko prompts, no menu files
 unset LC_ALL LC_CTYPE 2>/dev/null || true                           # LC_ALL=C would force code page 1252
 
-[ "$MODE" = "--fonts-only" ] || [ ! -f "$PFX/.velura-prefix-ready" ] || exit 0
+[ "$MODE" = "--fonts-only" ] || [ ! -f "$PFX/.velura-prefix-ready-2" ] || exit 0
 
 locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' || {
   echo "setup-prefix: locale ja_JP.UTF-8 is not generated; run scripts/setup.sh" >&2; exit 1; }
@@ -21,7 +21,7 @@ locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' || {
 mkdir -p "$(dirname "$PFX")"
 exec 9>"$PFX.lock"
 flock 9
-[ "$MODE" = "--fonts-only" ] || [ ! -f "$PFX/.velura-prefix-ready" ] || exit 0
+[ "$MODE" = "--fonts-only" ] || [ ! -f "$PFX/.velura-prefix-ready-2" ] || exit 0
 
 if [ ! -f "$PFX/system.reg" ]; then
   timeout 300 wineboot -i >/dev/null 2>&1 || { echo "setup-prefix: wineboot -i failed" >&2; exit 1; }
@@ -44,6 +44,11 @@ REG=$(mktemp /tmp/velura-prefix.XXXXXX)
     echo '[HKEY_CURRENT_USER\Software\Wine\WineDbg]'
     echo '"ShowCrashDialog"=dword:00000000'
     echo
+    # The long-session test closes windows hundreds of times: unmanaged X windows close at once instead of
+    # waiting two seconds each for a window manager that Xvfb does not run.
+    echo '[HKEY_CURRENT_USER\Software\Wine\AppDefaults\win_long_session_tests.exe\X11 Driver]'
+    echo '"Managed"="N"'
+    echo
   fi
   echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
   echo '"MS UI Gothic"="IPAPGothic"'
@@ -65,4 +70,4 @@ timeout 120 wine regedit /S "$(winepath -w "$REG" 2>/dev/null)" >/dev/null 2>&1
 rm -f "$REG" "$REG.u8"
 timeout 120 wineserver -w || wineserver -k   # the registry reaches user.reg only when the server exits
 grep -q 'IPAPGothic' "$PFX/user.reg" || { echo "setup-prefix: font replacements were not written" >&2; exit 1; }
-[ "$MODE" = "--fonts-only" ] || touch "$PFX/.velura-prefix-ready"
+[ "$MODE" = "--fonts-only" ] || touch "$PFX/.velura-prefix-ready-2"

@@ -5,7 +5,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${VELURA_WINEPREFIX:-$here/build/wine-prefix}" WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset LC_ALL LC_CTYPE
-[ -f "$WINEPREFIX/.velura-prefix-ready" ] || "$here/scripts/setup-prefix.sh" "$WINEPREFIX" >&2 || exit 1
+[ -f "$WINEPREFIX/.velura-prefix-ready-2" ] || "$here/scripts/setup-prefix.sh" "$WINEPREFIX" >&2 || exit 1
 
 timeout --kill-after=10 "${WINE_RUN_TIMEOUT:-300}" wine "$@"
 rc=$?

@@ -1,4 +1,6 @@
-// Owning handles for the GDI and USER objects the windows keep: each is freed exactly once.
+// Owning handles for the GDI and USER objects the windows keep: each is freed exactly once. The handles
+// owned right now are counted, so a long session can be checked for leaks where the system does not say
+// how many objects a process holds (GetGuiResources answers 0 under Wine).
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -7,24 +9,42 @@
 
 namespace velura::ui {
 
+// How many GDI and USER objects the owning handles below hold now (the UI thread's; not synchronised).
+int OwnedHandleCount();
+namespace detail {
+void CountOwnedHandle(int change);
+}
+
 template <typename Handle, auto Free>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  explicit UniqueHandle(Handle handle) : handle_(handle) {
+    if (handle_) detail::CountOwnedHandle(1);
+  }
   UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);  // still counted once
+    }
     return *this;
   }
   ~UniqueHandle() { Reset(); }
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (handle_) Free(handle_);
+    if (handle_) {
+      Free(handle_);
+      detail::CountOwnedHandle(-1);
+    }
     handle_ = handle;
+    if (handle_) detail::CountOwnedHandle(1);
   }
-  Handle Release() { return std::exchange(handle_, nullptr); }
+  Handle Release() {
+    if (handle_) detail::CountOwnedHandle(-1);
+    return std::exchange(handle_, nullptr);
+  }
 
  private:
   Handle handle_ = nullptr;

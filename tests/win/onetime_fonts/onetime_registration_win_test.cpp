@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "fontfile/font_enum_win.h"
@@ -187,7 +188,8 @@ TEST_F(OneTimeRegistration, At144DpiSampleLinesAndTickPicturesFollowTheWindow) {
     EXPECT_EQ(StateCellSize(tree), 24);
     // The nodes already there moved their text past the bigger pictures.
     RECT text{};
-    *reinterpret_cast<HTREEITEM*>(&text) = TreeView_GetRoot(tree);
+    const HTREEITEM root = TreeView_GetRoot(tree);
+    std::memcpy(&text, &root, sizeof root);  // TVM_GETITEMRECT takes the item in the rectangle
     ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
     EXPECT_GE(text.left, static_cast<LONG>(TreeView_GetIndent(tree)) + 24);
   }
