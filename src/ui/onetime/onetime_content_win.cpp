@@ -10,6 +10,7 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
+#include "ui/onetime/onetime_entry_paths.h"
 
 namespace velura {
 
@@ -30,6 +31,13 @@ void CollectTexts(HWND tree, HTREEITEM item, std::vector<std::wstring>& out) {
     out.push_back(ui::TreeItemText(tree, item));
     CollectTexts(tree, ui::TreeFirstChild(tree, item), out);
   }
+}
+
+std::u16string EntryFullPath(const TNameItem& entry) {
+  const std::wstring path = ToWide(FromAnsi(entry.Path));
+  std::wstring full(MAX_PATH * 4, L'\0');
+  const DWORD n = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  return n > 0 && n < full.size() ? ToU16(full.c_str()) : ToU16(path);
 }
 
 bool PathExists(const std::string& ansiPath, bool isDir) {
@@ -225,8 +233,8 @@ bool TForm_OneTimeInst::PathPanelVisible() const { return IsWindowVisible(GroupB
 void TForm_OneTimeInst::OpenFolderOfEntry() {
   const TNameItem* entry = SelectedEntry();
   if (!entry) return;
-  const std::wstring folder = ToWide(FolderPartOf(FromAnsi(entry->Path)));
-  ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), nullptr, SW_SHOWNORMAL);
+  const std::wstring parameters = ToWide(ExplorerParameters(EntryFullPath(*entry), entry->IsDir));
+  ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", parameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace velura

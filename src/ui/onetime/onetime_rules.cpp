@@ -123,9 +123,4 @@ std::vector<std::u16string> FontViewCsvLines(const FileTree& tree) {
   return lines;
 }
 
-std::u16string FolderPartOf(const std::u16string& path) {
-  const std::size_t slash = path.find_last_of(u"\\/");
-  return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
-}
-
 }  // namespace velura

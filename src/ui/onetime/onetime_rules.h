@@ -91,7 +91,4 @@ std::u16string TickedPanel(const FontViewSummary& s);     // panel 1
 // The CSV of the font view: the header, then a line per node (in tree order) whose record has faces.
 std::vector<std::u16string> FontViewCsvLines(const FileTree& tree);
 
-// The folder part of a path, up to and including the last delimiter.
-std::u16string FolderPartOf(const std::u16string& path);
-
 }  // namespace velura

@@ -108,12 +108,9 @@ TEST(OneTimeFontView, CsvHasALinePerFontNodeAndOnlyTheHeaderWithoutDisplayableFo
   EXPECT_EQ(lines[2], lines[1]);
 }
 
-TEST(OneTimeTexts, AutoDeleteMessagesAndFolderParts) {
+TEST(OneTimeTexts, AutoDeleteMessages) {
   EXPECT_EQ(RemovedCountText(0), u"0 件の項目を削除しました");
   EXPECT_EQ(RemovedTotalText(12), u"合計 12 件の項目を削除しました");
-  EXPECT_EQ(FolderPartOf(u"C:\\fonts\\a.ttf"), u"C:\\fonts\\");
-  EXPECT_EQ(FolderPartOf(u"../a.ttf"), u"../");
-  EXPECT_EQ(FolderPartOf(u"a.ttf"), u"");
 }
 
 }  // namespace
