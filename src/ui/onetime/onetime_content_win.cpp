@@ -11,6 +11,7 @@
 #include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
 #include "ui/onetime/onetime_entry_paths.h"
+#include "ui/onetime/onetime_entry_paths_win.h"
 
 namespace velura {
 
@@ -33,15 +34,8 @@ void CollectTexts(HWND tree, HTREEITEM item, std::vector<std::wstring>& out) {
   }
 }
 
-std::u16string EntryFullPath(const TNameItem& entry) {
-  const std::wstring path = ToWide(FromAnsi(entry.Path));
-  std::wstring full(MAX_PATH * 4, L'\0');
-  const DWORD n = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  return n > 0 && n < full.size() ? ToU16(full.c_str()) : ToU16(path);
-}
-
 bool PathExists(const std::string& ansiPath, bool isDir) {
-  const DWORD attributes = GetFileAttributesW(ToWide(FromAnsi(ansiPath)).c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(EntryFullPath(ansiPath)).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
   return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == isDir;
 }
@@ -233,7 +227,7 @@ bool TForm_OneTimeInst::PathPanelVisible() const { return IsWindowVisible(GroupB
 void TForm_OneTimeInst::OpenFolderOfEntry() {
   const TNameItem* entry = SelectedEntry();
   if (!entry) return;
-  const std::wstring parameters = ToWide(ExplorerParameters(EntryFullPath(*entry), entry->IsDir));
+  const std::wstring parameters = ToWide(ExplorerParameters(EntryFullPath(entry->Path), entry->IsDir));
   ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", parameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
 

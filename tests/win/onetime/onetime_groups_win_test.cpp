@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/ansi_win.h"
+#include "platform/executable_folder_win.h"
 #include "platform/wide_win.h"
 #include "records/group_file.h"
 #include "support/browser_fixture_win.h"
@@ -199,6 +200,24 @@ TEST_F(OneTimeGroups, AutoDeleteAsksAboutOtherGroupsOnlyWhenThereAreSome) {
   EXPECT_EQ(messages[1].Text, u"1 件の項目を削除しました\r\n引き続きすべてのグループで自動削除処理しますか？");
   EXPECT_EQ(messages[2].Text, u"合計 2 件の項目を削除しました");
   EXPECT_TRUE(child.PathCollection.empty());
+}
+
+TEST_F(OneTimeGroups, RelativeEntriesBelongToTheProgramFolderWhereverTheCurrentFolderIs) {
+  const std::wstring name = L"velura_relative_" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring beside = ToWide(ExecutableFolderFile(u"")) + name;
+  ASSERT_TRUE(CreateDirectoryW(beside.c_str(), nullptr));
+  WriteFileBytes(beside + L"\\a.ttf", "x");
+  TGroupItem& group = NewGroup(false, u"relative");
+  group.AddPath(".\\" + ToAnsi(ToU16(name)), true);
+  group.AddPath(ToAnsi(ToU16(name)) + "/a.ttf", false);
+  wchar_t previous[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(folder.Path().c_str());  // where a file dialog may leave the process
+  Command(Action_DelNotExistsFileDir);
+  SetCurrentDirectoryW(previous);
+  DeleteFileW((beside + L"\\a.ttf").c_str());
+  RemoveDirectoryW(beside.c_str());
+  EXPECT_EQ(group.PathCollection.size(), 2u) << recorder.Describe();
 }
 
 TEST_F(OneTimeGroups, HandingOverTwiceReusesTheSpecialGroup) {
