@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/text.h"
+
 namespace velura {
 
 namespace {
@@ -57,6 +59,52 @@ std::u16string ResolveEntryPath(const std::u16string& path, const std::u16string
   std::u16string full = WithRootDelimiter(root);
   for (std::size_t i = 0; i < parts.size(); ++i) full += (i ? u"\\" : u"") + parts[i];
   return full;
+}
+
+std::u16string PathRoot(const std::u16string& fullPath) {
+  const std::u16string p = WithBackslashes(fullPath);
+  return WithRootDelimiter(p.substr(0, RootLength(p)));
+}
+
+EntryState StateOfEntry(bool isDir, PathProbe probe) {
+  switch (probe) {
+    case PathProbe::File:
+      return isDir ? EntryState::Missing : EntryState::Present;
+    case PathProbe::Folder:
+      return isDir ? EntryState::Present : EntryState::Missing;
+    case PathProbe::NotThere:
+      return EntryState::Missing;
+    case PathProbe::DriveAbsent:
+    case PathProbe::CannotTell:
+      break;
+  }
+  return EntryState::Unreachable;
+}
+
+std::u16string ContentEntryText(const std::u16string& path, EntryState state) {
+  return state == EntryState::Present ? path : path + u"（見つかりません）";
+}
+
+bool MissingEntryList::Removes(const std::string& path, bool isDir) const {
+  return std::any_of(missing.begin(), missing.end(),
+                     [&](const TNameItem* e) { return e->Path == path && e->IsDir == isDir; });
+}
+
+std::u16string MissingEntriesQuestion(const std::u16string& head, const MissingEntryList& list,
+                                      const std::function<std::u16string(const std::string&)>& shown) {
+  constexpr std::size_t kMostLines = 30;  // a box taller than the screen hides its buttons
+  auto lines = [&](const std::vector<const TNameItem*>& entries) {
+    std::u16string text;
+    for (std::size_t i = 0; i < entries.size() && i < kMostLines; ++i) text += u"\r\n" + shown(entries[i]->Path);
+    if (entries.size() > kMostLines) text += u"\r\nほか " + DecimalU16(static_cast<std::int64_t>(entries.size() - kMostLines)) + u" 件";
+    return text;
+  };
+  std::u16string text = head + u"\r\n";
+  text += list.missing.empty() ? u"\r\n（該当する項目はありません）" : lines(list.missing);
+  if (!list.unreachable.empty())
+    text += u"\r\n\r\n次の項目はドライブまたはネットワーク上の場所に接続できないため削除しません" +
+            lines(list.unreachable);
+  return text;
 }
 
 std::u16string ExplorerParameters(const std::u16string& fullPath, bool isDir) {

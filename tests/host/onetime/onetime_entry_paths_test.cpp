@@ -22,6 +22,29 @@ TEST(OneTimeEntryPath, RelativeEntriesAreTakenFromTheProgramFolder) {
   EXPECT_EQ(ResolveEntryPath(u"E:a.ttf", program), u"E:a.ttf");
 }
 
+TEST(OneTimeMissingEntries, OnlyWhatIsSurelyGoneIsMissingAndLongListsAreCut) {
+  EXPECT_EQ(StateOfEntry(false, PathProbe::File), EntryState::Present);
+  EXPECT_EQ(StateOfEntry(true, PathProbe::File), EntryState::Missing);  // a folder entry must be a folder
+  EXPECT_EQ(StateOfEntry(false, PathProbe::Folder), EntryState::Missing);
+  EXPECT_EQ(StateOfEntry(true, PathProbe::NotThere), EntryState::Missing);
+  EXPECT_EQ(StateOfEntry(true, PathProbe::DriveAbsent), EntryState::Unreachable);
+  EXPECT_EQ(StateOfEntry(false, PathProbe::CannotTell), EntryState::Unreachable);
+  EXPECT_EQ(PathRoot(u"c:/a/b"), u"c:\\");
+  EXPECT_EQ(PathRoot(u"\\\\srv\\share"), u"\\\\srv\\share\\");
+
+  TGroupRootClass root;
+  TGroupItem& group = root.AddGroup(nullptr);
+  for (int i = 0; i < 32; ++i) group.AddPath("p" + std::to_string(i), false);
+  MissingEntryList list;
+  AddMissingEntries(group, [](const std::string&, bool) { return EntryState::Missing; }, list);
+  EXPECT_TRUE(list.Removes("p31", false));
+  EXPECT_FALSE(list.Removes("p31", true));
+  const std::u16string text =
+      MissingEntriesQuestion(u"head", list, [](const std::string& p) { return std::u16string(p.begin(), p.end()); });
+  EXPECT_TRUE(text.starts_with(u"head\r\n\r\np0\r\np1\r\n"));
+  EXPECT_TRUE(text.ends_with(u"\r\np29\r\nほか 2 件"));
+}
+
 TEST(OneTimeOpenFolder, AFolderEntryOpensItselfAndAFileEntryIsSelectedInItsFolder) {
   EXPECT_EQ(ExplorerParameters(u"C:\\fonts\\my sub", true), u"\"C:\\fonts\\my sub\"");
   EXPECT_EQ(ExplorerParameters(u"C:/fonts/sub/", true), u"\"C:\\fonts\\sub\"");
