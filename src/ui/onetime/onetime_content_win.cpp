@@ -211,9 +211,8 @@ void TForm_OneTimeInst::DeleteMissingEntries() {
                   u"削除確認", MessageIcon::Question, MessageButtons::YesNo) != MessageResult::Yes)
     return;
   ClearFontView();
-  int removed = RemoveMissingEntries(groups_, *group, [&](const std::string& path, bool isDir) {
-    return !own.Removes(path, isDir);
-  });
+  int removed = RemoveMissingEntries(groups_, *group,
+                                     [&](const std::string& path, bool isDir) { return !own.Removes(path, isDir); });
   bool anything = removed > 0;
   MissingEntryList all;
   if (groups_.GroupCount() > 1)
@@ -224,9 +223,8 @@ void TForm_OneTimeInst::DeleteMissingEntries() {
                          MessageIcon::Question, MessageButtons::YesNo) == MessageResult::Yes) {
     int total = 0;
     for (TGroupItem* g : groups_.AllGroups())
-      total += RemoveMissingEntries(groups_, *g, [&](const std::string& path, bool isDir) {
-        return !all.Removes(path, isDir);
-      });
+      total += RemoveMissingEntries(groups_, *g,
+                                    [&](const std::string& path, bool isDir) { return !all.Removes(path, isDir); });
     anything = anything || total > 0;
     ShowMessage(RemovedTotalText(total), u"削除件数");
   }

@@ -68,15 +68,11 @@ std::u16string PathRoot(const std::u16string& fullPath) {
 
 EntryState StateOfEntry(bool isDir, PathProbe probe) {
   switch (probe) {
-    case PathProbe::File:
-      return isDir ? EntryState::Missing : EntryState::Present;
-    case PathProbe::Folder:
-      return isDir ? EntryState::Present : EntryState::Missing;
-    case PathProbe::NotThere:
-      return EntryState::Missing;
+    case PathProbe::File: return isDir ? EntryState::Missing : EntryState::Present;
+    case PathProbe::Folder: return isDir ? EntryState::Present : EntryState::Missing;
+    case PathProbe::NotThere: return EntryState::Missing;
     case PathProbe::DriveAbsent:
-    case PathProbe::CannotTell:
-      break;
+    case PathProbe::CannotTell: break;
   }
   return EntryState::Unreachable;
 }
@@ -96,14 +92,15 @@ std::u16string MissingEntriesQuestion(const std::u16string& head, const MissingE
   auto lines = [&](const std::vector<const TNameItem*>& entries) {
     std::u16string text;
     for (std::size_t i = 0; i < entries.size() && i < kMostLines; ++i) text += u"\r\n" + shown(entries[i]->Path);
-    if (entries.size() > kMostLines) text += u"\r\nほか " + DecimalU16(static_cast<std::int64_t>(entries.size() - kMostLines)) + u" 件";
+    if (entries.size() > kMostLines)
+      text += u"\r\nほか " + DecimalU16(static_cast<std::int64_t>(entries.size() - kMostLines)) + u" 件";
     return text;
   };
   std::u16string text = head + u"\r\n";
   text += list.missing.empty() ? u"\r\n（該当する項目はありません）" : lines(list.missing);
   if (!list.unreachable.empty())
-    text += u"\r\n\r\n次の項目はドライブまたはネットワーク上の場所に接続できないため削除しません" +
-            lines(list.unreachable);
+    text +=
+        u"\r\n\r\n次の項目はドライブまたはネットワーク上の場所に接続できないため削除しません" + lines(list.unreachable);
   return text;
 }
 

@@ -18,8 +18,7 @@ PathProbe Probe(const std::u16string& fullPath, const std::u16string& root) {
   switch (GetLastError()) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-      return PathProbe::NotThere;
+    case ERROR_INVALID_NAME: return PathProbe::NotThere;
     case ERROR_NOT_READY:  // a drive without its medium
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
@@ -29,10 +28,8 @@ PathProbe Probe(const std::u16string& fullPath, const std::u16string& root) {
     case ERROR_SEM_TIMEOUT:
     case ERROR_UNEXP_NET_ERR:
     case ERROR_REM_NOT_LIST:
-    case ERROR_DEV_NOT_EXIST:
-      return PathProbe::DriveAbsent;
-    default:
-      return PathProbe::CannotTell;
+    case ERROR_DEV_NOT_EXIST: return PathProbe::DriveAbsent;
+    default: return PathProbe::CannotTell;
   }
 }
 

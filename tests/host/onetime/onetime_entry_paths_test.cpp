@@ -36,7 +36,8 @@ TEST(OneTimeMissingEntries, OnlyWhatIsSurelyGoneIsMissingAndLongListsAreCut) {
   TGroupItem& group = root.AddGroup(nullptr);
   for (int i = 0; i < 32; ++i) group.AddPath("p" + std::to_string(i), false);
   MissingEntryList list;
-  AddMissingEntries(group, [](const std::string&, bool) { return EntryState::Missing; }, list);
+  AddMissingEntries(
+      group, [](const std::string&, bool) { return EntryState::Missing; }, list);
   EXPECT_TRUE(list.Removes("p31", false));
   EXPECT_FALSE(list.Removes("p31", true));
   const std::u16string text =

@@ -204,7 +204,8 @@ TEST_F(OneTimeGroups, AutoDeleteAsksAboutOtherGroupsOnlyWhenThereAreSome) {
   recorder.AnswerCaption(u"自動削除確認", MessageResult::Yes);
   Command(Action_DelNotExistsFileDir);
   ASSERT_EQ(messages.size(), 3u) << recorder.Describe();
-  EXPECT_TRUE(messages[1].Text.starts_with(u"1 件の項目を削除しました\r\n引き続きすべてのグループで自動削除処理しますか？"));
+  EXPECT_TRUE(
+      messages[1].Text.starts_with(u"1 件の項目を削除しました\r\n引き続きすべてのグループで自動削除処理しますか？"));
   EXPECT_EQ(messages[2].Text, u"合計 2 件の項目を削除しました");
   EXPECT_TRUE(child.PathCollection.empty());
 }
@@ -229,7 +230,8 @@ TEST_F(OneTimeGroups, MissingEntriesAreMarkedListedBeforeRemovalAndAbsentDrivesK
   recorder.AnswerCaption(u"削除確認", MessageResult::No);
   Command(Action_DelNotExistsFileDir);
   ASSERT_EQ(messages.size(), 1u) << recorder.Describe();
-  EXPECT_EQ(messages[0].Text, u"ファイル・フォルダが存在しない項目をすべて削除します\r\n\r\n" + folder.U16(L"gone.ttf") +
+  EXPECT_EQ(messages[0].Text, u"ファイル・フォルダが存在しない項目をすべて削除します\r\n\r\n" +
+                                  folder.U16(L"gone.ttf") +
                                   u"\r\n\r\n次の項目はドライブまたはネットワーク上の場所に接続できないため削除しません"
                                   u"\r\nQ:\\unplugged\\a.ttf");
   EXPECT_EQ(group.PathCollection.size(), 3u);
