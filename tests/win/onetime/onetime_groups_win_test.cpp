@@ -13,6 +13,7 @@
 #include "platform/wide_win.h"
 #include "records/group_file.h"
 #include "support/browser_fixture_win.h"
+#include "support/common_dialog_visit_win.h"
 #include "support/file_bytes_win.h"
 #include "support/pump_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
@@ -260,6 +261,24 @@ TEST_F(OneTimeGroups, RelativeEntriesBelongToTheProgramFolderWhereverTheCurrentF
   DeleteFileW((beside + L"\\a.ttf").c_str());
   RemoveDirectoryW(beside.c_str());
   EXPECT_EQ(group.PathCollection.size(), 2u) << recorder.Describe();
+}
+
+TEST_F(OneTimeGroups, AddingFilesLeavesTheCurrentFolderWhereItWas) {
+  TGroupItem& group = NewGroup(false, u"dialog");
+  WriteFileBytes(folder / L"chosen.ttf", "x");
+  wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, before);
+  const std::wstring chosen = folder / L"chosen.ttf";
+  CommonDialogVisit choose([&](HWND open) {
+    if (!SetDlgItemTextW(open, 1152, chosen.c_str())) SetDlgItemTextW(open, 1148, chosen.c_str());  // edt1, cmb13
+    PostMessageW(open, WM_COMMAND, IDOK, 0);
+  });
+  Command(Action_AddFiles);
+  GetCurrentDirectoryW(MAX_PATH, after);
+  SetCurrentDirectoryW(before);
+  EXPECT_TRUE(choose.Came());
+  EXPECT_EQ(group.PathCollection.size(), 1u);
+  EXPECT_STREQ(after, before);
 }
 
 TEST_F(OneTimeGroups, HandingOverTwiceReusesTheSpecialGroup) {
