@@ -154,7 +154,7 @@ void TForm_OneTimeInst::CreateActions() {
     dialog.lpstrFilter = L"フォントファイル\0*.ttf;*.ttc;*.otf\0";
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) return;
     std::vector<std::u16string> paths;
     const std::wstring first(buffer.c_str());

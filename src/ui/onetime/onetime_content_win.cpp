@@ -10,16 +10,23 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
+#include "ui/onetime/onetime_entry_paths.h"
+#include "ui/onetime/onetime_entry_paths_win.h"
 
 namespace velura {
 
 namespace {
 
-// An entry node's data: the entry, with the low bit set for a descendant's entry (entries are aligned).
-LPARAM EntryData(const ContentEntry& entry) {
-  return reinterpret_cast<LPARAM>(entry.item) | (entry.section == ContentSection::Descendants ? 1 : 0);
+// An entry node's data: the entry, with bit 0 set for a descendant's entry and bit 1 for an entry that is
+// not there (entries are aligned).
+constexpr LPARAM kDescendantBit = 1, kNotThereBit = 2;
+LPARAM EntryData(const ContentEntry& entry, EntryState state) {
+  return reinterpret_cast<LPARAM>(entry.item) | (entry.section == ContentSection::Descendants ? kDescendantBit : 0) |
+         (state == EntryState::Present ? 0 : kNotThereBit);
 }
-const TNameItem* EntryOfData(LPARAM data) { return reinterpret_cast<const TNameItem*>(data & ~LPARAM{1}); }
+const TNameItem* EntryOfData(LPARAM data) {
+  return reinterpret_cast<const TNameItem*>(data & ~(kDescendantBit | kNotThereBit));
+}
 
 HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::wstring& text, LPARAM data) {
   return ui::InsertTreeItem(tree, text.c_str(), {.parent = parent, .data = data});
@@ -32,11 +39,7 @@ void CollectTexts(HWND tree, HTREEITEM item, std::vector<std::wstring>& out) {
   }
 }
 
-bool PathExists(const std::string& ansiPath, bool isDir) {
-  const DWORD attributes = GetFileAttributesW(ToWide(FromAnsi(ansiPath)).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == isDir;
-}
+std::u16string ShownPath(const std::string& ansiPath) { return FromAnsi(ansiPath); }
 
 }  // namespace
 
@@ -46,13 +49,18 @@ void TForm_OneTimeInst::BuildContentView() {
   ui::ClearTreeItems(tree);
   if (const TGroupItem* group = SelectedGroup()) {
     const ContentPlan plan = PlanContent(*group);
+    EntryProber prober;
+    auto addEntry = [&](HTREEITEM parent, const ContentEntry& e) {
+      const EntryState state = prober(e.item->Path, e.item->IsDir);
+      Insert(tree, parent, ToWide(ContentEntryText(FromAnsi(e.item->Path), state)), EntryData(e, state));
+    };
     auto section = [&](const wchar_t* title, const std::vector<ContentEntry>& folders,
                        const std::vector<ContentEntry>& files) {
       const HTREEITEM top = Insert(tree, TVI_ROOT, title, 0);
       const HTREEITEM folderNode = Insert(tree, top, L"フォルダ", 0);
-      for (const ContentEntry& e : folders) Insert(tree, folderNode, ToWide(FromAnsi(e.item->Path)), EntryData(e));
+      for (const ContentEntry& e : folders) addEntry(folderNode, e);
       const HTREEITEM fileNode = Insert(tree, top, L"ファイル", 0);
-      for (const ContentEntry& e : files) Insert(tree, fileNode, ToWide(FromAnsi(e.item->Path)), EntryData(e));
+      for (const ContentEntry& e : files) addEntry(fileNode, e);
       for (HTREEITEM item : {top, folderNode, fileNode}) ui::ExpandTreeItem(tree, item);
     };
     section(L"グループの登録内容", plan.ownFolders, plan.ownFiles);
@@ -107,8 +115,8 @@ LRESULT TForm_OneTimeInst::ContentTreeNotify(NMHDR& header) {
       }
       look.font = underlineFont_.Get();
     } else if (const TNameItem* entry = EntryOfData(paint.data)) {
-      const auto section = (paint.data & 1) ? ContentSection::Descendants : ContentSection::Own;
-      look.text = ContentEntryColour(section, entry->IsDir);
+      const auto section = (paint.data & kDescendantBit) ? ContentSection::Descendants : ContentSection::Own;
+      look.text = (paint.data & kNotThereBit) ? kMissingEntryColour : ContentEntryColour(section, entry->IsDir);
     }
     return look;
   });
@@ -195,18 +203,28 @@ void TForm_OneTimeInst::DeleteSelectedEntry() {
 void TForm_OneTimeInst::DeleteMissingEntries() {
   TGroupItem* group = SelectedGroup();
   if (!group) return;
-  if (ShowMessage(u"ファイル・フォルダが存在しない項目をすべて削除します", u"削除確認", MessageIcon::Information,
-                  MessageButtons::OkCancel) != MessageResult::Ok)
+  // Exactly what is listed is removed; entries whose drive or server cannot be reached are listed as kept.
+  EntryProber prober;
+  MissingEntryList own;
+  AddMissingEntries(*group, prober, own);
+  if (ShowMessage(MissingEntriesQuestion(u"ファイル・フォルダが存在しない項目をすべて削除します", own, ShownPath),
+                  u"削除確認", MessageIcon::Question, MessageButtons::YesNo) != MessageResult::Yes)
     return;
   ClearFontView();
-  int removed = RemoveMissingEntries(groups_, *group, PathExists);
+  int removed = RemoveMissingEntries(groups_, *group,
+                                     [&](const std::string& path, bool isDir) { return !own.Removes(path, isDir); });
   bool anything = removed > 0;
+  MissingEntryList all;
+  if (groups_.GroupCount() > 1)
+    for (TGroupItem* g : groups_.AllGroups()) AddMissingEntries(*g, prober, all);
   if (groups_.GroupCount() == 1) {
     ShowMessage(RemovedCountText(removed), u"削除件数");
-  } else if (ShowMessage(RemovedAskOthersText(removed), u"自動削除確認", MessageIcon::Question,
-                         MessageButtons::YesNo) == MessageResult::Yes) {
+  } else if (ShowMessage(MissingEntriesQuestion(RemovedAskOthersText(removed), all, ShownPath), u"自動削除確認",
+                         MessageIcon::Question, MessageButtons::YesNo) == MessageResult::Yes) {
     int total = 0;
-    for (TGroupItem* g : groups_.AllGroups()) total += RemoveMissingEntries(groups_, *g, PathExists);
+    for (TGroupItem* g : groups_.AllGroups())
+      total += RemoveMissingEntries(groups_, *g,
+                                    [&](const std::string& path, bool isDir) { return !all.Removes(path, isDir); });
     anything = anything || total > 0;
     ShowMessage(RemovedTotalText(total), u"削除件数");
   }
@@ -225,8 +243,8 @@ bool TForm_OneTimeInst::PathPanelVisible() const { return IsWindowVisible(GroupB
 void TForm_OneTimeInst::OpenFolderOfEntry() {
   const TNameItem* entry = SelectedEntry();
   if (!entry) return;
-  const std::wstring folder = ToWide(FolderPartOf(FromAnsi(entry->Path)));
-  ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", folder.c_str(), nullptr, SW_SHOWNORMAL);
+  const std::wstring parameters = ToWide(ExplorerParameters(EntryFullPath(entry->Path), entry->IsDir));
+  ShellExecuteW(Hwnd(), L"OPEN", L"Explorer.exe", parameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace velura

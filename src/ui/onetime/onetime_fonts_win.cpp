@@ -21,23 +21,14 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/tree_view_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
+#include "ui/onetime/onetime_entry_paths_win.h"
 #include "ui/onetime/onetime_registration.h"
 
 namespace velura {
 
-namespace {
-
-std::u16string FullPath(const std::u16string& path) {
-  wchar_t full[MAX_PATH * 4] = {};
-  const DWORD n = GetFullPathNameW(ToWide(path).c_str(), MAX_PATH * 4, full, nullptr);
-  return n > 0 && n < MAX_PATH * 4 ? ToU16(full) : path;
-}
-
-}  // namespace
-
 void TForm_OneTimeInst::LoadEntry(TNameItem& entry) {
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  LoadGroupEntry(engine_, entry, FullPath(FromAnsi(entry.Path)), status_);
+  LoadGroupEntry(engine_, entry, EntryFullPath(entry.Path), status_);
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 

@@ -116,16 +116,13 @@ std::vector<std::u16string> FontViewCsvLines(const FileTree& tree) {
   ForEachNode(tree, tree.First(), [&](FileTree::Node node) {
     const TFileDataItem* record = tree.Record(node);
     if (!record || record->FaceCount <= 0 || record->DisplayNames.empty()) return;
-    const TetcData& d = record->DisplayNames[0];
+    // A collection's face node carries that face's names; a face past the names falls back to the first.
+    const std::size_t face = static_cast<std::size_t>(FaceIndexOfNode(tree, node));
+    const TetcData& d = record->DisplayNames[face < record->DisplayNames.size() ? face : 0];
     lines.push_back(CsvField(d.DisplayFullName) + u"," + CsvField(d.DisplayFamilyName) + u"," +
                     CsvField(FileNameOf(record->Path)) + u"," + DecimalU16(SizeInKb(record->FileSize)) + u"KB");
   });
   return lines;
-}
-
-std::u16string FolderPartOf(const std::u16string& path) {
-  const std::size_t slash = path.find_last_of(u"\\/");
-  return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
 }
 
 }  // namespace velura

@@ -88,10 +88,8 @@ FontViewSummary SummarizeFontView(const FileTree& tree);
 std::u16string FileCountPanel(const FontViewSummary& s);  // panel 0
 std::u16string TickedPanel(const FontViewSummary& s);     // panel 1
 
-// The CSV of the font view: the header, then a line per node (in tree order) whose record has faces.
+// The CSV of the font view: the header, then a line per node (in tree order) whose record has faces, each
+// with the names of the face the node stands for.
 std::vector<std::u16string> FontViewCsvLines(const FileTree& tree);
-
-// The folder part of a path, up to and including the last delimiter.
-std::u16string FolderPartOf(const std::u16string& path);
 
 }  // namespace velura

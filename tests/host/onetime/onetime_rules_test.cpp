@@ -88,7 +88,7 @@ TEST(OneTimeFontView, StatusPanelsCountTopLevelFilesAndTheirTicks) {
   EXPECT_EQ(TickedPanel(s), u" 選択数： 1 （2KB）");
 }
 
-TEST(OneTimeFontView, CsvHasALinePerFontNodeAndOnlyTheHeaderWithoutDisplayableFonts) {
+TEST(OneTimeFontView, CsvHasALinePerFontNodeWithItsFaceAndOnlyTheHeaderWithoutDisplayableFonts) {
   testing::ModelTree tree;
   tree.AddNode(nullptr, u"表示できないです... (x.ttf)", nullptr, 16);
   EXPECT_EQ(FontViewCsvLines(tree), std::vector<std::u16string>{u"FullFontName,FontFamilyName,FileName,FileSize"});
@@ -100,20 +100,19 @@ TEST(OneTimeFontView, CsvHasALinePerFontNodeAndOnlyTheHeaderWithoutDisplayableFo
   collection.DisplayNames.resize(2);
   collection.DisplayNames[0].DisplayFullName = u"Pair, One";
   collection.DisplayNames[0].DisplayFamilyName = u"Pair";
+  collection.DisplayNames[1].DisplayFullName = u"Pair Two";
+  collection.DisplayNames[1].DisplayFamilyName = u"Pair Alt";
   const auto node = tree.AddNode(nullptr, u"Pair", &collection, 3);
   tree.AddNode(node, u"Pair Two", &collection, 3);
   const auto lines = FontViewCsvLines(tree);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], u"\"Pair, One\",Pair,pair.ttc,2KB");
-  EXPECT_EQ(lines[2], lines[1]);
+  EXPECT_EQ(lines[2], u"Pair Two,Pair Alt,pair.ttc,2KB");  // the face node's own names
 }
 
-TEST(OneTimeTexts, AutoDeleteMessagesAndFolderParts) {
+TEST(OneTimeTexts, AutoDeleteMessages) {
   EXPECT_EQ(RemovedCountText(0), u"0 件の項目を削除しました");
   EXPECT_EQ(RemovedTotalText(12), u"合計 12 件の項目を削除しました");
-  EXPECT_EQ(FolderPartOf(u"C:\\fonts\\a.ttf"), u"C:\\fonts\\");
-  EXPECT_EQ(FolderPartOf(u"../a.ttf"), u"../");
-  EXPECT_EQ(FolderPartOf(u"a.ttf"), u"");
 }
 
 }  // namespace

@@ -9,9 +9,11 @@
 #include <memory>
 
 #include "platform/ansi_win.h"
+#include "platform/executable_folder_win.h"
 #include "platform/wide_win.h"
 #include "records/group_file.h"
 #include "support/browser_fixture_win.h"
+#include "support/common_dialog_visit_win.h"
 #include "support/file_bytes_win.h"
 #include "support/pump_win.h"
 #include "ui/onetime/form_onetime_inst_win.h"
@@ -141,10 +143,16 @@ TEST_F(OneTimeGroups, ManualPathsPassTheSimpleCheckOrAreRefused) {
   EXPECT_EQ(group.PathCollection.size(), 3u);
   EXPECT_EQ(messages.size(), 2u);
 
-  // The content view: own folders and files under "グループの登録内容".
-  const std::vector<std::wstring> expected = {
-      L"グループの登録内容",   L"フォルダ", L"C:/fonts", L"ファイル", L"..\\fonts\\A.OTF", L".\\x.ttc",
-      L"子グループの登録内容", L"フォルダ", L"ファイル"};
+  // The content view: own folders and files under "グループの登録内容", none of these there.
+  const std::vector<std::wstring> expected = {L"グループの登録内容",
+                                              L"フォルダ",
+                                              L"C:/fonts（見つかりません）",
+                                              L"ファイル",
+                                              L"..\\fonts\\A.OTF（見つかりません）",
+                                              L".\\x.ttc（見つかりません）",
+                                              L"子グループの登録内容",
+                                              L"フォルダ",
+                                              L"ファイル"};
   EXPECT_EQ(form->ContentTexts(), expected);
 
   // A double click on an entry puts it into the path panel; "項目削除" takes it out after asking.
@@ -179,26 +187,98 @@ TEST_F(OneTimeGroups, AutoDeleteAsksAboutOtherGroupsOnlyWhenThereAreSome) {
   only.AddPath(ToAnsi(folder.U16(L"gone.ttf")), false);
   only.AddPath(ToAnsi(folder.U16(L"gone")), true);
   only.AddPath(ToAnsi(folder.U16(L"kept.ttf")), true);  // a file tested as a folder does not exist
+  recorder.AnswerCaption(u"削除確認", MessageResult::Yes);
   Command(Action_DelNotExistsFileDir);
   ASSERT_EQ(messages.size(), 2u) << recorder.Describe();
-  EXPECT_EQ(messages[0].Text, u"ファイル・フォルダが存在しない項目をすべて削除します");
+  EXPECT_TRUE(messages[0].Text.starts_with(u"ファイル・フォルダが存在しない項目をすべて削除します\r\n"));
   EXPECT_EQ(messages[1].Caption, u"削除件数");
   EXPECT_EQ(messages[1].Text, u"3 件の項目を削除しました");
   ASSERT_EQ(only.PathCollection.size(), 1u);
 
   // Several groups: the question, then a total of what was removed after it.
   TGroupItem& child = NewGroup(true, u"child");
-  child.AddPath("Q:\\nowhere\\a.ttf", false);
-  child.AddPath("Q:\\nowhere\\b.ttf", false);
-  only.AddPath("Q:\\nowhere", true);
+  child.AddPath(ToAnsi(folder.U16(L"nowhere\\a.ttf")), false);
+  child.AddPath(ToAnsi(folder.U16(L"nowhere\\b.ttf")), false);
+  only.AddPath(ToAnsi(folder.U16(L"nowhere")), true);
   form->SelectGroup(&only);
   messages.clear();
   recorder.AnswerCaption(u"自動削除確認", MessageResult::Yes);
   Command(Action_DelNotExistsFileDir);
   ASSERT_EQ(messages.size(), 3u) << recorder.Describe();
-  EXPECT_EQ(messages[1].Text, u"1 件の項目を削除しました\r\n引き続きすべてのグループで自動削除処理しますか？");
+  EXPECT_TRUE(
+      messages[1].Text.starts_with(u"1 件の項目を削除しました\r\n引き続きすべてのグループで自動削除処理しますか？"));
   EXPECT_EQ(messages[2].Text, u"合計 2 件の項目を削除しました");
   EXPECT_TRUE(child.PathCollection.empty());
+}
+
+TEST_F(OneTimeGroups, MissingEntriesAreMarkedListedBeforeRemovalAndAbsentDrivesKept) {
+  TGroupItem& group = NewGroup(false, u"missing");
+  WriteFileBytes(folder / L"here.ttf", "x");
+  const std::string here = ToAnsi(folder.U16(L"here.ttf")), gone = ToAnsi(folder.U16(L"gone.ttf"));
+  group.AddPath(here, false);
+  group.AddPath(gone, false);
+  group.AddPath("Q:\\unplugged\\a.ttf", false);  // no drive Q: in the test prefix
+  form->SelectGroup(nullptr);
+  form->SelectGroup(&group);
+  PumpUntilIdle();
+  const std::vector<std::wstring> texts = form->ContentTexts();
+  ASSERT_EQ(texts.size(), 9u);
+  EXPECT_EQ(texts[3], ToWide(folder.U16(L"here.ttf")));
+  EXPECT_EQ(texts[4], ToWide(folder.U16(L"gone.ttf")) + L"（見つかりません）");
+  EXPECT_EQ(texts[5], L"Q:\\unplugged\\a.ttf（見つかりません）");
+
+  // "No" removes nothing; the question names what would go and what stays.
+  recorder.AnswerCaption(u"削除確認", MessageResult::No);
+  Command(Action_DelNotExistsFileDir);
+  ASSERT_EQ(messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(messages[0].Text, u"ファイル・フォルダが存在しない項目をすべて削除します\r\n\r\n" +
+                                  folder.U16(L"gone.ttf") +
+                                  u"\r\n\r\n次の項目はドライブまたはネットワーク上の場所に接続できないため削除しません"
+                                  u"\r\nQ:\\unplugged\\a.ttf");
+  EXPECT_EQ(group.PathCollection.size(), 3u);
+
+  recorder.AnswerCaption(u"削除確認", MessageResult::Yes);
+  Command(Action_DelNotExistsFileDir);
+  ASSERT_EQ(group.PathCollection.size(), 2u) << recorder.Describe();
+  EXPECT_EQ(group.PathCollection[0]->Path, here);
+  EXPECT_EQ(group.PathCollection[1]->Path, "Q:\\unplugged\\a.ttf");
+}
+
+TEST_F(OneTimeGroups, RelativeEntriesBelongToTheProgramFolderWhereverTheCurrentFolderIs) {
+  const std::wstring name = L"velura_relative_" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring beside = ToWide(ExecutableFolderFile(u"")) + name;
+  ASSERT_TRUE(CreateDirectoryW(beside.c_str(), nullptr));
+  WriteFileBytes(beside + L"\\a.ttf", "x");
+  TGroupItem& group = NewGroup(false, u"relative");
+  group.AddPath(".\\" + ToAnsi(ToU16(name)), true);
+  group.AddPath(ToAnsi(ToU16(name)) + "/a.ttf", false);
+  wchar_t previous[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(folder.Path().c_str());  // where a file dialog may leave the process
+  recorder.AnswerCaption(u"削除確認", MessageResult::Yes);
+  Command(Action_DelNotExistsFileDir);
+  SetCurrentDirectoryW(previous);
+  DeleteFileW((beside + L"\\a.ttf").c_str());
+  RemoveDirectoryW(beside.c_str());
+  EXPECT_EQ(group.PathCollection.size(), 2u) << recorder.Describe();
+}
+
+TEST_F(OneTimeGroups, AddingFilesLeavesTheCurrentFolderWhereItWas) {
+  TGroupItem& group = NewGroup(false, u"dialog");
+  WriteFileBytes(folder / L"chosen.ttf", "x");
+  wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, before);
+  const std::wstring chosen = folder / L"chosen.ttf";
+  CommonDialogVisit choose([&](HWND open) {
+    if (!SetDlgItemTextW(open, 1152, chosen.c_str())) SetDlgItemTextW(open, 1148, chosen.c_str());  // edt1, cmb13
+    PostMessageW(open, WM_COMMAND, IDOK, 0);
+  });
+  Command(Action_AddFiles);
+  GetCurrentDirectoryW(MAX_PATH, after);
+  SetCurrentDirectoryW(before);
+  EXPECT_TRUE(choose.Came());
+  EXPECT_EQ(group.PathCollection.size(), 1u);
+  EXPECT_STREQ(after, before);
 }
 
 TEST_F(OneTimeGroups, HandingOverTwiceReusesTheSpecialGroup) {
