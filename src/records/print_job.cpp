@@ -1,10 +1,24 @@
 #include "records/print_job.h"
 
+#include <optional>
+
 #include "platform/message_box.h"
 
 namespace velura {
 
 namespace {
+
+// The family the system lists a face under: its own family name or, as the sample list draws it, its
+// display name (Windows lists a family longer than 31 characters, or one named for another language, so).
+std::optional<std::u16string> ListedFamily(PrintSurface& surface, const TFileDataItem& record, std::size_t face) {
+  const std::u16string& family = record.Faces[face].FamilyName;
+  if (surface.KnowsFamily(family)) return family;
+  if (face < record.DisplayNames.size()) {
+    const std::u16string& shown = record.DisplayNames[face].DisplayFamilyName;
+    if (!shown.empty() && shown != family && surface.KnowsFamily(shown)) return shown;
+  }
+  return std::nullopt;
+}
 
 // One job's state: the surface, the measured layout and the cursor.
 class PrintJob {
@@ -22,8 +36,9 @@ class PrintJob {
   bool PrintEntry(const TFileDataItem& record) {
     for (std::size_t face = 0; face < record.Faces.size(); ++face) {
       const TTFontFileData& names = record.Faces[face];
-      if (!surface_.KnowsFamily(names.FamilyName)) continue;
-      const SampleFont font{names.FamilyName, options_.sampleSize, names.WeightClass, names.SlantPosition != 0};
+      const std::optional<std::u16string> family = ListedFamily(surface_, record, face);
+      if (!family) continue;
+      const SampleFont font{*family, options_.sampleSize, names.WeightClass, names.SlantPosition != 0};
       if (cursor_.Reserve() == PrintCursor::Move::NextPage) {
         if (!surface_.EndPage()) return false;
         cursor_.NewPage();

@@ -240,6 +240,7 @@ TEST_F(Printing, StyleFontsUndisplayableFilesAndUnknownFamiliesAreLeftOut) {
   records.back()->CannotDisplay = true;
   records.push_back(Record(u"Ghost", u"Ghost"));
   surface.unknown.insert(u"Ghost");
+  surface.unknown.insert(u"Ghost shown");
   Print();
   ASSERT_EQ(surface.Of("sample").size(), 1u);
   EXPECT_EQ(surface.Of("sample")[0].font.family, u"Alpha");
@@ -251,6 +252,17 @@ TEST_F(Printing, StyleFontsUndisplayableFilesAndUnknownFamiliesAreLeftOut) {
   ASSERT_EQ(samples.size(), 2u);
   EXPECT_EQ(samples[1].text.text, u"永");
   EXPECT_EQ(surface.Of("caption")[2].text.text, u"Alpha Bold   [ Alpha Bold.ttf ]  (2KB)");
+}
+
+TEST_F(Printing, AFamilyListedUnderItsDisplayNamePrintsInThatName) {
+  const std::u16string longFamily = u"A Family Name Longer Than Thirty One Characters";
+  records.push_back(Record(longFamily, u"Long"));
+  surface.unknown.insert(longFamily);
+  EXPECT_EQ(Print(), PrintOutcome::Printed);
+  const auto samples = surface.Of("sample");
+  ASSERT_EQ(samples.size(), 1u);
+  EXPECT_EQ(samples[0].font.family, longFamily + u" shown");
+  EXPECT_EQ(samples[0].text.text, longFamily + u" shown");
 }
 
 TEST_F(Printing, EveryFaceOfACollectionGetsAnEntry) {
