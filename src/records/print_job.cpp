@@ -1,5 +1,6 @@
 #include "records/print_job.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/message_box.h"
@@ -41,6 +42,7 @@ class PrintJob {
       const SampleFont font{*family, options_.sampleSize, names.WeightClass, names.SlantPosition != 0};
       if (cursor_.Reserve() == PrintCursor::Move::NextPage) {
         if (!surface_.EndPage()) return false;
+        surface_.ReleaseSampleFonts();
         cursor_.NewPage();
         if (!StartPage()) return false;
       }
@@ -76,13 +78,28 @@ PrintOutcome PrintRecordsJob(LoopContext& loop, Progress& progress, PrintSurface
     return PrintOutcome::Failed;
   };
   try {
+    const bool anyPrinted = std::any_of(records.begin(), records.end(), [&](const auto& record) {
+      return record && IsPrinted(*record, options);
+    });
+    if (!anyPrinted) {
+      ShowMessage(std::u16string(kNothingToPrintText), u"VELURA", MessageIcon::Information);
+      return PrintOutcome::NothingToPrint;
+    }
     const PageGeometry page = surface.Page();
-    if (!surface.BeginDocument(std::u16string(kPrintDocumentTitle))) return fail();
+    switch (surface.BeginDocument(std::u16string(kPrintDocumentTitle))) {
+      case DocumentStart::Started: break;
+      case DocumentStart::Cancelled: return PrintOutcome::Cancelled;
+      case DocumentStart::Failed: return fail();
+    }
     documentOpen = true;
-    const std::u16string captionFont(kCaptionFontName);
-    if (!surface.KnowsFamily(captionFont)) {
-      if (!surface.EndDocument()) return fail();
-      return PrintOutcome::NoCaptionFont;
+    // Windows without "MS UI Gothic" (optional outside Japan) still print, their captions in the UI font.
+    if (!surface.KnowsFamily(std::u16string(kCaptionFontName))) {
+      const std::u16string uiFont = surface.UiFontFamily();
+      if (uiFont.empty() || !surface.KnowsFamily(uiFont)) {
+        if (!surface.EndDocument()) return fail();
+        return PrintOutcome::NoCaptionFont;
+      }
+      surface.SetCaptionFamily(uiFont);
     }
     const std::u16string measure(kMeasureText);
     const PrintQuantities quantities =
