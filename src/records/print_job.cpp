@@ -78,9 +78,8 @@ PrintOutcome PrintRecordsJob(LoopContext& loop, Progress& progress, PrintSurface
     return PrintOutcome::Failed;
   };
   try {
-    const bool anyPrinted = std::any_of(records.begin(), records.end(), [&](const auto& record) {
-      return record && IsPrinted(*record, options);
-    });
+    const bool anyPrinted = std::any_of(records.begin(), records.end(),
+                                        [&](const auto& record) { return record && IsPrinted(*record, options); });
     if (!anyPrinted) {
       ShowMessage(std::u16string(kNothingToPrintText), u"VELURA", MessageIcon::Information);
       return PrintOutcome::NothingToPrint;

@@ -64,9 +64,9 @@ struct PrintRequest {
 };
 
 enum class PrintOutcome {
-  Printed,        // every page finished and the document ended
-  Stopped,        // "中止": the pages so far finished and the document ended
-  NoCaptionFont,  // neither the caption font nor the UI font is known: the document was ended empty
+  Printed,         // every page finished and the document ended
+  Stopped,         // "中止": the pages so far finished and the document ended
+  NoCaptionFont,   // neither the caption font nor the UI font is known: the document was ended empty
   NothingToPrint,  // no record passes the options: said so, no document started
   Cancelled,       // the user cancelled the document's start (an output file prompt): nothing shown
   Failed,          // the device failed: the job was aborted and the error shown

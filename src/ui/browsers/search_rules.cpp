@@ -117,8 +117,7 @@ std::vector<std::u16string> LoadedSearchHistory(const std::array<std::u16string,
   return history;
 }
 
-void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text,
-                        const RegTextFolding& folding) {
+void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text, const RegTextFolding& folding) {
   const std::u16string normal = NormalizeSearchText(text);
   if (normal.empty()) return;
   const std::u16string key = folding.Lower(normal);

@@ -61,8 +61,7 @@ std::vector<std::u16string> LoadedSearchHistory(const std::array<std::u16string,
 // A search with this text: an empty (normalised) text leaves the history alone; otherwise its first entry
 // equal but for case goes ("Arial" and "arial" are one entry, the newest spelling kept), the text becomes
 // entry 0, and an entry beyond the ninth is dropped.
-void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text,
-                        const RegTextFolding& folding);
+void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text, const RegTextFolding& folding);
 
 // What the dialog's result line says after a search that marked `found` faces: a search that finds
 // nothing (no field checked among the causes) must say so, or it looks as if nothing happened.

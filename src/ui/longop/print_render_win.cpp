@@ -93,9 +93,7 @@ bool GdiPrintSurface::PutText(const PlacedText& text, HFONT font) {
   return ExtTextOutW(dc_, text.x, text.y, ETO_CLIPPED, &clip, AsWide(text.text), length, nullptr) != FALSE;
 }
 
-bool GdiPrintSurface::DrawCaption(const PlacedText& text) {
-  return PutText(text, CaptionFont(kCaptionPoints));
-}
+bool GdiPrintSurface::DrawCaption(const PlacedText& text) { return PutText(text, CaptionFont(kCaptionPoints)); }
 
 bool GdiPrintSurface::DrawSample(const PlacedText& text, const SampleFont& font) {
   return PutText(text, Font(font, sampleFonts_));
