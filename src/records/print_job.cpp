@@ -1,10 +1,25 @@
 #include "records/print_job.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "platform/message_box.h"
 
 namespace velura {
 
 namespace {
+
+// The family the system lists a face under: its own family name or, as the sample list draws it, its
+// display name (Windows lists a family longer than 31 characters, or one named for another language, so).
+std::optional<std::u16string> ListedFamily(PrintSurface& surface, const TFileDataItem& record, std::size_t face) {
+  const std::u16string& family = record.Faces[face].FamilyName;
+  if (surface.KnowsFamily(family)) return family;
+  if (face < record.DisplayNames.size()) {
+    const std::u16string& shown = record.DisplayNames[face].DisplayFamilyName;
+    if (!shown.empty() && shown != family && surface.KnowsFamily(shown)) return shown;
+  }
+  return std::nullopt;
+}
 
 // One job's state: the surface, the measured layout and the cursor.
 class PrintJob {
@@ -22,10 +37,12 @@ class PrintJob {
   bool PrintEntry(const TFileDataItem& record) {
     for (std::size_t face = 0; face < record.Faces.size(); ++face) {
       const TTFontFileData& names = record.Faces[face];
-      if (!surface_.KnowsFamily(names.FamilyName)) continue;
-      const SampleFont font{names.FamilyName, options_.sampleSize, names.WeightClass, names.SlantPosition != 0};
+      const std::optional<std::u16string> family = ListedFamily(surface_, record, face);
+      if (!family) continue;
+      const SampleFont font{*family, options_.sampleSize, names.WeightClass, names.SlantPosition != 0};
       if (cursor_.Reserve() == PrintCursor::Move::NextPage) {
         if (!surface_.EndPage()) return false;
+        surface_.ReleaseSampleFonts();
         cursor_.NewPage();
         if (!StartPage()) return false;
       }
@@ -61,13 +78,27 @@ PrintOutcome PrintRecordsJob(LoopContext& loop, Progress& progress, PrintSurface
     return PrintOutcome::Failed;
   };
   try {
+    const bool anyPrinted = std::any_of(records.begin(), records.end(),
+                                        [&](const auto& record) { return record && IsPrinted(*record, options); });
+    if (!anyPrinted) {
+      ShowMessage(std::u16string(kNothingToPrintText), u"VELURA", MessageIcon::Information);
+      return PrintOutcome::NothingToPrint;
+    }
     const PageGeometry page = surface.Page();
-    if (!surface.BeginDocument(std::u16string(kPrintDocumentTitle))) return fail();
+    switch (surface.BeginDocument(std::u16string(kPrintDocumentTitle))) {
+      case DocumentStart::Started: break;
+      case DocumentStart::Cancelled: return PrintOutcome::Cancelled;
+      case DocumentStart::Failed: return fail();
+    }
     documentOpen = true;
-    const std::u16string captionFont(kCaptionFontName);
-    if (!surface.KnowsFamily(captionFont)) {
-      if (!surface.EndDocument()) return fail();
-      return PrintOutcome::NoCaptionFont;
+    // Windows without "MS UI Gothic" (optional outside Japan) still print, their captions in the UI font.
+    if (!surface.KnowsFamily(std::u16string(kCaptionFontName))) {
+      const std::u16string uiFont = surface.UiFontFamily();
+      if (uiFont.empty() || !surface.KnowsFamily(uiFont)) {
+        if (!surface.EndDocument()) return fail();
+        return PrintOutcome::NoCaptionFont;
+      }
+      surface.SetCaptionFamily(uiFont);
     }
     const std::u16string measure(kMeasureText);
     const PrintQuantities quantities =

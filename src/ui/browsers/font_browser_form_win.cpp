@@ -8,9 +8,11 @@
 #include "platform/wide_win.h"
 #include "records/record_rules.h"
 #include "ui/fontviews/file_ticks.h"
+#include "ui/browsers/edit_command_target.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
 #include "records/text_export.h"
 #include "ui/fontviews/wait_box_win.h"
+#include "platform/clipboard_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
@@ -90,6 +92,51 @@ void FontBrowserForm::SetPopupMenus(const std::vector<ui::MenuEntry>& fileItems,
   SetContextMenu(fileTree_.Hwnd(), fileItems);
   SetContextMenu(samplePane_.ListHwnd(), sampleItems);
   SetContextMenu(*details_.TntRichEdit_Copyright, {ui::MenuEntry::Item(copyrightSelectAll), ui::MenuEntry::Item(copyrightCopy)});
+  // The copyright box's pop-up acts on the focused control: a right click gives it the focus first.
+  const HWND copyright = details_.TntRichEdit_Copyright->hwnd;
+  ui::Subclass(copyright, [copyright](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_RBUTTONDOWN) SetFocus(copyright);
+    return false;
+  });
+}
+
+namespace {
+
+// The focused control of this form, or null when the focus is in another window.
+HWND FocusedChildOf(HWND form) {
+  const HWND focus = GetFocus();
+  return focus && IsChild(form, focus) ? focus : nullptr;
+}
+
+FocusKind KindOfFocus(HWND focus, HWND fileTree) {
+  if (!focus) return FocusKind::Other;
+  wchar_t name[64]{};
+  GetClassNameW(focus, name, 64);
+  return FocusKindOf(AsU16(std::wstring_view(name)), focus == fileTree);
+}
+
+}  // namespace
+
+void FontBrowserForm::EditCopy1Execute() {
+  const HWND focus = FocusedChildOf(Hwnd());
+  switch (CopyTarget(KindOfFocus(focus, fileTree_.Hwnd()))) {
+    case EditTarget::FocusedText: SendMessageW(focus, WM_COPY, 0, 0); return;
+    case EditTarget::TreeNodeText:
+      if (FileTree::Node node = fileTree_.Selected()) PutTextOnClipboard(Hwnd(), fileTree_.Text(node));
+      return;
+    case EditTarget::Copyright: SendMessageW(details_.TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); return;
+    case EditTarget::Nothing: return;
+  }
+}
+
+void FontBrowserForm::EditSelectAll1Execute() {
+  const HWND focus = FocusedChildOf(Hwnd());
+  switch (SelectAllTarget(KindOfFocus(focus, fileTree_.Hwnd()))) {
+    case EditTarget::FocusedText: SendMessageW(focus, EM_SETSEL, 0, -1); return;
+    case EditTarget::Copyright: SendMessageW(details_.TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); return;
+    case EditTarget::TreeNodeText:
+    case EditTarget::Nothing: return;
+  }
 }
 
 std::vector<std::u16string> FontBrowserForm::TreeTextLines() const {

@@ -76,6 +76,9 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   void SetPopupMenus(const std::vector<ui::MenuEntry>& fileItems, const std::vector<ui::MenuEntry>& sampleItems,
                      int copyrightSelectAll, int copyrightCopy);
   void OpenSearchWindow(const wchar_t* caption);
+  // "コピー" and "すべてを選択": on the focused text control, the focused tree node or the copyright box.
+  void EditCopy1Execute();
+  void EditSelectAll1Execute();
   void PrintSamplesOf(const TFileData_base& list);
 
   // A full refill of the tree and the samples, under a wait box: Begin stops both drawing and empties the

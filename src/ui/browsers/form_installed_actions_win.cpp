@@ -48,8 +48,8 @@ void TForm_Installed::CreateActions() {
   add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
-  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(details_.TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
-  add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(details_.TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
+  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { EditSelectAll1Execute(); });
+  add(EditCopy1, u"コピー(&C)", {}, [this] { EditCopy1Execute(); });
   actions.Find(EditCopy1)->hint = u"コピー";
   actions.SetShortcut(EditCopy1, 0x4000 + 'C');
 

@@ -65,8 +65,8 @@ void Tform_local::CreateActions() {
   add(Action_ShowMainForm, u"メニューウインドウを表示", {}, [this] {
     if (showMainWindow_) showMainWindow_();
   });
-  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { SendMessageW(details_.TntRichEdit_Copyright->hwnd, EM_SETSEL, 0, -1); });
-  add(EditCopy1, u"コピー(&C)", {}, [this] { SendMessageW(details_.TntRichEdit_Copyright->hwnd, WM_COPY, 0, 0); });
+  add(EditSelectAll1, u"すべてを選択(&A)", {}, [this] { EditSelectAll1Execute(); });
+  add(EditCopy1, u"コピー(&C)", {}, [this] { EditCopy1Execute(); });
   FormActions().SetShortcut(EditCopy1, 0x4000 + 'C');
   actions.Add({.id = N14, .caption = u"詳細を隠す", .checked = [this] { return detailsHidden_; }, .execute = [this] { N14Click(); }});
   actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});

@@ -97,11 +97,14 @@ void PrintSamples(HWND owner, const std::u16string& sampleText, const TFileData_
     ShowNoPrinter();
     return;
   }
+  // The options chosen last, for the rest of the run (they are not stored in the settings).
+  static PrintOptions lastOptions;
   PrintOptions options;
   {
     TForm_MyPrintDialog dialog(owner, printer);
+    dialog.SetOptions(lastOptions);
     if (dialog.ShowModal() != IDOK) return;
-    options = dialog.Options();
+    options = lastOptions = dialog.Options();
   }
   // The printer may have gone since the dialog opened (or the set-up chose one that cannot be opened).
   const std::unique_ptr<PrintSurface> page = printer.Open();

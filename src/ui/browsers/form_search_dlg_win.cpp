@@ -47,6 +47,7 @@ TForm_SearchDlg::TForm_SearchDlg(HWND owner, SearchTarget& target, TIniKeeper& s
 
 void TForm_SearchDlg::CreateComponents() {
   ui::AddLabel(*this, L"検索文字", At(8, 8, 80, 13));  // Label10
+  Label_Result = &ui::AddLabel(*this, L"", At(88, 8, 151, 13), SS_RIGHT);
   TntComboBox_Search = &ui::AddComboBox(*this, At(8, 24, 231, 200), CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL);
   ui::AddLabel(*this, L"検索対象", At(8, 54, 80, 13));  // Label11
   CheckBox_FS_FileName = &ui::AddCheckBox(*this, L"ファイル名", At(16, 70, 105, 17));
@@ -106,14 +107,16 @@ SearchQuery TForm_SearchDlg::Query() const {
 void TForm_SearchDlg::Button_FontSearchClick() {
   const SearchQuery query = Query();
   TreeViewFileTree& tree = target_.SearchedTree();
+  int found = 0;
   {
     TreeUpdate update(tree.Hwnd());
-    MarkFoundFaces(tree, query, folding_);
+    found = MarkFoundFaces(tree, query, folding_);
   }
   target_.RedrawFoundMarks();
+  SetWindowTextW(Label_Result->hwnd, ToWide(SearchResultText(found)).c_str());
   const std::u16string normal = NormalizeSearchText(query.text);
   if (!normal.empty()) {
-    RememberSearchText(history_, normal);
+    RememberSearchText(history_, normal, folding_);
     ShowHistory();
     ui::SetComboEditText(*TntComboBox_Search, ToWide(normal));
     SendMessageW(TntComboBox_Search->hwnd, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
@@ -126,6 +129,11 @@ void TForm_SearchDlg::Button_NextSearchClick() { Step(StepDirection::Forward, fa
 void TForm_SearchDlg::Button_PrevSearchClick() { Step(StepDirection::Backward, false); }
 
 void TForm_SearchDlg::Button_SearchClearClick() {
+  ClearMarks();
+  SetWindowTextW(Label_Result->hwnd, L"");
+}
+
+void TForm_SearchDlg::ClearMarks() {
   TreeViewFileTree& tree = target_.SearchedTree();
   {
     TreeUpdate update(tree.Hwnd());
@@ -156,6 +164,7 @@ void TForm_SearchDlg::FormClose() {
   if (closed_) return;
   closed_ = true;
   Hide();
+  ClearMarks();  // the yellow marks belong to the open dialog
   SearchOptions options;
   options.FileName = Checked(CheckBox_FS_FileName);
   options.FontName = Checked(CheckBox_FS_FontName);

@@ -31,12 +31,13 @@ class TForm_SearchDlg : public ui::Form {
   ui::Control* Button_NextSearch = nullptr;
   ui::Control* Button_PrevSearch = nullptr;
   ui::Control* Button_SearchClear = nullptr;
+  ui::Control* Label_Result = nullptr;  // "見つかりませんでした" after a search that found nothing
 
   void Button_FontSearchClick();
   void Button_NextSearchClick();
   void Button_PrevSearchClick();
   void Button_SearchClearClick();
-  // Stores the options and the history in "SearchWnd" and hides the window.
+  // Stores the options and the history in "SearchWnd", removes the marks and hides the window.
   void FormClose();
 
   // Open until closed, by the user or by its browser.
@@ -51,6 +52,7 @@ class TForm_SearchDlg : public ui::Form {
   void CreateComponents();
   void LoadSettings();
   void ShowHistory();
+  void ClearMarks();
   // Selects the next (previous) marked face; after a search or a wrap the node before it becomes the top
   // line, otherwise the tree scrolls one line on.
   void Step(StepDirection direction, bool afterSearch);

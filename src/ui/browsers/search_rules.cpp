@@ -117,13 +117,18 @@ std::vector<std::u16string> LoadedSearchHistory(const std::array<std::u16string,
   return history;
 }
 
-void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text) {
+void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text, const RegTextFolding& folding) {
   const std::u16string normal = NormalizeSearchText(text);
   if (normal.empty()) return;
-  if (auto same = std::find(history.begin(), history.end(), normal); same != history.end()) history.erase(same);
+  const std::u16string key = folding.Lower(normal);
+  const auto same = std::find_if(history.begin(), history.end(),
+                                 [&](const std::u16string& entry) { return folding.Lower(entry) == key; });
+  if (same != history.end()) history.erase(same);
   history.insert(history.begin(), normal);
   if (history.size() > kSearchHistorySize) history.resize(kSearchHistorySize);
 }
+
+std::u16string_view SearchResultText(int found) { return found > 0 ? u"" : u"見つかりませんでした"; }
 
 std::array<std::u16string, kSearchHistorySize> StoredSearchHistory(const std::vector<std::u16string>& history) {
   std::array<std::u16string, kSearchHistorySize> stored;

@@ -58,9 +58,14 @@ bool NodeIsFound(const FileTree& tree, FileTree::Node node);
 // The history as the combo box lists it: the stored texts that are not empty, in order.
 std::vector<std::u16string> LoadedSearchHistory(const std::array<std::u16string, kSearchHistorySize>& stored);
 
-// A search with this text: an empty (normalised) text leaves the history alone; otherwise its first equal
-// entry goes, the text becomes entry 0, and an entry beyond the ninth is dropped.
-void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text);
+// A search with this text: an empty (normalised) text leaves the history alone; otherwise its first entry
+// equal but for case goes ("Arial" and "arial" are one entry, the newest spelling kept), the text becomes
+// entry 0, and an entry beyond the ninth is dropped.
+void RememberSearchText(std::vector<std::u16string>& history, std::u16string_view text, const RegTextFolding& folding);
+
+// What the dialog's result line says after a search that marked `found` faces: a search that finds
+// nothing (no field checked among the causes) must say so, or it looks as if nothing happened.
+std::u16string_view SearchResultText(int found);
 
 // What "Str1" to "Str9" receive: entries 0 to 8, normalised; the rest empty.
 std::array<std::u16string, kSearchHistorySize> StoredSearchHistory(const std::vector<std::u16string>& history);

@@ -34,10 +34,21 @@ bool GdiPrintSurface::KnowsFamily(const std::u16string& family) {
   return known;
 }
 
-HFONT GdiPrintSurface::Font(const SampleFont& font) {
+std::u16string GdiPrintSurface::UiFontFamily() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+  return ToU16(metrics.lfMessageFont.lfFaceName);
+}
+
+HFONT GdiPrintSurface::CaptionFont(int points) {
+  return Font(SampleFont{captionFamily_, points, 0, false}, captionFonts_);
+}
+
+HFONT GdiPrintSurface::Font(const SampleFont& font, FontCache& cache) {
   const auto key = std::make_tuple(font.family, font.points, font.weight, font.italic);
-  const auto found = fonts_.find(key);
-  if (found != fonts_.end()) return found->second.Get();
+  const auto found = cache.find(key);
+  if (found != cache.end()) return found->second.Get();
   LOGFONTW description{};
   if (!FindLogFont(ToWide(font.family), description)) return nullptr;
   description.lfHeight = FontHeightForPoints(font.points, page_.dpiY);
@@ -45,12 +56,12 @@ HFONT GdiPrintSurface::Font(const SampleFont& font) {
   if (font.weight > 0) description.lfWeight = font.weight;
   description.lfItalic = font.italic ? TRUE : FALSE;
   HFONT handle = CreateFontIndirectW(&description);
-  fonts_.emplace(key, ui::UniqueFont(handle));
+  cache.emplace(key, ui::UniqueFont(handle));
   return handle;
 }
 
 int GdiPrintSurface::CaptionTextHeight(const std::u16string& text, int points) {
-  HFONT font = Font(SampleFont{std::u16string(kCaptionFontName), points, 0, false});
+  HFONT font = CaptionFont(points);
   if (!font) return 0;
   SelectObject(dc_, font);
   SIZE size{};
@@ -58,11 +69,14 @@ int GdiPrintSurface::CaptionTextHeight(const std::u16string& text, int points) {
   return size.cy;
 }
 
-bool GdiPrintSurface::BeginDocument(const std::u16string& title) {
+DocumentStart GdiPrintSurface::BeginDocument(const std::u16string& title) {
   DOCINFOW document{};
   document.cbSize = sizeof document;
   document.lpszDocName = AsWide(title);
-  return StartDocW(dc_, &document) > 0;
+  SetLastError(ERROR_SUCCESS);
+  if (StartDocW(dc_, &document) > 0) return DocumentStart::Started;
+  // A print-to-file or PDF printer asks for the output file; cancelling that prompt is no error.
+  return GetLastError() == ERROR_CANCELLED ? DocumentStart::Cancelled : DocumentStart::Failed;
 }
 
 bool GdiPrintSurface::StartPage() { return ::StartPage(dc_) > 0; }
@@ -79,11 +93,16 @@ bool GdiPrintSurface::PutText(const PlacedText& text, HFONT font) {
   return ExtTextOutW(dc_, text.x, text.y, ETO_CLIPPED, &clip, AsWide(text.text), length, nullptr) != FALSE;
 }
 
-bool GdiPrintSurface::DrawCaption(const PlacedText& text) {
-  return PutText(text, Font(SampleFont{std::u16string(kCaptionFontName), kCaptionPoints, 0, false}));
+bool GdiPrintSurface::DrawCaption(const PlacedText& text) { return PutText(text, CaptionFont(kCaptionPoints)); }
+
+bool GdiPrintSurface::DrawSample(const PlacedText& text, const SampleFont& font) {
+  return PutText(text, Font(font, sampleFonts_));
 }
 
-bool GdiPrintSurface::DrawSample(const PlacedText& text, const SampleFont& font) { return PutText(text, Font(font)); }
+void GdiPrintSurface::ReleaseSampleFonts() {
+  SelectObject(dc_, GetStockObject(SYSTEM_FONT));  // the DC must not hold a font being deleted
+  sampleFonts_.clear();
+}
 
 bool GdiPrintSurface::DrawRule(const PlacedRule& rule) {
   return MoveToEx(dc_, rule.x1, rule.y, nullptr) && LineTo(dc_, rule.x2, rule.y);

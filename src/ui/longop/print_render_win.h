@@ -27,8 +27,10 @@ class GdiPrintSurface : public PrintSurface {
 
   PageGeometry Page() override { return page_; }
   bool KnowsFamily(const std::u16string& family) override;
+  std::u16string UiFontFamily() override;
+  void SetCaptionFamily(const std::u16string& family) override { captionFamily_ = family; }
   int CaptionTextHeight(const std::u16string& text, int points) override;
-  bool BeginDocument(const std::u16string& title) override;
+  DocumentStart BeginDocument(const std::u16string& title) override;
   bool StartPage() override;
   bool EndPage() override;
   bool EndDocument() override;
@@ -36,20 +38,26 @@ class GdiPrintSurface : public PrintSurface {
   bool DrawCaption(const PlacedText& text) override;
   bool DrawSample(const PlacedText& text, const SampleFont& font) override;
   bool DrawRule(const PlacedRule& rule) override;
+  void ReleaseSampleFonts() override;
 
  protected:
   HDC Dc() const { return dc_; }
 
  private:
-  // The font of a listed family at a size in points; null when the family is not listed.
-  HFONT Font(const SampleFont& font);
+  using FontKey = std::tuple<std::u16string, int, int, bool>;
+  using FontCache = std::map<FontKey, ui::UniqueFont>;
+  // The font of a listed family at a size in points, kept in cache; null when the family is not listed.
+  HFONT Font(const SampleFont& font, FontCache& cache);
+  HFONT CaptionFont(int points);
   bool PutText(const PlacedText& text, HFONT font);
 
   HDC dc_;
   PageGeometry page_;
   int savedState_ = 0;
+  std::u16string captionFamily_{kCaptionFontName};
   std::map<std::u16string, bool> known_;
-  std::map<std::tuple<std::u16string, int, int, bool>, ui::UniqueFont> fonts_;
+  FontCache captionFonts_;  // a few, kept for the whole document
+  FontCache sampleFonts_;   // the current page's, released page by page
 };
 
 }  // namespace velura

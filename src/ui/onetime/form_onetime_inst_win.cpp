@@ -16,6 +16,7 @@
 #include "ui/framework/controls_win.h"
 #include "ui/framework/image_list_win.h"
 #include "ui/framework/menu_win.h"
+#include "ui/framework/open_file_dialog_win.h"
 #include "ui/framework/subclass_win.h"
 #include "ui/framework/tree_view_win.h"
 
@@ -147,15 +148,13 @@ void TForm_OneTimeInst::CreateActions() {
        .execute = [this] { Action_ShowSampleExecute(); }});
   add(Action_AddFiles, u"登録ファイル追加", GroupCommands, [this] {
     // OpenDialog1
-    std::wstring buffer(32768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Hwnd();
     dialog.lpstrFilter = L"フォントファイル\0*.ttf;*.ttc;*.otf\0";
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) return;
+    const std::wstring buffer = ui::GetOpenFileNames(dialog);  // grows for any number of files
+    if (buffer.empty()) return;
     std::vector<std::u16string> paths;
     const std::wstring first(buffer.c_str());
     const wchar_t* next = buffer.c_str() + first.size() + 1;

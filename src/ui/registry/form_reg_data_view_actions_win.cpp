@@ -8,6 +8,7 @@
 #include "records/long_operations.h"
 #include "ui/fontviews/folder_picker_win.h"
 #include "ui/framework/list_controls_win.h"
+#include "ui/framework/open_file_dialog_win.h"
 #include "ui/longop/form_status_bar_win.h"
 #include "ui/registry/form_reg_data_view_win.h"
 #include "ui/registry/reg_view_commands.h"
@@ -89,15 +90,13 @@ void TForm_RegDataView::Action_ToCopy1Execute() {
   if (ShowMessage({regview_text::kCopyIntoQuestion, regview_text::kCopyIntoCaption, MessageIcon::Warning,
                    MessageButtons::OkCancel, 1}) != MessageResult::Ok)
     return;
-  std::wstring buffer(64 * 1024, L'\0');
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = Hwnd();
   dialog.lpstrFilter = L"全てのファイル\0*.*\0";
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return;
+  const std::wstring buffer = ui::GetOpenFileNames(dialog);  // grows for any number of files
+  if (buffer.empty()) return;
   ShowMessage(FolderCopyMessage(
       CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)))));
   FillFontFolderTab();

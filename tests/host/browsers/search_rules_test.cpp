@@ -155,18 +155,33 @@ TEST_F(SearchRules, ANewSearchClearsTheMarksOfTheLastOne) {
   EXPECT_EQ(FoundFamilies(), std::vector<std::u16string>{u"Beta"});
 }
 
+TEST(SearchHistory, TextsDifferingOnlyInCaseAreOneEntryInTheNewestSpelling) {
+  FakeFolding folding;
+  std::vector<std::u16string> history;
+  RememberSearchText(history, u"Arial", folding);
+  RememberSearchText(history, u"Gothic", folding);
+  RememberSearchText(history, u"arial", folding);
+  EXPECT_EQ(history, (std::vector<std::u16string>{u"arial", u"Gothic"}));
+}
+
+TEST(SearchResult, NothingFoundIsSaidAndAFindIsNot) {
+  EXPECT_EQ(SearchResultText(0), u"見つかりませんでした");
+  EXPECT_EQ(SearchResultText(1), u"");
+}
+
 TEST(SearchHistory, KeepsNineMostRecentFirstWithoutDuplicates) {
+  FakeFolding folding;
   std::vector<std::u16string> history;
   for (int i = 1; i <= 10; ++i)
-    RememberSearchText(history, u"text" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
+    RememberSearchText(history, u"text" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)), folding);
   ASSERT_EQ(history.size(), 9u);
   EXPECT_EQ(history.front(), u"text0");
   EXPECT_EQ(history.back(), u"text2");           // text1, the oldest, went
-  RememberSearchText(history, u"\u3000text5 ");  // the same text once normalised
+  RememberSearchText(history, u"\u3000text5 ", folding);  // the same text once normalised
   ASSERT_EQ(history.size(), 9u);
   EXPECT_EQ(history.front(), u"text5");
   EXPECT_EQ(std::count(history.begin(), history.end(), u"text5"), 1);
-  RememberSearchText(history, u"\u3000");
+  RememberSearchText(history, u"\u3000", folding);
   EXPECT_EQ(history.front(), u"text5") << "an empty text is not remembered";
 
   const auto stored = StoredSearchHistory(history);

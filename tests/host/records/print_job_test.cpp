@@ -28,10 +28,13 @@ class RecordingSurface final : public PrintSurface {
 
   PageGeometry Page() override { return page_; }
   bool KnowsFamily(const std::u16string& family) override { return !unknown.contains(family); }
+  std::u16string UiFontFamily() override { return uiFont; }
+  void SetCaptionFamily(const std::u16string& family) override { captionFamily = family; }
   int CaptionTextHeight(const std::u16string&, int points) override { return points * page_.dpiY / 72 + 1; }
-  bool BeginDocument(const std::u16string& title) override {
+  DocumentStart BeginDocument(const std::u16string& title) override {
     this->title = title;
-    return Record("begin");
+    if (cancelBegin) return DocumentStart::Cancelled;
+    return Record("begin") ? DocumentStart::Started : DocumentStart::Failed;
   }
   bool StartPage() override {
     ++pages;
@@ -41,8 +44,14 @@ class RecordingSurface final : public PrintSurface {
   bool EndDocument() override { return Record("close"); }
   void AbortDocument() override { Record("abort"); }
   bool DrawCaption(const PlacedText& text) override { return Record("caption", text); }
-  bool DrawSample(const PlacedText& text, const SampleFont& font) override { return Record("sample", text, {}, font); }
+  bool DrawSample(const PlacedText& text, const SampleFont& font) override {
+    // Counts the fonts a device would make: one per family and size until released.
+    liveFonts.insert(font.family + u"/" + std::u16string(1, static_cast<char16_t>(font.points)));
+    mostLiveFonts = std::max(mostLiveFonts, liveFonts.size());
+    return Record("sample", text, {}, font);
+  }
   bool DrawRule(const PlacedRule& rule) override { return Record("rule", {}, rule); }
+  void ReleaseSampleFonts() override { liveFonts.clear(); }
 
   std::vector<Op> Of(const std::string& kind) const {
     std::vector<Op> found;
@@ -56,6 +65,11 @@ class RecordingSurface final : public PrintSurface {
   }
 
   std::set<std::u16string> unknown;
+  std::u16string uiFont = u"Segoe UI";
+  std::u16string captionFamily = u"MS UI Gothic";
+  bool cancelBegin = false;
+  std::set<std::u16string> liveFonts;
+  std::size_t mostLiveFonts = 0;
   std::string failOn;  // the kind of call that fails, after `failAfter` successful ones
   int failAfter = 0;
   std::vector<Op> ops;
@@ -220,16 +234,18 @@ TEST_F(Printing, JobRunsThroughHeaderEntriesAndEndInOrder) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Printing, ZeroRecordsOrNothingTickedGiveOnePageWithOnlyTheHeader) {
-  const std::vector<std::string> headerOnly{"begin", "start", "caption", "end", "close"};
-  EXPECT_EQ(Print(), PrintOutcome::Printed);
-  EXPECT_EQ(surface.Kinds(), headerOnly);
-  surface.ops.clear();
+TEST_F(Printing, ZeroRecordsOrNothingTickedSayNothingIsToBePrintedAndStartNoDocument) {
+  EXPECT_EQ(Print(), PrintOutcome::NothingToPrint);
+  EXPECT_TRUE(surface.ops.empty());
   records = Families(3);
   request.options.tickedOnly = true;
+  EXPECT_EQ(Print(), PrintOutcome::NothingToPrint);
+  EXPECT_TRUE(surface.ops.empty());
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].Text, u"印刷するフォントがありません。");
+  records[1]->Flags = Selected;
   EXPECT_EQ(Print(), PrintOutcome::Printed);
-  EXPECT_EQ(surface.Kinds(), headerOnly);
-  EXPECT_EQ(progress.steps, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(surface.Of("sample").size(), 1u);
 }
 
 TEST_F(Printing, StyleFontsUndisplayableFilesAndUnknownFamiliesAreLeftOut) {
@@ -240,6 +256,7 @@ TEST_F(Printing, StyleFontsUndisplayableFilesAndUnknownFamiliesAreLeftOut) {
   records.back()->CannotDisplay = true;
   records.push_back(Record(u"Ghost", u"Ghost"));
   surface.unknown.insert(u"Ghost");
+  surface.unknown.insert(u"Ghost shown");
   Print();
   ASSERT_EQ(surface.Of("sample").size(), 1u);
   EXPECT_EQ(surface.Of("sample")[0].font.family, u"Alpha");
@@ -251,6 +268,17 @@ TEST_F(Printing, StyleFontsUndisplayableFilesAndUnknownFamiliesAreLeftOut) {
   ASSERT_EQ(samples.size(), 2u);
   EXPECT_EQ(samples[1].text.text, u"永");
   EXPECT_EQ(surface.Of("caption")[2].text.text, u"Alpha Bold   [ Alpha Bold.ttf ]  (2KB)");
+}
+
+TEST_F(Printing, AFamilyListedUnderItsDisplayNamePrintsInThatName) {
+  const std::u16string longFamily = u"A Family Name Longer Than Thirty One Characters";
+  records.push_back(Record(longFamily, u"Long"));
+  surface.unknown.insert(longFamily);
+  EXPECT_EQ(Print(), PrintOutcome::Printed);
+  const auto samples = surface.Of("sample");
+  ASSERT_EQ(samples.size(), 1u);
+  EXPECT_EQ(samples[0].font.family, longFamily + u" shown");
+  EXPECT_EQ(samples[0].text.text, longFamily + u" shown");
 }
 
 TEST_F(Printing, EveryFaceOfACollectionGetsAnEntry) {
@@ -396,11 +424,36 @@ TEST_F(Printing, AFailingDeviceAbortsTheJobWithItsMessage) {
   }
 }
 
-TEST_F(Printing, WithoutTheCaptionFontTheDocumentEndsEmpty) {
+TEST_F(Printing, WithoutTheCaptionFontCaptionsAreSetInTheUiFont) {
   records = Families(2);
   surface.unknown.insert(u"MS UI Gothic");
+  EXPECT_EQ(Print(), PrintOutcome::Printed);
+  EXPECT_EQ(surface.captionFamily, u"Segoe UI");
+  EXPECT_EQ(surface.Of("sample").size(), 2u);
+  EXPECT_TRUE(messages.empty());
+  surface.ops.clear();
+  surface.unknown.insert(u"Segoe UI");  // nothing to set captions in: the document ends empty
   EXPECT_EQ(Print(), PrintOutcome::NoCaptionFont);
   EXPECT_EQ(surface.Kinds(), (std::vector<std::string>{"begin", "close"}));
+}
+
+TEST_F(Printing, ACancelledDocumentStartIsNoError) {
+  records = Families(2);
+  surface.cancelBegin = true;
+  EXPECT_EQ(Print(), PrintOutcome::Cancelled);
+  EXPECT_TRUE(surface.ops.empty());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Printing, TenThousandFacesNeverHoldMoreThanAPageOfFonts) {
+  for (int i = 0; i < 10000; ++i) {
+    const std::u16string name = u"Family" + std::u16string(1, static_cast<char16_t>(0x4E00 + i));
+    records.push_back(Record(name, name));
+  }
+  EXPECT_EQ(Print(), PrintOutcome::Printed);
+  EXPECT_EQ(surface.Of("sample").size(), 10000u);
+  EXPECT_GT(surface.pages, 100);
+  EXPECT_LT(surface.mostLiveFonts, 100u);  // a page's entries, not the catalogue's
 }
 
 }  // namespace

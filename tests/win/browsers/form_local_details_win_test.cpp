@@ -107,5 +107,52 @@ TEST_F(LocalBrowserDetails, EnterInTheSampleTextEditCommitsTheTypedText) {
   EXPECT_TRUE(messages.empty());
 }
 
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(LocalBrowserDetails, CopyAndSelectAllActOnTheFocusedTextControl) {
+  SetWindowTextW(form->Details().TntRichEdit_Copyright->hwnd, L"著作権の欄");
+  const HWND combo = form->Samples().TntComboBox_SampleText->hwnd;
+  const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(edit);
+  SetWindowTextW(edit, L"打った見本の文");
+  SetFocus(edit);
+  ASSERT_EQ(GetFocus(), edit);
+
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+  Execute(EditSelectAll1);
+  DWORD start = 1, end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 7u);
+  Execute(EditCopy1);
+  EXPECT_EQ(ClipboardText(), L"打った見本の文");
+
+  const HWND fileName = form->Details().TntMemo_FileName->hwnd;
+  SetWindowTextW(fileName, L"見本.ttf");
+  SetFocus(fileName);
+  Execute(EditSelectAll1);
+  Execute(EditCopy1);
+  EXPECT_EQ(ClipboardText(), L"見本.ttf");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LocalBrowserDetails, CopyWithTheFocusElsewhereTakesTheCopyright) {
+  const HWND copyright = form->Details().TntRichEdit_Copyright->hwnd;
+  SetWindowTextW(copyright, L"著作権の欄");
+  SetFocus(form->Samples().ListHwnd());
+  Execute(EditSelectAll1);
+  Execute(EditCopy1);
+  EXPECT_EQ(ClipboardText(), L"著作権の欄");
+}
+
 }  // namespace
 }  // namespace velura::testing

@@ -243,6 +243,33 @@ TEST_F(LocalBrowser, TicksByIconSpaceAndDoubleClickAndEnablesByTheTable) {
   EXPECT_EQ(Status(1), L" 選択数： 0 （0KB）");
 }
 
+TEST_F(LocalBrowser, CopyWithTheTreeFocusedTakesTheSelectedNodesText) {
+  Open();
+  const std::size_t reported = messages.size();  // the folder's unreadable file
+  TreeViewFileTree& tree = form->FileTree();
+  const FileTree::Node node = FileNamed(u"brws.ttf");
+  ASSERT_NE(node, nullptr);
+  tree.Select(node);
+  SetWindowTextW(form->Details().TntRichEdit_Copyright->hwnd, L"著作権の欄");
+  SetFocus(tree.Hwnd());
+  ASSERT_EQ(GetFocus(), tree.Hwnd());
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();  // nothing left from an earlier copy
+  CloseClipboard();
+  Command(EditSelectAll1);  // nothing to select in a tree
+  Command(EditCopy1);
+  std::wstring copied;
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) copied = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  EXPECT_EQ(copied, tree.Text(node));
+  EXPECT_NE(copied.find(L"brws.ttf"), std::wstring::npos);
+  EXPECT_EQ(messages.size(), reported) << recorder.Describe();
+}
+
 TEST_F(LocalBrowser, ExportsTheTreeAsTabbedUtf16Lines) {
   Open();
   const std::wstring out = folder_ + L"\\..\\velura_tree.txt";

@@ -67,9 +67,9 @@ class PictureSurface : private PageCanvas, public GdiPrintSurface {
   explicit PictureSurface(std::function<void()> onStart = {})
       : PageCanvas(kA4), GdiPrintSurface(PageCanvas::dc, kA4), onStart_(std::move(onStart)) {}
 
-  bool BeginDocument(const std::u16string& title) override {
+  DocumentStart BeginDocument(const std::u16string& title) override {
     this->title = title;
-    return true;
+    return DocumentStart::Started;
   }
   bool StartPage() override {
     if (onStart_) onStart_();
@@ -326,6 +326,33 @@ TEST_F(Printing, PrintSamplesPrintsOnOkAndNothingOnCancel) {
   EXPECT_TRUE(ok.Came());
   EXPECT_EQ(printer.opened, 1);
   EXPECT_EQ(pages, 1);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+}
+
+// Acts on the print dialog once it shows, from a timer of the modal loop.
+std::function<void(HWND dialog)> inPrintDialog;
+void CALLBACK VisitPrintDialog(HWND, UINT, UINT_PTR id, DWORD) {
+  const HWND dialog = FindWindowW(nullptr, L"印刷設定");
+  if (!dialog || !IsWindowVisible(dialog)) return;
+  KillTimer(nullptr, id);
+  inPrintDialog(dialog);
+}
+
+TEST_F(Printing, ThePrintDialogKeepsItsOptionsForTheRun) {
+  FakePrinter printer;
+  std::vector<bool> fullPathShown;
+  inPrintDialog = [&](HWND dialog) {
+    const HWND fullPath = FindWindowExW(dialog, nullptr, L"Button", L"フォント名をフルパスで表示");
+    fullPathShown.push_back(SendMessageW(fullPath, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    SendMessageW(fullPath, BM_CLICK, 0, 0);
+    SendMessageW(FindWindowExW(dialog, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
+  };
+  for (int run = 0; run < 2; ++run) {  // the second run turns the option back off
+    SetTimer(nullptr, 0, 20, VisitPrintDialog);
+    PrintSamples(form->Hwnd(), u"", form->List(), status, printer);
+  }
+  EXPECT_EQ(fullPathShown, (std::vector<bool>{false, true}));
+  EXPECT_EQ(printer.opened, 2);
   EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
 }
 
