@@ -103,8 +103,9 @@ void TForm_RegDataView::Action_ToCopy1Execute() {
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return;
-  ShowMessage(FolderCopyMessage(
-      CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)))));
+  ShowMessage(FolderCopyMessage(CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder,
+                                                    OpenDialogPaths(ToU16(buffer)),
+                                                    [](const MessageRequest& ask) { return ShowMessage(ask); })));
   FillFontFolderTab();
 }
 

@@ -80,11 +80,26 @@ std::size_t DeleteFolderFiles(FileServices& files, const std::vector<std::u16str
 }
 
 std::size_t CopyIntoFontsFolder(FileServices& files, std::u16string_view fontsFolder,
-                                const std::vector<std::u16string>& sources) {
+                                const std::vector<std::u16string>& sources,
+                                const std::function<MessageResult(const MessageRequest&)>& askReplace) {
   std::size_t failed = 0;
-  for (const auto& source : sources)
-    if (!files.Copy(source, std::u16string(fontsFolder) + u"\\" + FileNamePart(source), false)) ++failed;
+  bool replaceAll = false;
+  for (const auto& source : sources) {
+    const std::u16string target = std::u16string(fontsFolder) + u"\\" + FileNamePart(source);
+    if (!replaceAll && files.Exists(target)) {
+      const MessageResult answer = askReplace(ReplaceQuestion(target));
+      if (answer == MessageResult::Cancel) break;
+      if (answer == MessageResult::No) continue;
+      replaceAll = answer == MessageResult::YesToAll;
+    }
+    if (!files.Copy(source, target, false)) ++failed;
+  }
   return failed;
+}
+
+MessageRequest ReplaceQuestion(const std::u16string& target) {
+  return {u"同じ名前のファイルがフォントフォルダにあります\r\n\r\n" + target + u"\r\n\r\nこのファイルを置き換えますか？",
+          regview_text::kCopyIntoCaption, MessageIcon::Warning, MessageButtons::YesNoYesToAllCancel, 1};
 }
 
 std::u16string DeletionErrorsText(const std::vector<std::u16string>& errors) {

@@ -43,9 +43,14 @@ std::u16string RepairQuestionText(const RegViewTable& table, std::u16string_view
 // Plain deletion of each file (attributes are not cleared); the number not deleted.
 std::size_t DeleteFolderFiles(FileServices& files, const std::vector<std::u16string>& paths);
 
-// Copies each file into the fonts folder under its own name, overwriting; the number not copied.
+// Copies each file into the fonts folder under its own name; the number not copied. A file of that name
+// already there is replaced only as askReplace answers for it (the question of ReplaceQuestion): Yes
+// replaces it, No leaves it, YesToAll replaces it and every later one without asking, Cancel copies
+// nothing more.
 std::size_t CopyIntoFontsFolder(FileServices& files, std::u16string_view fontsFolder,
-                                const std::vector<std::u16string>& sources);
+                                const std::vector<std::u16string>& sources,
+                                const std::function<MessageResult(const MessageRequest&)>& askReplace);
+MessageRequest ReplaceQuestion(const std::u16string& target);
 
 // One message for the errors of a deletion: the removal errors share their first line, each adds its value
 // name; any other error keeps its own text.

@@ -106,13 +106,47 @@ TEST_F(RegViewCommands, FolderFilesAreDeletedPlainlyAndFailuresCounted) {
   EXPECT_TRUE(files.Has(kFolder + u"\\ro.ttf"));
 }
 
-TEST_F(RegViewCommands, CopyIntoOverwritesUnderTheOwnNameAndCountsFailures) {
+TEST_F(RegViewCommands, CopyIntoCopiesUnderTheOwnNameAndCountsFailures) {
   files.Put(u"D:\\in\\New.ttf", Bytes(4, 1));
   files.Put(u"D:\\in\\old.ttf", Bytes(4, 2));
   files.Put(kFolder + u"\\old.ttf", Bytes(4, 9));
-  EXPECT_EQ(CopyIntoFontsFolder(files, kFolder, {u"D:\\in\\New.ttf", u"D:\\in\\old.ttf", u"D:\\in\\absent.ttf"}), 1u);
+  const auto replace = [](const MessageRequest&) { return MessageResult::Yes; };
+  EXPECT_EQ(CopyIntoFontsFolder(files, kFolder, {u"D:\\in\\New.ttf", u"D:\\in\\old.ttf", u"D:\\in\\absent.ttf"}, replace),
+            1u);
   EXPECT_EQ(files.files.at(LowerAscii(kFolder + u"\\new.ttf")).path, kFolder + u"\\New.ttf");
   EXPECT_EQ(files.BytesOf(kFolder + u"\\old.ttf"), Bytes(4, 2));
+}
+
+// A file already in the fonts folder is replaced only as the user answers for it.
+TEST_F(RegViewCommands, CopyIntoAsksBeforeEachReplacement) {
+  for (const char16_t* name : {u"a.ttf", u"b.ttf", u"c.ttf", u"d.ttf", u"e.ttf"}) {
+    files.Put(u"D:\\in\\" + std::u16string(name), Bytes(4, 1));
+    files.Put(kFolder + u"\\" + name, Bytes(4, 9));
+  }
+  const std::vector<std::u16string> sources{u"D:\\in\\a.ttf", u"D:\\in\\b.ttf", u"D:\\in\\c.ttf", u"D:\\in\\d.ttf"};
+  std::vector<MessageResult> answers{MessageResult::No, MessageResult::Yes, MessageResult::Cancel};
+  std::vector<std::u16string> asked;
+  const auto ask = [&](const MessageRequest& question) {
+    asked.push_back(question.Text);
+    EXPECT_EQ(question.Buttons, MessageButtons::YesNoYesToAllCancel);
+    const MessageResult answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  };
+  EXPECT_EQ(CopyIntoFontsFolder(files, kFolder, sources, ask), 0u);
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_NE(asked[0].find(kFolder + u"\\a.ttf"), std::u16string::npos);
+  EXPECT_EQ(files.BytesOf(kFolder + u"\\a.ttf"), Bytes(4, 9));  // いいえ
+  EXPECT_EQ(files.BytesOf(kFolder + u"\\b.ttf"), Bytes(4, 1));  // はい
+  EXPECT_EQ(files.BytesOf(kFolder + u"\\c.ttf"), Bytes(4, 9));  // キャンセル: nothing more
+  EXPECT_EQ(files.BytesOf(kFolder + u"\\d.ttf"), Bytes(4, 9));
+
+  answers = {MessageResult::YesToAll};
+  asked.clear();
+  EXPECT_EQ(CopyIntoFontsFolder(files, kFolder, {u"D:\\in\\c.ttf", u"D:\\in\\d.ttf", u"D:\\in\\e.ttf"}, ask), 0u);
+  EXPECT_EQ(asked.size(), 1u);  // すべてはい
+  for (const char16_t* name : {u"c.ttf", u"d.ttf", u"e.ttf"})
+    EXPECT_EQ(files.BytesOf(kFolder + u"\\" + name), Bytes(4, 1));
 }
 
 }  // namespace

@@ -340,6 +340,21 @@ TEST_F(RegDataView, RepairRemovesOnlyValuesWhoseFilesAreMissing) {
   EXPECT_EQ(recorder.messages.back().Text, u"削除対象のデータはありませんでした");
 }
 
+// A mapping key that is not there empties its own table, with a note; the rest of the viewer works.
+TEST_F(RegDataView, AMissingMappingKeyLeavesItsTableEmptyWithANote) {
+  ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kMapperKey + 1), ERROR_SUCCESS);  // Wine's key holds no values
+  struct Restore {
+    ~Restore() { RegistryKey::OpenOrCreate(HKEY_LOCAL_MACHINE, kMapperKey, KEY_ALL_ACCESS); }
+  } restore;
+  auto& view = Open();
+  ASSERT_EQ(ui::GridRowCount(view.MapperList()), 1);
+  EXPECT_EQ(ui::GridCell(view.MapperList(), 0, 0), L"（このキーはレジストリにありません）");
+  EXPECT_GT(ui::GridRowCount(view.SubstitutesList()), 1);
+  EXPECT_NE(TreeView_GetCount(view.SystemLinkTree().hwnd), 0u);
+  EXPECT_GE(RowOf(kPresentValue), 0);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+}
+
 // The question names what goes; a font on a drive that is not there stays, named as such.
 TEST_F(RegDataView, RepairListsWhatGoesAndKeepsAFontOnAnAbsentDrive) {
   ASSERT_EQ(GetDriveTypeW(L"Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
