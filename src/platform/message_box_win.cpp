@@ -38,8 +38,8 @@ using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int
 
 std::optional<MessageResult> AskFourAnswers(const MessageRequest& request) {
   const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-  const auto taskDialog = controls ? reinterpret_cast<TaskDialogIndirectFn>(reinterpret_cast<void*>(
-                                         GetProcAddress(controls, "TaskDialogIndirect")))
+  const auto taskDialog = controls ? reinterpret_cast<TaskDialogIndirectFn>(
+                                         reinterpret_cast<void*>(GetProcAddress(controls, "TaskDialogIndirect")))
                                    : nullptr;
   if (!taskDialog) return std::nullopt;
   static const TASKDIALOG_BUTTON kButtons[] = {{IDYES, L"はい"},

@@ -98,8 +98,9 @@ std::size_t CopyIntoFontsFolder(FileServices& files, std::u16string_view fontsFo
 }
 
 MessageRequest ReplaceQuestion(const std::u16string& target) {
-  return {u"同じ名前のファイルがフォントフォルダにあります\r\n\r\n" + target + u"\r\n\r\nこのファイルを置き換えますか？",
-          regview_text::kCopyIntoCaption, MessageIcon::Warning, MessageButtons::YesNoYesToAllCancel, 1};
+  return {
+      u"同じ名前のファイルがフォントフォルダにあります\r\n\r\n" + target + u"\r\n\r\nこのファイルを置き換えますか？",
+      regview_text::kCopyIntoCaption, MessageIcon::Warning, MessageButtons::YesNoYesToAllCancel, 1};
 }
 
 std::u16string DeletionErrorsText(const std::vector<std::u16string>& errors) {

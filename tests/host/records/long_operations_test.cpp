@@ -246,7 +246,8 @@ TEST_F(Uninstall, UndeletableFileKeepsItsValueRegistrationAndRecord) {
   RunUninstall(w.loop, progress, *w.installed);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
-  EXPECT_EQ(w.messages[0].Text, u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + path + u"\r\n");
+  EXPECT_EQ(w.messages[0].Text,
+            u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + path + u"\r\n");
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Held (TrueType)"));
   EXPECT_TRUE(w.files.Has(path));
   EXPECT_EQ(w.fonts.registered.count(LowerAscii(path)), 1u);
@@ -264,7 +265,8 @@ TEST_F(Uninstall, RegistryFailureStillReportsTheFilesKeptBeforeIt) {
   EXPECT_THROW(RunUninstall(w.loop, progress, *w.installed), UserError);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
-  EXPECT_EQ(w.messages[0].Text, u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + held + u"\r\n");
+  EXPECT_EQ(w.messages[0].Text,
+            u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + held + u"\r\n");
   EXPECT_EQ(w.installed->Count(), 2);  // both fonts' values stayed, and so did their records
   EXPECT_EQ(progress.opened, progress.closed);
 }

@@ -179,7 +179,8 @@ void CheckUninstall(LoopWorld& world, const SweepRun& run, const std::vector<std
   // for it (what no check can rule out) leaves a file without its value, and that is reported.
   const auto reportedNotDeleted = [&](const std::u16string& path) {
     const auto& failed = run.plan.failed;
-    const bool deletionFailed = failed && (failed->kind == CallKind::Delete || failed->kind == CallKind::ClearAttributes) &&
+    const bool deletionFailed = failed &&
+                                (failed->kind == CallKind::Delete || failed->kind == CallKind::ClearAttributes) &&
                                 LowerAscii(failed->subject) == LowerAscii(path);
     return deletionFailed && Shown(w.messages, path, kNotDeletedCaption);
   };

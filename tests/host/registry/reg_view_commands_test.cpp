@@ -111,8 +111,9 @@ TEST_F(RegViewCommands, CopyIntoCopiesUnderTheOwnNameAndCountsFailures) {
   files.Put(u"D:\\in\\old.ttf", Bytes(4, 2));
   files.Put(kFolder + u"\\old.ttf", Bytes(4, 9));
   const auto replace = [](const MessageRequest&) { return MessageResult::Yes; };
-  EXPECT_EQ(CopyIntoFontsFolder(files, kFolder, {u"D:\\in\\New.ttf", u"D:\\in\\old.ttf", u"D:\\in\\absent.ttf"}, replace),
-            1u);
+  EXPECT_EQ(
+      CopyIntoFontsFolder(files, kFolder, {u"D:\\in\\New.ttf", u"D:\\in\\old.ttf", u"D:\\in\\absent.ttf"}, replace),
+      1u);
   EXPECT_EQ(files.files.at(LowerAscii(kFolder + u"\\new.ttf")).path, kFolder + u"\\New.ttf");
   EXPECT_EQ(files.BytesOf(kFolder + u"\\old.ttf"), Bytes(4, 2));
 }
