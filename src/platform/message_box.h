@@ -8,8 +8,9 @@
 
 namespace velura {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageResult { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+// YesNoYesToAllCancel: "はい", "いいえ", "すべてはい", "キャンセル", for a question asked once per file.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoYesToAllCancel };
+enum class MessageResult { Ok = 1, Cancel = 2, Yes = 6, No = 7, YesToAll = 100 };
 
 struct MessageRequest {
   std::u16string Text;

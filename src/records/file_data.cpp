@@ -223,8 +223,17 @@ void TFileData_installed::UpdateNames() {
 }
 
 void TFileData_installed::MarkProtected() {
+  SystemFontFacts* facts = services_.SystemFacts;
+  const SystemNeededNames needed = facts ? NeededNamesOf(facts->UiFontSources()) : SystemNeededNames{};
   for (auto& record : Items) {
     const std::u16string fileName = FileNamePart(record->Path);
+    // What Windows itself needs is refused like Marlett, not merely asked about.
+    std::vector<std::u16string> families;
+    for (const TetcData& display : record->DisplayNames) families.push_back(display.DisplayFamilyName);
+    for (const auto& face : record->Faces) families.push_back(face.FamilyName);  // the system names them so too
+    if (IsNeededBySystemUi(needed, fileName, families, services_.Folding) ||
+        (facts && facts->IsWindowsProtectedFile(record->Path)))
+      record->Set(SystemFont);
     for (const TetcData& display : record->DisplayNames) {
       if (services_.Registry.IsProtected(fileName, display.DisplayFamilyName)) {
         record->Set(Protected);

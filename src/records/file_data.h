@@ -15,6 +15,7 @@
 #include "records/font_services.h"
 #include "records/loop_context.h"
 #include "records/reg_font_data.h"
+#include "records/system_needed_fonts.h"
 
 namespace velura {
 
@@ -40,6 +41,7 @@ struct RecordServices {
   LoopContext& Loop;
   std::u16string FontsFolder;                      // without a trailing backslash
   const TFileData_installed* Installed = nullptr;  // for the installed-version lookup
+  SystemFontFacts* SystemFacts = nullptr;          // the fonts Windows itself needs; none in most tests
 };
 
 class TFileData_base {

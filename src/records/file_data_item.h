@@ -16,7 +16,7 @@ enum TFileFlag : std::uint8_t {
   OtherVersionInstalled = 4,  // an installed font has the same full name and another version
   PerUser = 8,                // installed records: installed for the current user only (HKEY_CURRENT_USER)
   InstalledNow = 16,          // installed during this run
-  SystemFont = 32,            // the fonts folder's Marlett.ttf
+  SystemFont = 32,            // the fonts folder's Marlett.ttf, or a font Windows itself needs
   RegisteredOnly = 64,        // the registry lists the name, Windows knows no such family
   Protected = 128,            // referenced by the system's font mapping tables
 };

@@ -23,6 +23,8 @@ class FileServices {
   virtual std::unique_ptr<ByteSource> OpenForReading(const std::u16string& path) = 0;
   virtual bool Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) = 0;
   virtual bool Delete(const std::u16string& path) = 0;
+  // Whether the file can be deleted now: it opens for deletion, beside whoever else has it open.
+  virtual bool CanDelete(const std::u16string& path) = 0;
   // Makes the file a normal one, so that a read-only file can be deleted.
   virtual bool ClearAttributes(const std::u16string& path) = 0;
   // The entries of folder + "\*.*" in the order the system returns them; empty when it cannot be listed.

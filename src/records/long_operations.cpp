@@ -232,7 +232,11 @@ void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_ins
   progress.BeginProgress(selected);
   int done = 0;
   std::vector<std::u16string> failures;
+  std::vector<std::u16string> kept;  // could not be deleted: value, record and registration stay
   const auto reportFailures = [&] {
+    if (!kept.empty())
+      ShowMessage(u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + PathLines(kept),
+                  u"削除失敗の確認");
     if (!failures.empty())
       ShowMessage(u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + PathLines(failures),
                   u"削除失敗の確認");
@@ -254,8 +258,17 @@ void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_ins
       // The registry list is reread before the next deletion rather than right after this one, so that a
       // failed reread never strands a record whose value is already gone.
       if (stale) services.Registry.LoadFontsList();
-      stale = deleteValue(services.Registry, path);
+      stale = false;
+      // A file Windows still holds would outlive its value: a font no longer loaded at the next sign-in,
+      // yet still on disk. The session's registration goes first, since it alone may be what holds it.
       services.Fonts.RemoveResource(path);
+      if (!services.Files.CanDelete(path)) {
+        services.Fonts.AddResource(path);
+        kept.push_back(path);
+        progress.StepProgress(++done);
+        continue;
+      }
+      stale = deleteValue(services.Registry, path);
       services.Files.ClearAttributes(path);
       if (!services.Files.Delete(path)) failures.push_back(path);
       installed.Delete(index);

@@ -18,6 +18,7 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
                                                              FontsFolder, nullptr});
   installed_ = std::make_unique<TFileData_installed>(*records_);
   records_->Installed = installed_.get();
+  records_->SystemFacts = services_.SystemFacts;
   IsAdmin = services_.IsAdmin;
   WindowsBuild = services_.WindowsBuild;
   UserFontsFolder = services_.UserFontsFolder;

@@ -31,6 +31,7 @@ struct EngineServices {
   bool IsAdmin = false;
   std::uint32_t WindowsBuild = 0;  // as RtlGetVersion reports it; 0 when unknown
   std::u16string UserFontsFolder;  // the current user's fonts folder, without a trailing backslash
+  SystemFontFacts* SystemFacts = nullptr;  // none: only Marlett and the mapping tables guard fonts
 };
 
 class TProcedureClass {

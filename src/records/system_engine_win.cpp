@@ -7,10 +7,9 @@
 namespace velura {
 
 SystemEngine::SystemEngine(TIniKeeper& settings) {
-  engine_ = std::make_unique<TProcedureClass>(EngineServices{reader_, fonts_, files_, registry_, folding_, settings,
-                                                             SystemFontsFolder(), ExecutableFolderFile(u""),
-                                                             UserIsAdmin(), RunningWindowsBuild(),
-                                                             UserFontsFolderIn(LocalAppDataFolder())});
+  engine_ = std::make_unique<TProcedureClass>(EngineServices{
+      reader_, fonts_, files_, registry_, folding_, settings, SystemFontsFolder(), ExecutableFolderFile(u""),
+      UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_});
 }
 
 }  // namespace velura

@@ -8,6 +8,7 @@
 #include "records/procedure_class.h"
 #include "records/reg_font_registry_win.h"
 #include "records/reg_text_folding_win.h"
+#include "records/system_font_facts_win.h"
 #include "records/system_services_win.h"
 
 namespace velura {
@@ -27,6 +28,7 @@ class SystemEngine {
   WindowsFileServices files_;
   SystemFontRegistry registry_;
   SystemTextFolding folding_;
+  WindowsSystemFontFacts facts_;
   std::unique_ptr<TProcedureClass> engine_;
 };
 

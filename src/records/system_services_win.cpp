@@ -49,6 +49,14 @@ bool WindowsFileServices::Copy(const std::u16string& source, const std::u16strin
 
 bool WindowsFileServices::Delete(const std::u16string& path) { return DeleteFileW(AsWide(path)); }
 
+bool WindowsFileServices::CanDelete(const std::u16string& path) {
+  const HANDLE file = CreateFileW(AsWide(path), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
 bool WindowsFileServices::ClearAttributes(const std::u16string& path) {
   return SetFileAttributesW(AsWide(path), FILE_ATTRIBUTE_NORMAL);
 }

@@ -20,6 +20,7 @@ class WindowsFileServices final : public FileServices {
   std::unique_ptr<ByteSource> OpenForReading(const std::u16string& path) override;
   bool Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) override;
   bool Delete(const std::u16string& path) override;
+  bool CanDelete(const std::u16string& path) override;
   bool ClearAttributes(const std::u16string& path) override;
   std::vector<FolderEntry> ListFolder(const std::u16string& folder) override;
   bool RemoveFolder(const std::u16string& folder) override;

@@ -168,7 +168,7 @@ GuardOutcome RunUninstallGuard(FileTree& tree, const UninstallGuardAsk& ask) {
     if (cancelled) return;
     const TFileDataItem& record = *tree.Record(file);
     if (!record.Has(Selected)) return;
-    if (record.Has(SystemFont)) {  // before Protected: Marlett is never offered for deletion
+    if (record.Has(SystemFont)) {  // before Protected: what Windows needs is never offered for deletion
       if (ask.systemFont) ask.systemFont(record);
       Untick(tree, file);
       return;

@@ -64,7 +64,7 @@ std::array<std::u16string, 4> SummaryTexts2(const InstalledSummary& summary);
 std::u16string GroupedNumber(double value, int decimals);
 
 // Ticks (or unticks) every file and font node of the selected node's top folder; the fonts folder's
-// Marlett is never ticked. Nothing happens without a selected node.
+// Marlett and the other fonts Windows itself needs are never ticked. Nothing happens without a selected node.
 void TickAllInFolder(FileTree& tree, FileTree::Node selected, bool tick);
 
 // The guard before uninstalling. Walks the file nodes in tree order (a collection once) and asks about

@@ -36,10 +36,15 @@ void TForm_RegDataView::ToolButton_tab1_delClick() {
 }
 
 void TForm_RegDataView::ToolButton_tab1_autoClick() {
-  const MessageRequest ask{regview_text::kRepairQuestion, regview_text::kRepairCaption, MessageIcon::Warning,
-                           MessageButtons::OkCancel, 0};
+  // Looked at now, not when the list was filled: a file may have come or gone since.
+  FileServices& files = engine_.Records().Files;
+  const RepairPlan plan = PlanRepair(
+      table_, engine_.FontsFolder, [&](const std::u16string& path) { return files.Exists(path); },
+      [](const std::u16string& root) { return GetDriveTypeW(AsWide(root)) != DRIVE_NO_ROOT_DIR; });
+  const MessageRequest ask{RepairQuestionText(table_, engine_.FontsFolder, plan), regview_text::kRepairCaption,
+                           MessageIcon::Warning, MessageButtons::OkCancel, 0};
   if (ShowMessage(ask) != MessageResult::Ok) return;
-  const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, MissingRows(table_));
+  const RowDeletion result = DeleteRowValues(engine_.RegData(), table_, plan.Remove);
   for (const MessageRequest& message : RepairMessages(result)) ShowMessage(message);
   if (result.Succeeded > 0) ReloadFonts();
 }
@@ -97,8 +102,9 @@ void TForm_RegDataView::Action_ToCopy1Execute() {
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   const std::wstring buffer = ui::GetOpenFileNames(dialog);  // grows for any number of files
   if (buffer.empty()) return;
-  ShowMessage(FolderCopyMessage(
-      CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder, OpenDialogPaths(ToU16(buffer)))));
+  ShowMessage(FolderCopyMessage(CopyIntoFontsFolder(engine_.Records().Files, engine_.FontsFolder,
+                                                    OpenDialogPaths(ToU16(buffer)),
+                                                    [](const MessageRequest& ask) { return ShowMessage(ask); })));
   FillFontFolderTab();
 }
 

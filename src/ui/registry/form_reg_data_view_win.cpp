@@ -3,9 +3,10 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <optional>
+
 #include "platform/message_box.h"
 #include "platform/registry_key_win.h"
-#include "platform/user_error.h"
 #include "platform/wide_win.h"
 #include "records/reg_text_folding_win.h"
 #include "ui/framework/controls_win.h"
@@ -28,10 +29,8 @@ bool FileExists(const std::u16string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-RegistryKey OpenMappingKey(const char16_t* path) {
-  auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, ToWide(path), KEY_READ);
-  if (!key) throw UserError(u"error! RegOpenKey");
-  return std::move(*key);
+std::optional<RegistryKey> OpenMappingKey(const char16_t* path) {
+  return RegistryKey::Open(HKEY_LOCAL_MACHINE, ToWide(path), KEY_READ);
 }
 
 }  // namespace
@@ -162,26 +161,29 @@ void TForm_RegDataView::FillFontsTab() {
 
 TForm_RegDataView::MappingKeys TForm_RegDataView::ReadMappingKeys() {
   MappingKeys keys;
-  const RegistryKey systemLink = OpenMappingKey(regview_text::kSystemLinkPath);
-  const RegistryKey substitutes = OpenMappingKey(regview_text::kSubstitutesPath);
-  const RegistryKey mapper = OpenMappingKey(regview_text::kMapperPath);
-  for (const std::wstring& name : systemLink.ValueNames()) {
+  const auto systemLink = OpenMappingKey(regview_text::kSystemLinkPath);
+  const auto substitutes = OpenMappingKey(regview_text::kSubstitutesPath);
+  const auto mapper = OpenMappingKey(regview_text::kMapperPath);
+  keys.systemLinkMissing = !systemLink;
+  keys.substitutesMissing = !substitutes;
+  keys.mapperMissing = !mapper;
+  for (const std::wstring& name : systemLink ? systemLink->ValueNames() : std::vector<std::wstring>{}) {
     // The whole value, however long: RegistryKey::Read asks for its size first and keeps only what came back.
-    const auto value = systemLink.Read(name);
+    const auto value = systemLink->Read(name);
     if (!value) continue;
     auto& node = keys.systemLink.emplace_back(name, std::vector<std::wstring>{});
     if (value->Type == REG_MULTI_SZ || value->Type == REG_SZ || value->Type == REG_EXPAND_SZ)
       for (const auto& child : SystemLinkChildren(ToU16(value->Text), value->Type == REG_MULTI_SZ))
         node.second.push_back(ToWide(child));
   }
-  for (const std::wstring& name : substitutes.ValueNames()) {
-    const auto value = substitutes.Read(name);
+  for (const std::wstring& name : substitutes ? substitutes->ValueNames() : std::vector<std::wstring>{}) {
+    const auto value = substitutes->Read(name);
     const bool text = value && (value->Type == REG_SZ || value->Type == REG_EXPAND_SZ);
     keys.substitutes.emplace_back(name, text ? value->Text : L"");
   }
-  for (const std::wstring& name : mapper.ValueNames()) {
+  for (const std::wstring& name : mapper ? mapper->ValueNames() : std::vector<std::wstring>{}) {
     DWORD type = 0, data = 0, size = sizeof data;
-    const bool number = RegQueryValueExW(mapper.Handle(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
+    const bool number = RegQueryValueExW(mapper->Handle(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
                                          &size) == ERROR_SUCCESS &&
                         type == REG_DWORD && size == sizeof data;
     keys.mapper.emplace_back(name, number ? ToWide(FontMapperDataText(data)) : L"");
@@ -198,6 +200,10 @@ void TForm_RegDataView::FillRegistryTab() {
   }
   for (const auto& [name, data] : mapping_.substitutes) ui::AddGridRow(*TntListView2, {name, data});
   for (const auto& [name, data] : mapping_.mapper) ui::AddGridRow(*TntListView3, {name, data});
+  const std::wstring note = ToWide(regview_text::kMissingKeyNote);
+  if (mapping_.systemLinkMissing) ui::InsertTreeItem(tree, note.c_str(), {});
+  if (mapping_.substitutesMissing) ui::AddGridRow(*TntListView2, {note, L""});
+  if (mapping_.mapperMissing) ui::AddGridRow(*TntListView3, {note, L""});
 }
 
 void TForm_RegDataView::FillFontFolderTab() {

@@ -72,6 +72,8 @@ class TForm_RegDataView : public ui::Form {
     std::vector<std::pair<std::wstring, std::vector<std::wstring>>> systemLink;  // node, children
     std::vector<std::pair<std::wstring, std::wstring>> substitutes;
     std::vector<std::pair<std::wstring, std::wstring>> mapper;
+    // A key that is not there leaves its table empty but for a note; the other tables are read all the same.
+    bool systemLinkMissing = false, substitutesMissing = false, mapperMissing = false;
   };
   static MappingKeys ReadMappingKeys();
 

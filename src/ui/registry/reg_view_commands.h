@@ -2,6 +2,7 @@
 // that the window keeps only its questions, pickers and reports.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,15 +26,31 @@ struct RowDeletion {
 // whose value is already gone counts as failed without an error.
 RowDeletion DeleteRowValues(TRegFontData& registry, const RegViewTable& table, const std::vector<int>& rows);
 
-// The rows automatic repair removes: every row whose file is missing, the first one included.
-std::vector<int> MissingRows(const RegViewTable& table);
+// What automatic repair does, decided when it is asked: every row whose file is missing now (the first one
+// included) goes, unless the file lies where it cannot be told from a file taken away: a drive that is not
+// there (an unplugged disk) or a network path. Those rows stay and are named.
+struct RepairPlan {
+  std::vector<int> Remove;
+  std::vector<int> Unreachable;
+};
+// fileExists answers for a full path, drivePresent for a drive's root ("D:\").
+RepairPlan PlanRepair(const RegViewTable& table, std::u16string_view fontsFolder,
+                      const std::function<bool(const std::u16string&)>& fileExists,
+                      const std::function<bool(const std::u16string&)>& drivePresent);
+// The one question before the repair: what goes (value and file) and what stays for want of its drive.
+std::u16string RepairQuestionText(const RegViewTable& table, std::u16string_view fontsFolder, const RepairPlan& plan);
 
 // Plain deletion of each file (attributes are not cleared); the number not deleted.
 std::size_t DeleteFolderFiles(FileServices& files, const std::vector<std::u16string>& paths);
 
-// Copies each file into the fonts folder under its own name, overwriting; the number not copied.
+// Copies each file into the fonts folder under its own name; the number not copied. A file of that name
+// already there is replaced only as askReplace answers for it (the question of ReplaceQuestion): Yes
+// replaces it, No leaves it, YesToAll replaces it and every later one without asking, Cancel copies
+// nothing more.
 std::size_t CopyIntoFontsFolder(FileServices& files, std::u16string_view fontsFolder,
-                                const std::vector<std::u16string>& sources);
+                                const std::vector<std::u16string>& sources,
+                                const std::function<MessageResult(const MessageRequest&)>& askReplace);
+MessageRequest ReplaceQuestion(const std::u16string& target);
 
 // One message for the errors of a deletion: the removal errors share their first line, each adds its value
 // name; any other error keeps its own text.

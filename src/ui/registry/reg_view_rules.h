@@ -63,6 +63,8 @@ inline constexpr char16_t kKeyBase[] = u"HKEY_LOCAL_MACHINE\\Software\\Microsoft
 inline constexpr char16_t kSystemLinkPath[] = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink";
 inline constexpr char16_t kSubstitutesPath[] = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
 inline constexpr char16_t kMapperPath[] = u"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontMapper";
+// Shown in the table of a mapping key that is not in the registry.
+inline constexpr char16_t kMissingKeyNote[] = u"（このキーはレジストリにありません）";
 inline constexpr char16_t kCopyDestinationTitle[] = u"ファイルコピー先の指定";
 inline constexpr char16_t kCopyDone[] = u"コピー処理終了";
 inline constexpr char16_t kDeleteFilesDone[] = u"削除処理終了";

@@ -54,6 +54,11 @@ class FakeFiles final : public FileServices {
     files.erase(it);
     return true;
   }
+  // A file the system holds (undeletable) does not open for deletion; a read-only one does.
+  bool CanDelete(const std::u16string& path) override {
+    if (Faulted(faults, CallKind::DeleteCheck, path)) return false;
+    return Has(path) && !undeletable.count(LowerAscii(path));
+  }
   bool ClearAttributes(const std::u16string& path) override {
     if (Faulted(faults, CallKind::ClearAttributes, path)) return false;
     auto it = files.find(LowerAscii(path));

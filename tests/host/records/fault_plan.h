@@ -12,6 +12,7 @@ namespace velura::testing {
 enum class CallKind {
   Copy,
   Delete,
+  DeleteCheck,  // whether a file could be deleted: changes nothing, but decides whether its value goes
   ClearAttributes,
   CreateFolder,
   RemoveFolder,

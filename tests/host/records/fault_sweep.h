@@ -53,6 +53,7 @@ inline std::string Describe(const FaultPlan& plan) {
   if (!plan.failed) return "no call failed";
   static const char* const kinds[] = {"copy",
                                       "delete",
+                                      "deletion check",
                                       "clear attributes",
                                       "create folder",
                                       "remove folder",

@@ -236,20 +236,26 @@ TEST_F(Uninstall, MissingFilesAreReportedOneByOneAndKept) {
   EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"A (TrueType)"));
 }
 
-TEST_F(Uninstall, UndeletableFileIsReportedButLeavesTheList) {
+// A file Windows holds would stay on disk without the value that loads it: it is not uninstalled at all.
+TEST_F(Uninstall, UndeletableFileKeepsItsValueRegistrationAndRecord) {
   const auto path = Installed(u"held.ttf", u"Held");
   LoadInstalled();
   (*w.installed)[0].Set(Selected);
   w.files.undeletable.insert(LowerAscii(path));
+  w.fonts.AddResource(path);
   RunUninstall(w.loop, progress, *w.installed);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
-  EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + path + u"\r\n");
-  EXPECT_EQ(w.installed->Count(), 0);
+  EXPECT_EQ(w.messages[0].Text,
+            u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + path + u"\r\n");
+  EXPECT_TRUE(w.registry.HasValue(kFontsPath, u"Held (TrueType)"));
+  EXPECT_TRUE(w.files.Has(path));
+  EXPECT_EQ(w.fonts.registered.count(LowerAscii(path)), 1u);
+  EXPECT_EQ(w.installed->Count(), 1);
 }
 
-// A registry error ends the loop, but a file already taken off the list and left on disk is still named.
-TEST_F(Uninstall, RegistryFailureStillReportsTheFilesLeftBehindBeforeIt) {
+// A registry error ends the loop, but a file kept before it is still named.
+TEST_F(Uninstall, RegistryFailureStillReportsTheFilesKeptBeforeIt) {
   Installed(u"stuck.ttf", u"Stuck");
   const auto held = Installed(u"held.ttf", u"Held");  // last in the list: uninstalled first
   LoadInstalled();
@@ -259,9 +265,9 @@ TEST_F(Uninstall, RegistryFailureStillReportsTheFilesLeftBehindBeforeIt) {
   EXPECT_THROW(RunUninstall(w.loop, progress, *w.installed), UserError);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].Caption, u"削除失敗の確認");
-  EXPECT_EQ(w.messages[0].Text, u"以下のファイルはアンインストールしましたが削除できませんでした\r\n\r\n" + held + u"\r\n");
-  ASSERT_EQ(w.installed->Count(), 1);  // the font whose value stayed keeps its record
-  EXPECT_EQ((*w.installed)[0].Path, kFontsFolder + u"\\stuck.ttf");
+  EXPECT_EQ(w.messages[0].Text,
+            u"以下のファイルは削除できないためアンインストールしませんでした\r\n\r\n" + held + u"\r\n");
+  EXPECT_EQ(w.installed->Count(), 2);  // both fonts' values stayed, and so did their records
   EXPECT_EQ(progress.opened, progress.closed);
 }
 
@@ -274,8 +280,9 @@ TEST_F(Uninstall, AFailedRegistryRereadStrandsNoRecordWithoutItsValue) {
   FaultPlan plan;
   plan.faultReads = true;
   plan.armed = true;
-  // b.ttf: key opened, value deleted, registration removed, attributes cleared, file deleted; then the reread.
-  plan.failAt = 6;
+  // b.ttf: registration removed, deletion checked, key opened, value deleted, attributes cleared, file
+  // deleted; then the reread.
+  plan.failAt = 7;
   w.AttachFaults(plan);
   EXPECT_THROW(RunUninstall(w.loop, progress, *w.installed), UserError);
   plan.armed = false;

@@ -145,7 +145,7 @@ TEST(LoopSweeps, InstallForUser) {
 // ---- Uninstall ----
 
 // Three plain files, a read-only one and one that stays locked, machine-wide and for the user each, one font
-// of each kind left unticked; the locked file comes last so that its failure is collected before any other.
+// of each kind left unticked; the locked file comes last so that it is kept before any fault.
 std::unique_ptr<LoopWorld> UninstallWorld(FaultPlan& plan) {
   auto world = std::make_unique<LoopWorld>();
   RecordWorld& w = world->w;
@@ -175,8 +175,14 @@ constexpr std::u16string_view kNotDeletedCaption = u"削除失敗の確認";
 void CheckUninstall(LoopWorld& world, const SweepRun& run, const std::vector<std::u16string>& kinds,
                     InvariantChecks& checks) {
   RecordWorld& w = world.w;
+  // A file that does not open for deletion keeps its value. Only a deletion failing after the file did open
+  // for it (what no check can rule out) leaves a file without its value, and that is reported.
   const auto reportedNotDeleted = [&](const std::u16string& path) {
-    return Shown(w.messages, path, kNotDeletedCaption);
+    const auto& failed = run.plan.failed;
+    const bool deletionFailed = failed &&
+                                (failed->kind == CallKind::Delete || failed->kind == CallKind::ClearAttributes) &&
+                                LowerAscii(failed->subject) == LowerAscii(path);
+    return deletionFailed && Shown(w.messages, path, kNotDeletedCaption);
   };
   // Removed: ticked, of the run's kind, and gone from the list.
   const auto removedAsAsked = [&](const std::u16string& lower) {
@@ -189,8 +195,22 @@ void CheckUninstall(LoopWorld& world, const SweepRun& run, const std::vector<std
   // A failed ClearAttributes shows only when the delete then fails, which is reported. A failed read of the
   // current user's key reads as a user without per-user fonts, by design.
   if (!run.Faulted(CallKind::Read))
-    CheckFailureReported(world, run, {CallKind::RemoveResource, CallKind::Broadcast, CallKind::ClearAttributes},
-                         checks);
+    CheckFailureReported(
+        world, run, {CallKind::RemoveResource, CallKind::AddResource, CallKind::Broadcast, CallKind::ClearAttributes},
+        checks);
+  // The files that stay because they would not open for deletion are still listed and named in a report.
+  for (const auto& path : world.ticked) {
+    const std::u16string lower = LowerAscii(path);
+    const bool refused = w.files.undeletable.count(lower) ||
+                         (run.Faulted(CallKind::DeleteCheck) && LowerAscii(run.plan.failed->subject) == lower);
+    if (!refused || !w.files.Has(path)) continue;
+    bool ofThisKind = false;
+    for (const auto& folder : kinds) ofThisKind = ofThisKind || IsDirectlyIn(lower, folder);
+    if (!ofThisKind) continue;
+    checks.Expect(world.Listed(lower), "a file that stays left the list: " + ToUtf8(path));
+    checks.Expect(run.outcome.raised || Shown(w.messages, path, kNotDeletedCaption),
+                  "a file kept for not opening for deletion went unreported: " + ToUtf8(path));
+  }
   // A record gone from the list is uninstalled: its file gone or reported as left behind.
   for (const auto& path : world.ticked) {
     const std::u16string lower = LowerAscii(path);

@@ -129,16 +129,23 @@ TEST(RegViewFaultSweep, DeletingSelectedRows) {
                                }});
 }
 
+std::vector<int> RepairRows(ViewerWorld& w) {
+  return PlanRepair(
+             w.table, kFontsFolder, [&](const std::u16string& p) { return w.files.Has(p); },
+             [](const std::u16string&) { return true; })
+      .Remove;
+}
+
 TEST(RegViewFaultSweep, AutomaticRepair) {
   Sweep(LoopSweep<ViewerWorld>{
       "registry viewer: automatic repair",
       [](FaultPlan& plan) {
         auto w = RegistryScene(plan);
-        for (int row : MissingRows(w->table)) w->asked.push_back(w->table.Rows[row].FontName);
+        for (int row : RepairRows(*w)) w->asked.push_back(w->table.Rows[row].FontName);
         return w;
       },
       [](ViewerWorld& w) {
-        w.deletion = DeleteRowValues(*w.data, w.table, MissingRows(w.table));
+        w.deletion = DeleteRowValues(*w.data, w.table, RepairRows(w));
         for (const auto& message : RepairMessages(w.deletion)) ShowMessage(message);
         if (w.deletion.Succeeded > 0) w.Fill();
       },
@@ -280,7 +287,9 @@ TEST(RegViewFaultSweep, CopyingFilesIntoTheFontsFolder) {
   for (const auto& [source, target] : copies) targets.push_back(target);
   Sweep(LoopSweep<ViewerWorld>{"registry viewer: copying files into the fonts folder", FolderScene,
                                [&](ViewerWorld& w) {
-                                 w.failed = CopyIntoFontsFolder(w.files, kFontsFolder, chosen);
+                                 w.failed = CopyIntoFontsFolder(w.files, kFontsFolder, chosen, [](const auto&) {
+                                   return MessageResult::Yes;  // small.fon replaces the fonts folder's own
+                                 });
                                  ShowMessage(FolderCopyMessage(w.failed));
                                },
                                [&](ViewerWorld& w, const SweepRun& run, InvariantChecks& checks) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/registry_key_win.h"
+#include "platform/text.h"
 #include "platform/wide_win.h"
 #include "support/browser_fixture_win.h"
 #include "support/common_dialog_visit_win.h"
@@ -34,6 +35,8 @@ const wchar_t kMissingFile[] = L"velura_regview_missing.ttf";
 const wchar_t kPresentValue[] = L"Velura Present Test (TrueType)";
 const wchar_t kSharedValue[] = L"Velura Shared Test (TrueType)";
 const wchar_t kMapperValue[] = L"Velura Mapper Test";
+const wchar_t kUnpluggedValue[] = L"Velura Unplugged Test (TrueType)";
+const wchar_t kUnpluggedFile[] = L"Q:\\velura\\unplugged.ttf";  // no drive Q: in the test prefix
 
 bool HasFontsValue(const wchar_t* name) {
   auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kFontsKey, KEY_READ);
@@ -62,6 +65,7 @@ class RegDataView : public ::testing::Test, protected BrowserFixture {
       key->DeleteValue(kMissingValue);
       key->DeleteValue(kPresentValue);
       key->DeleteValue(kSharedValue);
+      key->DeleteValue(kUnpluggedValue);
     }
     for (const auto& file : folderFiles_) DeleteFileW(file.c_str());
     if (auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kMapperKey, KEY_ALL_ACCESS)) key->DeleteValue(kMapperValue);
@@ -334,6 +338,44 @@ TEST_F(RegDataView, RepairRemovesOnlyValuesWhoseFilesAreMissing) {
 
   Command(TForm_RegDataView::ToolButton_tab1_auto);  // nothing left to remove
   EXPECT_EQ(recorder.messages.back().Text, u"削除対象のデータはありませんでした");
+}
+
+// A mapping key that is not there empties its own table, with a note; the rest of the viewer works.
+TEST_F(RegDataView, AMissingMappingKeyLeavesItsTableEmptyWithANote) {
+  ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kMapperKey + 1), ERROR_SUCCESS);  // Wine's key holds no values
+  struct Restore {
+    ~Restore() { RegistryKey::OpenOrCreate(HKEY_LOCAL_MACHINE, kMapperKey, KEY_ALL_ACCESS); }
+  } restore;
+  auto& view = Open();
+  ASSERT_EQ(ui::GridRowCount(view.MapperList()), 1);
+  EXPECT_EQ(ui::GridCell(view.MapperList(), 0, 0), L"（このキーはレジストリにありません）");
+  EXPECT_GT(ui::GridRowCount(view.SubstitutesList()), 1);
+  EXPECT_NE(TreeView_GetCount(view.SystemLinkTree().hwnd), 0u);
+  EXPECT_GE(RowOf(kPresentValue), 0);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+}
+
+// The question names what goes; a font on a drive that is not there stays, named as such.
+TEST_F(RegDataView, RepairListsWhatGoesAndKeepsAFontOnAnAbsentDrive) {
+  ASSERT_EQ(GetDriveTypeW(L"Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+  RegistryKey::Open(HKEY_LOCAL_MACHINE, kFontsKey, KEY_ALL_ACCESS)->WriteString(kUnpluggedValue, kUnpluggedFile);
+  Engine().RegData().LoadFontsList();
+  Open();
+  recorder.AnswerCaption(u"レジストリ項目自動修正", MessageResult::Ok);
+  Command(TForm_RegDataView::ToolButton_tab1_auto);
+  const MessageRequest* asked = nullptr;
+  for (const auto& message : recorder.messages)
+    if (message.Caption == u"レジストリ項目自動修正") asked = &message;
+  ASSERT_NE(asked, nullptr) << recorder.Describe();
+  const std::u16string& text = asked->Text;
+  const auto goes = text.find(u"削除する項目："), stays = text.find(u"残します：");
+  ASSERT_NE(goes, std::u16string::npos) << ToUtf8(text);
+  ASSERT_NE(stays, std::u16string::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(ToU16(kMissingValue), goes), std::u16string::npos);
+  EXPECT_LT(text.find(ToU16(kMissingValue), goes), stays);
+  EXPECT_NE(text.find(ToU16(kUnpluggedFile), stays), std::u16string::npos);
+  EXPECT_FALSE(HasFontsValue(kMissingValue));
+  EXPECT_TRUE(HasFontsValue(kUnpluggedValue));
 }
 
 TEST_F(RegDataView, ARepairWhoseRemovalFailsTellsItRatherThanNothingToDelete) {
