@@ -190,8 +190,17 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
         }
       }
       if (proceed) {
-        services.Fonts.RemoveResource(record.Path);
-        services.Fonts.AddResource(target);
+        // The record's preview hold goes (another window's preview of the source keeps its registration)
+        // and the installed file is registered for the session, never to be released by a list. Installed in
+        // place, the file is kept before the hold goes: its registration is the one the record held.
+        FontRegistrations& registrations = services.Registrations;
+        const bool inPlace = registrations.Key(target) == registrations.Key(record.Path);
+        if (inPlace) registrations.KeepInstalled(target);
+        if (record.HoldsRegistration) {
+          record.HoldsRegistration = false;
+          registrations.LetGo(record.Path);
+        }
+        if (!inPlace) registrations.KeepInstalled(target);
         // The value before the lists: a registry failure must leave the record ticked and out of the installed
         // list rather than shown as installed without a value.
         if (plan.perUser)
@@ -255,7 +264,7 @@ void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_ins
       // failed reread never strands a record whose value is already gone.
       if (stale) services.Registry.LoadFontsList();
       stale = deleteValue(services.Registry, path);
-      services.Fonts.RemoveResource(path);
+      services.Registrations.RemoveForUninstall(path);
       services.Files.ClearAttributes(path);
       if (!services.Files.Delete(path)) failures.push_back(path);
       installed.Delete(index);
@@ -313,7 +322,8 @@ int RunCopy(LoopContext& loop, Progress& progress, FileServices& files, const st
   return failures;
 }
 
-void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>& paths, BarProgress& window) {
+void ReleaseFontResources(FontRegistrations& registrations, const std::vector<std::u16string>& paths,
+                          BarProgress& window) {
   if (paths.empty()) return;
   window.Open();
   struct CloseWindow {
@@ -323,7 +333,7 @@ void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>
   window.SetMaximum(static_cast<int>(paths.size()));
   window.SetPosition(0);
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    fonts.RemoveResource(paths[i]);
+    registrations.LetGo(paths[i]);
     window.SetPosition(static_cast<int>(i + 1));
   }
 }
@@ -331,7 +341,9 @@ void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>
 void ReleaseAll(TFileData_base& list, BarProgress& window) {
   if (list.Count() == 0) return;
   FontChangeBroadcast broadcast(list.Services().Fonts);
-  ReleaseFontResources(list.Services().Fonts, list.PreviewPaths(), window);
+  const std::vector<std::u16string> held = list.PreviewPaths();
+  for (auto& record : list.Items) record->HoldsRegistration = false;
+  ReleaseFontResources(list.Services().Registrations, held, window);
   list.Clear();
 }
 

@@ -53,6 +53,8 @@ class TProcedureClass {
   TRegFontData& RegData() { return *regData_; }
   TFileData_installed& Installed() { return *installed_; }
   RecordServices& Records() { return *records_; }
+  // The program's one counter of session registrations (every list's previews, the installs of the run).
+  FontRegistrations& Registrations() { return *registrations_; }
   // The program's one loop context: every window's loops, fills and status window work through it.
   LoopContext& Loop() { return loop_; }
 
@@ -89,6 +91,7 @@ class TProcedureClass {
  private:
   EngineServices services_;
   LoopContext loop_;
+  std::unique_ptr<FontRegistrations> registrations_;
   std::unique_ptr<TRegFontData> regData_;
   std::unique_ptr<RecordServices> records_;
   std::unique_ptr<TFileData_installed> installed_;

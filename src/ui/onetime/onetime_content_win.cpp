@@ -185,7 +185,7 @@ void TForm_OneTimeInst::DeleteSelectedEntry() {
       MessageResult::Ok)
     return;
   ClearFontView();
-  // The entry may be a descendant's: it is taken out of whichever group holds it. Its registrations stay.
+  // The entry may be a descendant's: it is taken out of whichever group holds it, its registrations released.
   for (TGroupItem* g : groups_.AllGroups())
     if (groups_.RemovePath(*g, *entry)) break;
   BuildContentView();

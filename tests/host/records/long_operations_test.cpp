@@ -311,8 +311,11 @@ TEST_F(Loops, CopyOverwritesAndCountsMissingSources) {
 
 TEST_F(Loops, ReleaseAllRemovesPreviewRegistrationsOnly) {
   const auto a = w.AddFont(u"a.ttf", u"A"), b = w.AddFont(u"b.ttf", u"B");
+  w.registry.AddFont(u"B (TrueType)", u"b.ttf");  // installed: listed, never registered for preview
+  w.fonts.systemFamilies.push_back({u"B", 0, 2});
+  w.registryData->LoadFontsList();
   LoadLocal({a, b});
-  (*w.local)[1].Set(Installed);
+  ASSERT_TRUE((*w.local)[1].Has(Installed));
   struct Bar : BarProgress {
     void Open() override { ++opened; }
     void Close() override { ++closed; }
