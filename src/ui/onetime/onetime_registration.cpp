@@ -18,8 +18,8 @@ void LoadGroupEntry(TProcedureClass& engine, TNameItem& entry, const std::u16str
 bool SwitchGroupRegistration(TGroupRootClass& groups, TGroupItem& group, const std::function<void(TNameItem&)>& load) {
   const bool registering = !group.Registered();
   for (TNameItem* entry : EntriesOfGroupAndDescendants(group)) {
-    if (registering) load(*entry);
-    else groups.ReleasePath(*entry);
+    if (!registering) groups.ReleasePath(*entry);
+    else if (!entry->Loaded) load(*entry);  // a descendant registered already keeps what it holds
   }
   group.SetRegistered(registering);
   for (TGroupItem* child : Descendants(group)) child->SetRegistered(registering);

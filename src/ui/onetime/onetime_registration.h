@@ -16,8 +16,10 @@ namespace velura {
 void LoadGroupEntry(TProcedureClass& engine, TNameItem& entry, const std::u16string& path, Progress& status);
 
 // Switches the group and all its descendant groups to the opposite of the group's registered flag: on, every
-// entry of the group and of its descendants is loaded in content-view order; off, each entry's font list is
-// released through the store. Then the group and its descendants take the new flag. Returns the new flag.
+// entry of the group and of its descendants not loaded yet is loaded in content-view order (a descendant
+// switched on alone, or a registered group moved under this one, keeps its fonts and is not loaded twice);
+// off, each entry's font list is released through the store. Then the group and its descendants take the
+// new flag. Returns the new flag.
 bool SwitchGroupRegistration(TGroupRootClass& groups, TGroupItem& group, const std::function<void(TNameItem&)>& load);
 
 }  // namespace velura

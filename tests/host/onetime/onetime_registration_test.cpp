@@ -64,6 +64,22 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsAndAChildReleasesOnlyI
   EXPECT_EQ(folder.FontList->Count(), 0);
 }
 
+TEST_F(OneTimeRegistration, AParentSwitchedOnLoadsOnlyWhatItsDescendantsHaveNotLoaded) {
+  const auto a = Font(u"C:\\g\\a.ttf", u"A"), b = Font(u"C:\\g\\sub\\b.ttf", u"B");
+  TGroupItem& parent = groups.AddGroup(nullptr);
+  TNameItem& file = parent.AddPath("C:\\g\\a.ttf", false);
+  TGroupItem& child = groups.AddGroup(&parent);
+  TNameItem& folder = child.AddPath("C:\\g\\sub", true);
+
+  EXPECT_TRUE(Switch(child));
+  EXPECT_TRUE(Switch(parent));
+  EXPECT_EQ(file.FontList->Count(), 1);
+  EXPECT_EQ(folder.FontList->Count(), 1);
+  EXPECT_EQ(Registered(a), 1u);
+  EXPECT_EQ(Registered(b), 1u);
+  EXPECT_EQ(engine->Registrations().Holders(b), 1);
+}
+
 TEST_F(OneTimeRegistration, AnEmptyGroupIsMarkedAndUnreadableFilesAreLeftOutSilently) {
   TGroupItem& empty = groups.AddGroup(nullptr);
   EXPECT_TRUE(Switch(empty));
