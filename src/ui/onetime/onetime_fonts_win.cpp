@@ -35,9 +35,9 @@ std::u16string FullPath(const std::u16string& path) {
 
 }  // namespace
 
-void TForm_OneTimeInst::LoadEntry(TNameItem& entry) {
+void TForm_OneTimeInst::LoadEntry(TGroupItem& group, TNameItem& entry) {
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  LoadGroupEntry(engine_, entry, FullPath(FromAnsi(entry.Path)), status_);
+  LoadGroupEntry(engine_, group, entry, FullPath(FromAnsi(entry.Path)), status_);
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
@@ -45,7 +45,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
   TGroupItem* group = SelectedGroup();
   if (!group) return;
   ClearFontView();
-  SwitchGroupRegistration(groups_, *group, [this](TNameItem& entry) { LoadEntry(entry); });
+  SwitchGroupRegistration(groups_, *group, [this](TGroupItem& g, TNameItem& entry) { LoadEntry(g, entry); });
   SetGroupImages(*group);
   WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
   ClearFontView();

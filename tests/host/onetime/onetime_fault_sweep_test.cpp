@@ -53,8 +53,9 @@ struct OneTimeWorld {
     world.fonts.familiesOfFile[LowerAscii(path)] = {TLogFontName{family, 0, 2}};
   }
   void Switch(TGroupItem& group) {
-    SwitchGroupRegistration(
-        groups, group, [this](TNameItem& entry) { LoadGroupEntry(*engine, entry, FromUtf8(entry.Path), progress); });
+    SwitchGroupRegistration(groups, group, [this](TGroupItem& owner, TNameItem& entry) {
+      LoadGroupEntry(*engine, owner, entry, FromUtf8(entry.Path), progress);
+    });
   }
   void Snapshot() { before = SystemSnapshot::Of(world.files, world.registry); }
 
