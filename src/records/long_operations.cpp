@@ -125,16 +125,20 @@ struct InstallPlan {
   bool perUser = false;
 };
 
-void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
-                          const InstallPlan& plan, TRegFontData& registry) {
+// One run over every list: one progress, one report of what was skipped. A file two lists show (one-time
+// entries of a parent and its child) is installed once; its other records are marked installed with it.
+void InstallTickedRecords(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                          TFileData_installed& installed, const InstallPlan& plan, TRegFontData& registry) {
   int installable = 0, selected = 0;
-  for (const auto& record : list.Items) {
-    if (!record->Has(Installed) && !record->Has(OtherVersionInstalled)) ++installable;
-    if (record->Has(Selected)) ++selected;
-  }
+  const TFileData_local* first = nullptr;  // the first list with a ticked record
+  for (const TFileData_local* list : lists)
+    for (const auto& record : list->Items) {
+      if (!record->Has(Installed) && !record->Has(OtherVersionInstalled)) ++installable;
+      if (record->Has(Selected)) ++selected, first = first ? first : list;
+    }
   if (installable == 0 || selected == 0) return;
 
-  RecordServices& services = list.Services();
+  RecordServices& services = first->Services();
   // Before anything is touched: a user who never installed a font for themselves has no such folder or key yet.
   if (plan.perUser) {
     if (!registry.PrepareUserFontsKey()) throw UserError(u"error! RegOpenKey");
@@ -147,7 +151,7 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
   int done = 0;
 
   const std::u16string previousDirectory = services.Files.CurrentFolder();
-  if (!services.Files.ChangeCurrentFolder(list.LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
+  if (!services.Files.ChangeCurrentFolder(first->LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
   struct RestoreDirectory {
     FileServices& files;
     const std::u16string& folder;
@@ -170,12 +174,28 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
   };
   // A registry error ends the loop; the files skipped before it are still reported, ahead of the error.
   try {
-    for (auto& item : list.Items) {
+    std::vector<TFileDataItem*> records;
+    for (TFileData_local* list : lists)
+      for (auto& item : list->Items) records.push_back(item.get());
+    std::unordered_set<std::u16string> installedInRun;  // the sources installed so far, by counter key
+    const auto letGoPreview = [&](TFileDataItem& record) {
+      if (!record.HoldsRegistration) return;
+      record.HoldsRegistration = false;
+      services.Registrations.LetGo(record.Path);
+    };
+    for (TFileDataItem* item : records) {
       TFileDataItem& record = *item;
       progress.ProcessMessages();
       if (loop.StopRequested) continue;
       if (record.Has(InstalledNow) || !record.Has(Selected)) continue;
       const std::u16string target = targetFolder + FileNamePart(record.Path);
+      if (installedInRun.count(services.Registrations.Key(record.Path))) {
+        record.Set(InstalledNow);
+        record.Set(Selected, false);
+        letGoPreview(record);
+        progress.StepProgress(++done);
+        continue;
+      }
 
       bool proceed = true;
       if (plan.copyFiles && !services.Files.Copy(record.Path, target, true)) {
@@ -196,10 +216,7 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
         FontRegistrations& registrations = services.Registrations;
         const bool inPlace = registrations.Key(target) == registrations.Key(record.Path);
         if (inPlace) registrations.KeepInstalled(target);
-        if (record.HoldsRegistration) {
-          record.HoldsRegistration = false;
-          registrations.LetGo(record.Path);
-        }
+        letGoPreview(record);
         if (!inPlace) registrations.KeepInstalled(target);
         // The value before the lists: a registry failure must leave the record ticked and out of the installed
         // list rather than shown as installed without a value.
@@ -210,6 +227,7 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
                                                                                services.FontsFolder, services.Folding));
         record.Set(InstalledNow);
         record.Set(Selected, false);
+        installedInRun.insert(registrations.Key(record.Path));
         if (TFileDataItem* added = installed.AddFontFile(target)) added->Set(PerUser, plan.perUser);
       }
       progress.StepProgress(++done);
@@ -280,14 +298,25 @@ void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_ins
 
 }  // namespace
 
+void RunInstall(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                TFileData_installed& installed, const std::u16string& destinationFolder, bool copyFiles,
+                TRegFontData& registry) {
+  InstallTickedRecords(loop, progress, lists, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
+}
+
+void RunInstallForUser(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                       TFileData_installed& installed, const std::u16string& userFontsFolder, TRegFontData& registry) {
+  InstallTickedRecords(loop, progress, lists, installed, InstallPlan{userFontsFolder, true, true}, registry);
+}
+
 void RunInstall(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                 const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry) {
-  InstallTickedRecords(loop, progress, list, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
+  RunInstall(loop, progress, std::vector<TFileData_local*>{&list}, installed, destinationFolder, copyFiles, registry);
 }
 
 void RunInstallForUser(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                        const std::u16string& userFontsFolder, TRegFontData& registry) {
-  InstallTickedRecords(loop, progress, list, installed, InstallPlan{userFontsFolder, true, true}, registry);
+  RunInstallForUser(loop, progress, std::vector<TFileData_local*>{&list}, installed, userFontsFolder, registry);
 }
 
 // A per-user record is left to RunUninstallForUser: looking its file name up among the machine-wide

@@ -30,6 +30,14 @@ void RunInstall(LoopContext& loop, Progress& progress, TFileData_local& list, TF
 void RunInstallForUser(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                        const std::u16string& userFontsFolder, TRegFontData& registry);
 
+// Both for several lists in one run (the one-time install's entries): one destination, one progress, one
+// report of what was skipped; a file more than one list shows is installed once.
+void RunInstall(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                TFileData_installed& installed, const std::u16string& destinationFolder, bool copyFiles,
+                TRegFontData& registry);
+void RunInstallForUser(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                       TFileData_installed& installed, const std::u16string& userFontsFolder, TRegFontData& registry);
+
 // Uninstalls the ticked machine-wide records of the installed list; ticked per-user records stay as they are.
 void RunUninstall(LoopContext& loop, Progress& progress, TFileData_installed& installed);
 

@@ -98,6 +98,15 @@ void TProcedureClass::InstallSelectedForUser(Progress& progress, TFileData_local
   RunInstallForUser(loop_, progress, list, *installed_, UserFontsFolder, *regData_);
 }
 
+void TProcedureClass::InstallSelected(Progress& progress, const std::vector<TFileData_local*>& lists,
+                                      const std::u16string& destinationFolder, bool copyFiles) {
+  RunInstall(loop_, progress, lists, *installed_, destinationFolder, copyFiles, *regData_);
+}
+
+void TProcedureClass::InstallSelectedForUser(Progress& progress, const std::vector<TFileData_local*>& lists) {
+  RunInstallForUser(loop_, progress, lists, *installed_, UserFontsFolder, *regData_);
+}
+
 void TProcedureClass::UninstallSelectedForUser(Progress& progress) {
   RunUninstallForUser(loop_, progress, *installed_);
 }

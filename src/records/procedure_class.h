@@ -85,6 +85,10 @@ class TProcedureClass {
   // alone; an administrator and older versions keep the machine-wide install.
   bool InstallsPerUser() const { return !IsAdmin && SupportsPerUserFonts(WindowsBuild) && !UserFontsFolder.empty(); }
   void InstallSelectedForUser(Progress& progress, TFileData_local& list);
+  // The same over several lists in one run (the one-time install's entries).
+  void InstallSelected(Progress& progress, const std::vector<TFileData_local*>& lists,
+                       const std::u16string& destinationFolder, bool copyFiles);
+  void InstallSelectedForUser(Progress& progress, const std::vector<TFileData_local*>& lists);
   // Uninstalls the ticked per-user fonts of the installed list; needs no administrator rights.
   void UninstallSelectedForUser(Progress& progress);
 

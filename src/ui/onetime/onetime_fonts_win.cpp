@@ -164,13 +164,17 @@ void TForm_OneTimeInst::UpdateStatus() {
 }
 
 void TForm_OneTimeInst::Action_installExecute() {
+  // Every entry with a ticked font shown, once: one destination dialog and one run for all of them.
+  std::vector<TFileData_local*> lists;
   for (FileTree::Node node = fontTree_.First(); node; node = fontTree_.NextSibling(node)) {
     const TFileDataItem* record = fontTree_.Record(node);
     if (!record || !record->Has(Selected)) continue;
     auto it = entryOfRecord_.find(record);
-    if (it != entryOfRecord_.end() && it->second->FontList)
-      InstallTicked(Hwnd(), fontTree_, *it->second->FontList, engine_, status_);
+    if (it == entryOfRecord_.end() || !it->second->FontList) continue;
+    if (std::find(lists.begin(), lists.end(), it->second->FontList.get()) == lists.end())
+      lists.push_back(it->second->FontList.get());
   }
+  InstallTicked(Hwnd(), fontTree_, lists, engine_, status_);
   UpdateStatus();
 }
 
