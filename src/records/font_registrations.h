@@ -1,8 +1,8 @@
 // The program's session registrations of font files (AddFontResourceW), counted per file across every list
-// and window: the not-installed browser's previews, the one-time install's entries, what the search and the
-// viewers load. A file is registered once, when its first holder takes it, and removed (RemoveFontResourceW)
-// when its last holder lets go, unless it was installed during the run. One counter, owned by the operations
-// engine and reached through the record services; files are counted under their folded full path.
+// and window: the not-installed browser's previews and the one-time install's entries alike. A file is
+// registered once, when its first holder takes it, and removed (RemoveFontResourceW) when its last holder
+// lets go, unless it was installed during the run. One counter, owned by the operations engine and reached
+// through the record services; files are counted under their folded full path.
 #pragma once
 #include <string>
 #include <string_view>
