@@ -49,7 +49,9 @@ bool TFileData_base::AddBrowsedFontFile(const std::u16string& path) {
     LookUpInstalledVersion(*record);
   } else {
     services_.Loop.MarkPhase("register");
-    record->PreviewFontCount = services_.Fonts.AddResource(path);  // for the samples; broadcast after the batch
+    // For the samples, shared with any other holder of the file; broadcast after the batch.
+    record->PreviewFontCount = services_.Registrations.Hold(path);
+    record->HoldsRegistration = record->PreviewFontCount > 0;
   }
   return true;
 }
@@ -124,7 +126,7 @@ void TFileData_base::UpdateNames() {
       } else {
         services_.Loop.MarkPhase("UpdateNames: re-register");
         services_.Loop.PumpRunningWindow();  // two walks over every family per file
-        const bool gained = FamilyNamesGainedByFile(services_.Fonts, services_.Folding, record->Path, names);
+        const bool gained = services_.Registrations.FamilyNamesGained(record->Path, names);
         services_.Loop.MarkPhase("UpdateNames: match");
         if (!gained) {
           record->CannotDisplay = true;
@@ -182,19 +184,7 @@ bool FamilyNamesGainedByFile(FontServices& fonts, const RegTextFolding& folding,
   fonts.RemoveResource(path);
   const std::vector<std::u16string> before = fonts.EnumerateFamilyNames();
   fonts.AddResource(path);
-  const std::vector<std::u16string> after = fonts.EnumerateFamilyNames();
-  if (after.size() <= before.size()) return false;
-  std::vector<std::u16string> beforeLower;
-  beforeLower.reserve(before.size());
-  for (const auto& name : before) beforeLower.push_back(folding.Lower(name));
-  std::sort(beforeLower.begin(), beforeLower.end());
-  std::size_t slot = names.size();
-  for (auto it = after.rbegin(); it != after.rend() && slot > 0; ++it) {
-    if (!it->empty() && it->front() == u'@') continue;  // vertical-writing family
-    if (std::binary_search(beforeLower.begin(), beforeLower.end(), folding.Lower(*it))) continue;
-    names[--slot] = *it;
-  }
-  return true;
+  return FamilyNamesAdded(before, fonts.EnumerateFamilyNames(), folding, names);
 }
 
 void TFileData_base::Clear() {
@@ -210,7 +200,7 @@ void TFileData_base::Delete(std::size_t index) {
 std::vector<std::u16string> TFileData_base::PreviewPaths() const {
   std::vector<std::u16string> paths;
   for (const auto& record : Items)
-    if (!record->Has(Installed)) paths.push_back(record->Path);
+    if (record->HoldsRegistration) paths.push_back(record->Path);
   return paths;
 }
 

@@ -12,6 +12,7 @@
 #include "fontfile/language_names.h"
 #include "records/file_data_item.h"
 #include "records/file_services.h"
+#include "records/font_registrations.h"
 #include "records/font_services.h"
 #include "records/loop_context.h"
 #include "records/reg_font_data.h"
@@ -30,10 +31,12 @@ struct ListedNameClaim {
 using ListedNameClaims = std::unordered_map<std::u16string, ListedNameClaim>;
 
 // The services every list works with; owned by the operations engine. Loop is the engine's loop context:
-// settling names marks its phases and pumps the status window of the loop running now.
+// settling names marks its phases and pumps the status window of the loop running now. Registrations is the
+// engine's one counter of session registrations: every preview registration and its release go through it.
 struct RecordServices {
   TFontDataTable& Reader;
   FontServices& Fonts;
+  FontRegistrations& Registrations;
   FileServices& Files;
   TRegFontData& Registry;
   const RegTextFolding& Folding;
@@ -59,16 +62,20 @@ class TFileData_base {
 
   // A plain record (installed list, records made after an installation); null when the file is no font.
   TFileDataItem* AddFontFile(const std::u16string& path);
-  // A record of a not-installed or one-time file, registered for preview unless it is installed already.
+  // A record of a not-installed or one-time file, registered for preview unless it is installed already: the
+  // record then holds the file's registration in the engine's counter (HoldsRegistration).
   bool AddBrowsedFontFile(const std::u16string& path);
 
   // Settles display names after a batch of additions.
   virtual void UpdateNames();
 
+  // Both forget records without letting go of their registrations: ReleaseAll (long_operations.h) lets go
+  // first. A list dropped without a release leaves its holds counted and its files registered until the
+  // session ends (the Windows tests rely on it: this Wine hangs on fonts removed after they were drawn).
   void Clear();
   void Delete(std::size_t index);
 
-  // The paths of the records registered for preview (all without Installed).
+  // The paths of the records holding a registration for preview (HoldsRegistration).
   std::vector<std::u16string> PreviewPaths() const;
 
   RecordServices& Services() const { return services_; }
@@ -86,7 +93,8 @@ class TFileData_base {
 
 // The family names registering the file adds to the families Windows lists: the list of families without
 // the file and with it again, the new names taken from its end for the last face backwards ('@' families
-// skipped) into names, which holds one slot per face. False when registering the file adds no family.
+// skipped) into names, which holds one slot per face. False when registering the file adds no family. The
+// lists go through FontRegistrations::FamilyNamesGained, which counts what this does to the registration.
 bool FamilyNamesGainedByFile(FontServices& fonts, const RegTextFolding& folding, const std::u16string& path,
                              std::vector<std::u16string>& names);
 

@@ -41,6 +41,9 @@ struct TFileDataItem {
   bool CannotDisplay = false;
   // What AddFontResourceW answered to the list's preview registration; -1 when the list did not register it.
   std::int32_t PreviewFontCount = -1;
+  // The record holds one count of the file's registration in the engine's counter (FontRegistrations): taken
+  // by its list's preview registration, given back by the list's release or when the file is installed.
+  bool HoldsRegistration = false;
   TFontFileData Faces;
   std::vector<TetcData> DisplayNames;
 

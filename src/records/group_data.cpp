@@ -77,6 +77,7 @@ std::unique_ptr<TNameItem> TGroupRootClass::RemovePath(TGroupItem& group, const 
   auto& paths = group.PathCollection;
   auto it = std::find_if(paths.begin(), paths.end(), [&](const auto& p) { return p.get() == &path; });
   if (it == paths.end()) return nullptr;
+  ReleasePath(**it);
   std::unique_ptr<TNameItem> removed = std::move(*it);
   paths.erase(it);
   return removed;

@@ -71,7 +71,9 @@ class TGroupRootClass {
   // Moves a group to the end of the parent's children (null: of the top level); refused when the parent is
   // the group itself or one of its descendants.
   bool MoveGroup(TGroupItem& group, TGroupItem* newParent);
-  // Takes a path out of its group without releasing its registrations (they stay until the session ends).
+  // Takes a path out of its group after releasing its registrations, so that a group's registrations are
+  // always those of its entries. A removal Windows refuses is not lost: the engine's counter keeps the
+  // registration, unheld, and tries it again (FontRegistrations::LetGo, ReleaseUnheld).
   std::unique_ptr<TNameItem> RemovePath(TGroupItem& group, const TNameItem& path);
 
   // Releases the registrations of one path's fonts; nothing when it holds none.

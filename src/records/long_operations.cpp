@@ -125,16 +125,20 @@ struct InstallPlan {
   bool perUser = false;
 };
 
-void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
-                          const InstallPlan& plan, TRegFontData& registry) {
+// One run over every list: one progress, one report of what was skipped. A file two lists show (one-time
+// entries of a parent and its child) is installed once; its other records are marked installed with it.
+void InstallTickedRecords(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                          TFileData_installed& installed, const InstallPlan& plan, TRegFontData& registry) {
   int installable = 0, selected = 0;
-  for (const auto& record : list.Items) {
-    if (!record->Has(Installed) && !record->Has(OtherVersionInstalled)) ++installable;
-    if (record->Has(Selected)) ++selected;
-  }
+  const TFileData_local* first = nullptr;  // the first list with a ticked record
+  for (const TFileData_local* list : lists)
+    for (const auto& record : list->Items) {
+      if (!record->Has(Installed) && !record->Has(OtherVersionInstalled)) ++installable;
+      if (record->Has(Selected)) ++selected, first = first ? first : list;
+    }
   if (installable == 0 || selected == 0) return;
 
-  RecordServices& services = list.Services();
+  RecordServices& services = first->Services();
   // Before anything is touched: a user who never installed a font for themselves has no such folder or key yet.
   if (plan.perUser) {
     if (!registry.PrepareUserFontsKey()) throw UserError(u"error! RegOpenKey");
@@ -147,7 +151,7 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
   int done = 0;
 
   const std::u16string previousDirectory = services.Files.CurrentFolder();
-  if (!services.Files.ChangeCurrentFolder(list.LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
+  if (!services.Files.ChangeCurrentFolder(first->LastFolder)) throw UserError(u"カレントディレクトリ設定に失敗しました");
   struct RestoreDirectory {
     FileServices& files;
     const std::u16string& folder;
@@ -170,12 +174,28 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
   };
   // A registry error ends the loop; the files skipped before it are still reported, ahead of the error.
   try {
-    for (auto& item : list.Items) {
+    std::vector<TFileDataItem*> records;
+    for (TFileData_local* list : lists)
+      for (auto& item : list->Items) records.push_back(item.get());
+    std::unordered_set<std::u16string> installedInRun;  // the sources installed so far, by counter key
+    const auto letGoPreview = [&](TFileDataItem& record) {
+      if (!record.HoldsRegistration) return;
+      record.HoldsRegistration = false;
+      services.Registrations.LetGo(record.Path);
+    };
+    for (TFileDataItem* item : records) {
       TFileDataItem& record = *item;
       progress.ProcessMessages();
       if (loop.StopRequested) continue;
       if (record.Has(InstalledNow) || !record.Has(Selected)) continue;
       const std::u16string target = targetFolder + FileNamePart(record.Path);
+      if (installedInRun.count(services.Registrations.Key(record.Path))) {
+        record.Set(InstalledNow);
+        record.Set(Selected, false);
+        letGoPreview(record);
+        progress.StepProgress(++done);
+        continue;
+      }
 
       bool proceed = true;
       if (plan.copyFiles && !services.Files.Copy(record.Path, target, true)) {
@@ -190,8 +210,14 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
         }
       }
       if (proceed) {
-        services.Fonts.RemoveResource(record.Path);
-        services.Fonts.AddResource(target);
+        // The record's preview hold goes (another window's preview of the source keeps its registration)
+        // and the installed file is registered for the session, never to be released by a list. Installed in
+        // place, the file is kept before the hold goes: its registration is the one the record held.
+        FontRegistrations& registrations = services.Registrations;
+        const bool inPlace = registrations.Key(target) == registrations.Key(record.Path);
+        if (inPlace) registrations.KeepInstalled(target);
+        letGoPreview(record);
+        if (!inPlace) registrations.KeepInstalled(target);
         // The value before the lists: a registry failure must leave the record ticked and out of the installed
         // list rather than shown as installed without a value.
         if (plan.perUser)
@@ -201,6 +227,7 @@ void InstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_local
                                                                                services.FontsFolder, services.Folding));
         record.Set(InstalledNow);
         record.Set(Selected, false);
+        installedInRun.insert(registrations.Key(record.Path));
         if (TFileDataItem* added = installed.AddFontFile(target)) added->Set(PerUser, plan.perUser);
       }
       progress.StepProgress(++done);
@@ -260,10 +287,11 @@ void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_ins
       if (stale) services.Registry.LoadFontsList();
       stale = false;
       // A file Windows still holds would outlive its value: a font no longer loaded at the next sign-in,
-      // yet still on disk. The session's registration goes first, since it alone may be what holds it.
-      services.Fonts.RemoveResource(path);
+      // yet still on disk. The session's registration goes first, whoever holds it, since it alone may be
+      // what holds the file; a file that stays is registered again and keeps its value.
+      services.Registrations.RemoveForUninstall(path);
       if (!services.Files.CanDelete(path)) {
-        services.Fonts.AddResource(path);
+        services.Registrations.KeepInstalled(path);
         kept.push_back(path);
         progress.StepProgress(++done);
         continue;
@@ -284,14 +312,25 @@ void UninstallTickedRecords(LoopContext& loop, Progress& progress, TFileData_ins
 
 }  // namespace
 
+void RunInstall(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                TFileData_installed& installed, const std::u16string& destinationFolder, bool copyFiles,
+                TRegFontData& registry) {
+  InstallTickedRecords(loop, progress, lists, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
+}
+
+void RunInstallForUser(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                       TFileData_installed& installed, const std::u16string& userFontsFolder, TRegFontData& registry) {
+  InstallTickedRecords(loop, progress, lists, installed, InstallPlan{userFontsFolder, true, true}, registry);
+}
+
 void RunInstall(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                 const std::u16string& destinationFolder, bool copyFiles, TRegFontData& registry) {
-  InstallTickedRecords(loop, progress, list, installed, InstallPlan{destinationFolder, copyFiles, false}, registry);
+  RunInstall(loop, progress, std::vector<TFileData_local*>{&list}, installed, destinationFolder, copyFiles, registry);
 }
 
 void RunInstallForUser(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                        const std::u16string& userFontsFolder, TRegFontData& registry) {
-  InstallTickedRecords(loop, progress, list, installed, InstallPlan{userFontsFolder, true, true}, registry);
+  RunInstallForUser(loop, progress, std::vector<TFileData_local*>{&list}, installed, userFontsFolder, registry);
 }
 
 // A per-user record is left to RunUninstallForUser: looking its file name up among the machine-wide
@@ -326,7 +365,8 @@ int RunCopy(LoopContext& loop, Progress& progress, FileServices& files, const st
   return failures;
 }
 
-void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>& paths, BarProgress& window) {
+void ReleaseFontResources(FontRegistrations& registrations, const std::vector<std::u16string>& paths,
+                          BarProgress& window) {
   if (paths.empty()) return;
   window.Open();
   struct CloseWindow {
@@ -336,7 +376,7 @@ void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>
   window.SetMaximum(static_cast<int>(paths.size()));
   window.SetPosition(0);
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    fonts.RemoveResource(paths[i]);
+    registrations.LetGo(paths[i]);
     window.SetPosition(static_cast<int>(i + 1));
   }
 }
@@ -344,7 +384,9 @@ void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>
 void ReleaseAll(TFileData_base& list, BarProgress& window) {
   if (list.Count() == 0) return;
   FontChangeBroadcast broadcast(list.Services().Fonts);
-  ReleaseFontResources(list.Services().Fonts, list.PreviewPaths(), window);
+  const std::vector<std::u16string> held = list.PreviewPaths();
+  for (auto& record : list.Items) record->HoldsRegistration = false;
+  ReleaseFontResources(list.Services().Registrations, held, window);
   list.Clear();
 }
 

@@ -30,6 +30,14 @@ void RunInstall(LoopContext& loop, Progress& progress, TFileData_local& list, TF
 void RunInstallForUser(LoopContext& loop, Progress& progress, TFileData_local& list, TFileData_installed& installed,
                        const std::u16string& userFontsFolder, TRegFontData& registry);
 
+// Both for several lists in one run (the one-time install's entries): one destination, one progress, one
+// report of what was skipped; a file more than one list shows is installed once.
+void RunInstall(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                TFileData_installed& installed, const std::u16string& destinationFolder, bool copyFiles,
+                TRegFontData& registry);
+void RunInstallForUser(LoopContext& loop, Progress& progress, const std::vector<TFileData_local*>& lists,
+                       TFileData_installed& installed, const std::u16string& userFontsFolder, TRegFontData& registry);
+
 // Uninstalls the ticked machine-wide records of the installed list; ticked per-user records stay as they are.
 void RunUninstall(LoopContext& loop, Progress& progress, TFileData_installed& installed);
 
@@ -41,10 +49,12 @@ void RunUninstallForUser(LoopContext& loop, Progress& progress, TFileData_instal
 int RunCopy(LoopContext& loop, Progress& progress, FileServices& files, const std::u16string& destinationFolder,
             const std::vector<std::u16string>& sources);
 
-// Removes preview registrations with the plain bar window (no stop button).
-void ReleaseFontResources(FontServices& fonts, const std::vector<std::u16string>& paths, BarProgress& window);
+// Lets go of one hold per path in the engine's counter, with the plain bar window (no stop button): a file's
+// registration is removed when its last holder lets go and it was not installed during the run.
+void ReleaseFontResources(FontRegistrations& registrations, const std::vector<std::u16string>& paths,
+                          BarProgress& window);
 
-// Removes the preview registrations of a list, clears it and broadcasts the change.
+// Lets go of the registrations the list's records hold, clears it and broadcasts the change.
 void ReleaseAll(TFileData_base& list, BarProgress& window);
 
 // Recomputes the FamilyMember marks of a list.

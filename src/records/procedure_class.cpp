@@ -13,9 +13,10 @@ constexpr std::uint32_t kDirectoryAttribute = 16;
 TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(services)) {
   FontsFolder = services_.FontsFolder;
   regData_ = std::make_unique<TRegFontData>(services_.Registry, services_.Folding, FontsFolder);
-  records_ = std::make_unique<RecordServices>(RecordServices{services_.Reader, services_.Fonts, services_.Files,
-                                                             *regData_, services_.Folding, LanguagePriority, loop_,
-                                                             FontsFolder, nullptr});
+  registrations_ = std::make_unique<FontRegistrations>(services_.Fonts, services_.Folding);
+  records_ = std::make_unique<RecordServices>(RecordServices{services_.Reader, services_.Fonts, *registrations_,
+                                                             services_.Files, *regData_, services_.Folding,
+                                                             LanguagePriority, loop_, FontsFolder, nullptr});
   installed_ = std::make_unique<TFileData_installed>(*records_);
   records_->Installed = installed_.get();
   records_->SystemFacts = services_.SystemFacts;
@@ -96,6 +97,15 @@ void TProcedureClass::UninstallSelected(Progress& progress) { RunUninstall(loop_
 
 void TProcedureClass::InstallSelectedForUser(Progress& progress, TFileData_local& list) {
   RunInstallForUser(loop_, progress, list, *installed_, UserFontsFolder, *regData_);
+}
+
+void TProcedureClass::InstallSelected(Progress& progress, const std::vector<TFileData_local*>& lists,
+                                      const std::u16string& destinationFolder, bool copyFiles) {
+  RunInstall(loop_, progress, lists, *installed_, destinationFolder, copyFiles, *regData_);
+}
+
+void TProcedureClass::InstallSelectedForUser(Progress& progress, const std::vector<TFileData_local*>& lists) {
+  RunInstallForUser(loop_, progress, lists, *installed_, UserFontsFolder, *regData_);
 }
 
 void TProcedureClass::UninstallSelectedForUser(Progress& progress) {

@@ -54,6 +54,8 @@ class TProcedureClass {
   TRegFontData& RegData() { return *regData_; }
   TFileData_installed& Installed() { return *installed_; }
   RecordServices& Records() { return *records_; }
+  // The program's one counter of session registrations (every list's previews, the installs of the run).
+  FontRegistrations& Registrations() { return *registrations_; }
   // The program's one loop context: every window's loops, fills and status window work through it.
   LoopContext& Loop() { return loop_; }
 
@@ -84,12 +86,17 @@ class TProcedureClass {
   // alone; an administrator and older versions keep the machine-wide install.
   bool InstallsPerUser() const { return !IsAdmin && SupportsPerUserFonts(WindowsBuild) && !UserFontsFolder.empty(); }
   void InstallSelectedForUser(Progress& progress, TFileData_local& list);
+  // The same over several lists in one run (the one-time install's entries).
+  void InstallSelected(Progress& progress, const std::vector<TFileData_local*>& lists,
+                       const std::u16string& destinationFolder, bool copyFiles);
+  void InstallSelectedForUser(Progress& progress, const std::vector<TFileData_local*>& lists);
   // Uninstalls the ticked per-user fonts of the installed list; needs no administrator rights.
   void UninstallSelectedForUser(Progress& progress);
 
  private:
   EngineServices services_;
   LoopContext loop_;
+  std::unique_ptr<FontRegistrations> registrations_;
   std::unique_ptr<TRegFontData> regData_;
   std::unique_ptr<RecordServices> records_;
   std::unique_ptr<TFileData_installed> installed_;

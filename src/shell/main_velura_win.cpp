@@ -79,8 +79,10 @@ Tmain_velura::~Tmain_velura() {
     Shell_NotifyIconW(NIM_DELETE, &icon);
   }
   tools_.reset();
-  // Program end: the group file is written and every registration of the one-time install released.
+  // Program end: the group file is written and every registration of the one-time install released; then
+  // the removals Windows refused earlier in the run are tried once more.
   groups_.reset();
+  fonts_->Engine().Registrations().ReleaseUnheld();
   Destroy();
 }
 

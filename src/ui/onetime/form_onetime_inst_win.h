@@ -124,10 +124,12 @@ class TForm_OneTimeInst : public ui::Form {
   // onetime_content_win.cpp
   void BuildContentView();
   LRESULT ContentTreeNotify(NMHDR& header);
-  void AddEntry(TGroupItem& group, std::string path, bool isDir);
+  // False, adding nothing, when the group has an entry with the same path already.
+  bool AddEntry(TGroupItem& group, std::string path, bool isDir);
+  void ShowSameEntryNote(const std::vector<std::u16string>& refused);
   void OpenFolderOfEntry();
   // onetime_fonts_win.cpp
-  void LoadEntry(TNameItem& entry);
+  void LoadEntry(TGroupItem& group, TNameItem& entry);
   void BuildFontView();
   void AddFontNodes(const TGroupItem& group);
   LRESULT FontTreeNotify(NMHDR& header);

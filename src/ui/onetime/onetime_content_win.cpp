@@ -12,6 +12,7 @@
 #include "ui/onetime/form_onetime_inst_win.h"
 #include "ui/onetime/onetime_entry_paths.h"
 #include "ui/onetime/onetime_entry_paths_win.h"
+#include "ui/onetime/onetime_registration.h"
 
 namespace velura {
 
@@ -122,12 +123,18 @@ LRESULT TForm_OneTimeInst::ContentTreeNotify(NMHDR& header) {
   });
 }
 
-void TForm_OneTimeInst::AddEntry(TGroupItem& group, std::string path, bool isDir) {
+bool TForm_OneTimeInst::AddEntry(TGroupItem& group, std::string path, bool isDir) {
+  if (HasSameEntry(group, FromAnsi(path), engine_.Registrations(), FromAnsi)) return false;
   TNameItem& entry = group.AddPath(std::move(path), isDir);
   if (group.Registered()) {
-    LoadEntry(entry);
+    LoadEntry(group, entry);
     entry.Loaded = true;
   }
+  return true;
+}
+
+void TForm_OneTimeInst::ShowSameEntryNote(const std::vector<std::u16string>& refused) {
+  if (!refused.empty()) ui::SetStatusText(*StatusBar1, 2, ToWide(SameEntryNote(refused)));
 }
 
 void TForm_OneTimeInst::AddPathsChecked(const std::vector<std::u16string>& paths) {
@@ -139,6 +146,7 @@ void TForm_OneTimeInst::AddPathsChecked(const std::vector<std::u16string>& paths
   }
   int added = 0;
   std::u16string refused;
+  std::vector<std::u16string> present;
   for (const std::u16string& path : paths) {
     const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
@@ -150,13 +158,14 @@ void TForm_OneTimeInst::AddPathsChecked(const std::vector<std::u16string>& paths
       refused += u"\r\n" + path;
       continue;
     }
-    AddEntry(*group, *ansi, kind == CheckedPath::Folder);
-    ++added;
+    if (AddEntry(*group, *ansi, kind == CheckedPath::Folder)) ++added;
+    else present.push_back(path);
   }
   if (!refused.empty())
     ShowMessage(u"次のパスはシステムの文字コードで表せない文字を含むため追加できません" + refused, u"VELURA",
                 MessageIcon::Warning);
   if (added > 0) RefreshViews();
+  ShowSameEntryNote(present);
 }
 
 void TForm_OneTimeInst::Button_PathAddClick() {
@@ -181,7 +190,10 @@ void TForm_OneTimeInst::Button_PathAddClick() {
                 MessageIcon::Warning);
     return;
   }
-  AddEntry(*group, *ansi, kind == ManualPath::Folder);
+  if (!AddEntry(*group, *ansi, kind == ManualPath::Folder)) {
+    ShowSameEntryNote({text});
+    return;
+  }
   RefreshViews();
 }
 
@@ -193,9 +205,14 @@ void TForm_OneTimeInst::DeleteSelectedEntry() {
       MessageResult::Ok)
     return;
   ClearFontView();
-  // The entry may be a descendant's: it is taken out of whichever group holds it. Its registrations stay.
-  for (TGroupItem* g : groups_.AllGroups())
-    if (groups_.RemovePath(*g, *entry)) break;
+  // The entry may be a descendant's: it is taken out of whichever group holds it, its registrations released.
+  // The group's other entries then load what the entry held of theirs (a file inside a deleted folder).
+  for (TGroupItem* g : groups_.AllGroups()) {
+    if (!groups_.RemovePath(*g, *entry)) continue;
+    if (g->Registered())
+      for (const auto& other : g->PathCollection) LoadEntry(*g, *other);
+    break;
+  }
   BuildContentView();
   BuildFontView();
 }

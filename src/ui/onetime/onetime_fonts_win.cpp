@@ -26,9 +26,9 @@
 
 namespace velura {
 
-void TForm_OneTimeInst::LoadEntry(TNameItem& entry) {
+void TForm_OneTimeInst::LoadEntry(TGroupItem& group, TNameItem& entry) {
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-  LoadGroupEntry(engine_, entry, EntryFullPath(entry.Path), status_);
+  LoadGroupEntry(engine_, group, entry, EntryFullPath(entry.Path), status_);
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
@@ -36,7 +36,7 @@ void TForm_OneTimeInst::Action_ShowSampleExecute() {
   TGroupItem* group = SelectedGroup();
   if (!group) return;
   ClearFontView();
-  SwitchGroupRegistration(groups_, *group, [this](TNameItem& entry) { LoadEntry(entry); });
+  SwitchGroupRegistration(groups_, *group, [this](TGroupItem& g, TNameItem& entry) { LoadEntry(g, entry); });
   SetGroupImages(*group);
   WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
   ClearFontView();
@@ -155,13 +155,17 @@ void TForm_OneTimeInst::UpdateStatus() {
 }
 
 void TForm_OneTimeInst::Action_installExecute() {
+  // Every entry with a ticked font shown, once: one destination dialog and one run for all of them.
+  std::vector<TFileData_local*> lists;
   for (FileTree::Node node = fontTree_.First(); node; node = fontTree_.NextSibling(node)) {
     const TFileDataItem* record = fontTree_.Record(node);
     if (!record || !record->Has(Selected)) continue;
     auto it = entryOfRecord_.find(record);
-    if (it != entryOfRecord_.end() && it->second->FontList)
-      InstallTicked(Hwnd(), fontTree_, *it->second->FontList, engine_, status_);
+    if (it == entryOfRecord_.end() || !it->second->FontList) continue;
+    if (std::find(lists.begin(), lists.end(), it->second->FontList.get()) == lists.end())
+      lists.push_back(it->second->FontList.get());
   }
+  InstallTicked(Hwnd(), fontTree_, lists, engine_, status_);
   UpdateStatus();
 }
 

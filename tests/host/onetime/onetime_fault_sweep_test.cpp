@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "../records/engine_world.h"
 #include "../records/fault_invariants.h"
@@ -52,8 +53,9 @@ struct OneTimeWorld {
     world.fonts.familiesOfFile[LowerAscii(path)] = {TLogFontName{family, 0, 2}};
   }
   void Switch(TGroupItem& group) {
-    SwitchGroupRegistration(
-        groups, group, [this](TNameItem& entry) { LoadGroupEntry(*engine, entry, FromUtf8(entry.Path), progress); });
+    SwitchGroupRegistration(groups, group, [this](TGroupItem& owner, TNameItem& entry) {
+      LoadGroupEntry(*engine, owner, entry, FromUtf8(entry.Path), progress);
+    });
   }
   void Snapshot() { before = SystemSnapshot::Of(world.files, world.registry); }
 
@@ -105,6 +107,33 @@ void CheckGroup(const TGroupItem& group, bool registered, const FakeFonts& fonts
 }
 
 const std::vector<std::u16string> kRegistrable{u"c:\\g\\a.ttf", u"c:\\g\\sub\\b.ttf", u"c:\\g\\sub\\c.otf"};
+
+// The engine's counter against the system: a file the counter holds registered is registered exactly once,
+// every registration is the counter's, and each file's holders are the records that hold it.
+void CheckCountsAgree(const FontRegistrations& counter, const FakeFonts& fonts,
+                      const std::vector<const TFileData_base*>& lists, InvariantChecks& checks) {
+  std::map<std::u16string, int> holding;
+  for (const TFileData_base* list : lists)
+    for (const auto& record : list->Items)
+      if (record->HoldsRegistration) ++holding[counter.Key(record->Path)];
+  for (const auto& [key, state] : counter.States()) {
+    checks.Expect(fonts.registered.count(LowerAscii(key)) == (state.registered ? 1u : 0u),
+                  "count and registration disagree: " + ToUtf8(key));
+    checks.Expect(state.holders == holding[key], "holders and records disagree: " + ToUtf8(key));
+  }
+  for (const auto& path : fonts.registered)
+    checks.Expect(counter.Registered(path), "a registration the counter does not know: " + ToUtf8(path));
+  for (const auto& [key, count] : holding)
+    checks.Expect(counter.Holders(key) == count, "records hold an uncounted file: " + ToUtf8(key));
+}
+
+std::vector<const TFileData_base*> ListsOf(const TGroupRootClass& groups) {
+  std::vector<const TFileData_base*> lists;
+  for (const TGroupItem* group : groups.AllGroups())
+    for (const auto& entry : group->PathCollection)
+      if (entry->FontList) lists.push_back(entry->FontList.get());
+  return lists;
+}
 
 TEST(OneTimeFaultSweep, SwitchingAGroupOn) {
   Sweep(LoopSweep<OneTimeWorld>{"one-time install: registering a group and its descendants",
@@ -198,6 +227,88 @@ TEST(OneTimeFaultSweep, ReleasingEverythingAtProgramEnd) {
         for (TGroupItem* group : w.groups.AllGroups())
           for (const auto& entry : group->PathCollection)
             checks.Expect(!entry->FontList || entry->FontList->Count() == 0, "a released list keeps records");
+      }});
+}
+
+// Deleting an entry of a registered group releases it first: the group's registrations stay its entries'.
+// A removal Windows refuses is kept by the engine's counter, unheld, and goes at the next release.
+TEST(OneTimeFaultSweep, DeletingAnEntryOfARegisteredGroup) {
+  Sweep(LoopSweep<OneTimeWorld>{
+      "one-time install: deleting an entry of a registered group",
+      [](FaultPlan& plan) {
+        auto w = std::make_unique<OneTimeWorld>(plan);
+        w->Switch(*w->parent);
+        w->Snapshot();
+        return w;
+      },
+      [](OneTimeWorld& w) { w.groups.RemovePath(*w.child, *w.child->PathCollection[0]); },
+      [](OneTimeWorld& w, const SweepRun& run, InvariantChecks& checks) {
+        CheckSystemUntouched(w, checks);
+        checks.Expect(w.child->PathCollection.empty(), "the entry was not deleted");
+        CheckGroup(*w.parent, true, w.world.fonts, checks);
+        FontRegistrations& counter = w.engine->Registrations();
+        CheckCountsAgree(counter, w.world.fonts, ListsOf(w.groups), checks);
+        checks.Expect(w.world.fonts.registered.count(u"c:\\g\\a.ttf") == 1, "another entry's font released");
+        for (const auto& path : {u"c:\\g\\sub\\b.ttf", u"c:\\g\\sub\\c.otf"}) {
+          const bool refused = run.Faulted(CallKind::RemoveResource) && LowerAscii(run.plan.failed->subject) == path;
+          checks.Expect(counter.Registered(path) == refused, "the deleted entry's font " + ToUtf8(path));
+        }
+        // Nothing was lost: the refused removal goes at the next release.
+        counter.ReleaseUnheld();
+        for (const auto& path : {u"c:\\g\\sub\\b.ttf", u"c:\\g\\sub\\c.otf"})
+          checks.Expect(w.world.fonts.registered.count(path) == 0, "left registered for good: " + ToUtf8(path));
+      }});
+}
+
+// A registration shared by the not-installed browser's preview and a one-time entry, one of them installed
+// during the run: the one-time group is switched off and the browser released. The counts and the system's
+// registrations agree whatever fails; the installed copy stays registered; the browser's preview outlives the
+// group's release.
+TEST(OneTimeFaultSweep, RegistrationsSharedWithTheBrowser) {
+  struct Shared : OneTimeWorld {
+    explicit Shared(FaultPlan& plan) : OneTimeWorld(plan) {}
+    std::unique_ptr<TFileData_local> browser;
+  };
+  Sweep(LoopSweep<Shared>{
+      "one-time install and browser sharing registrations, an install between",
+      [](FaultPlan& plan) {
+        auto w = std::make_unique<Shared>(plan);  // the plan counts once this returns
+        w->world.fonts.familiesOfFile[LowerAscii(w->engine->FontsFolder + u"\\b.ttf")] = {TLogFontName{u"B", 0, 2}};
+        w->browser = std::make_unique<TFileData_local>(w->engine->Records());
+        RunLoadFiles(w->engine->Loop(), w->progress, {u"C:\\g\\a.ttf", u"C:\\g\\sub\\b.ttf"}, *w->browser, false);
+        w->Switch(*w->parent);
+        TFileData_OneTimeInst& folder = *w->child->PathCollection[0]->FontList;
+        for (auto& record : folder.Items)
+          if (LowerAscii(record->Path) == u"c:\\g\\sub\\b.ttf") record->Set(Selected);
+        w->Snapshot();
+        return w;
+      },
+      [](Shared& w) {
+        TFileData_OneTimeInst& folder = *w.child->PathCollection[0]->FontList;
+        try {
+          RunInstall(w.engine->Loop(), w.progress, folder, w.engine->Installed(), w.engine->FontsFolder, true,
+                     w.engine->RegData());
+        } catch (const UserError&) {}
+        w.Switch(*w.parent);
+      },
+      [](Shared& w, const SweepRun& run, InvariantChecks& checks) {
+        FontRegistrations& counter = w.engine->Registrations();
+        std::vector<const TFileData_base*> lists = ListsOf(w.groups);
+        lists.push_back(w.browser.get());
+        CheckCountsAgree(counter, w.world.fonts, lists, checks);
+        for (const auto& path : {u"c:\\g\\a.ttf", u"c:\\g\\sub\\b.ttf"})
+          checks.Expect(w.world.fonts.registered.count(path) == 1, "the browser's preview was taken: " + ToUtf8(path));
+        const std::u16string copy = LowerAscii(w.engine->FontsFolder + u"\\b.ttf");
+        if (w.world.files.Has(copy) && !run.Faulted(CallKind::AddResource))
+          checks.Expect(w.world.fonts.registered.count(copy) == 1, "the font installed during the run was released");
+        // The browser lets go last: what no one holds is removed, the installed copy stays.
+        w.world.fonts.faults = nullptr;
+        QuietBar bar;
+        ReleaseAll(*w.browser, bar);
+        counter.ReleaseUnheld();
+        CheckCountsAgree(counter, w.world.fonts, ListsOf(w.groups), checks);
+        for (const auto& path : {u"c:\\g\\a.ttf", u"c:\\g\\sub\\b.ttf"})
+          checks.Expect(w.world.fonts.registered.count(path) == 0, "left registered: " + ToUtf8(path));
       }});
 }
 

@@ -31,8 +31,9 @@ class OneTimeRegistration : public ::testing::Test {
   }
   std::size_t Registered(const std::u16string& path) const { return world.fonts.registered.count(LowerAscii(path)); }
   bool Switch(TGroupItem& group) {
-    return SwitchGroupRegistration(
-        groups, group, [this](TNameItem& entry) { LoadGroupEntry(*engine, entry, FromUtf8(entry.Path), progress); });
+    return SwitchGroupRegistration(groups, group, [this](TGroupItem& owner, TNameItem& entry) {
+      LoadGroupEntry(*engine, owner, entry, FromUtf8(entry.Path), progress);
+    });
   }
 
   EngineWorld world;
@@ -62,6 +63,51 @@ TEST_F(OneTimeRegistration, AParentRegistersItsDescendantsAndAChildReleasesOnlyI
   EXPECT_EQ(Registered(a), 1u);
   EXPECT_EQ(Registered(b), 0u);
   EXPECT_EQ(folder.FontList->Count(), 0);
+}
+
+TEST_F(OneTimeRegistration, AParentSwitchedOnLoadsOnlyWhatItsDescendantsHaveNotLoaded) {
+  const auto a = Font(u"C:\\g\\a.ttf", u"A"), b = Font(u"C:\\g\\sub\\b.ttf", u"B");
+  TGroupItem& parent = groups.AddGroup(nullptr);
+  TNameItem& file = parent.AddPath("C:\\g\\a.ttf", false);
+  TGroupItem& child = groups.AddGroup(&parent);
+  TNameItem& folder = child.AddPath("C:\\g\\sub", true);
+
+  EXPECT_TRUE(Switch(child));
+  EXPECT_TRUE(Switch(parent));
+  EXPECT_EQ(file.FontList->Count(), 1);
+  EXPECT_EQ(folder.FontList->Count(), 1);
+  EXPECT_EQ(Registered(a), 1u);
+  EXPECT_EQ(Registered(b), 1u);
+  EXPECT_EQ(engine->Registrations().Holders(b), 1);
+}
+
+TEST_F(OneTimeRegistration, AFileInsideAFolderOfTheSameGroupIsLoadedOnce) {
+  const auto b = Font(u"C:\\g\\sub\\b.ttf", u"B");
+  TGroupItem& group = groups.AddGroup(nullptr);
+  TNameItem& folder = group.AddPath("C:\\g\\sub", true);
+  TNameItem& file = group.AddPath("C:\\G\\SUB\\B.TTF", false);
+  Switch(group);
+  EXPECT_EQ(folder.FontList->Count() + file.FontList->Count(), 1);
+  EXPECT_EQ(engine->Registrations().Holders(b), 1);
+  // Another group of its own loads it all the same.
+  TGroupItem& other = groups.AddGroup(nullptr);
+  TNameItem& again = other.AddPath("C:\\g\\sub\\b.ttf", false);
+  Switch(other);
+  EXPECT_EQ(again.FontList->Count(), 1);
+}
+
+TEST_F(OneTimeRegistration, TheSamePathTwiceInAGroupIsFoundWhateverItsCaseAndSeparators) {
+  TGroupItem& group = groups.AddGroup(nullptr);
+  group.AddPath("C:\\Fonts\\", true);
+  group.AddPath("C:\\Fonts\\a.ttf", false);
+  const auto asText = [](const std::string& path) { return FromUtf8(path); };
+  const FontRegistrations& keys = engine->Registrations();
+  EXPECT_TRUE(HasSameEntry(group, u"c:/fonts", keys, asText));
+  EXPECT_TRUE(HasSameEntry(group, u"c:\\FONTS\\A.TTF", keys, asText));
+  EXPECT_FALSE(HasSameEntry(group, u"C:\\Fonts\\b.ttf", keys, asText));
+  EXPECT_FALSE(HasSameEntry(groups.AddGroup(&group), u"C:\\Fonts", keys, asText));  // a child's own entries
+  EXPECT_EQ(EntryPathKey(keys, u"C:\\"), u"c:\\");
+  EXPECT_EQ(SameEntryNote({u"C:\\a.ttf", u"C:\\b.ttf"}), u"登録済みのため追加しませんでした： C:\\a.ttf ほか 1 件");
 }
 
 TEST_F(OneTimeRegistration, AnEmptyGroupIsMarkedAndUnreadableFilesAreLeftOutSilently) {

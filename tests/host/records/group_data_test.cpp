@@ -42,7 +42,7 @@ TEST(GroupTree, RegisteredFlagSetsOnlyTheGroupsOwnPaths) {
   EXPECT_FALSE(own.Loaded);
 }
 
-TEST(GroupTree, DeletingAGroupReleasesItsPathsAndItsDescendantsButNotRemovedPaths) {
+TEST(GroupTree, RemovingAPathOrDeletingAGroupReleasesTheirFontLists) {
   testing::RecordWorld world;
   std::vector<const TFileData_OneTimeInst*> released;
   TGroupRootClass root([&](TFileData_OneTimeInst& list) {
@@ -59,6 +59,9 @@ TEST(GroupTree, DeletingAGroupReleasesItsPathsAndItsDescendantsButNotRemovedPath
   TFileData_OneTimeInst* removedFonts = withFonts(removed);
   const std::unique_ptr<TNameItem> removedOwner = root.RemovePath(a, removed);
   ASSERT_EQ(removedOwner.get(), &removed);
+  EXPECT_EQ(released, (std::vector<const TFileData_OneTimeInst*>{removedFonts}));
+  EXPECT_EQ(removedFonts->Count(), 0);
+  released.clear();
   const TFileData_OneTimeInst* own = withFonts(a.AddPath("own.ttf", false));
   const TFileData_OneTimeInst* nested = withFonts(a.AddChild().AddChild().AddPath("deep", true));
   a.AddPath("empty", true);  // no font list: nothing to release
@@ -67,7 +70,6 @@ TEST(GroupTree, DeletingAGroupReleasesItsPathsAndItsDescendantsButNotRemovedPath
 
   root.DeleteGroup(a);
   EXPECT_EQ(released, (std::vector<const TFileData_OneTimeInst*>{own, nested}));
-  EXPECT_EQ(removedFonts->Count(), 1);
   ASSERT_EQ(root.GroupItem.size(), 1u);
   EXPECT_EQ(root.GroupItem[0].get(), &other);
 }

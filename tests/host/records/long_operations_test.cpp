@@ -1,6 +1,8 @@
 // The long-operation loops: what they touch, in which order, what they report, and what a stop leaves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "record_world.h"
 #include "records/long_operations.h"
 #include "records/record_rules.h"
@@ -100,6 +102,34 @@ TEST_F(Loops, InstallCollisionWithARegisteredFileIsReportedAndStaysTicked) {
   EXPECT_NE(w.messages[0].Text.find(abc + u"\r\n"), std::u16string::npos);
   EXPECT_TRUE((*w.local)[0].Has(Selected));
   EXPECT_FALSE(w.registry.HasValue(kFontsPath, u"Abc (TrueType)"));
+}
+
+// The one-time install's entries go in one run: what was skipped is reported once for all of them, and a
+// file two entries show is installed once.
+TEST_F(Loops, InstallOfSeveralListsReportsOnceAndInstallsAFileListedTwiceOnce) {
+  const auto x = w.AddFont(u"x.ttf", u"X"), y = w.AddFont(u"y.ttf", u"Y"), a = w.AddFont(u"a.ttf", u"A");
+  for (const auto* name : {u"x.ttf", u"y.ttf"}) {
+    w.files.Put(kFontsFolder + u"\\" + name, FontBytes(u"Other"));
+    w.registry.AddFont(u"Other " + std::u16string(name) + u" (TrueType)", name);
+  }
+  w.registryData->LoadFontsList();
+  TFileData_local second(*w.services);
+  LoadLocal({x, a});
+  RunLoadFiles(w.loop, progress, {y, a}, second, true);
+  TickAll();
+  for (auto& r : second.Items) r->Set(Selected);
+  RunInstall(w.loop, progress, std::vector<TFileData_local*>{w.local.get(), &second}, *w.installed, kFontsFolder,
+             true, *w.registryData);
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].Caption, u"ファイル名重複エラー");
+  EXPECT_NE(w.messages[0].Text.find(x + u"\r\n" + y + u"\r\n"), std::u16string::npos);
+  EXPECT_TRUE((*w.local)[1].Has(InstalledNow) && second[1].Has(InstalledNow));
+  EXPECT_FALSE(second[1].Has(Selected));
+  EXPECT_EQ(std::count(w.files.copies.begin(), w.files.copies.end(), a + u" -> " + kFontsFolder + u"\\a.ttf"), 1);
+  EXPECT_EQ(progress.titles.back(), u"フォントをインストール中...");
+  EXPECT_EQ(std::count(progress.titles.begin(), progress.titles.end(), u"フォントをインストール中..."), 1);
+  EXPECT_EQ(w.fonts.registered.count(LowerAscii(kFontsFolder + u"\\a.ttf")), 1u);
+  EXPECT_EQ(w.fonts.registered.count(LowerAscii(a)), 0u);  // both previews given back
 }
 
 TEST_F(Loops, InstallOverAnUnregisteredFileOfTheSameNameRegistersIt) {
@@ -318,8 +348,11 @@ TEST_F(Loops, CopyOverwritesAndCountsMissingSources) {
 
 TEST_F(Loops, ReleaseAllRemovesPreviewRegistrationsOnly) {
   const auto a = w.AddFont(u"a.ttf", u"A"), b = w.AddFont(u"b.ttf", u"B");
+  w.registry.AddFont(u"B (TrueType)", u"b.ttf");  // installed: listed, never registered for preview
+  w.fonts.systemFamilies.push_back({u"B", 0, 2});
+  w.registryData->LoadFontsList();
   LoadLocal({a, b});
-  (*w.local)[1].Set(Installed);
+  ASSERT_TRUE((*w.local)[1].Has(Installed));
   struct Bar : BarProgress {
     void Open() override { ++opened; }
     void Close() override { ++closed; }

@@ -28,8 +28,8 @@ class RecordWorld {
     files.MakeFolder(u"C:\\fonts");
     files.MakeFolder(files.currentDirectory);
     registryData = std::make_unique<TRegFontData>(registry, folding, kFontsFolder);
-    services = std::make_unique<RecordServices>(
-        RecordServices{reader, fonts, files, *registryData, folding, priority, loop, kFontsFolder, nullptr});
+    services = std::make_unique<RecordServices>(RecordServices{reader, fonts, registrations, files, *registryData,
+                                                               folding, priority, loop, kFontsFolder, nullptr});
     installed = std::make_unique<TFileData_installed>(*services);
     services->Installed = installed.get();
     local = std::make_unique<TFileData_local>(*services);
@@ -60,6 +60,7 @@ class RecordWorld {
   FakeFonts fonts;
   FakeFontRegistry registry;
   FakeFolding folding;
+  FontRegistrations registrations{fonts, folding};
   IdentityAnsiCodec ansi;
   TFontDataTable reader{ansi};
   TLanguagePriorityTable priority;
