@@ -29,6 +29,7 @@ GroupStoreLoad GroupFileStore::Load(TGroupRootClass& root) {
   if (!readable || !read.complete) {
     result.damaged = true;
     damagedUnsaved_ = true;
+    fileBehind_ = true;  // the groups that could be read replace it at the latest at program end
     if (KeepDamagedCopy()) result.damagedCopy = DamagedCopyPath();
   }
   return result;
@@ -37,8 +38,19 @@ GroupStoreLoad GroupFileStore::Load(TGroupRootClass& root) {
 bool GroupFileStore::Save(const TGroupRootClass& root) {
   files_.ChangeCurrentFolder(folder_);
   if (damagedUnsaved_ && !KeepDamagedCopy()) return false;
-  return files_.WriteReplacing(FilePath(), WriteGroupFile(root));
+  if (!files_.WriteReplacing(FilePath(), WriteGroupFile(root))) return false;
+  fileBehind_ = false;
+  return true;
 }
+
+void GroupFileStore::SaveAfterEachEdit(TGroupRootClass& root) {
+  root.SetChanged([this, &root] {
+    fileBehind_ = true;
+    Save(root);
+  });
+}
+
+bool GroupFileStore::SaveIfChanged(const TGroupRootClass& root) { return !fileBehind_ || Save(root); }
 
 std::u16string DamagedGroupFileMessage(const GroupStoreLoad& load) {
   if (!load.damaged) return {};

@@ -28,12 +28,19 @@ class GroupFileStore {
   // Writes through a temporary file; false (the previous file untouched) when it could not. A damaged file
   // whose copy could not be made is never overwritten.
   bool Save(const TGroupRootClass& root);
+  // From now on every edit of the root is saved at once, so a crash loses nothing; an edit whose save
+  // failed leaves the file behind the tree until a later save succeeds.
+  void SaveAfterEachEdit(TGroupRootClass& root);
+  // Program end: saves only when the file is behind the tree; false when that save failed.
+  bool SaveIfChanged(const TGroupRootClass& root);
+  bool FileBehind() const { return fileBehind_; }
 
  private:
   bool KeepDamagedCopy();
   FileServices& files_;
   std::u16string folder_;
   bool damagedUnsaved_ = false;
+  bool fileBehind_ = false;  // the tree holds what the file does not (an unsaved edit, a damaged file)
 };
 
 // The start-up message about a damaged group file; empty when there is nothing to say.

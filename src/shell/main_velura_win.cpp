@@ -360,6 +360,11 @@ LRESULT Tmain_velura::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
+  if (message == WM_QUERYENDSESSION) return TRUE;
+  if (message == WM_ENDSESSION) {
+    if (wParam) EndSession();
+    return 0;
+  }
   if (message == kFreeDestroyedToolWindows) {
     if (tools_) tools_->FreeDestroyed();
     return 0;
@@ -376,5 +381,13 @@ void Tmain_velura::OnClose() {
 }
 
 void Tmain_velura::OnDestroyed() { PostQuitMessage(0); }
+
+void Tmain_velura::EndSession() {
+  // The process may end as soon as this returns, before the message loop and the destructors run: the
+  // close, the tool windows' destruction (a viewer writes its settings then) and the group file, now.
+  if (IsWindow(Hwnd())) OnClose();
+  tools_.reset();
+  groups_.reset();
+}
 
 }  // namespace velura

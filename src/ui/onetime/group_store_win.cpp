@@ -20,6 +20,7 @@ OneTimeGroupStore::OneTimeGroupStore(FileServices& files, std::u16string folder)
     : file_(files, folder.empty() ? ProgramFolder() : std::move(folder)),
       root_([this](TFileData_OneTimeInst& list) { ReleaseAll(list, bar_); }) {
   load_ = file_.Load(root_);
+  file_.SaveAfterEachEdit(root_);
 }
 
 OneTimeGroupStore::~OneTimeGroupStore() { Shutdown(); }
@@ -34,7 +35,7 @@ void OneTimeGroupStore::ReportDamage() {
 void OneTimeGroupStore::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  if (!file_.Save(root_)) ShowMessage(kGroupFileSaveFailed + file_.FilePath(), u"VELURA", MessageIcon::Error);
+  if (!file_.SaveIfChanged(root_)) ShowMessage(kGroupFileSaveFailed + file_.FilePath(), u"VELURA", MessageIcon::Error);
   root_.ReleaseEverything();
 }
 

@@ -115,7 +115,7 @@ LRESULT TForm_OneTimeInst::ContentTreeNotify(NMHDR& header) {
 }
 
 void TForm_OneTimeInst::AddEntry(TGroupItem& group, std::string path, bool isDir) {
-  TNameItem& entry = group.AddPath(std::move(path), isDir);
+  TNameItem& entry = groups_.AddPath(group, std::move(path), isDir);
   if (group.Registered()) {
     LoadEntry(entry);
     entry.Loaded = true;

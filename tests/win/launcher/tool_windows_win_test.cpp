@@ -263,6 +263,29 @@ TEST_F(LauncherTools, ClosingTheLauncherClosesTheToolWindowsFirst) {
   EXPECT_EQ(ReadSetting(L"SymbolView", L"Top"), 220);
 }
 
+// At sign-out or shut-down the process may end right after WM_ENDSESSION: everything a normal exit writes
+// is written while it is handled.
+TEST_F(LauncherTools, TheSessionEndWritesWhatTheExitWrites) {
+  Start(TableWithFakes());
+  Press(Action_ShowSymbolForm);
+  const HWND symbol = WindowOf(Action_ShowSymbolForm);
+  SetWindowPos(symbol, nullptr, 210, 220, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(launcher->Hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  launcher->GroupStore().Groups().AddGroup(nullptr, "A");  // saved at once
+  const std::wstring groupFile = folder_ / L"veluragd.bin";
+  EXPECT_NE(GetFileAttributesW(groupFile.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  EXPECT_EQ(SendMessageW(launcher->Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(IsWindow(launcher->Hwnd()));
+  SendMessageW(launcher->Hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(IsWindow(symbol));
+  EXPECT_FALSE(IsWindow(launcher->Hwnd()));
+  EXPECT_EQ(ReadSetting(L"SymbolView", L"Left"), 210);
+  EXPECT_EQ(ReadSetting(L"Main", L"Left"), 40);
+  EXPECT_EQ(ReadSetting(L"Main", L"Top"), 50);
+  EXPECT_TRUE(messages.empty()) << messages.size();
+}
+
 TEST_F(LauncherTools, TheOneTimeWindowReopensWithFilesOrAFolder) {
   StorePlace(L"OneTimeInst", 150, 160, 420, 300);
   Start(TableWithFakes());
