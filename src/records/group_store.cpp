@@ -6,7 +6,7 @@
 
 namespace velura {
 
-std::u16string GroupFileStore::FilePath() const { return folder_ + u"\\" + kGroupFileName; }
+std::u16string GroupFileStore::FilePath() const { return fileFolder_ + u"\\" + kGroupFileName; }
 std::u16string GroupFileStore::DamagedCopyPath() const { return FilePath() + u".damaged"; }
 
 bool GroupFileStore::KeepDamagedCopy() {

@@ -1,5 +1,5 @@
-// Reading and writing the group file in the program's folder. The current directory is set to that folder
-// each time, because relative paths of the groups are meant against it.
+// Reading and writing the group file (where the program keeps its stored files). The current directory is
+// set to the program's folder each time, because relative paths of the groups are meant against it.
 #pragma once
 #include <string>
 
@@ -18,8 +18,11 @@ struct GroupStoreLoad {
 
 class GroupFileStore {
  public:
-  GroupFileStore(FileServices& files, std::u16string programFolder)
-      : files_(files), folder_(std::move(programFolder)) {}
+  // fileFolder: where the file itself is kept when not in the program's folder (which stays the current one).
+  GroupFileStore(FileServices& files, std::u16string programFolder, std::u16string fileFolder = {})
+      : files_(files),
+        folder_(std::move(programFolder)),
+        fileFolder_(fileFolder.empty() ? folder_ : std::move(fileFolder)) {}
 
   std::u16string FilePath() const;
   std::u16string DamagedCopyPath() const;
@@ -39,6 +42,7 @@ class GroupFileStore {
   bool KeepDamagedCopy();
   FileServices& files_;
   std::u16string folder_;
+  std::u16string fileFolder_;
   bool damagedUnsaved_ = false;
   bool fileBehind_ = false;  // the tree holds what the file does not (an unsaved edit, a damaged file)
 };

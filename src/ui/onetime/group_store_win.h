@@ -13,7 +13,8 @@ namespace velura {
 
 class OneTimeGroupStore {
  public:
-  // folder: where the group file lives, without a trailing delimiter; empty for the program's folder.
+  // folder: where the group file lives, without a trailing delimiter; empty for where the program keeps its
+  // stored files.
   OneTimeGroupStore(FileServices& files, std::u16string folder = {});
   ~OneTimeGroupStore();
   OneTimeGroupStore(const OneTimeGroupStore&) = delete;

@@ -338,5 +338,18 @@ TEST_F(GroupStoreTest, AnEditThatCouldNotBeSavedIsSavedAtTheEndAndNothingElseIs)
   EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), WriteGroupFile(root));
 }
 
+TEST_F(GroupStoreTest, AFileKeptElsewhereIsReadAndWrittenThereWithTheProgramFolderCurrent) {
+  files.MakeFolder(u"C:\\user");
+  files.Put(u"C:\\user\\veluragd.bin", ExampleGroupA());
+  GroupFileStore elsewhere{files, u"C:\\prog", u"C:\\user"};
+  TGroupRootClass root;
+  EXPECT_EQ(elsewhere.Load(root).groupsRead, 1);
+  EXPECT_EQ(files.currentDirectory, u"C:\\prog");  // relative entries stay meant against the program
+  root.AddGroup(nullptr, "B");
+  EXPECT_TRUE(elsewhere.Save(root));
+  EXPECT_EQ(files.BytesOf(u"C:\\user\\veluragd.bin"), WriteGroupFile(root));
+  EXPECT_FALSE(files.Has(u"C:\\prog\\veluragd.bin"));
+}
+
 }  // namespace
 }  // namespace velura
