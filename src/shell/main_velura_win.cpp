@@ -293,7 +293,8 @@ void Tmain_velura::N3Click() {
 }
 
 void Tmain_velura::MenuItem_adminClick() {
-  if (const auto note = AdminModeNote(RunningWindowsVersion())) ShowMessage(*note, u"VELURA", MessageIcon::Information);
+  if (const auto note = AdminModeNote(KernelWindowsVersion(), ProcessIsElevated()))
+    ShowMessage(*note, u"VELURA", MessageIcon::Information);
 }
 
 void Tmain_velura::About1Click() {
