@@ -333,6 +333,7 @@ void Tmain_velura::ShowTrayIcon() {
 }
 
 void Tmain_velura::ShellTrayIcon1DblClick() {
+  if (tools_) tools_->ShowWithLauncher();
   ShowWindow(Hwnd(), SW_RESTORE);
   SetForegroundWindow(Hwnd());
   NOTIFYICONDATAW icon{};
@@ -347,7 +348,10 @@ LRESULT Tmain_velura::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SIZE && wParam == SIZE_MINIMIZED) {
     // Without a notification area to come back from, the launcher stays on the taskbar instead.
     ShowTrayIcon();
-    if (trayIconShown_) ShowWindow(Hwnd(), SW_HIDE);
+    if (trayIconShown_) {
+      ShowWindow(Hwnd(), SW_HIDE);
+      if (tools_) tools_->HideWithLauncher();
+    }
     return 0;
   }
   if (message == kTrayMessage) {

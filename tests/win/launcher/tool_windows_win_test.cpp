@@ -286,6 +286,25 @@ TEST_F(LauncherTools, TheSessionEndWritesWhatTheExitWrites) {
   EXPECT_TRUE(messages.empty()) << messages.size();
 }
 
+TEST_F(LauncherTools, TheVisibleToolWindowsGoToTheNotificationAreaWithTheLauncher) {
+  Start(TableWithFakes());
+  Press(Action_ShowSymbolForm);
+  Press(Action_ShowRegForm);
+  const HWND symbol = WindowOf(Action_ShowSymbolForm), reg = WindowOf(Action_ShowRegForm),
+             installed = WindowOf(Action_ShowInstalledForm);
+  ShowWindow(reg, SW_HIDE);  // hidden before: stays hidden
+  ASSERT_FALSE(IsWindowVisible(installed));
+
+  SendMessageW(launcher->Hwnd(), WM_SIZE, SIZE_MINIMIZED, 0);
+  ASSERT_TRUE(launcher->TrayIconShown()) << "this test needs a notification area";
+  EXPECT_FALSE(IsWindowVisible(symbol));
+  SendMessageW(launcher->Hwnd(), WM_APP + 1, 1, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(launcher->Hwnd()));
+  EXPECT_TRUE(IsWindowVisible(symbol));
+  EXPECT_FALSE(IsWindowVisible(reg));
+  EXPECT_FALSE(IsWindowVisible(installed));
+}
+
 TEST_F(LauncherTools, TheOneTimeWindowReopensWithFilesOrAFolder) {
   StorePlace(L"OneTimeInst", 150, 160, 420, 300);
   Start(TableWithFakes());
