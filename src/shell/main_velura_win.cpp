@@ -279,8 +279,7 @@ void Tmain_velura::LOGFONT1Click() {
   RECT launcher{}, window{};
   GetWindowRect(Hwnd(), &launcher);
   GetWindowRect(list->Hwnd(), &window);
-  SetWindowPos(list->Hwnd(), nullptr, launcher.right - (window.right - window.left), launcher.bottom, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER);
+  ui::MoveInsideWorkArea(list->Hwnd(), launcher.right - (window.right - window.left), launcher.bottom);
 }
 
 void Tmain_velura::N3Click() {

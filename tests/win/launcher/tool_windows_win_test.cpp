@@ -305,6 +305,21 @@ TEST_F(LauncherTools, TheVisibleToolWindowsGoToTheNotificationAreaWithTheLaunche
   EXPECT_FALSE(IsWindowVisible(installed));
 }
 
+// A place stored on a monitor since removed (far beyond this screen) comes back onto the work area.
+TEST_F(LauncherTools, AStoredPlaceOffEveryMonitorComesBackOntoTheWorkArea) {
+  StorePlace(L"SymbolView", 5000, 4000, 300, 200);
+  Start(TableWithFakes());
+  Press(Action_ShowSymbolForm);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT place = PlaceOf(WindowOf(Action_ShowSymbolForm));
+  EXPECT_GE(place.left, work.left);
+  EXPECT_GE(place.top, work.top);
+  EXPECT_LE(place.right, work.right);
+  EXPECT_LE(place.bottom, work.bottom);
+  EXPECT_EQ(place.right - place.left, 300);  // moved, not resized
+}
+
 TEST_F(LauncherTools, TheOneTimeWindowReopensWithFilesOrAFolder) {
   StorePlace(L"OneTimeInst", 150, 160, 420, 300);
   Start(TableWithFakes());
