@@ -1,7 +1,9 @@
 // Reading and writing the group file (where the program keeps its stored files). The current directory is
 // set to the program's folder each time, because relative paths of the groups are meant against it.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "records/file_services.h"
 #include "records/group_data.h"
@@ -34,7 +36,8 @@ class GroupFileStore {
   // From now on every edit of the root is saved at once, so a crash loses nothing; an edit whose save
   // failed leaves the file behind the tree until a later save succeeds.
   void SaveAfterEachEdit(TGroupRootClass& root);
-  // Program end: saves only when the file is behind the tree; false when that save failed.
+  // Program end: saves only when the file is behind the tree (an edit made past the hook included); false
+  // when that save failed.
   bool SaveIfChanged(const TGroupRootClass& root);
   bool FileBehind() const { return fileBehind_; }
 
@@ -45,6 +48,7 @@ class GroupFileStore {
   std::u16string fileFolder_;
   bool damagedUnsaved_ = false;
   bool fileBehind_ = false;  // the tree holds what the file does not (an unsaved edit, a damaged file)
+  std::vector<std::uint8_t> inFile_;  // what the file holds as far as this run knows
 };
 
 // The start-up message about a damaged group file; empty when there is nothing to say.

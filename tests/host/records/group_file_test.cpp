@@ -351,5 +351,15 @@ TEST_F(GroupStoreTest, AFileKeptElsewhereIsReadAndWrittenThereWithTheProgramFold
   EXPECT_FALSE(files.Has(u"C:\\prog\\veluragd.bin"));
 }
 
+TEST_F(GroupStoreTest, AnEditMadePastTheHookIsStillSavedAtTheEnd) {
+  files.Put(u"C:\\prog\\veluragd.bin", ExampleGroupA());
+  TGroupRootClass root;
+  store.Load(root);
+  store.SaveAfterEachEdit(root);
+  root.GroupItem[0]->GroupName = "Z";  // straight into the tree
+  EXPECT_TRUE(store.SaveIfChanged(root));
+  EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), WriteGroupFile(root));
+}
+
 }  // namespace
 }  // namespace velura
