@@ -16,7 +16,8 @@ StoredFilesPlan PlanStoredFiles(const StoredFilesFacts& facts) {
 }
 
 std::u16string StoredFilesMovedNote(const std::u16string& folder) {
-  return u"プログラムのフォルダに書き込めないため、設定ファイルとグループファイルは次のフォルダに保存します\r\n" + folder;
+  return u"プログラムのフォルダに書き込めないため、設定ファイルとグループファイルは次のフォルダに保存します\r\n" +
+         folder;
 }
 
 }  // namespace velura

@@ -47,7 +47,7 @@ class GroupFileStore {
   std::u16string folder_;
   std::u16string fileFolder_;
   bool damagedUnsaved_ = false;
-  bool fileBehind_ = false;  // the tree holds what the file does not (an unsaved edit, a damaged file)
+  bool fileBehind_ = false;           // the tree holds what the file does not (an unsaved edit, a damaged file)
   std::vector<std::uint8_t> inFile_;  // what the file holds as far as this run knows
 };
 

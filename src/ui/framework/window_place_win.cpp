@@ -19,8 +19,7 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 }
 
 void MoveTo(HWND hwnd, const ui::ScreenRect& place) {
-  SetWindowPos(hwnd, nullptr, place.left, place.top, place.Width(), place.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace

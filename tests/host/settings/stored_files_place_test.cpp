@@ -8,8 +8,10 @@ namespace {
 
 TEST(StoredFilesPlace, AWritableProgramFolderKeepsThemWhetherOrNotItHoldsThem) {
   for (bool holds : {false, true}) {
-    const StoredFilesPlan plan = PlanStoredFiles({.programFolderWritable = true, .programFolderHoldsFiles = holds,
-                                                  .userFolderKnown = true, .userFolderExists = true});
+    const StoredFilesPlan plan = PlanStoredFiles({.programFolderWritable = true,
+                                                  .programFolderHoldsFiles = holds,
+                                                  .userFolderKnown = true,
+                                                  .userFolderExists = true});
     EXPECT_FALSE(plan.useUserFolder || plan.createUserFolder || plan.copyProgramFiles || plan.tellUser);
   }
 }

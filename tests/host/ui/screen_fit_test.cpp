@@ -6,7 +6,7 @@
 namespace velura::ui {
 namespace {
 
-const ScreenRect kLeftScreen{0, 0, 1920, 1040};      // work areas: the taskbar takes the bottom 40 pixels
+const ScreenRect kLeftScreen{0, 0, 1920, 1040};  // work areas: the taskbar takes the bottom 40 pixels
 const ScreenRect kRightScreen{1920, 0, 3200, 984};
 
 TEST(ScreenFit, APlaceOnAMonitorSinceRemovedMovesOntoTheNearestWorkArea) {
