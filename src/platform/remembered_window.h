@@ -22,6 +22,8 @@ class RememberedWindow {
   virtual void SetLeft(int left) = 0;
   virtual void SetWidth(int width) = 0;
   virtual void SetHeight(int height) = 0;
+  // After a restored place was applied: a place off every monitor's work area is moved onto the nearest.
+  virtual void KeepOnScreen() {}
 };
 
 }  // namespace velura

@@ -9,7 +9,11 @@ struct WindowsVersion {
   std::uint32_t Platform = 2;  // dwPlatformId: 1 Windows 95 family, 2 NT family
   std::uint32_t Major = 6;
   std::uint32_t Minor = 1;
+  std::uint32_t Build = 0;  // 0 where only the major and minor numbers matter
 };
+
+// Windows 11 kept the 10.0 version numbers; only its builds tell it apart.
+inline constexpr std::uint32_t kWindows11Build = 22000;
 
 // Windows 10 version 1809: from this build on a user installs fonts for themselves without administrator rights.
 inline constexpr std::uint32_t kPerUserFontsBuild = 17763;

@@ -14,19 +14,43 @@ WindowsVersion RunningWindowsVersion() {
   return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
 }
 
+namespace {
+
 // GetVersionEx reports an older version to programs the system does not think know the newer ones;
 // RtlGetVersion tells the truth. It is looked up because ntdll's import library is not always at hand.
-std::uint32_t RunningWindowsBuild() {
+bool ReadKernelVersion(OSVERSIONINFOW& info) {
   using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  if (!ntdll) return 0;
+  if (!ntdll) return false;
   const auto rtlGetVersion =
       reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
-  if (!rtlGetVersion) return 0;
-  OSVERSIONINFOW info{};
+  if (!rtlGetVersion) return false;
+  info = OSVERSIONINFOW{};
   info.dwOSVersionInfoSize = sizeof info;
-  if (rtlGetVersion(&info) != 0) return 0;
-  return info.dwBuildNumber;
+  return rtlGetVersion(&info) == 0;
+}
+
+}  // namespace
+
+std::uint32_t RunningWindowsBuild() {
+  OSVERSIONINFOW info{};
+  return ReadKernelVersion(info) ? info.dwBuildNumber : 0;
+}
+
+WindowsVersion KernelWindowsVersion() {
+  OSVERSIONINFOW info{};
+  if (!ReadKernelVersion(info)) return RunningWindowsVersion();
+  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+bool ProcessIsElevated() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  const bool read = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+  CloseHandle(token);
+  return read && elevation.TokenIsElevated != 0;
 }
 
 }  // namespace velura

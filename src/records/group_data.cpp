@@ -36,10 +36,26 @@ std::vector<std::unique_ptr<TGroupItem>>& TGroupRootClass::CollectionOf(TGroupIt
   return parent ? parent->GroupChildItem : GroupItem;
 }
 
-TGroupItem& TGroupRootClass::AddGroup(TGroupItem* parent) {
-  if (parent) return parent->AddChild();
-  GroupItem.push_back(std::make_unique<TGroupItem>());
-  return *GroupItem.back();
+void TGroupRootClass::Changed() const {
+  if (changed_) changed_();
+}
+
+TGroupItem& TGroupRootClass::AddGroup(TGroupItem* parent, std::string name) {
+  TGroupItem* group = parent ? &parent->AddChild() : GroupItem.emplace_back(std::make_unique<TGroupItem>()).get();
+  group->GroupName = std::move(name);
+  Changed();
+  return *group;
+}
+
+void TGroupRootClass::RenameGroup(TGroupItem& group, std::string name) {
+  group.GroupName = std::move(name);
+  Changed();
+}
+
+TNameItem& TGroupRootClass::AddPath(TGroupItem& group, std::string path, bool isDir) {
+  TNameItem& entry = group.AddPath(std::move(path), isDir);
+  Changed();
+  return entry;
 }
 
 void TGroupRootClass::ReleaseGroup(TGroupItem& group) {
@@ -59,6 +75,7 @@ void TGroupRootClass::DeleteGroup(TGroupItem& group) {
   ReleaseGroup(group);
   auto& owner = CollectionOf(group.parent_);
   std::erase_if(owner, [&](const std::unique_ptr<TGroupItem>& g) { return g.get() == &group; });
+  Changed();
 }
 
 bool TGroupRootClass::MoveGroup(TGroupItem& group, TGroupItem* newParent) {
@@ -70,6 +87,7 @@ bool TGroupRootClass::MoveGroup(TGroupItem& group, TGroupItem* newParent) {
   owner.erase(it);
   moving->parent_ = newParent;
   CollectionOf(newParent).push_back(std::move(moving));
+  Changed();
   return true;
 }
 
@@ -80,6 +98,7 @@ std::unique_ptr<TNameItem> TGroupRootClass::RemovePath(TGroupItem& group, const 
   ReleasePath(**it);
   std::unique_ptr<TNameItem> removed = std::move(*it);
   paths.erase(it);
+  Changed();
   return removed;
 }
 

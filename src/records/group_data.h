@@ -63,9 +63,13 @@ class TGroupRootClass {
   std::vector<std::unique_ptr<TGroupItem>> GroupItem;
 
   void SetRelease(FontListRelease release) { release_ = std::move(release); }
+  // Called after every edit below that changes what the group file holds, so it can be saved at once.
+  void SetChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
   // Appended to the top level (parent null) or to the parent's child groups.
-  TGroupItem& AddGroup(TGroupItem* parent);
+  TGroupItem& AddGroup(TGroupItem* parent, std::string name = {});
+  void RenameGroup(TGroupItem& group, std::string name);
+  TNameItem& AddPath(TGroupItem& group, std::string path, bool isDir);
   // Frees the group and its descendants, releasing the registrations of all their paths first.
   void DeleteGroup(TGroupItem& group);
   // Moves a group to the end of the parent's children (null: of the top level); refused when the parent is
@@ -93,7 +97,9 @@ class TGroupRootClass {
  private:
   std::vector<std::unique_ptr<TGroupItem>>& CollectionOf(TGroupItem* parent);
   void ReleaseGroup(TGroupItem& group);
+  void Changed() const;
   FontListRelease release_;
+  std::function<void()> changed_;
 };
 
 // True when `ancestor` is `group` or one of its ancestors.

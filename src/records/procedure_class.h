@@ -27,7 +27,7 @@ struct EngineServices {
   const RegTextFolding& Folding;
   TIniKeeper& Settings;
   std::u16string FontsFolder;     // without a trailing backslash
-  std::u16string ProgramFolder;   // with a trailing backslash
+  std::u16string ProgramFolder;   // where the stored files are kept, with a trailing backslash
   bool IsAdmin = false;
   std::uint32_t WindowsBuild = 0;  // as RtlGetVersion reports it; 0 when unknown
   std::u16string UserFontsFolder;  // the current user's fonts folder, without a trailing backslash

@@ -101,9 +101,11 @@ void TIniKeeper::RestoreWindow(RememberedWindow& form, TWindowKind kind) const {
   if (top == kNoPlace || left == kNoPlace) return;
   form.SetTop(top);
   form.SetLeft(left);
-  if (kind == TWindowKind::Main) return;  // the launcher keeps its designed size
-  form.SetWidth(ReadIntValue(section, u"Width", 800));
-  form.SetHeight(ReadIntValue(section, u"Height", 540));
+  if (kind != TWindowKind::Main) {  // the launcher keeps its designed size
+    form.SetWidth(ReadIntValue(section, u"Width", 800));
+    form.SetHeight(ReadIntValue(section, u"Height", 540));
+  }
+  form.KeepOnScreen();
 }
 
 void TIniKeeper::StoreWindow(const RememberedWindow& form, TWindowKind kind) {

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "platform/executable_folder_win.h"
+#include "platform/stored_files_folder_win.h"
 #include "settings/ini_profile_win.h"
 
 namespace velura {
 
-TIniKeeper IniKeeper(std::make_unique<PrivateProfileFile>(ExecutableFolderFile(u"velura_wd.ini")));
+TIniKeeper IniKeeper(std::make_unique<PrivateProfileFile>(StoredFilesFile(u"velura_wd.ini")));
 
 }  // namespace velura

@@ -9,8 +9,9 @@
 
 namespace velura {
 
-// The note of the "管理者モード" command; none on versions other than 5.x and 6.x.
-std::optional<std::u16string> AdminModeNote(const WindowsVersion& version);
+// The note of the "管理者モード" command; none before 5.x. From Windows 8 on, the Vista/7 note names the
+// running version and says whether this process runs elevated.
+std::optional<std::u16string> AdminModeNote(const WindowsVersion& version, bool elevated = false);
 
 // The start-up message when the installed fonts could not be read twice in a row.
 inline constexpr const char16_t* kStartupFailed =

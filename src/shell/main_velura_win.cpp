@@ -281,8 +281,7 @@ void Tmain_velura::LOGFONT1Click() {
   RECT launcher{}, window{};
   GetWindowRect(Hwnd(), &launcher);
   GetWindowRect(list->Hwnd(), &window);
-  SetWindowPos(list->Hwnd(), nullptr, launcher.right - (window.right - window.left), launcher.bottom, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER);
+  ui::MoveInsideWorkArea(list->Hwnd(), launcher.right - (window.right - window.left), launcher.bottom);
 }
 
 void Tmain_velura::N3Click() {
@@ -295,7 +294,8 @@ void Tmain_velura::N3Click() {
 }
 
 void Tmain_velura::MenuItem_adminClick() {
-  if (const auto note = AdminModeNote(RunningWindowsVersion())) ShowMessage(*note, u"VELURA", MessageIcon::Information);
+  if (const auto note = AdminModeNote(KernelWindowsVersion(), ProcessIsElevated()))
+    ShowMessage(*note, u"VELURA", MessageIcon::Information);
 }
 
 void Tmain_velura::About1Click() {
@@ -334,6 +334,7 @@ void Tmain_velura::ShowTrayIcon() {
 }
 
 void Tmain_velura::ShellTrayIcon1DblClick() {
+  if (tools_) tools_->ShowWithLauncher();
   ShowWindow(Hwnd(), SW_RESTORE);
   SetForegroundWindow(Hwnd());
   NOTIFYICONDATAW icon{};
@@ -348,7 +349,10 @@ LRESULT Tmain_velura::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SIZE && wParam == SIZE_MINIMIZED) {
     // Without a notification area to come back from, the launcher stays on the taskbar instead.
     ShowTrayIcon();
-    if (trayIconShown_) ShowWindow(Hwnd(), SW_HIDE);
+    if (trayIconShown_) {
+      ShowWindow(Hwnd(), SW_HIDE);
+      if (tools_) tools_->HideWithLauncher();
+    }
     return 0;
   }
   if (message == kTrayMessage) {
@@ -360,6 +364,11 @@ LRESULT Tmain_velura::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShellTrayIcon1DblClick();
         break;
     }
+    return 0;
+  }
+  if (message == WM_QUERYENDSESSION) return TRUE;
+  if (message == WM_ENDSESSION) {
+    if (wParam) EndSession();
     return 0;
   }
   if (message == kFreeDestroyedToolWindows) {
@@ -378,5 +387,13 @@ void Tmain_velura::OnClose() {
 }
 
 void Tmain_velura::OnDestroyed() { PostQuitMessage(0); }
+
+void Tmain_velura::EndSession() {
+  // The process may end as soon as this returns, before the message loop and the destructors run: the
+  // close, the tool windows' destruction (a viewer writes its settings then) and the group file, now.
+  if (IsWindow(Hwnd())) OnClose();
+  tools_.reset();
+  groups_.reset();
+}
 
 }  // namespace velura

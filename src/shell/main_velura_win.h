@@ -77,6 +77,8 @@ class Tmain_velura : public ui::Form {
   void readme1Click();
   void ShowTrayIcon();
   void ShellTrayIcon1DblClick();
+  // Windows is ending the session: writes all that a normal exit writes before the process is ended.
+  void EndSession();
 
   TIniKeeper& settings_;
   std::unique_ptr<TForm_Splash> splash_;

@@ -8,6 +8,7 @@
 
 #include "platform/kernel_handles_win.h"
 #include "platform/message_box.h"
+#include "platform/stored_files_folder_win.h"
 #include "platform/windows_version_win.h"
 #include "settings/ini_keeper_global_win.h"
 #include "shell/main_velura_win.h"
@@ -34,6 +35,7 @@ int RunVelura() {
                                                      ICC_HOTKEY_CLASS | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES |
                                                      ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  TellWhereStoredFilesAreKept();
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the shell's folder dialogs need it
   int exitCode = 0;
   try {

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "ui/framework/controls_win.h"
+#include "ui/framework/window_place_win.h"
 
 namespace velura {
 
@@ -13,7 +14,7 @@ TForm_version::TForm_version(HWND owner, int left, int top, std::function<void()
     : onClosed_(std::move(onClosed)) {
   CreateForm(L"バージョン情報", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME, 234, 131,
              owner, ui::Placement::Default);
-  SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ui::MoveInsideWorkArea(Hwnd(), left, top);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
   AddNavyLabel(L"フォントインストーラー", 16, 12, 200, 16);
   SetControlFont(AddNavyLabel(L"VELURA", 16, 30, 200, 30), ui::FontSpec{L"MS UI Gothic", 26, 0, true});

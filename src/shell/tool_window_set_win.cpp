@@ -54,12 +54,28 @@ void ToolWindowSet::Reopen(int actionId, const ToolWindowArgs& args) {
 }
 
 void ToolWindowSet::CloseAll() {
+  hiddenWithLauncher_.clear();  // what is closed now does not come back with the launcher
   for (Slot& slot : slots_) {
     const HWND hwnd = slot.window ? slot.window->Hwnd() : nullptr;
     const ToolCloseStep step = PlanCloseAll(slot.entry.row, slot.window != nullptr, hwnd && IsWindowVisible(hwnd));
     if (step.close && hwnd) SendMessageW(hwnd, WM_CLOSE, 0, 0);
     if (step.forget) Forget(slot);
   }
+}
+
+void ToolWindowSet::HideWithLauncher() {
+  for (Slot& slot : slots_) {
+    const HWND hwnd = slot.window ? slot.window->Hwnd() : nullptr;
+    if (!hwnd || !IsWindowVisible(hwnd)) continue;
+    hiddenWithLauncher_.push_back(hwnd);
+    ShowWindow(hwnd, SW_HIDE);
+  }
+}
+
+void ToolWindowSet::ShowWithLauncher() {
+  for (HWND hwnd : hiddenWithLauncher_)
+    if (IsWindow(hwnd)) ShowWindow(hwnd, SW_SHOWNA);  // the launcher keeps the focus it is given
+  hiddenWithLauncher_.clear();
 }
 
 void ToolWindowSet::FreeDestroyed() { destroyed_.clear(); }

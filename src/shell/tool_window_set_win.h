@@ -36,6 +36,10 @@ class ToolWindowSet {
   void Reopen(int actionId, const ToolWindowArgs& args);
   // "すべての窓を閉じる" without showing the launcher.
   void CloseAll();
+  // The launcher goes to the notification area: its visible tool windows go with it (off screen and off the
+  // taskbar), and come back with it; a window hidden before stays hidden.
+  void HideWithLauncher();
+  void ShowWithLauncher();
   // Frees the objects of the windows destroyed since; from the launcher's own message, so never while one
   // of them is still inside its window procedure.
   void FreeDestroyed();
@@ -61,6 +65,7 @@ class ToolWindowSet {
   HWND launcher_;
   // Windows already destroyed whose objects may still be on the stack of their own window procedure.
   std::vector<std::unique_ptr<ToolWindow>> destroyed_;
+  std::vector<HWND> hiddenWithLauncher_;
 };
 
 }  // namespace velura

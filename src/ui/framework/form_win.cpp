@@ -100,15 +100,21 @@ void Form::Hide() {
 
 int Form::ShowModal() {
   if (!hwnd_ || modal_) return 0;
-  const HWND owner = GetWindow(hwnd_, GW_OWNER);
-  const bool reenableOwner = owner && IsWindowEnabled(owner);
-  if (reenableOwner) EnableWindow(owner, FALSE);
+  // The owner, and the main window too: its commands (closing every window) must not reach a window that
+  // waits here. Only what was enabled is disabled, and exactly that is enabled again.
+  std::vector<HWND> disabled;
+  for (const HWND hwnd : {GetWindow(hwnd_, GW_OWNER), MainWindow()}) {
+    if (!hwnd || hwnd == hwnd_ || !IsWindowEnabled(hwnd)) continue;
+    EnableWindow(hwnd, FALSE);
+    disabled.push_back(hwnd);
+  }
   modal_ = true;
   modalResult_ = 0;
   Show();
   RunNestedLoop([this] { return !modal_ || !hwnd_; });
   modal_ = false;
-  if (reenableOwner) EnableWindow(owner, TRUE);
+  for (const HWND hwnd : disabled)
+    if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
   if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
   return modalResult_;
 }

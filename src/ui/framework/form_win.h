@@ -36,8 +36,9 @@ class Form : public Window {
 
   void Show(int command = SW_SHOW);
   void Hide();
-  // Runs the form modally: its owner is disabled until EndModal (or the form's closing) ends the nested
-  // loop, and enabled again before the form hides, so the owner is the window activated next.
+  // Runs the form modally: its owner and the main window are disabled until EndModal (or the form's closing)
+  // ends the nested loop, and those it disabled are enabled again before the form hides, so the owner is the
+  // window activated next.
   int ShowModal();
   void EndModal(int result);
   bool IsModal() const { return modal_; }

@@ -16,10 +16,19 @@ class WindowPlace final : public RememberedWindow {
   void SetLeft(int left) override;
   void SetWidth(int width) override;
   void SetHeight(int height) override;
+  void KeepOnScreen() override;
 
  private:
   RECT Rect() const;
   HWND hwnd_;
 };
+
+namespace ui {
+
+// Moves a window to (left, top), kept inside the work area of the monitor nearest to that place: for
+// windows placed beside another (below the launcher) that would reach past the screen's edge.
+void MoveInsideWorkArea(HWND hwnd, int left, int top);
+
+}  // namespace ui
 
 }  // namespace velura

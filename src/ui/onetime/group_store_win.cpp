@@ -2,14 +2,14 @@
 
 #include "platform/executable_folder_win.h"
 #include "platform/message_box.h"
+#include "platform/stored_files_folder_win.h"
 #include "records/long_operations.h"
 
 namespace velura {
 
 namespace {
 
-std::u16string ProgramFolder() {
-  std::u16string folder = ExecutableFolderFile(u"");
+std::u16string WithoutDelimiter(std::u16string folder) {
   if (!folder.empty() && folder.back() == u'\\') folder.pop_back();
   return folder;
 }
@@ -17,9 +17,11 @@ std::u16string ProgramFolder() {
 }  // namespace
 
 OneTimeGroupStore::OneTimeGroupStore(FileServices& files, std::u16string folder)
-    : file_(files, folder.empty() ? ProgramFolder() : std::move(folder)),
+    : file_(files, folder.empty() ? WithoutDelimiter(ExecutableFolderFile(u"")) : folder,
+            folder.empty() ? WithoutDelimiter(StoredFilesFolder()) : folder),
       root_([this](TFileData_OneTimeInst& list) { ReleaseAll(list, bar_); }) {
   load_ = file_.Load(root_);
+  file_.SaveAfterEachEdit(root_);
 }
 
 OneTimeGroupStore::~OneTimeGroupStore() { Shutdown(); }
@@ -34,7 +36,7 @@ void OneTimeGroupStore::ReportDamage() {
 void OneTimeGroupStore::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  if (!file_.Save(root_)) ShowMessage(kGroupFileSaveFailed + file_.FilePath(), u"VELURA", MessageIcon::Error);
+  if (!file_.SaveIfChanged(root_)) ShowMessage(kGroupFileSaveFailed + file_.FilePath(), u"VELURA", MessageIcon::Error);
   root_.ReleaseEverything();
 }
 

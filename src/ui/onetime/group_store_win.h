@@ -1,5 +1,6 @@
-// The group store of the running program: the group tree read from "veluragd.bin" in the program's folder
-// at start-up, written back and released at program end, each font list released under the progress bar.
+// The group store of the running program: the group tree read from "veluragd.bin" at start-up, written
+// after every edit and at program end when an edit is still unsaved, then released, each font list under
+// the progress bar.
 #pragma once
 #include <string>
 
@@ -12,7 +13,8 @@ namespace velura {
 
 class OneTimeGroupStore {
  public:
-  // folder: where the group file lives, without a trailing delimiter; empty for the program's folder.
+  // folder: where the group file lives, without a trailing delimiter; empty for where the program keeps its
+  // stored files.
   OneTimeGroupStore(FileServices& files, std::u16string folder = {});
   ~OneTimeGroupStore();
   OneTimeGroupStore(const OneTimeGroupStore&) = delete;
@@ -22,8 +24,8 @@ class OneTimeGroupStore {
   const GroupStoreLoad& LoadResult() const { return load_; }
   // Tells the user once that the file was damaged (nothing when it was not).
   void ReportDamage();
-  // Program end: writes the file (a failure is reported, the previous file stays), then releases every
-  // registration still active. Runs once; the destructor runs it when nobody did.
+  // Program end: writes the file when it is behind (a failure is reported, the previous file stays), then
+  // releases every registration still active. Runs once; the destructor runs it when nobody did.
   void Shutdown();
 
  private:

@@ -125,7 +125,7 @@ LRESULT TForm_OneTimeInst::ContentTreeNotify(NMHDR& header) {
 
 bool TForm_OneTimeInst::AddEntry(TGroupItem& group, std::string path, bool isDir) {
   if (HasSameEntry(group, FromAnsi(path), engine_.Registrations(), FromAnsi)) return false;
-  TNameItem& entry = group.AddPath(std::move(path), isDir);
+  TNameItem& entry = groups_.AddPath(group, std::move(path), isDir);
   if (group.Registered()) {
     LoadEntry(group, entry);
     entry.Loaded = true;

@@ -79,8 +79,7 @@ void TForm_OneTimeInst::SetGroupImages(const TGroupItem& group) {
 void TForm_OneTimeInst::AddGroup(bool child, const std::u16string& name) {
   TGroupItem* selected = SelectedGroup();
   TGroupItem* parent = !selected ? nullptr : child ? selected : selected->Parent();
-  TGroupItem& group = groups_.AddGroup(parent);
-  group.GroupName = ToAnsi(name);
+  TGroupItem& group = groups_.AddGroup(parent, ToAnsi(name));
   AddGroupNodes(parent ? ItemOfGroup(parent) : TVI_ROOT, group);
   const HWND tree = TntTreeView_Group->hwnd;
   ExpandAll(tree, ui::TreeRoot(tree));
@@ -113,7 +112,7 @@ void TForm_OneTimeInst::RenameSelectedGroup(const std::wstring& text) {
     ShowMessage(u"グループ名に使えない文字が含まれています", u"VELURA", MessageIcon::Information);
     return;
   }
-  group->GroupName = *name;
+  groups_.RenameGroup(*group, *name);
   ui::SetTreeItemText(TntTreeView_Group->hwnd, ItemOfGroup(group), text.c_str());
   SelectGroup(group);
 }

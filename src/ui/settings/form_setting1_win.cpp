@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "ui/framework/control_events_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/window_place_win.h"
 
 namespace velura {
 
@@ -73,7 +74,7 @@ bool RunSettingsDialog(HWND owner, SettingsDialogSite site, int left, int top) {
   bool endRequested = false;
   {
     TForm_setting1 dialog(owner, std::move(site));
-    SetWindowPos(dialog.Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::MoveInsideWorkArea(dialog.Hwnd(), left, top);
     dialog.FormShow();
     saved = dialog.ShowModal() == IDOK;
     endRequested = dialog.ProgramEndRequested();

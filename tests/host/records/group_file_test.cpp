@@ -297,5 +297,69 @@ TEST_F(GroupStoreTest, FailedSaveIsReportedAndLeavesThePreviousFile) {
   EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), ExampleGroupA());
 }
 
+TEST_F(GroupStoreTest, EveryEditIsSavedAtOnce) {
+  TGroupRootClass root;
+  store.Load(root);
+  store.SaveAfterEachEdit(root);
+  const std::u16string file = u"C:\\prog\\veluragd.bin";
+  auto saved = [&] { return files.Has(file) && files.BytesOf(file) == WriteGroupFile(root); };
+
+  TGroupItem& a = root.AddGroup(nullptr, "A");
+  EXPECT_TRUE(saved());
+  root.RenameGroup(a, "B");
+  EXPECT_TRUE(saved());
+  TGroupItem& child = root.AddGroup(&a, "C");
+  EXPECT_TRUE(saved());
+  TNameItem& entry = root.AddPath(child, "C:\\F", true);
+  EXPECT_TRUE(saved());
+  ASSERT_TRUE(root.MoveGroup(child, nullptr));
+  EXPECT_TRUE(saved());
+  ASSERT_TRUE(root.RemovePath(child, entry));
+  EXPECT_TRUE(saved());
+  root.DeleteGroup(child);
+  EXPECT_TRUE(saved());
+  EXPECT_FALSE(store.FileBehind());
+}
+
+TEST_F(GroupStoreTest, AnEditThatCouldNotBeSavedIsSavedAtTheEndAndNothingElseIs) {
+  TGroupRootClass root;
+  store.Load(root);
+  store.SaveAfterEachEdit(root);
+  files.Put(u"C:\\prog\\veluragd.bin", Bytes{7});  // not what the tree holds: must stay without an edit
+  EXPECT_TRUE(store.SaveIfChanged(root));
+  EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), Bytes{7});
+
+  files.refusedTargets.insert(testing::LowerAscii(u"C:\\prog\\veluragd.bin"));
+  root.AddGroup(nullptr, "A");
+  EXPECT_TRUE(store.FileBehind());
+  EXPECT_FALSE(store.SaveIfChanged(root));
+  files.refusedTargets.clear();
+  EXPECT_TRUE(store.SaveIfChanged(root));
+  EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), WriteGroupFile(root));
+}
+
+TEST_F(GroupStoreTest, AFileKeptElsewhereIsReadAndWrittenThereWithTheProgramFolderCurrent) {
+  files.MakeFolder(u"C:\\user");
+  files.Put(u"C:\\user\\veluragd.bin", ExampleGroupA());
+  GroupFileStore elsewhere{files, u"C:\\prog", u"C:\\user"};
+  TGroupRootClass root;
+  EXPECT_EQ(elsewhere.Load(root).groupsRead, 1);
+  EXPECT_EQ(files.currentDirectory, u"C:\\prog");  // relative entries stay meant against the program
+  root.AddGroup(nullptr, "B");
+  EXPECT_TRUE(elsewhere.Save(root));
+  EXPECT_EQ(files.BytesOf(u"C:\\user\\veluragd.bin"), WriteGroupFile(root));
+  EXPECT_FALSE(files.Has(u"C:\\prog\\veluragd.bin"));
+}
+
+TEST_F(GroupStoreTest, AnEditMadePastTheHookIsStillSavedAtTheEnd) {
+  files.Put(u"C:\\prog\\veluragd.bin", ExampleGroupA());
+  TGroupRootClass root;
+  store.Load(root);
+  store.SaveAfterEachEdit(root);
+  root.GroupItem[0]->GroupName = "Z";  // straight into the tree
+  EXPECT_TRUE(store.SaveIfChanged(root));
+  EXPECT_EQ(files.BytesOf(u"C:\\prog\\veluragd.bin"), WriteGroupFile(root));
+}
+
 }  // namespace
 }  // namespace velura

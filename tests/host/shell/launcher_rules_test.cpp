@@ -21,9 +21,23 @@ TEST(LauncherRules, AdminModeNoteByVersion) {
   const auto seven = AdminModeNote({2, 6, 1});
   ASSERT_TRUE(seven.has_value());
   EXPECT_EQ(seven->rfind(u"管理者モードについて\r\n\r\nWindows7においては\r\n", 0), 0u);
-  EXPECT_NE(AdminModeNote({2, 6, 2})->find(u"\r\n\r\nにおいては\r\n"), std::u16string::npos);
-  EXPECT_FALSE(AdminModeNote({2, 10, 0}).has_value());
+  EXPECT_EQ(seven->find(u"現在、"), std::u16string::npos);  // Vista and 7 keep their note as it was
   EXPECT_FALSE(AdminModeNote({1, 4, 10}).has_value());
+}
+
+TEST(LauncherRules, AdminModeNoteNamesTheLaterVersionsAndSaysWhetherElevated) {
+  const std::pair<WindowsVersion, const char16_t*> versions[] = {{{2, 6, 2, 9200}, u"Windows8"},
+                                                                 {{2, 6, 3, 9600}, u"Windows8.1"},
+                                                                 {{2, 10, 0, 19045}, u"Windows10"},
+                                                                 {{2, 10, 0, 22000}, u"Windows11"}};
+  for (const auto& [version, name] : versions) {
+    const auto note = AdminModeNote(version, false);
+    ASSERT_TRUE(note.has_value()) << version.Major << "." << version.Minor;
+    EXPECT_EQ(note->rfind(u"管理者モードについて\r\n\r\n" + std::u16string(name) + u"においては\r\n", 0), 0u);
+    EXPECT_NE(note->find(u"\r\n\r\n現在、管理者モードでは動作していません"), std::u16string::npos);
+  }
+  EXPECT_NE(AdminModeNote({2, 10, 0, 26100}, true)->find(u"Windows11においては"), std::u16string::npos);
+  EXPECT_NE(AdminModeNote({2, 10, 0, 26100}, true)->find(u"現在、管理者モードで動作しています"), std::u16string::npos);
 }
 
 TEST(LauncherRules, VersionClassesAndStatusBarFont) {

@@ -263,6 +263,63 @@ TEST_F(LauncherTools, ClosingTheLauncherClosesTheToolWindowsFirst) {
   EXPECT_EQ(ReadSetting(L"SymbolView", L"Top"), 220);
 }
 
+// At sign-out or shut-down the process may end right after WM_ENDSESSION: everything a normal exit writes
+// is written while it is handled.
+TEST_F(LauncherTools, TheSessionEndWritesWhatTheExitWrites) {
+  Start(TableWithFakes());
+  Press(Action_ShowSymbolForm);
+  const HWND symbol = WindowOf(Action_ShowSymbolForm);
+  SetWindowPos(symbol, nullptr, 210, 220, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(launcher->Hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  launcher->GroupStore().Groups().AddGroup(nullptr, "A");  // saved at once
+  const std::wstring groupFile = folder_ / L"veluragd.bin";
+  EXPECT_NE(GetFileAttributesW(groupFile.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  EXPECT_EQ(SendMessageW(launcher->Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(IsWindow(launcher->Hwnd()));
+  SendMessageW(launcher->Hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(IsWindow(symbol));
+  EXPECT_FALSE(IsWindow(launcher->Hwnd()));
+  EXPECT_EQ(ReadSetting(L"SymbolView", L"Left"), 210);
+  EXPECT_EQ(ReadSetting(L"Main", L"Left"), 40);
+  EXPECT_EQ(ReadSetting(L"Main", L"Top"), 50);
+  EXPECT_TRUE(messages.empty()) << messages.size();
+}
+
+TEST_F(LauncherTools, TheVisibleToolWindowsGoToTheNotificationAreaWithTheLauncher) {
+  Start(TableWithFakes());
+  Press(Action_ShowSymbolForm);
+  Press(Action_ShowRegForm);
+  const HWND symbol = WindowOf(Action_ShowSymbolForm), reg = WindowOf(Action_ShowRegForm),
+             installed = WindowOf(Action_ShowInstalledForm);
+  ShowWindow(reg, SW_HIDE);  // hidden before: stays hidden
+  ASSERT_FALSE(IsWindowVisible(installed));
+
+  SendMessageW(launcher->Hwnd(), WM_SIZE, SIZE_MINIMIZED, 0);
+  ASSERT_TRUE(launcher->TrayIconShown()) << "this test needs a notification area";
+  EXPECT_FALSE(IsWindowVisible(symbol));
+  SendMessageW(launcher->Hwnd(), WM_APP + 1, 1, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(launcher->Hwnd()));
+  EXPECT_TRUE(IsWindowVisible(symbol));
+  EXPECT_FALSE(IsWindowVisible(reg));
+  EXPECT_FALSE(IsWindowVisible(installed));
+}
+
+// A place stored on a monitor since removed (far beyond this screen) comes back onto the work area.
+TEST_F(LauncherTools, AStoredPlaceOffEveryMonitorComesBackOntoTheWorkArea) {
+  StorePlace(L"SymbolView", 5000, 4000, 300, 200);
+  Start(TableWithFakes());
+  Press(Action_ShowSymbolForm);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT place = PlaceOf(WindowOf(Action_ShowSymbolForm));
+  EXPECT_GE(place.left, work.left);
+  EXPECT_GE(place.top, work.top);
+  EXPECT_LE(place.right, work.right);
+  EXPECT_LE(place.bottom, work.bottom);
+  EXPECT_EQ(place.right - place.left, 300);  // moved, not resized
+}
+
 TEST_F(LauncherTools, TheOneTimeWindowReopensWithFilesOrAFolder) {
   StorePlace(L"OneTimeInst", 150, 160, 420, 300);
   Start(TableWithFakes());

@@ -382,11 +382,12 @@ TEST(GroupFileOnDiskTest, TheFileAfterShutdownIsReadAgainAtTheNextStart) {
   EXPECT_NE(ReadFileBytes(folder / L"veluragd.bin"), damaged);  // written whole at the end
 
   // A file that cannot be replaced (held open without sharing) is reported and stays as it was.
-  const std::string before = ReadFileBytes(folder / L"veluragd.bin");
+  std::string before;
   recorder.messages.clear();
   {
     OneTimeGroupStore store(files, folder.U16());
-    store.Groups().AddGroup(nullptr).GroupName = "new";
+    store.Groups().AddGroup(nullptr).GroupName = "new";  // the group is saved at once, the name set after it not
+    before = ReadFileBytes(folder / L"veluragd.bin");
     HANDLE held = CreateFileW((folder / L"veluragd.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     store.Shutdown();

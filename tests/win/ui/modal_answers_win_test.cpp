@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/dialog_answer_win.h"
 #include "support/message_recorder_win.h"
 #include "ui/fontviews/folder_picker_win.h"
@@ -102,6 +104,51 @@ TEST(AnswerNextDialog, AnswersOurOwnModalFormAsEnterDoes) {
   auto ok = AnswerNextDialog(L"模擬ダイアログ", IDOK);
   EXPECT_EQ(dialog.ShowModal(), IDOK);
   EXPECT_TRUE(ok.Clicked());
+}
+
+// A plain form standing for the launcher or a tool window.
+class PlainForm : public ui::Form {
+ public:
+  explicit PlainForm(const wchar_t* caption, HWND owner = nullptr) {
+    CreateForm(caption, WS_OVERLAPPED | WS_CAPTION, WS_EX_TOOLWINDOW, 200, 60, owner, ui::Placement::Default);
+  }
+};
+
+struct ModalSeen {
+  static inline PlainForm* dialog = nullptr;
+  static inline std::vector<HWND> watched;
+  static inline std::vector<bool> enabled;
+  static void CALLBACK Look(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    for (HWND hwnd : watched) enabled.push_back(IsWindowEnabled(hwnd) != FALSE);
+    dialog->EndModal(IDOK);
+  }
+};
+
+// A dialog owned by a tool window disables the main window too, so that "すべての窓を閉じる" cannot close
+// the window waiting in it; afterwards exactly what it disabled is enabled again.
+TEST(ModalForm, DisablesItsOwnerAndTheMainWindowAndEnablesOnlyThose) {
+  PlainForm main(L"主窓"), tool(L"道具窓"), other(L"別窓");
+  const HWND previousMain = ui::MainWindow();
+  ui::SetMainWindow(main.Hwnd());
+  PlainForm dialog(L"模擬ダイアログ", tool.Hwnd());
+  ModalSeen::dialog = &dialog;
+  ModalSeen::watched = {main.Hwnd(), tool.Hwnd(), other.Hwnd()};
+  ModalSeen::enabled.clear();
+  SetTimer(nullptr, 0, 10, &ModalSeen::Look);
+  dialog.ShowModal();
+  EXPECT_EQ(ModalSeen::enabled, (std::vector<bool>{false, false, true}));
+  EXPECT_TRUE(IsWindowEnabled(main.Hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(tool.Hwnd()));
+
+  EnableWindow(main.Hwnd(), FALSE);  // disabled by someone else (a long operation): stays so
+  ModalSeen::enabled.clear();
+  SetTimer(nullptr, 0, 10, &ModalSeen::Look);
+  dialog.ShowModal();
+  EXPECT_EQ(ModalSeen::enabled, (std::vector<bool>{false, false, true}));
+  EXPECT_FALSE(IsWindowEnabled(main.Hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(tool.Hwnd()));
+  ui::SetMainWindow(previousMain);
 }
 
 }  // namespace
