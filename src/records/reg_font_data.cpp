@@ -47,11 +47,10 @@ std::unique_ptr<RegKey> TRegFontData::OpenFontsKey(RegAccess access) const {
 }
 
 // Reading needs no more than read access: a user without administrator rights must still be able to start.
+// A table whose key is missing protects nothing; the program starts with the others.
 std::unique_ptr<RegKey> TRegFontData::OpenMappingKey(std::u16string_view subKey) const {
-  auto key = registry_.OpenKey(RegRoot::LocalMachine, std::u16string(kCurrentVersionPath) + std::u16string(subKey),
-                               RegAccess::Read);
-  if (!key) throw UserError(u"error! RegOpenKey");
-  return key;
+  return registry_.OpenKey(RegRoot::LocalMachine, std::u16string(kCurrentVersionPath) + std::u16string(subKey),
+                           RegAccess::Read);
 }
 
 void TRegFontData::LoadFontsList() {
@@ -70,16 +69,16 @@ void TRegFontData::LoadProtectedLists() {
   SubstituteTargets.clear();
   SystemLinkFiles.clear();
 
-  MapperNames = OpenMappingKey(u"FontMapper")->ValueNames();
+  if (const auto mapper = OpenMappingKey(u"FontMapper")) MapperNames = mapper->ValueNames();
 
   const auto substitutes = OpenMappingKey(u"FontSubstitutes");
-  for (const auto& name : substitutes->ValueNames()) {
+  for (const auto& name : substitutes ? substitutes->ValueNames() : std::vector<std::u16string>{}) {
     RegValue value = substitutes->Read(name);
     if (value.Kind == RegValueKind::Missing || HoldsText(value.Kind)) SubstituteTargets.push_back(std::move(value.Text));
   }
 
   const auto systemLink = OpenMappingKey(u"FontLink\\SystemLink");
-  for (const auto& name : systemLink->ValueNames()) {
+  for (const auto& name : systemLink ? systemLink->ValueNames() : std::vector<std::u16string>{}) {
     const RegValue value = systemLink->Read(name);
     if (value.Kind != RegValueKind::MultiString && value.Kind != RegValueKind::String) continue;
     for (auto& file : SystemLinkFileNames(value.Text)) SystemLinkFiles.push_back(std::move(file));

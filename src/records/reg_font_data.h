@@ -78,7 +78,7 @@ class TRegFontData {
 
  private:
   std::unique_ptr<RegKey> OpenFontsKey(RegAccess access) const;
-  std::unique_ptr<RegKey> OpenMappingKey(std::u16string_view subKey) const;
+  std::unique_ptr<RegKey> OpenMappingKey(std::u16string_view subKey) const;  // null when the key is missing
   void DeleteEntryValue(RegKey& key, const TRegData& entry);
 
   FontRegistry& registry_;

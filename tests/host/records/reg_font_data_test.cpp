@@ -176,8 +176,12 @@ TEST_F(RegFontDataTest, FailuresCarryTheirMessages) {
   EXPECT_EQ(MessageOf([&] { Load(); }), u"レジストリのオープンに失敗しました\r\nWindowsのバージョンを取得できません");
   registry.platformId = 2;
 
+  // A missing mapping table protects nothing; the others are still read and the program starts.
+  registry.Add(kSubstitutesPath, u"Shell", RegValueKind::String, u"Kept Sans");
   registry.keys.erase(kSystemLinkPath);
-  EXPECT_EQ(MessageOf([&] { Load(); }), u"error! RegOpenKey");
+  EXPECT_EQ(MessageOf([&] { Load(); }), u"(no error)");
+  EXPECT_TRUE(Load().SystemLinkFiles.empty());
+  EXPECT_EQ(Load().SubstituteTargets, std::vector<std::u16string>{u"Kept Sans"});
   registry.keys[kSystemLinkPath];
 
   registry.AddFont(u"Kept (TrueType)", u"KEPT.TTF");
