@@ -29,6 +29,14 @@ class UnicodeViewer : public CharviewTest {
   }
   std::wstring Status(int part) const { return StatusText(viewer->StatusBar1->hwnd, part); }
   std::wstring RichText() const { return ui::WindowText(viewer->TntRichEdit1->hwnd); }
+  static std::wstring ClipboardText() {
+    if (!OpenClipboard(nullptr)) return L"(no clipboard)";
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+  }
   void Command(int id) { SendMessageW(viewer->Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   // A mouse message at the middle of a cell of the grid.
   void AtCell(UINT message, int row, int column) {
@@ -106,12 +114,7 @@ TEST_F(UnicodeViewer, SurrogateBlocksHoldLoneCodeUnits) {
   // Typed or pasted text with half a pair goes on the clipboard well-formed; the whole pair stays.
   SetWindowTextW(viewer->TntRichEdit1->hwnd, L"\x3042\xD842\xDFB7\xD842");
   Click(*viewer->Button_Copy);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
-  if (data) GlobalUnlock(data);
-  CloseClipboard();
-  EXPECT_EQ(copied, L"\x3042\xD842\xDFB7\xFFFD");
+  EXPECT_EQ(ClipboardText(), L"\x3042\xD842\xDFB7\xFFFD");
 }
 
 TEST_F(UnicodeViewer, CollectsNewestFirstInTheFontAndCopies) {
@@ -133,12 +136,7 @@ TEST_F(UnicodeViewer, CollectsNewestFirstInTheFontAndCopies) {
   EXPECT_TRUE(GetMenuState(viewer->TntPopupMenu1(), Tform_unicode::tiSelCopy, MF_BYCOMMAND) & MF_GRAYED);
 
   Click(*viewer->Button_Copy);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
-  if (data) GlobalUnlock(data);
-  CloseClipboard();
-  EXPECT_EQ(copied, L"ういあ");
+  EXPECT_EQ(ClipboardText(), L"ういあ");
 
   EXPECT_EQ(Status(1), L"Unicode  $3046");
   // Another family shows the same character.
