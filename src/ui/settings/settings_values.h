@@ -23,8 +23,8 @@ struct SettingsDialogValues {
   ShortcutCodes Shortcuts{};  // HotKey1 ... HotKey7
 };
 
-// Reads every value the dialog shows. A stored shortcut out of range leaves it and the ones after it at
-// none and puts the store's message into `problem`.
+// Reads every value the dialog shows. A stored shortcut out of range reads as none, the others as stored,
+// and the store's message goes into `problem`.
 SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProcedureClass& engine,
                                         std::u16string& problem);
 

@@ -144,7 +144,7 @@ TEST_F(SettingsDialogValuesTest, AFolderTheFileCannotHoldIsNamedBeforeAnythingIs
   EXPECT_TRUE(UnstorableFolderMessage(values, *settings));
 }
 
-TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndTheRestAreNone) {
+TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndOkKeepsTheOthers) {
   Make();
   profile.values[{u"TShortCut", u"OneTimeInst_btn"}] = u"16433";
   profile.values[{u"TShortCut", u"LocalView_btn"}] = u"70000";
@@ -152,8 +152,11 @@ TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndTheRestAreNone)
   std::u16string problem;
   const SettingsDialogValues values = LoadSettingsDialog(*settings, *engine, problem);
   EXPECT_FALSE(problem.empty());
-  EXPECT_EQ(values.Shortcuts[0], 16433);
-  EXPECT_EQ(values.Shortcuts[2], 0);
+  SaveSettingsDialog(values, *settings, *engine);
+  auto stored = [&](const char16_t* key) { return profile.values[{u"TShortCut", key}]; };
+  EXPECT_EQ(stored(u"OneTimeInst_btn"), u"16433");
+  EXPECT_EQ(stored(u"LocalView_btn"), u"0");
+  EXPECT_EQ(stored(u"InstalledView_btn"), u"16434");
 }
 
 TEST_F(SettingsDialogValuesTest, AnUnwritablePriorityFileStopsTheSaveWithItsName) {
