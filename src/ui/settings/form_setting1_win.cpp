@@ -54,18 +54,20 @@ void TForm_setting1::BitBtn1Click() {
   SaveSettingPage();
   SaveLanguagePage();
   SaveShortcutPage();
-  if (const auto refusal = UnstorableFolderMessage(values_, site_.settings)) {
-    ShowMessage(*refusal, u"VELURA", MessageIcon::Warning);
-    const bool startFolderRefused = !site_.settings.CanHold(values_.DefaultFolder.Path);
-    PageControl1->SelectPage(0);
-    SetFocus(startFolderRefused ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
+  // FormClose with the OK result, after every check. A refused write throws: its message shows, what was
+  // written before it stays, and the dialog stays open so that the user can cancel or try again.
+  if (const auto refusal = ConfirmSettingsDialog(values_, site_.settings, site_.engine)) {
+    ShowMessage(refusal->Message, u"VELURA", MessageIcon::Warning);
+    ShowRefusedControl(refusal->Fault);
     return;
   }
-  // FormClose with the OK result. A refused write throws: its message shows, what was written before it
-  // stays, and the dialog stays open so that the user can cancel or try again.
-  SaveSettingsDialog(values_, site_.settings, site_.engine);
   if (site_.applyShortcuts) site_.applyShortcuts();
   EndModal(IDOK);
+}
+
+void TForm_setting1::ShowRefusedControl(SettingsFault fault) {
+  PageControl1->SelectPage(0);
+  SetFocus(fault == SettingsFault::StartFolder ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
 }
 
 bool RunSettingsDialog(HWND owner, SettingsDialogSite site, int left, int top) {

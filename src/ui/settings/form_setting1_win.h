@@ -17,6 +17,7 @@
 #include "ui/framework/panel_win.h"
 #include "ui/framework/tab_pages_win.h"
 #include "ui/framework/tree_view_win.h"
+#include "ui/settings/settings_ok.h"
 #include "ui/settings/settings_rules.h"
 #include "ui/settings/settings_values.h"
 
@@ -37,8 +38,8 @@ class TForm_setting1 : public ui::Form {
 
   // Loads every control; called before the dialog shows and again by the reset.
   void FormShow();
-  // OK: refuses a folder the settings file cannot hold, else saves everything, applies the shortcuts to the
-  // launcher and closes with IDOK.
+  // OK: shows the first value it refuses, else saves everything, applies the shortcuts to the launcher and
+  // closes with IDOK.
   void BitBtn1Click();
   // After the dialog closed: true when the reset asked for the end of the program.
   bool ProgramEndRequested() const { return programEndRequested_; }
@@ -117,6 +118,8 @@ class TForm_setting1 : public ui::Form {
   void LoadWindowPage();
   void SaveWindowPage();
 
+  // The page and field of a value OK refused.
+  void ShowRefusedControl(SettingsFault fault);
   std::vector<LanguageLine> LanguageLines() const;
   void ShowLanguageLines(const std::vector<LanguageLine>& lines);
   void MoveLanguageLines(void (*move)(std::vector<LanguageLine>&));

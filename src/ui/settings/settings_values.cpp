@@ -38,15 +38,6 @@ SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProce
   return values;
 }
 
-std::optional<std::u16string> UnstorableFolderMessage(const SettingsDialogValues& values, const TIniKeeper& settings) {
-  for (const std::u16string* path : {&values.DefaultFolder.Path, &values.TempFolder.Path}) {
-    if (settings.CanHold(*path)) continue;
-    return *path +
-           u"\r\nこのフォルダ名には設定ファイルに保存できない文字が含まれています。\r\n別のフォルダを指定してください";
-  }
-  return std::nullopt;
-}
-
 void SaveSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings, TProcedureClass& engine) {
   settings.SetWindowFlags(values.WindowFlags);
   settings.WriteStayOnTop(values.StayOnTop);

@@ -2,7 +2,6 @@
 // priority table and the shared tree style. The dialog's controls only show and collect these values.
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,10 +26,6 @@ struct SettingsDialogValues {
 // and the store's message goes into `problem`.
 SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProcedureClass& engine,
                                         std::u16string& problem);
-
-// The message refusing a typed folder the settings file cannot hold, checked before anything is written,
-// so that OK either saves everything or nothing.
-std::optional<std::u16string> UnstorableFolderMessage(const SettingsDialogValues& values, const TIniKeeper& settings);
 
 // Writes everything in the designed order: window flags, stay-on-top, the language order and its file,
 // sample sizes, the two folders, the tree style, the shortcuts. A refused write throws UserError; what was

@@ -131,19 +131,6 @@ TEST_F(SettingsDialogValuesTest, AShortPriorityFileGetsNamesForEveryEntryOnSave)
   EXPECT_EQ(engine->LanguagePriority[5].Name, LanguageName(0));  // the ID the short file left
 }
 
-TEST_F(SettingsDialogValuesTest, AFolderTheFileCannotHoldIsNamedBeforeAnythingIsWritten) {
-  Make();
-  SettingsDialogValues values = Load();
-  EXPECT_FALSE(UnstorableFolderMessage(values, *settings));
-  values.TempFolder.Path = u"C:\\\u4E02";
-  const auto message = UnstorableFolderMessage(values, *settings);
-  ASSERT_TRUE(message);
-  EXPECT_NE(message->find(u"C:\\\u4E02"), std::u16string::npos);
-  values.TempFolder.Path.clear();
-  values.DefaultFolder.Path = u"\u4E02";
-  EXPECT_TRUE(UnstorableFolderMessage(values, *settings));
-}
-
 TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndOkKeepsTheOthers) {
   Make();
   profile.values[{u"TShortCut", u"OneTimeInst_btn"}] = u"16433";

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "../records/engine_world.h"
+#include "ui/settings/settings_ok.h"
+
+namespace velura {
+namespace {
+
+class SettingsOkTest : public ::testing::Test, public testing::EngineWorld {
+ protected:
+  SettingsDialogValues Load() {
+    std::u16string problem;
+    return LoadSettingsDialog(*settings, *engine, problem);
+  }
+  // OK as the dialog runs it; the refusal's message, or empty when everything was saved.
+  std::u16string Ok(const SettingsDialogValues& values) {
+    const auto refusal = ConfirmSettingsDialog(values, *settings, *engine);
+    return refusal ? refusal->Message : std::u16string();
+  }
+  void ExpectNothingWritten() {
+    EXPECT_TRUE(profile.writtenKeys.empty());
+    EXPECT_FALSE(files.Has(engine->PriorityFile));
+  }
+};
+
+TEST_F(SettingsOkTest, AcceptedValuesAreAllSaved) {
+  Make();
+  SettingsDialogValues values = Load();
+  values.StayOnTop = true;
+  EXPECT_EQ(Ok(values), u"");
+  EXPECT_TRUE(settings->ReadStayOnTop());
+  EXPECT_EQ(profile.writtenKeys.back(), u"TShortCut/Etc_btn");
+}
+
+TEST_F(SettingsOkTest, AFolderTheFileCannotHoldIsNamedAndNothingIsWritten) {
+  Make();
+  SettingsDialogValues values = Load();
+  values.StayOnTop = true;
+  values.TempFolder.Path = u"C:\\\u4E02";
+  const auto refusal = ConfirmSettingsDialog(values, *settings, *engine);
+  ASSERT_TRUE(refusal);
+  EXPECT_NE(refusal->Message.find(u"C:\\\u4E02"), std::u16string::npos);
+  EXPECT_EQ(refusal->Fault, SettingsFault::WorkFolder);
+  ExpectNothingWritten();
+
+  values.TempFolder.Path.clear();
+  values.DefaultFolder.Path = u"\u4E02";
+  ASSERT_TRUE(CheckSettingsDialog(values, *settings));
+  EXPECT_EQ(CheckSettingsDialog(values, *settings)->Fault, SettingsFault::StartFolder);
+}
+
+}  // namespace
+}  // namespace velura
