@@ -58,16 +58,21 @@ void TForm_setting1::BitBtn1Click() {
   // written before it stays, and the dialog stays open so that the user can cancel or try again.
   if (const auto refusal = ConfirmSettingsDialog(values_, site_.settings, site_.engine)) {
     ShowMessage(refusal->Message, u"VELURA", MessageIcon::Warning);
-    ShowRefusedControl(refusal->Fault);
+    ShowRefusedControl(*refusal);
     return;
   }
   if (site_.applyShortcuts) site_.applyShortcuts();
   EndModal(IDOK);
 }
 
-void TForm_setting1::ShowRefusedControl(SettingsFault fault) {
+void TForm_setting1::ShowRefusedControl(const SettingsRefusal& refusal) {
+  if (refusal.Fault == SettingsFault::Shortcut) {
+    PageControl1->SelectPage(3);
+    SetFocus(HotKeys.at(refusal.Shortcut)->hwnd);
+    return;
+  }
   PageControl1->SelectPage(0);
-  SetFocus(fault == SettingsFault::StartFolder ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
+  SetFocus(refusal.Fault == SettingsFault::StartFolder ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
 }
 
 bool RunSettingsDialog(HWND owner, SettingsDialogSite site, int left, int top) {

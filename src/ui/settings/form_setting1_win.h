@@ -119,7 +119,7 @@ class TForm_setting1 : public ui::Form {
   void SaveWindowPage();
 
   // The page and field of a value OK refused.
-  void ShowRefusedControl(SettingsFault fault);
+  void ShowRefusedControl(const SettingsRefusal& refusal);
   std::vector<LanguageLine> LanguageLines() const;
   void ShowLanguageLines(const std::vector<LanguageLine>& lines);
   void MoveLanguageLines(void (*move)(std::vector<LanguageLine>&));

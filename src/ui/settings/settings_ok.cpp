@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/settings/settings_rules.h"
+
 namespace velura {
 
 namespace {
@@ -19,10 +21,23 @@ std::optional<SettingsRefusal> UnstorableFolder(const SettingsDialogValues& valu
   return std::nullopt;
 }
 
+// Two buttons on one shortcut: only one of them could ever be reached by it.
+std::optional<SettingsRefusal> SharedShortcutOf(const SettingsDialogValues& values) {
+  const auto shared = SharedShortcut(values.Shortcuts);
+  if (!shared) return std::nullopt;
+  std::u16string message = u"同じショートカットキーが複数のボタンに設定されています\r\n「";
+  message.append(kShortcutButtonNames[shared->first]);
+  message += u"」と「";
+  message.append(kShortcutButtonNames[shared->second]);
+  message += u"」";
+  return SettingsRefusal{message, SettingsFault::Shortcut, shared->second};
+}
+
 }  // namespace
 
 std::optional<SettingsRefusal> CheckSettingsDialog(const SettingsDialogValues& values, const TIniKeeper& settings) {
-  return UnstorableFolder(values, settings);
+  if (auto refusal = UnstorableFolder(values, settings)) return refusal;
+  return SharedShortcutOf(values);
 }
 
 std::optional<SettingsRefusal> ConfirmSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings,

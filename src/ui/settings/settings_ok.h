@@ -1,6 +1,7 @@
 // What OK does: every check first, then every write, so that a refused OK leaves the settings file and the
 // language priority file as they were and the dialog can stay open.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,11 +13,12 @@
 namespace velura {
 
 // The control that shows what OK refused.
-enum class SettingsFault : std::uint8_t { StartFolder, WorkFolder };
+enum class SettingsFault : std::uint8_t { StartFolder, WorkFolder, Shortcut };
 
 struct SettingsRefusal {
   std::u16string Message;
   SettingsFault Fault = SettingsFault::StartFolder;
+  std::size_t Shortcut = 0;  // the hot-key field to show, with SettingsFault::Shortcut
 };
 
 // The first value OK cannot take, or nothing.

@@ -49,5 +49,26 @@ TEST_F(SettingsOkTest, AFolderTheFileCannotHoldIsNamedAndNothingIsWritten) {
   EXPECT_EQ(CheckSettingsDialog(values, *settings)->Fault, SettingsFault::StartFolder);
 }
 
+TEST_F(SettingsOkTest, TwoButtonsOnOneShortcutAreNamedAndNothingIsWritten) {
+  Make();
+  SettingsDialogValues values = Load();
+  values.Shortcuts = {0x4031, 0, 0x4032, 0, 0x4031 + 1, 0, 0};  // the registry viewer is free, two are Ctrl+2
+  const auto refusal = ConfirmSettingsDialog(values, *settings, *engine);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->Message,
+            u"同じショートカットキーが複数のボタンに設定されています\r\n"
+            u"「インストール済みフォント閲覧」と「シンボルフォントビューアー」");
+  EXPECT_EQ(refusal->Fault, SettingsFault::Shortcut);
+  EXPECT_EQ(refusal->Shortcut, 4u);
+  ExpectNothingWritten();
+}
+
+TEST_F(SettingsOkTest, ButtonsWithoutShortcutsAreNoConflict) {
+  Make();
+  SettingsDialogValues values = Load();
+  values.Shortcuts = {0, 0x4031, 0, 0, 0xC031, 0, 0x2031};  // Ctrl+1, Ctrl+Alt+1, Shift+1
+  EXPECT_EQ(Ok(values), u"");
+}
+
 }  // namespace
 }  // namespace velura

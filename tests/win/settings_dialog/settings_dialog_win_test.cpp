@@ -236,6 +236,21 @@ TEST_F(SettingsDialog, AFolderTheSettingsFileCannotHoldIsRefusedAtOkAndNothingIs
   EXPECT_EQ(applyCalls, 0);
 }
 
+TEST_F(SettingsDialog, TwoButtonsOnOneShortcutAreRefusedAtOkAndTheSecondFieldIsShown) {
+  auto dialog = Open();
+  ui::SetHotKeyShortcut(*dialog->HotKeys[1], 0x4000 | 'L');
+  ui::SetHotKeyShortcut(*dialog->HotKeys[5], 0x4000 | 'L');
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(dialog->PageControl1->SelectedPage(), 3);
+  EXPECT_EQ(GetFocus(), dialog->HotKeys[5]->hwnd);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_NE(recorder.messages[0].Text.find(u"「未インストールフォント閲覧」と「ユニコードビューアー」"),
+            std::u16string::npos);
+  EXPECT_TRUE(IsWindow(dialog->Hwnd()));
+  EXPECT_FALSE(SettingsFileExists());
+  EXPECT_EQ(applyCalls, 0);
+}
+
 TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
   auto dialog = Open();
   const std::vector<std::uint16_t> start = ListedLanguages(*dialog);
