@@ -56,7 +56,7 @@ void TForm_setting1::BitBtn1Click() {
   SaveShortcutPage();
   // FormClose with the OK result, after every check. A refused write throws: its message shows, what was
   // written before it stays, and the dialog stays open so that the user can cancel or try again.
-  if (const auto refusal = ConfirmSettingsDialog(values_, site_.settings, site_.engine)) {
+  if (const auto refusal = ConfirmSettingsDialog(values_, site_.settings, site_.engine, site_.probeFolder)) {
     ShowMessage(refusal->Message, u"VELURA", MessageIcon::Warning);
     ShowRefusedControl(*refusal);
     return;

@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/folder_access_win.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
 #include "ui/framework/form_win.h"
@@ -29,6 +30,7 @@ struct SettingsDialogSite {
   std::function<void()> closeAllWindows;  // "すべての窓を閉じる": every tool window closed, the launcher shown
   std::function<void()> applyShortcuts;   // the stored shortcuts to the launcher's buttons
   std::function<void()> endProgram;       // closes the launcher, after the dialog is gone
+  FolderProbe probeFolder = ProbeFolderAccess;  // whether a chosen folder is there and takes files
 };
 
 class TForm_setting1 : public ui::Form {

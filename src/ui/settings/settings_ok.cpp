@@ -21,6 +21,27 @@ std::optional<SettingsRefusal> UnstorableFolder(const SettingsDialogValues& valu
   return std::nullopt;
 }
 
+// A chosen folder must be there when it is used. The start folder is only browsed, so reading it is
+// enough; the work folder receives "VELURA__TEMP" and must take files. An empty path chooses nothing (an
+// empty work folder means the program's own folder) and is not asked about.
+std::optional<SettingsRefusal> UnusableFolder(const SettingsDialogValues& values, const FolderProbe& probe) {
+  constexpr std::u16string_view kChooseAnother = u"\r\n別のフォルダを指定してください";
+  auto refusal = [&](const std::u16string& path, std::u16string_view reason, SettingsFault fault) {
+    return SettingsRefusal{path + u"\r\n" + std::u16string(reason) + std::u16string(kChooseAnother), fault};
+  };
+  if (values.DefaultFolder.Use && !values.DefaultFolder.Path.empty() &&
+      probe(values.DefaultFolder.Path) == FolderAccess::Missing)
+    return refusal(values.DefaultFolder.Path, u"このフォルダは存在しません。", SettingsFault::StartFolder);
+  if (values.TempFolder.Use && !values.TempFolder.Path.empty()) {
+    const FolderAccess access = probe(values.TempFolder.Path);
+    if (access == FolderAccess::Missing)
+      return refusal(values.TempFolder.Path, u"このフォルダは存在しません。", SettingsFault::WorkFolder);
+    if (access == FolderAccess::ReadOnly)
+      return refusal(values.TempFolder.Path, u"このフォルダには書き込めません。", SettingsFault::WorkFolder);
+  }
+  return std::nullopt;
+}
+
 // Two buttons on one shortcut: only one of them could ever be reached by it.
 std::optional<SettingsRefusal> SharedShortcutOf(const SettingsDialogValues& values) {
   const auto shared = SharedShortcut(values.Shortcuts);
@@ -35,14 +56,16 @@ std::optional<SettingsRefusal> SharedShortcutOf(const SettingsDialogValues& valu
 
 }  // namespace
 
-std::optional<SettingsRefusal> CheckSettingsDialog(const SettingsDialogValues& values, const TIniKeeper& settings) {
+std::optional<SettingsRefusal> CheckSettingsDialog(const SettingsDialogValues& values, const TIniKeeper& settings,
+                                                   const FolderProbe& probe) {
   if (auto refusal = UnstorableFolder(values, settings)) return refusal;
+  if (auto refusal = UnusableFolder(values, probe)) return refusal;
   return SharedShortcutOf(values);
 }
 
 std::optional<SettingsRefusal> ConfirmSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings,
-                                                     TProcedureClass& engine) {
-  if (auto refusal = CheckSettingsDialog(values, settings)) return refusal;
+                                                     TProcedureClass& engine, const FolderProbe& probe) {
+  if (auto refusal = CheckSettingsDialog(values, settings, probe)) return refusal;
   SaveSettingsDialog(values, settings, engine);
   return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/folder_access.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
 #include "ui/settings/settings_values.h"
@@ -21,12 +22,13 @@ struct SettingsRefusal {
   std::size_t Shortcut = 0;  // the hot-key field to show, with SettingsFault::Shortcut
 };
 
-// The first value OK cannot take, or nothing.
-std::optional<SettingsRefusal> CheckSettingsDialog(const SettingsDialogValues& values, const TIniKeeper& settings);
+// The first value OK cannot take, or nothing. `probe` answers for the folders chosen by their radio buttons.
+std::optional<SettingsRefusal> CheckSettingsDialog(const SettingsDialogValues& values, const TIniKeeper& settings,
+                                                   const FolderProbe& probe);
 
 // Checks everything and, only when nothing is refused, saves everything (SaveSettingsDialog). A write the
 // files refuse still throws UserError.
 std::optional<SettingsRefusal> ConfirmSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings,
-                                                     TProcedureClass& engine);
+                                                     TProcedureClass& engine, const FolderProbe& probe);
 
 }  // namespace velura

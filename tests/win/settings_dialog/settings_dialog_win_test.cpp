@@ -36,9 +36,12 @@ class SettingsDialog : public testing::BrowserTest {
     Engine().PriorityFile = folder.U16(L"velura_c_rec.bin");
   }
 
+  // The folders the tests type need not exist, unless a test asks the file system.
   SettingsDialogSite Site() {
-    return SettingsDialogSite{settings, Engine(), [this] { ++closeAllCalls; }, [this] { ++applyCalls; },
-                              [this] { ++endCalls; }};
+    SettingsDialogSite site{settings, Engine(), [this] { ++closeAllCalls; }, [this] { ++applyCalls; },
+                            [this] { ++endCalls; }};
+    if (!realFolders) site.probeFolder = [](std::u16string_view) { return FolderAccess::Writable; };
+    return site;
   }
 
   std::unique_ptr<TForm_setting1> Open() {
@@ -98,6 +101,7 @@ class SettingsDialog : public testing::BrowserTest {
 
   int closeAllCalls = 0;
   int applyCalls = 0;
+  bool realFolders = false;  // the dialog asks the file system about chosen folders
   int endCalls = 0;
 };
 
@@ -249,6 +253,23 @@ TEST_F(SettingsDialog, TwoButtonsOnOneShortcutAreRefusedAtOkAndTheSecondFieldIsS
   EXPECT_TRUE(IsWindow(dialog->Hwnd()));
   EXPECT_FALSE(SettingsFileExists());
   EXPECT_EQ(applyCalls, 0);
+}
+
+TEST_F(SettingsDialog, AChosenWorkFolderThatIsMissingIsRefusedAtOk) {
+  realFolders = true;
+  auto dialog = Open();
+  SendMessageW(dialog->RadioButton_Temp2->hwnd, BM_CLICK, 0, 0);
+  SetWindowTextW(dialog->Edit_Temp2_path->hwnd, (folder / L"gone").c_str());
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(GetFocus(), dialog->Edit_Temp2_path->hwnd);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_NE(recorder.messages[0].Text.find(u"このフォルダは存在しません"), std::u16string::npos);
+  EXPECT_FALSE(SettingsFileExists());
+
+  SetWindowTextW(dialog->Edit_Temp2_path->hwnd, folder.Path().c_str());
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(settings.ReadTempFolder().Path, ToU16(folder.Path()));
 }
 
 TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
