@@ -35,6 +35,9 @@ void TForm_setting1::CreateComponents() {
   CreateShortcutPage(PageControl1->Page(3));
   CreateWindowPage(PageControl1->Page(4));
   PageControl1->SelectPage(0);
+  PageControl1->onPageChange = [this](int page) {
+    if (page == 1) LanguagePageShown();
+  };
   Relayout();
 }
 
@@ -47,6 +50,12 @@ void TForm_setting1::FormShow() {
   LoadTreePage();
   LoadShortcutPage();
   if (!problem.empty()) ShowMessage(problem, u"VELURA", MessageIcon::Error);
+}
+
+void TForm_setting1::LanguagePageShown() {
+  if (!values_.LanguageFileUnread || languageFileTold_) return;
+  languageFileTold_ = true;
+  ShowMessage(UnreadLanguageFileMessage(site_.engine.PriorityFile), u"VELURA", MessageIcon::Warning);
 }
 
 void TForm_setting1::BitBtn1Click() {

@@ -114,6 +114,8 @@ class TForm_setting1 : public ui::Form {
   void SaveSettingPage();
   void LoadLanguagePage();
   void SaveLanguagePage();
+  // Says once that the list shows the default order because the user's file could not be read.
+  void LanguagePageShown();
   void LoadTreePage();
   void LoadShortcutPage();
   void SaveShortcutPage();
@@ -137,6 +139,7 @@ class TForm_setting1 : public ui::Form {
   SettingsDialogValues values_;
   std::map<std::uint32_t, ui::UniqueBrush> brushes_;
   bool programEndRequested_ = false;
+  bool languageFileTold_ = false;
 };
 
 // Shows the dialog modally with its top-left corner at (left, top) in screen pixels; after OK the

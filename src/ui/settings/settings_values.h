@@ -20,12 +20,18 @@ struct SettingsDialogValues {
   FolderSetting TempFolder;                  // RadioButton_Temp2 / Edit_Temp2_path
   TTreeStyle TreeStyle;
   ShortcutCodes Shortcuts{};  // HotKey1 ... HotKey7
+  // "velura_c_rec.bin" is there but could not be read: the list shows the default order, and the user's file
+  // is written only when that order was changed.
+  bool LanguageFileUnread = false;
 };
 
 // Reads every value the dialog shows. A stored shortcut out of range reads as none, the others as stored,
 // and the store's message goes into `problem`.
 SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProcedureClass& engine,
                                         std::u16string& problem);
+
+// What the language page says once when it opens with LanguageFileUnread.
+std::u16string UnreadLanguageFileMessage(const std::u16string& path);
 
 // Writes everything in the designed order: window flags, stay-on-top, the language order and its file,
 // sample sizes, the two folders, the tree style, the shortcuts. A refused write throws UserError; what was

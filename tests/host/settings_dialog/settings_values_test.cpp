@@ -160,5 +160,21 @@ TEST_F(SettingsDialogValuesTest, AnUnwritablePriorityFileStopsTheSaveWithItsName
   EXPECT_EQ(profile.writtenKeys.back(), u"Main/fsStayOnTop");
 }
 
+TEST_F(SettingsDialogValuesTest, AnUnreadablePriorityFileIsKeptUnlessTheOrderIsChanged) {
+  const Bytes users{0x09, 0x04, 0x11, 0x04};
+  files.Put(u"C:\\prog\\velura_c_rec.bin", users);
+  files.unreadable.insert(u"c:\\prog\\velura_c_rec.bin");
+  Make();
+  SettingsDialogValues values = Load();
+  EXPECT_TRUE(values.LanguageFileUnread);
+  EXPECT_EQ(values.LanguageOrder, DefaultLanguageOrder());
+  SaveSettingsDialog(values, *settings, *engine);
+  EXPECT_EQ(files.BytesOf(engine->PriorityFile), users);
+
+  std::swap(values.LanguageOrder[0], values.LanguageOrder[1]);
+  SaveSettingsDialog(values, *settings, *engine);
+  EXPECT_EQ(files.BytesOf(engine->PriorityFile).size(), 286u);
+}
+
 }  // namespace
 }  // namespace velura

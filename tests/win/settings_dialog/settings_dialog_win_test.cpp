@@ -272,6 +272,33 @@ TEST_F(SettingsDialog, AChosenWorkFolderThatIsMissingIsRefusedAtOk) {
   EXPECT_EQ(settings.ReadTempFolder().Path, ToU16(folder.Path()));
 }
 
+TEST_F(SettingsDialog, AnUnreadablePriorityFileIsToldOnceWhenItsPageOpensAndKeptAtOk) {
+  const std::wstring path = ToWide(Engine().PriorityFile);
+  ASSERT_TRUE(testing::WriteFileBytes(path, std::string_view("\x09\x04\x11\x04", 4)));
+  const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);  // no sharing
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Engine().LoadLanguagePriority();
+  auto dialog = Open();
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+  auto clickHeader = [&](int index) {
+    RECT header{};
+    const HWND tab = dialog->PageControl1->Tab().hwnd;
+    SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&header));
+    const LPARAM at = MAKELPARAM((header.left + header.right) / 2, (header.top + header.bottom) / 2);
+    SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(tab, WM_LBUTTONUP, 0, at);
+    PumpUntilIdle();
+  };
+  clickHeader(1);
+  clickHeader(0);
+  clickHeader(1);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_NE(recorder.messages[0].Text.find(u"velura_c_rec.bin を読み込めません"), std::u16string::npos);
+  CloseHandle(held);
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(testing::ReadFileByteVector(path), (std::vector<std::uint8_t>{0x09, 0x04, 0x11, 0x04}));
+}
+
 TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
   auto dialog = Open();
   const std::vector<std::uint16_t> start = ListedLanguages(*dialog);
