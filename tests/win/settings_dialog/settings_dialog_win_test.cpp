@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "fontfile/language_names.h"
+#include "platform/text.h"
 #include "platform/wide_win.h"
 #include "settings/ini_profile_win.h"
 #include "support/browser_fixture_win.h"
 #include "support/common_dialog_visit_win.h"
 #include "support/dialog_answer_win.h"
+#include "support/dpi_change_win.h"
 #include "support/file_bytes_win.h"
 #include "support/picture_regions_win.h"
 #include "support/pump_win.h"
@@ -297,6 +299,40 @@ TEST_F(SettingsDialog, AnUnreadablePriorityFileIsToldOnceWhenItsPageOpensAndKept
   CloseHandle(held);
   Click(dialog->BitBtn1);
   EXPECT_EQ(testing::ReadFileByteVector(path), (std::vector<std::uint8_t>{0x09, 0x04, 0x11, 0x04}));
+}
+
+// Each label's text as its static draws it (word-wrapped at the label's width, in its font) must fit the label.
+TEST_F(SettingsDialog, EveryLabelHoldsItsTextAtEachScaling) {
+  for (const int dpi : {96, 120, 144}) {
+    auto dialog = Open();
+    if (dpi != 96) testing::ChangeDpi(dialog->Hwnd(), dpi);
+    std::vector<HWND> labels;
+    EnumChildWindows(
+        dialog->Hwnd(),
+        [](HWND child, LPARAM found) {
+          wchar_t name[16]{};
+          GetClassNameW(child, name, 16);
+          if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextLengthW(child) > 0)
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&labels));
+    ASSERT_GE(labels.size(), 10u);
+    for (const HWND label : labels) {
+      const std::wstring text = ui::WindowText(label);
+      RECT client{};
+      GetClientRect(label, &client);
+      const HDC dc = GetDC(label);
+      const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+      RECT needed{0, 0, client.right, 0};
+      const UINT prefix = (GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+      DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | prefix);
+      SelectObject(dc, old);
+      ReleaseDC(label, dc);
+      EXPECT_LE(needed.bottom, client.bottom) << dpi << " DPI: " << ToUtf8(AsU16(text));
+      EXPECT_LE(needed.right, client.right) << dpi << " DPI: " << ToUtf8(AsU16(text));
+    }
+  }
 }
 
 TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
