@@ -32,7 +32,9 @@ TProcedureClass::~TProcedureClass() = default;
 
 void TProcedureClass::LoadLanguagePriority() {
   std::vector<std::uint8_t> bytes;
-  if (!services_.Files.Exists(PriorityFile) || !services_.Files.ReadWholeFile(PriorityFile, bytes)) {
+  const bool exists = services_.Files.Exists(PriorityFile);
+  LanguagePriorityUnread = exists && !services_.Files.ReadWholeFile(PriorityFile, bytes);
+  if (!exists || LanguagePriorityUnread) {
     FillDefaultLanguageOrder(LanguagePriority);
     return;
   }

@@ -62,6 +62,8 @@ class TProcedureClass {
   // Reads "velura_c_rec.bin"; a missing or unreadable file gives the default order, a short one keeps
   // the entries it has.
   void LoadLanguagePriority();
+  // The file is there but could not be read: the order in use is the default, not the user's.
+  bool LanguagePriorityUnread = false;
   // Writes the 143 language IDs, little-endian; false when the file could not be written.
   bool SaveLanguagePriority();
 

@@ -172,14 +172,18 @@ void TIniKeeper::WriteSearchOptions(const SearchOptions& options) {
     WriteStrValue(u"SearchWnd", SearchHistoryKey(i), options.History[i]);
 }
 
+// Each key is read on its own: one bad value must not hide the good ones after it, or a save of what was
+// read would overwrite them with none.
 void TIniKeeper::ReadShortcuts(ShortcutCodes& codes) const {
+  std::u16string problem;
   for (std::size_t i = 0; i < codes.size(); ++i) {
     const std::int32_t code = ReadIntValue(u"TShortCut", kShortcutKeys[i], 0);
-    if (code < 0 || code > 0xFFFF)
-      throw UserError(u"ショートカットキーの設定値が範囲外です\r\n" + Concat(kShortcutKeys[i], u"=") +
-                      DecimalU16(code));
-    codes[i] = static_cast<std::uint16_t>(code);
+    const bool inRange = code >= 0 && code <= 0xFFFF;
+    codes[i] = inRange ? static_cast<std::uint16_t>(code) : 0;
+    if (!inRange && problem.empty())
+      problem = u"ショートカットキーの設定値が範囲外です\r\n" + Concat(kShortcutKeys[i], u"=") + DecimalU16(code);
   }
+  if (!problem.empty()) throw UserError(problem);
 }
 
 void TIniKeeper::WriteShortcuts(const ShortcutCodes& codes) {

@@ -100,7 +100,8 @@ class TIniKeeper {
   SearchOptions ReadSearchOptions() const;
   void WriteSearchOptions(const SearchOptions& options);
 
-  // Fills codes in order; a stored code outside 0 ... 65535 throws, the codes before it already filled.
+  // Fills every code; one stored outside 0 ... 65535 reads as 0 (none) and, once all are filled, the first
+  // such one throws.
   void ReadShortcuts(ShortcutCodes& codes) const;
   void WriteShortcuts(const ShortcutCodes& codes);
 

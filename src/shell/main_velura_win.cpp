@@ -202,7 +202,7 @@ void Tmain_velura::ApplyShortcutSettings() {
   try {
     settings_.ReadShortcuts(codes);
   } catch (const UserError&) {
-    ui::ReportCurrentException();  // the codes before the bad one still apply; the rest are none
+    ui::ReportCurrentException();  // the bad code is none; the others still apply
   }
   // A changed shortcut makes the form rebuild its accelerator table before the next key.
   for (const auto& [id, code] : ShortcutsByAction(buttons_, codes)) FormActions().SetShortcut(id, code);

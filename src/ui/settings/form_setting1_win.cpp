@@ -35,6 +35,9 @@ void TForm_setting1::CreateComponents() {
   CreateShortcutPage(PageControl1->Page(3));
   CreateWindowPage(PageControl1->Page(4));
   PageControl1->SelectPage(0);
+  PageControl1->onPageChange = [this](int page) {
+    if (page == 1) LanguagePageShown();
+  };
   Relayout();
 }
 
@@ -49,23 +52,36 @@ void TForm_setting1::FormShow() {
   if (!problem.empty()) ShowMessage(problem, u"VELURA", MessageIcon::Error);
 }
 
+void TForm_setting1::LanguagePageShown() {
+  if (!values_.LanguageFileUnread || languageFileTold_) return;
+  languageFileTold_ = true;
+  ShowMessage(UnreadLanguageFileMessage(site_.engine.PriorityFile), u"VELURA", MessageIcon::Warning);
+}
+
 void TForm_setting1::BitBtn1Click() {
   SaveWindowPage();
   SaveSettingPage();
   SaveLanguagePage();
   SaveShortcutPage();
-  if (const auto refusal = UnstorableFolderMessage(values_, site_.settings)) {
-    ShowMessage(*refusal, u"VELURA", MessageIcon::Warning);
-    const bool startFolderRefused = !site_.settings.CanHold(values_.DefaultFolder.Path);
-    PageControl1->SelectPage(0);
-    SetFocus(startFolderRefused ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
+  // FormClose with the OK result, after every check. A refused write throws: its message shows, what was
+  // written before it stays, and the dialog stays open so that the user can cancel or try again.
+  if (const auto refusal = ConfirmSettingsDialog(values_, site_.settings, site_.engine, site_.probeFolder)) {
+    ShowMessage(refusal->Message, u"VELURA", MessageIcon::Warning);
+    ShowRefusedControl(*refusal);
     return;
   }
-  // FormClose with the OK result. A refused write throws: its message shows, what was written before it
-  // stays, and the dialog stays open so that the user can cancel or try again.
-  SaveSettingsDialog(values_, site_.settings, site_.engine);
   if (site_.applyShortcuts) site_.applyShortcuts();
   EndModal(IDOK);
+}
+
+void TForm_setting1::ShowRefusedControl(const SettingsRefusal& refusal) {
+  if (refusal.Fault == SettingsFault::Shortcut) {
+    PageControl1->SelectPage(3);
+    SetFocus(HotKeys.at(refusal.Shortcut)->hwnd);
+    return;
+  }
+  PageControl1->SelectPage(0);
+  SetFocus(refusal.Fault == SettingsFault::StartFolder ? Edit_df2_path->hwnd : Edit_Temp2_path->hwnd);
 }
 
 bool RunSettingsDialog(HWND owner, SettingsDialogSite site, int left, int top) {

@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/folder_access_win.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
 #include "ui/framework/form_win.h"
@@ -17,6 +18,7 @@
 #include "ui/framework/panel_win.h"
 #include "ui/framework/tab_pages_win.h"
 #include "ui/framework/tree_view_win.h"
+#include "ui/settings/settings_ok.h"
 #include "ui/settings/settings_rules.h"
 #include "ui/settings/settings_values.h"
 
@@ -28,6 +30,7 @@ struct SettingsDialogSite {
   std::function<void()> closeAllWindows;  // "すべての窓を閉じる": every tool window closed, the launcher shown
   std::function<void()> applyShortcuts;   // the stored shortcuts to the launcher's buttons
   std::function<void()> endProgram;       // closes the launcher, after the dialog is gone
+  FolderProbe probeFolder = ProbeFolderAccess;  // whether a chosen folder is there and takes files
 };
 
 class TForm_setting1 : public ui::Form {
@@ -37,8 +40,8 @@ class TForm_setting1 : public ui::Form {
 
   // Loads every control; called before the dialog shows and again by the reset.
   void FormShow();
-  // OK: refuses a folder the settings file cannot hold, else saves everything, applies the shortcuts to the
-  // launcher and closes with IDOK.
+  // OK: shows the first value it refuses, else saves everything, applies the shortcuts to the launcher and
+  // closes with IDOK.
   void BitBtn1Click();
   // After the dialog closed: true when the reset asked for the end of the program.
   bool ProgramEndRequested() const { return programEndRequested_; }
@@ -111,12 +114,16 @@ class TForm_setting1 : public ui::Form {
   void SaveSettingPage();
   void LoadLanguagePage();
   void SaveLanguagePage();
+  // Says once that the list shows the default order because the user's file could not be read.
+  void LanguagePageShown();
   void LoadTreePage();
   void LoadShortcutPage();
   void SaveShortcutPage();
   void LoadWindowPage();
   void SaveWindowPage();
 
+  // The page and field of a value OK refused.
+  void ShowRefusedControl(const SettingsRefusal& refusal);
   std::vector<LanguageLine> LanguageLines() const;
   void ShowLanguageLines(const std::vector<LanguageLine>& lines);
   void MoveLanguageLines(void (*move)(std::vector<LanguageLine>&));
@@ -132,6 +139,7 @@ class TForm_setting1 : public ui::Form {
   SettingsDialogValues values_;
   std::map<std::uint32_t, ui::UniqueBrush> brushes_;
   bool programEndRequested_ = false;
+  bool languageFileTold_ = false;
 };
 
 // Shows the dialog modally with its top-left corner at (left, top) in screen pixels; after OK the

@@ -33,9 +33,10 @@ void TForm_setting1::CreateSettingPage(ui::Panel& page) {
   Edit_Temp2_path = &ui::AddEdit(page, L"", At(36, 244, 328, 20));
   Button5 = &ui::AddButton(page, L"参照...", At(372, 242, 56, 24));
   ui::OnClick(*Button5, [this] { Button5Click(); });
+  // Two lines: the note is wider than the group at every scaling.
   ui::AddLabel(page, L"※「次のフォルダ・・・」を空欄で指定するとVELURAの起動フォルダが使用されます",
-               At(20, 270, 412, 13));
-  ui::AddLabel(page, L"※この設定はVELURA再起動後に有効になります", At(20, 287, 412, 13));
+               At(20, 266, 412, 26));
+  ui::AddLabel(page, L"※この設定はVELURA再起動後に有効になります", At(20, 292, 412, 13));
 }
 
 void TForm_setting1::LoadSettingPage() {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/wide_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/subclass_win.h"
 #include "ui/settings/form_setting1_win.h"
@@ -14,16 +15,6 @@ using ui::dock::At;
 
 namespace {
 
-// In the order of the stored codes: one-time install, the two browsers, the registry, symbol and Unicode
-// viewers, "その他".
-constexpr const wchar_t* kButtonLabels[7] = {L"一時インストールの管理",
-                                             L"未インストールフォント閲覧",
-                                             L"インストール済みフォント閲覧",
-                                             L"レジストリデータ・フォントフォルダビューアー",
-                                             L"シンボルフォントビューアー",
-                                             L"ユニコードビューアー",
-                                             L"その他"};
-
 bool ModifierHeld() { return GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0; }
 
 }  // namespace
@@ -32,7 +23,7 @@ void TForm_setting1::CreateShortcutPage(ui::Panel& page) {
   AddGroupBox(page, L"メインメニューのボタンのショートカットキー割り当て", At(8, 4, 430, 230));
   for (std::size_t i = 0; i < HotKeys.size(); ++i) {
     const int top = 26 + static_cast<int>(i) * 28;
-    ui::AddLabel(page, kButtonLabels[i], At(20, top + 3, 236, 13));
+    ui::AddLabel(page, ToWide(kShortcutButtonNames[i]), At(20, top + 3, 236, 13));
     ui::Control& field = ui::AddHotKey(page, At(262, top, 164, 21));
     SendMessageW(field.hwnd, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL, 0));
     const HWND hwnd = field.hwnd;

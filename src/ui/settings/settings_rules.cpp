@@ -49,6 +49,15 @@ void MoveSelectedToLast(std::vector<LanguageLine>& lines) {
   MoveVisited(lines, order, false);
 }
 
+std::optional<std::pair<std::size_t, std::size_t>> SharedShortcut(const ShortcutCodes& codes) {
+  for (std::size_t second = 1; second < codes.size(); ++second) {
+    if (codes[second] == 0) continue;
+    for (std::size_t first = 0; first < second; ++first)
+      if (codes[first] == codes[second]) return std::pair{first, second};
+  }
+  return std::nullopt;
+}
+
 int SampleSizeIndex(int size) {
   const auto found = std::find(kSampleFontSizes.begin(), kSampleFontSizes.end(), size);
   return found == kSampleFontSizes.end() ? -1 : static_cast<int>(found - kSampleFontSizes.begin());

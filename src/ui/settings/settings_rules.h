@@ -2,7 +2,11 @@
 // sample size list, the colours of the tree style's four node classes and the colour grid.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "settings/ini_keeper.h"
@@ -31,6 +35,18 @@ void MoveSelectedToTop(std::vector<LanguageLine>& lines);
 // "一番下へ": the lines from the first to the second-to-last, each selected one to the bottom; a selected
 // last line is not moved and ends above them.
 void MoveSelectedToLast(std::vector<LanguageLine>& lines);
+
+// The launcher's buttons as the page "ショートカット" names them, in the order of the stored codes.
+inline constexpr std::array<std::u16string_view, 7> kShortcutButtonNames{
+    u"一時インストールの管理",
+    u"未インストールフォント閲覧",
+    u"インストール済みフォント閲覧",
+    u"レジストリデータ・フォントフォルダビューアー",
+    u"シンボルフォントビューアー",
+    u"ユニコードビューアー",
+    u"その他"};
+// The first two buttons given the same shortcut, in button order; none (0) is shared by any number.
+std::optional<std::pair<std::size_t, std::size_t>> SharedShortcut(const ShortcutCodes& codes);
 
 // The sizes of "サンプル表示のデフォルトフォントサイズ", in list order.
 inline constexpr std::array<int, 11> kSampleFontSizes{9, 12, 18, 24, 30, 36, 42, 48, 60, 72, 90};

@@ -29,6 +29,7 @@ SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProce
   values.DefaultFolder = settings.ReadDefaultFolder();
   values.TempFolder = settings.ReadTempFolder();
   values.TreeStyle = engine.TreeStyle;
+  values.LanguageFileUnread = engine.LanguagePriorityUnread;
   problem.clear();
   try {
     settings.ReadShortcuts(values.Shortcuts);
@@ -38,24 +39,24 @@ SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProce
   return values;
 }
 
-std::optional<std::u16string> UnstorableFolderMessage(const SettingsDialogValues& values, const TIniKeeper& settings) {
-  for (const std::u16string* path : {&values.DefaultFolder.Path, &values.TempFolder.Path}) {
-    if (settings.CanHold(*path)) continue;
-    return *path +
-           u"\r\nこのフォルダ名には設定ファイルに保存できない文字が含まれています。\r\n別のフォルダを指定してください";
-  }
-  return std::nullopt;
+std::u16string UnreadLanguageFileMessage(const std::u16string& path) {
+  return path +
+         u" を読み込めません\r\n既定の表示優先順位を表示しています。\r\n"
+         u"順位を変更しない限り、このファイルは書き換えません";
 }
 
 void SaveSettingsDialog(const SettingsDialogValues& values, TIniKeeper& settings, TProcedureClass& engine) {
   settings.SetWindowFlags(values.WindowFlags);
   settings.WriteStayOnTop(values.StayOnTop);
-  if (!values.LanguageOrder.empty()) {
+  // The default order shown for an unreadable file is not the user's choice: it must not replace the file.
+  const bool keepUnreadFile = values.LanguageFileUnread && values.LanguageOrder == DefaultLanguageOrder();
+  if (!values.LanguageOrder.empty() && !keepUnreadFile) {
     TLanguagePriorityTable& table = engine.LanguagePriority;
     for (std::size_t i = 0; i < values.LanguageOrder.size() && i < table.size(); ++i)
       table[i].LanguageId = values.LanguageOrder[i];
     for (TTCountryRecord& entry : table) entry.Name = LanguageName(entry.LanguageId);
     if (!engine.SaveLanguagePriority()) throw UserError(engine.PriorityFile + u" に書き込めません");
+    engine.LanguagePriorityUnread = false;
   }
   settings.WriteSampleDefaults(SampleSizeOfIndex(values.SampleSizeIndex), values.RememberSampleSize);
   settings.WriteDefaultFolder(values.DefaultFolder.Use, values.DefaultFolder.Path);

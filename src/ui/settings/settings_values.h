@@ -2,7 +2,6 @@
 // priority table and the shared tree style. The dialog's controls only show and collect these values.
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,16 +20,18 @@ struct SettingsDialogValues {
   FolderSetting TempFolder;                  // RadioButton_Temp2 / Edit_Temp2_path
   TTreeStyle TreeStyle;
   ShortcutCodes Shortcuts{};  // HotKey1 ... HotKey7
+  // "velura_c_rec.bin" is there but could not be read: the list shows the default order, and the user's file
+  // is written only when that order was changed.
+  bool LanguageFileUnread = false;
 };
 
-// Reads every value the dialog shows. A stored shortcut out of range leaves it and the ones after it at
-// none and puts the store's message into `problem`.
+// Reads every value the dialog shows. A stored shortcut out of range reads as none, the others as stored,
+// and the store's message goes into `problem`.
 SettingsDialogValues LoadSettingsDialog(const TIniKeeper& settings, const TProcedureClass& engine,
                                         std::u16string& problem);
 
-// The message refusing a typed folder the settings file cannot hold, checked before anything is written,
-// so that OK either saves everything or nothing.
-std::optional<std::u16string> UnstorableFolderMessage(const SettingsDialogValues& values, const TIniKeeper& settings);
+// What the language page says once when it opens with LanguageFileUnread.
+std::u16string UnreadLanguageFileMessage(const std::u16string& path);
 
 // Writes everything in the designed order: window flags, stay-on-top, the language order and its file,
 // sample sizes, the two folders, the tree style, the shortcuts. A refused write throws UserError; what was

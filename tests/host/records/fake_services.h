@@ -110,7 +110,7 @@ class FakeFiles final : public FileServices {
   }
   bool ReadWholeFile(const std::u16string& path, std::vector<std::uint8_t>& bytes) override {
     if (Faulted(faults, CallKind::Read, path)) return false;
-    if (!Has(path)) return false;
+    if (!Has(path) || unreadable.count(LowerAscii(path))) return false;
     bytes = BytesOf(path);
     return true;
   }
@@ -131,6 +131,7 @@ class FakeFiles final : public FileServices {
   std::set<std::u16string> folders;      // lower-cased
   std::set<std::u16string> undeletable;  // lower-cased paths
   std::set<std::u16string> refusedTargets;
+  std::set<std::u16string> unreadable;  // lower-cased paths whose reads fail
   std::vector<std::u16string> copies;
   std::u16string currentDirectory = u"C:\\start";
   FaultPlan* faults = nullptr;  // null: nothing fails but what the sets above refuse

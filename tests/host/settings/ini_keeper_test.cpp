@@ -284,15 +284,17 @@ TEST_F(IniKeeperTest, APlaceMerelyRememberedIsNotStoredWhenTheFileCannotHoldItAn
   EXPECT_EQ(keeper.ReadPreviousFolder(), u"E:\\前回");
 }
 
-TEST_F(IniKeeperTest, AShortcutOutOfRangeStopsTheReadAfterTheCodesBeforeIt) {
+TEST_F(IniKeeperTest, AShortcutOutOfRangeReadsAsNoneAndTheOthersAsStored) {
   Set(u"TShortCut", u"OneTimeInst_btn", u"65");
   Set(u"TShortCut", u"LocalView_btn", u"66");
   Set(u"TShortCut", u"InstalledView_btn", u"65536");
+  Set(u"TShortCut", u"RegView_btn", u"67");
+  Set(u"TShortCut", u"Etc_btn", u"-5");
   ShortcutCodes codes;
   codes.fill(7);
   EXPECT_EQ(MessageOf([&] { Keeper().ReadShortcuts(codes); }),
             u"ショートカットキーの設定値が範囲外です\r\nInstalledView_btn=65536");
-  EXPECT_EQ(codes, (ShortcutCodes{65, 66, 7, 7, 7, 7, 7}));
+  EXPECT_EQ(codes, (ShortcutCodes{65, 66, 0, 67, 0, 0, 0}));
 
   Set(u"TShortCut", u"InstalledView_btn", u"-1");
   EXPECT_NE(MessageOf([&] { Keeper().ReadShortcuts(codes); }), u"(no error)");

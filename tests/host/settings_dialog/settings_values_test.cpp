@@ -131,20 +131,7 @@ TEST_F(SettingsDialogValuesTest, AShortPriorityFileGetsNamesForEveryEntryOnSave)
   EXPECT_EQ(engine->LanguagePriority[5].Name, LanguageName(0));  // the ID the short file left
 }
 
-TEST_F(SettingsDialogValuesTest, AFolderTheFileCannotHoldIsNamedBeforeAnythingIsWritten) {
-  Make();
-  SettingsDialogValues values = Load();
-  EXPECT_FALSE(UnstorableFolderMessage(values, *settings));
-  values.TempFolder.Path = u"C:\\\u4E02";
-  const auto message = UnstorableFolderMessage(values, *settings);
-  ASSERT_TRUE(message);
-  EXPECT_NE(message->find(u"C:\\\u4E02"), std::u16string::npos);
-  values.TempFolder.Path.clear();
-  values.DefaultFolder.Path = u"\u4E02";
-  EXPECT_TRUE(UnstorableFolderMessage(values, *settings));
-}
-
-TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndTheRestAreNone) {
+TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndOkKeepsTheOthers) {
   Make();
   profile.values[{u"TShortCut", u"OneTimeInst_btn"}] = u"16433";
   profile.values[{u"TShortCut", u"LocalView_btn"}] = u"70000";
@@ -152,8 +139,11 @@ TEST_F(SettingsDialogValuesTest, AShortcutOutOfRangeIsReportedAndTheRestAreNone)
   std::u16string problem;
   const SettingsDialogValues values = LoadSettingsDialog(*settings, *engine, problem);
   EXPECT_FALSE(problem.empty());
-  EXPECT_EQ(values.Shortcuts[0], 16433);
-  EXPECT_EQ(values.Shortcuts[2], 0);
+  SaveSettingsDialog(values, *settings, *engine);
+  auto stored = [&](const char16_t* key) { return profile.values[{u"TShortCut", key}]; };
+  EXPECT_EQ(stored(u"OneTimeInst_btn"), u"16433");
+  EXPECT_EQ(stored(u"LocalView_btn"), u"0");
+  EXPECT_EQ(stored(u"InstalledView_btn"), u"16434");
 }
 
 TEST_F(SettingsDialogValuesTest, AnUnwritablePriorityFileStopsTheSaveWithItsName) {
@@ -168,6 +158,22 @@ TEST_F(SettingsDialogValuesTest, AnUnwritablePriorityFileStopsTheSaveWithItsName
     EXPECT_NE(error.Message().find(u"velura_c_rec.bin"), std::u16string::npos);
   }
   EXPECT_EQ(profile.writtenKeys.back(), u"Main/fsStayOnTop");
+}
+
+TEST_F(SettingsDialogValuesTest, AnUnreadablePriorityFileIsKeptUnlessTheOrderIsChanged) {
+  const Bytes users{0x09, 0x04, 0x11, 0x04};
+  files.Put(u"C:\\prog\\velura_c_rec.bin", users);
+  files.unreadable.insert(u"c:\\prog\\velura_c_rec.bin");
+  Make();
+  SettingsDialogValues values = Load();
+  EXPECT_TRUE(values.LanguageFileUnread);
+  EXPECT_EQ(values.LanguageOrder, DefaultLanguageOrder());
+  SaveSettingsDialog(values, *settings, *engine);
+  EXPECT_EQ(files.BytesOf(engine->PriorityFile), users);
+
+  std::swap(values.LanguageOrder[0], values.LanguageOrder[1]);
+  SaveSettingsDialog(values, *settings, *engine);
+  EXPECT_EQ(files.BytesOf(engine->PriorityFile).size(), 286u);
 }
 
 }  // namespace

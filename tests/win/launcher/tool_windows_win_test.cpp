@@ -407,8 +407,9 @@ TEST_F(LauncherTools, AShortcutOutOfRangeIsReportedAndTheStartGoesOn) {
   EXPECT_NE(messages[0].Text.find(u"ショートカットキーの設定値が範囲外です"), std::u16string::npos);
   EXPECT_NE(messages[0].Text.find(u"InstalledView_btn=70000"), std::u16string::npos);
   EXPECT_TRUE(IsWindowVisible(l.Hwnd()));
-  EXPECT_EQ(l.FormActions().Find(Action_ShowLocalForm)->shortcut, 16460);  // read before the bad one
-  EXPECT_EQ(l.FormActions().Find(Action_ShowRegForm)->shortcut, 0);
+  EXPECT_EQ(l.FormActions().Find(Action_ShowLocalForm)->shortcut, 16460);
+  EXPECT_EQ(l.FormActions().Find(Action_ShowInstalledForm)->shortcut, 0);
+  EXPECT_EQ(l.FormActions().Find(Action_ShowRegForm)->shortcut, 116);  // read after the bad one
 }
 
 

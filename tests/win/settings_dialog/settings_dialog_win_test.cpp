@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "fontfile/language_names.h"
+#include "platform/text.h"
 #include "platform/wide_win.h"
 #include "settings/ini_profile_win.h"
 #include "support/browser_fixture_win.h"
 #include "support/common_dialog_visit_win.h"
 #include "support/dialog_answer_win.h"
+#include "support/dpi_change_win.h"
 #include "support/file_bytes_win.h"
 #include "support/picture_regions_win.h"
 #include "support/pump_win.h"
@@ -36,9 +38,12 @@ class SettingsDialog : public testing::BrowserTest {
     Engine().PriorityFile = folder.U16(L"velura_c_rec.bin");
   }
 
+  // The folders the tests type need not exist, unless a test asks the file system.
   SettingsDialogSite Site() {
-    return SettingsDialogSite{settings, Engine(), [this] { ++closeAllCalls; }, [this] { ++applyCalls; },
-                              [this] { ++endCalls; }};
+    SettingsDialogSite site{settings, Engine(), [this] { ++closeAllCalls; }, [this] { ++applyCalls; },
+                            [this] { ++endCalls; }};
+    if (!realFolders) site.probeFolder = [](std::u16string_view) { return FolderAccess::Writable; };
+    return site;
   }
 
   std::unique_ptr<TForm_setting1> Open() {
@@ -98,6 +103,7 @@ class SettingsDialog : public testing::BrowserTest {
 
   int closeAllCalls = 0;
   int applyCalls = 0;
+  bool realFolders = false;  // the dialog asks the file system about chosen folders
   int endCalls = 0;
 };
 
@@ -234,6 +240,99 @@ TEST_F(SettingsDialog, AFolderTheSettingsFileCannotHoldIsRefusedAtOkAndNothingIs
   EXPECT_FALSE(SettingsFileExists());
   EXPECT_FALSE(PriorityFileExists());
   EXPECT_EQ(applyCalls, 0);
+}
+
+TEST_F(SettingsDialog, TwoButtonsOnOneShortcutAreRefusedAtOkAndTheSecondFieldIsShown) {
+  auto dialog = Open();
+  ui::SetHotKeyShortcut(*dialog->HotKeys[1], 0x4000 | 'L');
+  ui::SetHotKeyShortcut(*dialog->HotKeys[5], 0x4000 | 'L');
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(dialog->PageControl1->SelectedPage(), 3);
+  EXPECT_EQ(GetFocus(), dialog->HotKeys[5]->hwnd);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_NE(recorder.messages[0].Text.find(u"「未インストールフォント閲覧」と「ユニコードビューアー」"),
+            std::u16string::npos);
+  EXPECT_TRUE(IsWindow(dialog->Hwnd()));
+  EXPECT_FALSE(SettingsFileExists());
+  EXPECT_EQ(applyCalls, 0);
+}
+
+TEST_F(SettingsDialog, AChosenWorkFolderThatIsMissingIsRefusedAtOk) {
+  realFolders = true;
+  auto dialog = Open();
+  SendMessageW(dialog->RadioButton_Temp2->hwnd, BM_CLICK, 0, 0);
+  SetWindowTextW(dialog->Edit_Temp2_path->hwnd, (folder / L"gone").c_str());
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(GetFocus(), dialog->Edit_Temp2_path->hwnd);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_NE(recorder.messages[0].Text.find(u"このフォルダは存在しません"), std::u16string::npos);
+  EXPECT_FALSE(SettingsFileExists());
+
+  SetWindowTextW(dialog->Edit_Temp2_path->hwnd, folder.Path().c_str());
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_EQ(settings.ReadTempFolder().Path, ToU16(folder.Path()));
+}
+
+TEST_F(SettingsDialog, AnUnreadablePriorityFileIsToldOnceWhenItsPageOpensAndKeptAtOk) {
+  const std::wstring path = ToWide(Engine().PriorityFile);
+  ASSERT_TRUE(testing::WriteFileBytes(path, std::string_view("\x09\x04\x11\x04", 4)));
+  const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);  // no sharing
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Engine().LoadLanguagePriority();
+  auto dialog = Open();
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
+  auto clickHeader = [&](int index) {
+    RECT header{};
+    const HWND tab = dialog->PageControl1->Tab().hwnd;
+    SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&header));
+    const LPARAM at = MAKELPARAM((header.left + header.right) / 2, (header.top + header.bottom) / 2);
+    SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(tab, WM_LBUTTONUP, 0, at);
+    PumpUntilIdle();
+  };
+  clickHeader(1);
+  clickHeader(0);
+  clickHeader(1);
+  ASSERT_EQ(recorder.messages.size(), 1u) << recorder.Describe();
+  EXPECT_NE(recorder.messages[0].Text.find(u"velura_c_rec.bin を読み込めません"), std::u16string::npos);
+  CloseHandle(held);
+  Click(dialog->BitBtn1);
+  EXPECT_EQ(testing::ReadFileByteVector(path), (std::vector<std::uint8_t>{0x09, 0x04, 0x11, 0x04}));
+}
+
+// Each label's text as its static draws it (word-wrapped at the label's width, in its font) must fit the label.
+TEST_F(SettingsDialog, EveryLabelHoldsItsTextAtEachScaling) {
+  for (const int dpi : {96, 120, 144}) {
+    auto dialog = Open();
+    if (dpi != 96) testing::ChangeDpi(dialog->Hwnd(), dpi);
+    std::vector<HWND> labels;
+    EnumChildWindows(
+        dialog->Hwnd(),
+        [](HWND child, LPARAM found) {
+          wchar_t name[16]{};
+          GetClassNameW(child, name, 16);
+          if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextLengthW(child) > 0)
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&labels));
+    ASSERT_GE(labels.size(), 10u);
+    for (const HWND label : labels) {
+      const std::wstring text = ui::WindowText(label);
+      RECT client{};
+      GetClientRect(label, &client);
+      const HDC dc = GetDC(label);
+      const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+      RECT needed{0, 0, client.right, 0};
+      const UINT prefix = (GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+      DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | prefix);
+      SelectObject(dc, old);
+      ReleaseDC(label, dc);
+      EXPECT_LE(needed.bottom, client.bottom) << dpi << " DPI: " << ToUtf8(AsU16(text));
+      EXPECT_LE(needed.right, client.right) << dpi << " DPI: " << ToUtf8(AsU16(text));
+    }
+  }
 }
 
 TEST_F(SettingsDialog, LanguageMovesOnTheListAndTheDefaultOrder) {
