@@ -42,9 +42,11 @@ check-portable:
 host-test: host
 	@cd $(HOST_DIR) && ctest --output-on-failure -j2
 
+# An area that fails is run once more: this Wine now and then crashes a process at its first font enumeration
+# after another process added, enumerated and removed fonts (see platform notes); a real fault fails twice.
 win-test: win prefix
 	@cd $(WIN_DIR) && VELURA_WINEPREFIX=$(PREFIX_DIR) xvfb-run -a -s "-screen 0 1280x1024x24" \
-	    ctest --output-on-failure -j1
+	    ctest --output-on-failure -j1 --repeat until-pass:2
 
 fuzz-smoke:
 	@scripts/fuzz.sh $(FUZZ_DIR) 15
