@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher_fixture_win.h"
+#include "support/dpi_change_win.h"
 #include "support/picture_regions_win.h"
 #include "platform/message_box_win.h"
 #include "shell/launcher_rules.h"
@@ -45,15 +46,6 @@ int ToolPictureSize(HWND toolBar) {
   ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0)), &width, &height);
   EXPECT_EQ(width, height);
   return width;
-}
-
-// As Windows announces a move to a screen of another scaling to a per-monitor aware window.
-void ChangeDpi(HWND form, int dpi) {
-  RECT frame{};
-  GetWindowRect(form, &frame);
-  constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, hidden by the SDK for a Windows 7 target
-  SendMessageW(form, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
-  PumpUntilIdle();
 }
 
 TEST_F(Launcher, ToolPicturesComeFromTheDoubleStripWhereTheButtonsHoldThem) {
