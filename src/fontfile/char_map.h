@@ -1,0 +1,38 @@
+// The character map of a face: which code points its "cmap" table maps to a glyph other than 0, read from the
+// subtable Windows chooses, as sorted, disjoint, merged ranges.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace velura {
+
+struct CodePointRange {
+  char32_t first = 0;
+  char32_t last = 0;  // inclusive
+  bool operator==(const CodePointRange&) const = default;
+};
+
+struct TCharMap {
+  std::vector<CodePointRange> Ranges;  // sorted by first, disjoint, adjacent ranges merged
+  bool Found = false;                  // a subtable Windows would use was read
+  bool Symbol = false;                 // the chosen subtable is (3,0): code points as the font stores them
+  std::uint16_t PlatformId = 0;
+  std::uint16_t EncodingId = 0;
+  std::uint16_t Format = 0;
+  std::uint32_t VariationSequences = 0;  // format 14 (0,5): default and non-default mappings counted apart
+
+  bool Contains(char32_t codePoint) const;
+  std::size_t Count() const;  // mapped code points
+  // How many of the sorted, duplicate-free code points are mapped.
+  std::size_t CountOf(std::span<const char32_t> sortedCodePoints) const;
+  // How many code points of [first, last] are mapped.
+  std::size_t CountIn(char32_t first, char32_t last) const;
+};
+
+// Reads a "cmap" table's bytes, from its first byte. Never reads past size; malformed subtables give what
+// could be read safely (or nothing), never a crash or a hang.
+TCharMap ReadCharMap(const std::uint8_t* table, std::size_t size);
+
+}  // namespace velura
