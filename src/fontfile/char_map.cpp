@@ -34,3 +34,7 @@ std::size_t TCharMap::CountIn(char32_t first, char32_t last) const {
 TCharMap ReadCharMap(const std::uint8_t*, std::size_t) { return {}; }  // the reader comes next
 
 }  // namespace velura
+
+namespace velura {
+std::vector<TCharMap> ReadFileCharMaps(ByteSource&) { return {}; }  // the reader comes next
+}  // namespace velura

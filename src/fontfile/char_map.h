@@ -36,3 +36,13 @@ struct TCharMap {
 TCharMap ReadCharMap(const std::uint8_t* table, std::size_t size);
 
 }  // namespace velura
+
+namespace velura {
+
+class ByteSource;
+
+// The character map of every face of a .ttf, .otf or .ttc file, in face order; empty when the file is not
+// a font the reader knows. A face without a usable "cmap" gives a map with Found false.
+std::vector<TCharMap> ReadFileCharMaps(ByteSource& source);
+
+}  // namespace velura
