@@ -36,10 +36,15 @@ int OpenShared(const std::u16string& path) {
   return descriptor;
 }
 
-std::int64_t SizeOf(int descriptor) {
+struct FileFacts {
+  std::int64_t size = -1;  // -1: not a regular file
+  std::int64_t modified = 0;
+};
+
+FileFacts FactsOf(int descriptor) {
   struct _stat64 info;
-  if (_fstat64(descriptor, &info) != 0 || !(info.st_mode & _S_IFREG)) return -1;
-  return info.st_size;
+  if (_fstat64(descriptor, &info) != 0 || !(info.st_mode & _S_IFREG)) return {};
+  return {info.st_size, static_cast<std::int64_t>(info.st_mtime)};
 }
 
 bool ReadFully(int descriptor, std::uint64_t offset, std::uint8_t* dst, std::size_t n) {
@@ -57,10 +62,15 @@ void CloseDescriptor(int descriptor) { _close(descriptor); }
 #else
 int OpenShared(const std::u16string& path) { return open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC); }
 
-std::int64_t SizeOf(int descriptor) {
+struct FileFacts {
+  std::int64_t size = -1;  // -1: not a regular file
+  std::int64_t modified = 0;
+};
+
+FileFacts FactsOf(int descriptor) {
   struct stat info;
-  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
-  return info.st_size;
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) return {};
+  return {info.st_size, static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 bool ReadFully(int descriptor, std::uint64_t offset, std::uint8_t* dst, std::size_t n) {
@@ -79,15 +89,16 @@ void CloseDescriptor(int descriptor) { close(descriptor); }
 
 }  // namespace
 
-std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path) {
+std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path, LastWriteTimeReader lastWriteTime) {
   const int descriptor = OpenShared(path);
   if (descriptor < 0) return nullptr;
-  const std::int64_t size = SizeOf(descriptor);
-  if (size < 0) {  // a folder or a device
+  const FileFacts facts = FactsOf(descriptor);
+  if (facts.size < 0) {  // a folder or a device
     CloseDescriptor(descriptor);
     return nullptr;
   }
-  return std::unique_ptr<FileSource>(new FileSource(descriptor, static_cast<std::uint64_t>(size)));
+  const std::int64_t modified = lastWriteTime ? lastWriteTime(descriptor) : facts.modified;
+  return std::unique_ptr<FileSource>(new FileSource(descriptor, static_cast<std::uint64_t>(facts.size), modified));
 }
 
 FileSource::~FileSource() { CloseDescriptor(descriptor_); }

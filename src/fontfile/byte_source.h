@@ -16,6 +16,8 @@ class ByteSource {
   virtual std::uint64_t Size() const = 0;
   // Copies n bytes at offset; false (and nothing defined in dst) when they are not all there.
   virtual bool ReadAt(std::uint64_t offset, void* dst, std::size_t n) = 0;
+  // The last-write time in the system's own units, or 0 when the source has none (bytes in memory).
+  virtual std::int64_t ModifiedTime() const { return 0; }
 };
 
 class MemorySource final : public ByteSource {
@@ -30,17 +32,22 @@ class MemorySource final : public ByteSource {
 
 class FileSource final : public ByteSource {
  public:
-  // Null when the file cannot be opened (missing, a folder, no access).
-  static std::unique_ptr<FileSource> Open(const std::u16string& path);
+  // The last-write time of an open descriptor, finer than the C runtime's whole seconds on Windows.
+  using LastWriteTimeReader = std::int64_t (*)(int descriptor);
+  // Null when the file cannot be opened (missing, a folder, no access). Without a time reader the time is
+  // the C runtime's (whole seconds on Windows, nanoseconds elsewhere).
+  static std::unique_ptr<FileSource> Open(const std::u16string& path, LastWriteTimeReader lastWriteTime = nullptr);
   ~FileSource() override;
   FileSource(const FileSource&) = delete;
   FileSource& operator=(const FileSource&) = delete;
 
   std::uint64_t Size() const override { return size_; }
   bool ReadAt(std::uint64_t offset, void* dst, std::size_t n) override;
+  std::int64_t ModifiedTime() const override { return modified_; }
 
  private:
-  FileSource(int descriptor, std::uint64_t size) : descriptor_(descriptor), size_(size) {}
+  FileSource(int descriptor, std::uint64_t size, std::int64_t modified)
+      : descriptor_(descriptor), size_(size), modified_(modified) {}
   bool Fill(std::uint64_t offset, std::size_t n);
 
   // The reader jumps between a few small regions (directory, name records and strings, table heads);
@@ -48,6 +55,7 @@ class FileSource final : public ByteSource {
   static constexpr std::size_t kBlockSize = 1024;
   int descriptor_;
   std::uint64_t size_;
+  std::int64_t modified_;
   std::vector<std::uint8_t> block_;  // capacity kept from read to read
   std::size_t blockLength_ = 0;
   std::uint64_t blockOffset_ = 0;

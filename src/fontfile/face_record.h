@@ -12,6 +12,7 @@ struct TNameCountryRecord {
   std::u16string LanguageName;
   std::u16string FullName;    // name ID 4 in this language
   std::u16string FamilyName;  // name ID 1 in this language
+  bool operator==(const TNameCountryRecord&) const = default;
 };
 
 struct TTFontFileData {
@@ -42,6 +43,7 @@ struct TTFontFileData {
   bool HasCff = false;      // a "CFF " table
   std::uint32_t PostVersionCode = 0;  // 1, 2, 25, 3 or 111
   std::uint16_t CmapEncodingId = 0;
+  bool operator==(const TTFontFileData&) const = default;
 };
 
 // One record per face of a file.

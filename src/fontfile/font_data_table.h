@@ -38,6 +38,10 @@ struct TTableDirectory {
   std::uint32_t length = 0;
 };
 
+// Raised whenever the reader makes different records from the same bytes: records kept from an older
+// reader are then read again.
+inline constexpr std::uint32_t kFontReaderVersion = 1;
+
 class TFontDataTable {
  public:
   // The codec converts Shift-JIS-encoded names through the system's ANSI code page; it must outlive the reader.

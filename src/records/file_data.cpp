@@ -14,7 +14,15 @@ TFileData_base::~TFileData_base() { Clear(); }
 TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
   auto record = std::make_unique<TFileDataItem>();
   auto source = services_.Files.OpenForReading(path);
-  if (!source || !services_.Reader.LoadFontData(*source, record->Faces)) return nullptr;
+  if (!source) return nullptr;
+  const FaceCacheStamp stamp{source->Size(), source->ModifiedTime()};
+  const TFontFileData* kept = services_.FaceCache ? services_.FaceCache->Cache().Find(path, stamp) : nullptr;
+  if (kept) {
+    record->Faces = *kept;
+  } else {
+    if (!services_.Reader.LoadFontData(*source, record->Faces)) return nullptr;
+    if (services_.FaceCache) services_.FaceCache->Cache().Put(path, stamp, record->Faces);
+  }
 
   LastFolder = FolderPart(path);
   record->Path = path;

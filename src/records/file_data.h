@@ -11,6 +11,7 @@
 #include "fontfile/font_data_table.h"
 #include "fontfile/language_names.h"
 #include "records/file_data_item.h"
+#include "records/face_cache_store.h"
 #include "records/file_services.h"
 #include "records/font_registrations.h"
 #include "records/font_services.h"
@@ -45,6 +46,7 @@ struct RecordServices {
   std::u16string FontsFolder;                      // without a trailing backslash
   const TFileData_installed* Installed = nullptr;  // for the installed-version lookup
   SystemFontFacts* SystemFacts = nullptr;          // the fonts Windows itself needs; none in most tests
+  FaceCacheStore* FaceCache = nullptr;             // records kept from earlier runs; none in most tests
 };
 
 class TFileData_base {

@@ -61,6 +61,8 @@ void RunLoadFiles(LoopContext& loop, Progress& progress, const std::vector<std::
   target.UpdateNames();
   loop.MarkPhase("MarkFamilyMembers");
   MarkFamilyMembers(target);
+  loop.MarkPhase("face cache");
+  if (FaceCacheStore* cache = target.Services().FaceCache) cache->SaveIfChanged();
   loop.MarkPhase("failure report");
   if (reportFailures) ReportLoadFailures(failures);
   loop.MarkPhase("WM_FONTCHANGE");
@@ -112,6 +114,7 @@ void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed
   }
   installed.UpdateNames();
   MarkFamilyMembers(installed);
+  if (services.FaceCache) services.FaceCache->SaveIfChanged();
   ReportLoadFailures(failures);
 }
 

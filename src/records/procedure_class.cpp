@@ -20,6 +20,12 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
   installed_ = std::make_unique<TFileData_installed>(*records_);
   records_->Installed = installed_.get();
   records_->SystemFacts = services_.SystemFacts;
+  if (!services_.FaceCacheFolder.empty()) {
+    faceCache_ = std::make_unique<FaceCacheStore>(services_.Files, services_.FaceCacheFolder,
+                                                  services_.FaceCacheContext);
+    faceCache_->Load();
+    records_->FaceCache = faceCache_.get();
+  }
   IsAdmin = services_.IsAdmin;
   WindowsBuild = services_.WindowsBuild;
   UserFontsFolder = services_.UserFontsFolder;
@@ -28,7 +34,9 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
   LoadTreeStyle();
 }
 
-TProcedureClass::~TProcedureClass() = default;
+TProcedureClass::~TProcedureClass() {
+  if (faceCache_) faceCache_->SaveIfChanged();
+}
 
 void TProcedureClass::LoadLanguagePriority() {
   std::vector<std::uint8_t> bytes;

@@ -32,6 +32,10 @@ struct EngineServices {
   std::uint32_t WindowsBuild = 0;  // as RtlGetVersion reports it; 0 when unknown
   std::u16string UserFontsFolder;  // the current user's fonts folder, without a trailing backslash
   SystemFontFacts* SystemFacts = nullptr;  // none: only Marlett and the mapping tables guard fonts
+  // Where the face-record cache is kept, without a trailing backslash; empty: no cache. Its context is what
+  // else the records depend on (the reader's version, the ANSI code page).
+  std::u16string FaceCacheFolder;
+  std::uint32_t FaceCacheContext = 0;
 };
 
 class TProcedureClass {
@@ -102,6 +106,7 @@ class TProcedureClass {
   std::unique_ptr<TRegFontData> regData_;
   std::unique_ptr<RecordServices> records_;
   std::unique_ptr<TFileData_installed> installed_;
+  std::unique_ptr<FaceCacheStore> faceCache_;
 };
 
 }  // namespace velura

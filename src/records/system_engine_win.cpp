@@ -1,5 +1,7 @@
 #include "records/system_engine_win.h"
 
+#include <windows.h>
+
 #include "platform/stored_files_folder_win.h"
 #include "platform/windows_version_win.h"
 #include "records/user_fonts.h"
@@ -9,7 +11,8 @@ namespace velura {
 SystemEngine::SystemEngine(TIniKeeper& settings) {
   engine_ = std::make_unique<TProcedureClass>(EngineServices{
       reader_, fonts_, files_, registry_, folding_, settings, SystemFontsFolder(), StoredFilesFolder(),
-      UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_});
+      UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_,
+      FaceCacheFolderIn(LocalAppDataFolder()), kFontReaderVersion << 16 ^ GetACP()});
 }
 
 }  // namespace velura

@@ -1,5 +1,7 @@
 #include "records/system_services_win.h"
 
+#include "fontfile/file_time_win.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -40,7 +42,7 @@ bool WindowsFileServices::Exists(const std::u16string& path) {
 }
 
 std::unique_ptr<ByteSource> WindowsFileServices::OpenForReading(const std::u16string& path) {
-  return FileSource::Open(path);
+  return FileSource::Open(path, LastWriteTimeOf);
 }
 
 bool WindowsFileServices::Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) {

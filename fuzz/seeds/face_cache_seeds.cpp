@@ -1,0 +1,36 @@
+// Seeds for the face-record cache reader: a cache of two generated fonts' records (without its checksum,
+// which the fuzzer adds).
+#include "fontfile/font_data_table.h"
+#include "records/face_record_cache.h"
+#include "seed_registry.h"
+#include "support/sfnt_writer.h"
+
+using velura::testing::Collection;
+using velura::testing::SfntBuilder;
+
+namespace velura::fuzzing {
+namespace {
+
+SeedFiles FaceCacheSeeds() {
+  IdentityAnsiCodec ansi;
+  TFontDataTable reader(ansi);
+  FaceRecordCache cache(1);
+  const std::vector<std::vector<std::uint8_t>> fonts = {
+      SfntBuilder::Standard({{3, 1, 0x411, 1, u"ゴシック"}, {3, 1, 0x409, 4, u"Gothic Bold"}}).Build(),
+      Collection({SfntBuilder::Standard({{3, 1, 0x409, 1, u"A"}}), SfntBuilder::Standard({{3, 1, 0x409, 1, u"B"}})})};
+  for (std::size_t i = 0; i < fonts.size(); ++i) {
+    MemorySource source(fonts[i]);
+    TFontFileData faces;
+    if (reader.LoadFontData(source, faces))
+      cache.Put(u"C:\\Fonts\\f" + std::u16string(1, u'0' + static_cast<char16_t>(i)) + u".ttf",
+                {fonts[i].size(), 1000 + static_cast<std::int64_t>(i)}, faces);
+  }
+  std::vector<std::uint8_t> bytes = cache.Serialize();
+  bytes.resize(bytes.size() - 4);
+  return {{"two.bin", bytes}};
+}
+
+const SeedRegistrar registrar("fuzz_face_cache", FaceCacheSeeds);
+
+}  // namespace
+}  // namespace velura::fuzzing
