@@ -1,0 +1,20 @@
+// Taking one installed font away, for uninstalling and for replacing it with a newer version.
+#pragma once
+#include <string>
+
+#include "cli/cli_services.h"
+#include "cli/installed_entries.h"
+#include "platform/user_error.h"
+
+namespace velura {
+
+enum class RemovalOutcome { Deleted, Scheduled, Failed };
+
+// Its session registration, its value, its file, in that order. A file that cannot be deleted now (another
+// process holds it) is scheduled for deletion at restart before the value goes, so that the font either
+// leaves completely or stays as it was: a file that can be neither deleted nor scheduled keeps its value and
+// its registration. A file already missing only loses its value. Registry errors throw UserError.
+RemovalOutcome RemoveInstalledFont(const InstalledEntry& entry, TRegFontData& registry,
+                                   FontRegistrations& registrations, FileServices& files, RestartDeletion& restart);
+
+}  // namespace velura
