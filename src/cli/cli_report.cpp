@@ -9,7 +9,7 @@ int ExitCodeOf(const CliReport& report) {
   bool needsAdmin = report.ErrorNeedsAdmin, failed = !report.Error.empty(), restart = false;
   for (const CliItem& item : report.Items) {
     needsAdmin = needsAdmin || item.Failure == CliFailure::NeedsAdmin;
-    failed = failed || item.Action == CliAction::Failed;
+    failed = failed || item.Action == CliAction::Failed || item.Failure != CliFailure::None;
     restart = restart || item.RestartNeeded;
   }
   if (needsAdmin) return kExitNeedsAdmin;

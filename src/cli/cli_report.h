@@ -11,7 +11,8 @@ namespace velura {
 // None: an item that only describes (list, info, verify).
 enum class CliAction { None, Installed, Upgraded, Skipped, Failed, Uninstalled, Scheduled, Repaired };
 
-// Why an item failed, as far as the exit code cares.
+// Why an item failed, as far as the exit code cares; Other also marks an action done only in part (an upgrade
+// whose older file stayed).
 enum class CliFailure { None, Other, NeedsAdmin };
 
 struct CliItem {

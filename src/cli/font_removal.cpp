@@ -6,7 +6,8 @@ namespace {
 
 bool DeleteValue(const InstalledEntry& entry, TRegFontData& registry) {
   if (entry.PerUser) return registry.DeleteUserFontValueForFile(entry.Path);
-  return registry.DeleteFontValueNamed(entry.ValueName) || registry.DeleteFontValueForFile(entry.Path);
+  return (!entry.ValueName.empty() && registry.DeleteFontValueNamed(entry.ValueName)) ||
+         registry.DeleteFontValueForFile(entry.Path);
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ namespace velura {
 
 enum class RemovalOutcome { Deleted, Scheduled, Failed };
 
-// Its session registration, its value, its file, in that order. A file that cannot be deleted now (another
+// Its session registration, its value, its file, in that order. The value is the one of the entry's name, or,
+// when the entry has no name (an upgrade's older copy, whose name the new copy now holds), the one naming
+// its file. A file that cannot be deleted now (another
 // process holds it) is scheduled for deletion at restart before the value goes, so that the font either
 // leaves completely or stays as it was: a file that can be neither deleted nor scheduled keeps its value and
 // its registration. A file already missing only loses its value. Registry errors throw UserError.

@@ -134,8 +134,10 @@ class InstallRun {
     return version;
   }
 
-  // The new version is staged under a file name no file of the destination has, then the older copy goes
-  // and the new one is installed, with Ctrl+C held back between the two.
+  // The new version is staged under a file name no file of the destination has and installed by the loop,
+  // taking over the value's name; only then does the older copy go (its registration, a value of another
+  // name still naming it, its file), with Ctrl+C held back between the two. At every point the font is
+  // installed, in one version or the other.
   void Upgrade(PlannedInstall& plan) {
     CliItem& item = report_.Items[plan.Item];
     if (cli_.Progress.StopRequested()) return FailItem(item, kStopped);
@@ -155,20 +157,29 @@ class InstallRun {
       CliProgress& progress;
       ~Release() { progress.HoldStop(false); }
     } release{cli_.Progress};
-    RemovalOutcome outcome;
+    std::vector<PlannedInstall*> one{&plan};
+    InstallBatch(one);
+    if (item.Action == CliAction::Failed) return;
+
+    InstalledEntry old = *plan.Replaced;
+    if (RegisteredNameKey(old.ValueName, services_.Folding) == RegisteredNameKey(item.Name, services_.Folding))
+      old.ValueName.clear();  // the new copy's value now: only a value still naming the old file goes
+    RemovalOutcome outcome = RemovalOutcome::Failed;
     try {
-      outcome = RemoveInstalledFont(*plan.Replaced, registry_, services_.Registrations, cli_.Files, cli_.Restart);
+      outcome = RemoveInstalledFont(old, registry_, services_.Registrations, cli_.Files, cli_.Restart);
       registry_.LoadFontsList();
     } catch (const UserError& error) {
-      return FailItem(item, error.Message());
+      item.Reason += u"（古い版の削除に失敗: " + error.Message() + u"）";
+      item.Failure = CliFailure::Other;
+      return;
     }
-    if (outcome == RemovalOutcome::Failed) return FailItem(item, u"インストール済みの古い版を削除できませんでした");
-    if (outcome == RemovalOutcome::Scheduled) {
+    if (outcome == RemovalOutcome::Failed) {
+      item.Reason += u"（古いファイルを削除できませんでした）";
+      item.Failure = CliFailure::Other;
+    } else if (outcome == RemovalOutcome::Scheduled) {
       item.RestartNeeded = true;
       item.Reason += u"（古いファイルは再起動後に削除します）";
     }
-    std::vector<PlannedInstall*> one{&plan};
-    InstallBatch(one);
   }
 
   // The install loop over the plans' files; a file it leaves out is failed with the loop's report about it.
@@ -213,7 +224,7 @@ class InstallRun {
       std::u16string reason = loopError.empty() ? std::u16string(kStopped) : loopError;
       for (const MessageRequest& message : messages)
         if (message.Text.find(record->Path) != std::u16string::npos) reason = message.Caption;
-      if (plan->Replaced) reason = u"古い版は削除しましたが新しい版をインストールできませんでした: " + reason;
+      if (plan->Replaced) reason = u"新しい版をインストールできませんでした。古い版はそのままです: " + reason;
       FailItem(report_.Items[plan->Item], reason);
     }
   }
