@@ -4,33 +4,44 @@ namespace velura {
 
 namespace {
 
-bool DeleteValue(const InstalledEntry& entry, TRegFontData& registry) {
-  if (entry.PerUser) return registry.DeleteUserFontValueForFile(entry.Path);
-  return (!entry.ValueName.empty() && registry.DeleteFontValueNamed(entry.ValueName)) ||
-         registry.DeleteFontValueForFile(entry.Path);
+// The registry's error text, or empty when the value went or there was none.
+std::u16string DeleteValue(const InstalledEntry& entry, TRegFontData& registry) {
+  try {
+    if (entry.PerUser) registry.DeleteUserFontValueForFile(entry.Path);
+    else if (entry.ValueName.empty() || !registry.DeleteFontValueNamed(entry.ValueName))
+      registry.DeleteFontValueForFile(entry.Path);
+    return {};
+  } catch (const UserError& error) {
+    return error.Message().empty() ? u"レジストリの記述を削除できませんでした" : error.Message();
+  }
 }
 
 }  // namespace
 
-RemovalOutcome RemoveInstalledFont(const InstalledEntry& entry, TRegFontData& registry,
-                                   FontRegistrations& registrations, FileServices& files, RestartDeletion& restart) {
+Removal RemoveInstalledFont(const InstalledEntry& entry, TRegFontData& registry, FontRegistrations& registrations,
+                            FileServices& files, RestartDeletion& restart) {
   if (!files.Exists(entry.Path)) {
-    DeleteValue(entry, registry);
-    return RemovalOutcome::Deleted;
+    std::u16string error = DeleteValue(entry, registry);
+    return {error.empty() ? RemovalOutcome::Deleted : RemovalOutcome::Failed, std::move(error)};
   }
   // The session's registration first: it alone may be what holds the file.
   registrations.RemoveForUninstall(entry.Path);
   const bool deletableNow = files.CanDelete(entry.Path);
-  if (!deletableNow && !restart.ScheduleDeletion(entry.Path)) {
-    registrations.KeepInstalled(entry.Path);
-    return RemovalOutcome::Failed;
+  if (!deletableNow) {
+    if (!restart.ScheduleDeletion(entry.Path)) {
+      registrations.KeepInstalled(entry.Path);
+      return {RemovalOutcome::Failed, {}};
+    }
+    return {RemovalOutcome::Scheduled, DeleteValue(entry, registry)};
   }
-  DeleteValue(entry, registry);
-  if (!deletableNow) return RemovalOutcome::Scheduled;
+  if (std::u16string error = DeleteValue(entry, registry); !error.empty()) {
+    registrations.KeepInstalled(entry.Path);
+    return {RemovalOutcome::Failed, std::move(error)};
+  }
   files.ClearAttributes(entry.Path);
-  if (files.Delete(entry.Path)) return RemovalOutcome::Deleted;
+  if (files.Delete(entry.Path)) return {RemovalOutcome::Deleted, {}};
   // Taken between the check and the deletion: the value is gone, so the file must go at the latest at restart.
-  return restart.ScheduleDeletion(entry.Path) ? RemovalOutcome::Scheduled : RemovalOutcome::Failed;
+  return {restart.ScheduleDeletion(entry.Path) ? RemovalOutcome::Scheduled : RemovalOutcome::Failed, {}};
 }
 
 }  // namespace velura

@@ -164,21 +164,22 @@ class InstallRun {
     InstalledEntry old = *plan.Replaced;
     if (RegisteredNameKey(old.ValueName, services_.Folding) == RegisteredNameKey(item.Name, services_.Folding))
       old.ValueName.clear();  // the new copy's value now: only a value still naming the old file goes
-    RemovalOutcome outcome = RemovalOutcome::Failed;
+    const Removal removal = RemoveInstalledFont(old, registry_, services_.Registrations, cli_.Files, cli_.Restart);
     try {
-      outcome = RemoveInstalledFont(old, registry_, services_.Registrations, cli_.Files, cli_.Restart);
       registry_.LoadFontsList();
-    } catch (const UserError& error) {
-      item.Reason += u"（古い版の削除に失敗: " + error.Message() + u"）";
-      item.Failure = CliFailure::Other;
-      return;
+    } catch (const UserError&) {
+      // The list is only reread for the next step; the registry itself is as the removal left it.
     }
-    if (outcome == RemovalOutcome::Failed) {
-      item.Reason += u"（古いファイルを削除できませんでした）";
-      item.Failure = CliFailure::Other;
-    } else if (outcome == RemovalOutcome::Scheduled) {
+    if (removal.Outcome == RemovalOutcome::Scheduled) {
       item.RestartNeeded = true;
       item.Reason += u"（古いファイルは再起動後に削除します）";
+    } else if (removal.Outcome == RemovalOutcome::Failed) {
+      item.Reason += u"（古いファイルを削除できませんでした）";
+      item.Failure = CliFailure::Other;
+    }
+    if (!removal.ValueError.empty()) {
+      item.Reason += u"（古い記述を削除できませんでした: " + removal.ValueError + u"）";
+      item.Failure = CliFailure::Other;
     }
   }
 

@@ -108,20 +108,22 @@ void RunUninstallCommand(const CliArguments& args, CliServices& cli, CliReport& 
       item.Action = inUse ? CliAction::Scheduled : CliAction::Uninstalled;
       item.RestartNeeded = inUse;
     } else {
-      try {
-        switch (RemoveInstalledFont(entry, engine.RegData(), services.Registrations, cli.Files, cli.Restart)) {
-          case RemovalOutcome::Deleted: item.Action = CliAction::Uninstalled; break;
-          case RemovalOutcome::Scheduled:
-            item.Action = CliAction::Scheduled;
-            item.RestartNeeded = true;
-            item.Reason = u"使用中のため再起動後に削除します";
-            break;
-          case RemovalOutcome::Failed: item.Reason = u"使用中のファイルを削除できませんでした"; break;
-        }
-        changed = changed || item.Action != CliAction::Failed;
-      } catch (const UserError& error) {
-        item.Reason = error.Message();
+      const Removal removal =
+          RemoveInstalledFont(entry, engine.RegData(), services.Registrations, cli.Files, cli.Restart);
+      switch (removal.Outcome) {
+        case RemovalOutcome::Deleted: item.Action = CliAction::Uninstalled; break;
+        case RemovalOutcome::Scheduled:
+          item.Action = CliAction::Scheduled;
+          item.RestartNeeded = true;
+          item.Reason = u"使用中のため再起動後に削除します";
+          break;
+        case RemovalOutcome::Failed: item.Reason = u"使用中のファイルを削除できませんでした"; break;
       }
+      if (!removal.ValueError.empty()) {
+        item.Reason = removal.ValueError;
+        item.Failure = CliFailure::Other;
+      }
+      changed = changed || item.Action != CliAction::Failed;
     }
     report.Add(std::move(item));
   }
