@@ -16,7 +16,7 @@ namespace {
 bool OutOfReach(const std::u16string& path, FileServices& files) {
   if (path.rfind(u"\\\\", 0) == 0) return true;
   if (path.size() < 3 || path[1] != u':') return false;
-  return files.ListFolder(path.substr(0, 3)).empty();
+  return files.ListFolder(path.substr(0, 2)).empty();  // "C:" lists as "C:\*.*"
 }
 
 void RepairValue(CliItem& item, const InstalledEntry& entry, TProcedureClass& engine, FileServices& files) {
