@@ -101,6 +101,14 @@ class InstallRun {
         plans_.push_back({source.Path, report_.Items.size(), *installed});
         break;
       case InstalledCopyChoice::Install:
+        // The install loop takes a file of that name it finds unregistered in the destination as the font's;
+        // only a copy of this very file may be taken so.
+        if (const std::u16string target = destination_ + u"\\" + FileNamePart(source.Path);
+            cli_.Files.Exists(target) && !SameContents(target, source.Path)) {
+          item.Action = CliAction::Failed;
+          item.Reason = u"インストール先に同じ名前の別のファイルがあります: " + target;
+          break;
+        }
         item.Action = CliAction::Installed;
         plans_.push_back({source.Path, report_.Items.size(), std::nullopt});
         break;
@@ -117,6 +125,11 @@ class InstallRun {
     for (const InstalledEntry& entry : entries_)
       if (services_.Folding.Lower(FileNamePart(entry.Path)) == file) return &entry;
     return nullptr;
+  }
+
+  bool SameContents(const std::u16string& a, const std::u16string& b) {
+    std::vector<std::uint8_t> left, right;
+    return cli_.Files.ReadWholeFile(a, left) && cli_.Files.ReadWholeFile(b, right) && left == right;
   }
 
   // A copy that cannot be read counts as the oldest there is, so that an upgrade replaces it.

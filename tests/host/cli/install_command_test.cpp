@@ -47,5 +47,23 @@ TEST(CliInstall, StopsBetweenFilesAndSkipsWhatIsInstalled) {
   EXPECT_EQ(ExitCodeOf(report), kExitFailed);
 }
 
+TEST(CliInstall, AnotherUnregisteredFileOfTheSameNameIsNotTakenOver) {
+  CliWorld w;
+  w.e.files.Put(kCliFonts + u"\\same.ttf", FontBytes(u"Same"));    // left by an earlier run: taken over
+  w.e.files.Put(kCliFonts + u"\\other.ttf", FontBytes(u"Stranger"));  // another font: never
+  w.e.files.MakeFolder(u"C:\\src");
+  w.e.files.Put(u"C:\\src\\same.ttf", FontBytes(u"Same"));
+  w.e.files.Put(u"C:\\src\\other.ttf", FontBytes(u"Mine"));
+  w.Start();
+  CliArguments args;
+  args.Command = CliCommand::Install;
+  args.Operands = {u"C:\\src"};
+  const CliReport report = w.Run(args);
+  EXPECT_EQ(w.ItemNamed(report, u"Same (TrueType)")->Action, CliAction::Installed);
+  EXPECT_EQ(w.ItemNamed(report, u"Mine (TrueType)")->Action, CliAction::Failed);
+  EXPECT_FALSE(w.MachineValue(u"Mine (TrueType)"));
+  EXPECT_EQ(w.e.files.BytesOf(kCliFonts + u"\\other.ttf"), FontBytes(u"Stranger"));
+}
+
 }  // namespace
 }  // namespace velura::testing
