@@ -8,8 +8,11 @@ FUZZ_SECONDS ?= 600
 BENCH_FONTS  ?= /usr/share/fonts
 BENCH_LOAD_N ?= 100 1000 3000
 BENCH_LOAD_DIR := $(CURDIR)/build/bench-load
+DIST_DIR   := build/dist
+VERSION    := $(shell awk '/^project.velura VERSION/ {print $$3}' CMakeLists.txt)
+DIST_NAME  := velura-$(VERSION)-x64
 
-.PHONY: all setup configure build host win test host-test win-test check-portable fuzz-smoke fuzz bench bench-load run prefix clean
+.PHONY: all setup configure build host win test host-test win-test check-portable fuzz-smoke fuzz bench bench-load run prefix clean dist dist-test
 
 all: build
 
@@ -71,6 +74,17 @@ bench-load: setup win
 
 run: setup win
 	@scripts/run.sh $(WIN_DIR)/velura.exe
+
+# The release: a zip of both executables and the readme, and a per-machine Windows Installer package.
+dist: setup win
+	@rm -rf $(DIST_DIR) && mkdir -p $(DIST_DIR)
+	@zip -q -j $(DIST_DIR)/$(DIST_NAME).zip $(WIN_DIR)/velura.exe $(WIN_DIR)/velura-cli.exe $(WIN_DIR)/readme.txt
+	@scripts/make-msi.sh $(WIN_DIR) $(VERSION) $(DIST_DIR)/$(DIST_NAME).msi
+	@echo "dist: $(DIST_DIR)/$(DIST_NAME).zip $(DIST_DIR)/$(DIST_NAME).msi"
+
+# Installs and removes the package under Wine in the test prefix (about 30 s; not part of `make test`).
+dist-test: dist prefix
+	@VELURA_WINEPREFIX=$(PREFIX_DIR) scripts/test-msi.sh $(DIST_DIR)/$(DIST_NAME).msi
 
 clean:
 	rm -rf build

@@ -16,6 +16,7 @@ PACKAGES="
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-wqy-zenhei fonts-noto-cjk fonts-opensymbol
   python3-fonttools
   zip unzip gcab jlha-utils
+  wixl msitools
 "
 
 SUDO=""

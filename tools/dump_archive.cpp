@@ -7,7 +7,7 @@
 #include "archive/extraction.h"
 #include "archive/folder_writer.h"
 #include "fontfile/byte_source.h"
-#include "json_writer.h"
+#include "platform/json_writer.h"
 #include "platform/text.h"
 
 namespace velura {

@@ -7,7 +7,7 @@
 #include "dump_archive.h"
 #include "dump_codec.h"
 #include "fontfile/font_data_table.h"
-#include "json_writer.h"
+#include "platform/json_writer.h"
 #include "platform/text.h"
 
 namespace velura {

@@ -38,6 +38,11 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
 }
 
 bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family) {
+  return WriteVersionedFont(path, family, 0, u"");  // the source's head and no version string
+}
+
+bool WriteVersionedFont(const std::wstring& path, const std::u16string& family, std::uint32_t revision,
+                        const std::u16string& versionText) {
   auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
   if (!source) return false;
   Bytes bytes(static_cast<std::size_t>(source->Size()));
@@ -54,8 +59,13 @@ bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family)
     if (offset > bytes.size() || length > bytes.size() - offset) return false;
     if (tag == "name") {
       auto names = BasicNames(family);
+      if (!versionText.empty()) names.push_back(NameSpec{3, 1, 0x0409, 5, versionText, {}, {}, {}});
       names.push_back(NameSpec{3, 1, 0x0409, 6, u"VeluraGenerated-Regular", {}, {}, {}});
       face.Table(tag, NameTable(names));
+    } else if (tag == "head" && length >= 8 && !versionText.empty()) {
+      Bytes head(bytes.begin() + offset, bytes.begin() + offset + length);
+      for (int i = 0; i < 4; ++i) head[4 + i] = static_cast<std::uint8_t>(revision >> (24 - 8 * i));
+      face.Table(tag, head);
     } else {
       face.Table(tag, Bytes(bytes.begin() + offset, bytes.begin() + offset + length));
     }

@@ -1,5 +1,6 @@
 // Real font files with names of our own, for tests that register and install fonts under Windows.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "support/temp_folder_win.h"
@@ -17,5 +18,9 @@ bool WriteRenamedFontFrom(const std::u16string& source, const std::wstring& path
 // A copy of Liberation Sans Regular whose name table is built anew (sfnt_writer) with the given family,
 // subfamily "Regular" and the family as full name: any length, any characters.
 bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family);
+// The same with a head fontRevision (16.16 fixed) and a version string (name ID 5) of the test's choosing;
+// an empty version string keeps the source's head and writes none.
+bool WriteVersionedFont(const std::wstring& path, const std::u16string& family, std::uint32_t revision,
+                        const std::u16string& versionText);
 
 }  // namespace velura::testing

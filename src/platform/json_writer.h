@@ -1,4 +1,4 @@
-// A minimal JSON writer for the command-line tools: objects and arrays written in order, UTF-8 output.
+// A minimal JSON writer for the command-line programs: objects and arrays written in order, UTF-8 output.
 #pragma once
 #include <cstdint>
 #include <string>
