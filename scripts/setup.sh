@@ -14,7 +14,7 @@ PACKAGES="
   locales
   fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-wqy-zenhei fonts-noto-cjk fonts-opensymbol
-  python3-fonttools
+  python3-fonttools unicode-data
   zip unzip gcab jlha-utils
 "
 

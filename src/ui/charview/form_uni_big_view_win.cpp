@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "platform/wide_win.h"
+#include "ui/charview/unicode_blocks.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -10,7 +12,7 @@ using ui::dock::Align;
 using ui::dock::At;
 using ui::dock::Docked;
 
-void BigCharacterPanel::SetCharacter(const std::wstring& face, wchar_t character) {
+void BigCharacterPanel::SetCharacter(const std::wstring& face, char32_t character) {
   if (face != face_) font_.Reset();
   face_ = face;
   character_ = character;
@@ -47,7 +49,9 @@ LRESULT BigCharacterPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       ui::SelectInDc selected(dc, CharacterFont());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, RGB(0, 0, 0));
-      DrawTextW(dc, &character_, 1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+      const std::u16string text = Utf16Of(character_);
+      DrawTextW(dc, AsWide(text), static_cast<int>(text.size()), &client,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     }
     EndPaint(hwnd_, &paint);
     return 0;
@@ -73,7 +77,7 @@ TForm_UniBigView::TForm_UniBigView(HWND owner) : owner_(owner) {
 
 TForm_UniBigView::~TForm_UniBigView() { Destroy(); }
 
-void TForm_UniBigView::ShowCharacter(const std::wstring& fontName, wchar_t codePoint) {
+void TForm_UniBigView::ShowCharacter(const std::wstring& fontName, char32_t codePoint) {
   TntPanel1.SetCharacter(fontName, codePoint);
 }
 

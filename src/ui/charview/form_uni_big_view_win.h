@@ -12,11 +12,11 @@ namespace velura {
 // TntPanel1: white, lowered, the character centred in the face at the size in points.
 class BigCharacterPanel : public ui::Panel {
  public:
-  void SetCharacter(const std::wstring& face, wchar_t character);
+  void SetCharacter(const std::wstring& face, char32_t character);
   void SetPoints(int points);
   const std::wstring& Face() const { return face_; }
   int Points() const { return points_; }
-  wchar_t Character() const { return character_; }
+  char32_t Character() const { return character_; }
   HFONT CharacterFont();
 
  protected:
@@ -25,7 +25,7 @@ class BigCharacterPanel : public ui::Panel {
  private:
   std::wstring face_ = L"MS UI Gothic";
   int points_ = 96;  // 128 pixels at 96 DPI, the designed size
-  wchar_t character_ = 0;
+  char32_t character_ = 0;
   ui::UniqueFont font_;
 };
 
@@ -34,7 +34,8 @@ class TForm_UniBigView : public ui::Form {
   explicit TForm_UniBigView(HWND owner);
   ~TForm_UniBigView() override;
 
-  void ShowCharacter(const std::wstring& fontName, wchar_t codePoint);
+  // Beyond U+FFFF the character is drawn from its surrogate pair.
+  void ShowCharacter(const std::wstring& fontName, char32_t codePoint);
   // Button_ViewShow of the viewer: shows the window, centred on its owner the first time.
   void Open();
   void SpinEdit1Change();

@@ -30,8 +30,10 @@ TForm_UniUserItems::TForm_UniUserItems(HWND owner, const TUserItems& slots, int 
   }
   FillGrid();
   SelectRow(0);
-  for (int index = 0; index < kUniBlockCount; ++index) ui::AddComboItem(*ComboBox_BlockStr, ToWide(BlockName(index)));
-  ui::SetComboSelectedIndex(*ComboBox_BlockStr, currentBlock >= 0 && currentBlock < kUniBlockCount ? currentBlock : -1);
+  // Every block of the viewer's list, in its order; the viewer's current block (a list index) selected.
+  for (int index = 0; index < ViewerBlockCount(); ++index)
+    ui::AddComboItem(*ComboBox_BlockStr, ToWide(ViewerBlock(index).Name));
+  ui::SetComboSelectedIndex(*ComboBox_BlockStr, currentBlock >= 0 && currentBlock < ViewerBlockCount() ? currentBlock : -1);
 }
 
 TForm_UniUserItems::~TForm_UniUserItems() { Destroy(); }
@@ -144,7 +146,7 @@ void TForm_UniUserItems::Edit_UserStrChange() {
 void TForm_UniUserItems::Button_AddClick() {
   const int index = ui::ComboSelectedIndex(*ComboBox_BlockStr);
   if (index < 0) return;  // no block chosen: nothing to add
-  if (!table_.AddOrChange(currentRow_, index)) {
+  if (!table_.AddOrChange(currentRow_, BlockNumberAt(index))) {
     ShowMessage(kDuplicateFavouriteText, u"VELURA", MessageIcon::Information);
     return;
   }
