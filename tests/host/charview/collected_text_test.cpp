@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/charview/collected_text.h"
+#include "ui/charview/unicode_blocks.h"
 
 namespace velura {
 namespace {
@@ -14,6 +15,19 @@ TEST(CollectedText, SurrogateCellsAreNotCollected) {
   EXPECT_FALSE(CollectsAsCharacter(0xDC00));
   EXPECT_FALSE(CollectsAsCharacter(0xDFFF));
   EXPECT_FALSE(CollectsAsCharacter(-1));  // past the block's end
+}
+
+TEST(CollectedText, SupplementaryCellsGoInAsWholePairs) {
+  EXPECT_TRUE(CollectsAsCharacter(0x20BB7));
+  EXPECT_TRUE(CollectsAsCharacter(0x10FFFF));
+  EXPECT_FALSE(CollectsAsCharacter(0x110000));
+  EXPECT_EQ(Utf16Of(0x20BB7), u"\U00020BB7");
+  EXPECT_EQ(Utf16Of(0x10000), u"\U00010000");
+  EXPECT_EQ(Utf16Of(0x10FFFF), u"\U0010FFFF");
+  EXPECT_EQ(Utf16Of(0xFFFF), std::u16string(1, u'\xFFFF'));
+  // What a double-click puts first stays well-formed when copied.
+  const std::u16string collected = Utf16Of(0x20BB7) + Utf16Of(0x1F300) + u"あ";
+  EXPECT_EQ(WellFormedForCopy(collected), collected);
 }
 
 TEST(CollectedText, CopiesKeepPairsAndReplaceLoneHalves) {
