@@ -7,6 +7,7 @@
 
 #include "fontfile/byte_source.h"
 #include "support/file_bytes_win.h"
+#include "support/cmap_writer.h"
 #include "support/sfnt_writer.h"
 
 namespace velura::testing {
@@ -37,7 +38,37 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
   return WriteFileBytes(path, bytes);
 }
 
+// A copy of Liberation Sans with a name table of its own and, when cmap is not empty, that "cmap".
+bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family, const Bytes& cmap);
+
+namespace {
+
+Bytes CmapOf(const std::vector<std::pair<char32_t, char32_t>>& ranges) {
+  constexpr std::uint32_t kFirstGlyph = 36;  // a letter of the face, so every mapped code point shows ink
+  std::vector<Segment4> segments;
+  std::vector<Group> groups;
+  for (const auto& [first, last] : ranges) {
+    groups.push_back({first, last, kFirstGlyph});
+    if (last <= 0xFFFE)
+      segments.push_back({static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last),
+                          static_cast<std::uint16_t>(kFirstGlyph - first)});
+  }
+  segments.push_back({0xFFFF, 0xFFFF, 1});
+  return CmapWith({{3, 1, Format4(segments)}, {3, 10, Format12(groups)}});
+}
+
+}  // namespace
+
+bool WriteFontWithCharacters(const std::wstring& path, const std::u16string& family,
+                             const std::vector<std::pair<char32_t, char32_t>>& ranges) {
+  return WriteFontWithFamily(path, family, CmapOf(ranges));
+}
+
 bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family) {
+  return WriteFontWithFamily(path, family, {});
+}
+
+bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family, const Bytes& cmap) {
   auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
   if (!source) return false;
   Bytes bytes(static_cast<std::size_t>(source->Size()));
@@ -56,6 +87,8 @@ bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family)
       auto names = BasicNames(family);
       names.push_back(NameSpec{3, 1, 0x0409, 6, u"VeluraGenerated-Regular", {}, {}, {}});
       face.Table(tag, NameTable(names));
+    } else if (tag == "cmap" && !cmap.empty()) {
+      face.Table(tag, cmap);
     } else {
       face.Table(tag, Bytes(bytes.begin() + offset, bytes.begin() + offset + length));
     }

@@ -1,6 +1,8 @@
 // Real font files with names of our own, for tests that register and install fonts under Windows.
 #pragma once
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/temp_folder_win.h"
 
@@ -17,5 +19,9 @@ bool WriteRenamedFontFrom(const std::u16string& source, const std::wstring& path
 // A copy of Liberation Sans Regular whose name table is built anew (sfnt_writer) with the given family,
 // subfamily "Regular" and the family as full name: any length, any characters.
 bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family);
+// The same whose "cmap" maps only the given inclusive code point ranges (BMP ones in a (3,1) format 4
+// subtable, all in a (3,10) format 12 one), each to a visible glyph of the face.
+bool WriteFontWithCharacters(const std::wstring& path, const std::u16string& family,
+                             const std::vector<std::pair<char32_t, char32_t>>& ranges);
 
 }  // namespace velura::testing

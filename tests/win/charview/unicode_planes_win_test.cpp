@@ -1,0 +1,154 @@
+// The Unicode viewer beyond its own table: blocks of every plane, what the face really has, names, and
+// going to a code point.
+#include <windows.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "charview_fixture_win.h"
+#include "records/folder_loading.h"
+#include "records/long_operations.h"
+#include "support/picture_regions_win.h"
+#include "support/screenshot_win.h"
+#include "support/test_fonts_win.h"
+#include "ui/charview/form_unicode_win.h"
+#include "ui/charview/unicode_blocks.h"
+#include "ui/framework/window_win.h"
+
+namespace velura::testing {
+namespace {
+
+class UnicodePlanes : public CharviewTest {
+ protected:
+  // The viewer with the browsed fonts of a folder in its tree's second root.
+  void OpenWith(const std::u16string& folder) {
+    LoadFolderFiles(Browser().Engine(), browsed, folder, Browser().progress, false);
+    viewer = std::make_unique<Tform_unicode>(Browser().Engine(), Browser().settings, [] {},
+                                             [this]() -> const TFileData_base* { return &browsed; });
+    viewer->Open();
+    PumpUntilIdle();
+  }
+  void TearDown() override {
+    viewer.reset();
+    SilentBarProgress release;
+    ReleaseAll(browsed, release);
+  }
+  std::wstring Status(int part) const { return StatusText(viewer->StatusBar1->hwnd, part); }
+  Picture CellPicture(const Picture& window, int row, int column) const {
+    const RECT cell = viewer->TntStringGrid1.CellRect(row, column);
+    return Crop(window, AreaInCapture(viewer->Hwnd(), viewer->TntStringGrid1.Hwnd(), cell));
+  }
+  // Selects a block and waits until the grid is painted: the time a user waits after a click.
+  double ShowBlockMilliseconds(int listIndex) {
+    LARGE_INTEGER frequency{}, start{}, end{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    viewer->SelectBlock(listIndex);
+    UpdateWindow(viewer->TntStringGrid1.Hwnd());
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  }
+
+  TFileData_local browsed{Browser().Engine().Records()};
+  std::unique_ptr<Tform_unicode> viewer;
+};
+
+TEST_F(UnicodePlanes, OnlyTheFacesOwnGlyphsAreDrawnAndCounted) {
+  TempFolder folder(L"velura_unicode_cmap");
+  ASSERT_TRUE(WriteFontWithCharacters(folder / L"abc.ttf", u"Velura Cmap ABC", {{0x41, 0x43}, {0x20BB7, 0x20BB7}}));
+  OpenWith(folder.U16());
+  ASSERT_TRUE(SelectNode(viewer->FontTree(), L"Velura Cmap ABC"));
+  viewer->SelectBlock(0);
+  viewer->TntStringGrid1.SelectCell(0, 0);
+  ASSERT_TRUE(viewer->TntStringGrid1.CharMap().Found);
+  EXPECT_EQ(Status(2), L"収録 3 / 128 字");
+  viewer->Show();
+  const Picture picture = CaptureWindow(viewer->Hwnd());
+  SavePng(picture, ScreenshotPath(L"unicode_viewer_face_glyphs.png"));
+
+  // "A" (row 4, column 1) is drawn in the face; "D" and "a" are empty grey cells, never a fallback glyph.
+  const Picture a = CellPicture(picture, 4, 1);
+  const RECT cell = viewer->TntStringGrid1.CellRect(4, 1);
+  const Picture expected = DrawPicture(cell.right - cell.left, cell.bottom - cell.top, [&](HDC dc) {
+    const RECT area{0, 0, cell.right - cell.left, cell.bottom - cell.top};
+    DrawGridCell(dc, area, viewer->GridFont(), U'A', false);
+  });
+  EXPECT_EQ(DifferingPixels(a, expected), 0);
+  EXPECT_LT(CountPixels(a, PixelOf(GetSysColor(COLOR_WINDOW))), a.width * a.height);  // ink
+  for (const auto [row, column] : {std::pair{4, 4}, std::pair{6, 1}}) {
+    const Picture missing = CellPicture(picture, row, column);
+    EXPECT_EQ(CountPixels(missing, PixelOf(kMissingGlyphGround)), missing.width * missing.height) << row << "," << column;
+  }
+
+  // Beyond U+FFFF: the face's one ideograph of Extension B.
+  const int extB = BlockOfCodePoint(0x20BB7);
+  viewer->SelectCodePoint(extB, 0x20BB7);
+  EXPECT_EQ(Status(0), L"範囲　$20000 ～ $2A6DF");
+  EXPECT_EQ(Status(1), L"Unicode  $20BB7");
+  EXPECT_EQ(Status(2), L"収録 1 / 42,720 字");
+  EXPECT_EQ(Status(3), L"U+20BB7  CJK UNIFIED IDEOGRAPH-20BB7");
+  EXPECT_EQ(viewer->BigView->TntPanel1.Character(), U'\U00020BB7');
+  const int cellIndex = 0x20BB7 - 0x20000;
+  EXPECT_EQ(viewer->TntStringGrid1.Row(), cellIndex / 16);
+  EXPECT_EQ(viewer->TntStringGrid1.Column(), cellIndex % 16);
+}
+
+TEST_F(UnicodePlanes, SupplementaryCharactersAreCollectedAndCopiedAsPairs) {
+  TempFolder folder(L"velura_unicode_pairs");
+  OpenWith(folder.U16());
+  EXPECT_EQ(SendMessageW(viewer->ListBox_zel1.Hwnd(), LB_GETCOUNT, 0, 0), ViewerBlockCount());
+  viewer->SelectCodePoint(BlockOfCodePoint(0x1F600), 0x1F600);
+  SendMessageW(viewer->Hwnd(), WM_NULL, 0, 0);
+  const RECT cell = viewer->TntStringGrid1.CellRect(viewer->TntStringGrid1.Row(), viewer->TntStringGrid1.Column());
+  const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+  SendMessageW(viewer->TntStringGrid1.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  viewer->SelectCodePoint(BlockOfCodePoint(0x3042), 0x3042);
+  SendMessageW(viewer->TntStringGrid1.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+               [&] {
+                 const RECT c = viewer->TntStringGrid1.CellRect(0, 2);
+                 return MAKELPARAM((c.left + c.right) / 2, (c.top + c.bottom) / 2);
+               }());
+  EXPECT_EQ(ui::WindowText(viewer->TntRichEdit1->hwnd), L"\x3042\xD83D\xDE00");
+  CharviewTest::Click(*viewer->Button_Copy);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  if (data) GlobalUnlock(data);
+  CloseClipboard();
+  EXPECT_EQ(copied, L"\x3042\xD83D\xDE00");
+}
+
+TEST_F(UnicodePlanes, ExtensionBWithAFaceThatHasItAndOneThatHasNot) {
+  TempFolder folder(L"velura_unicode_extb");
+  OpenWith(folder.U16());
+  const int extB = BlockOfCodePoint(0x20BB7);
+  for (const wchar_t* face : {L"Noto Sans CJK JP", L"IPAゴシック"}) {
+    ASSERT_TRUE(SelectNode(viewer->FontTree(), face)) << "the test prefix lacks a CJK font";
+    viewer->SelectCodePoint(extB, 0x20BB7);
+    viewer->Show();
+    const std::wstring name = std::wstring(L"unicode_viewer_ext_b_") + (face[0] == L'N' ? L"noto" : L"ipa") + L".png";
+    const Picture picture = CaptureWindow(viewer->Hwnd());
+    SavePng(picture, ScreenshotPath(name));
+    // A face that maps 𠮷 draws it; one that does not leaves its cell (the current one) without ink.
+    const bool maps = viewer->TntStringGrid1.CharMap().Contains(0x20BB7);
+    std::printf("[ measure ] %ls: %ls, maps U+20BB7: %d\n", face, Status(2).c_str(), maps ? 1 : 0);
+    EXPECT_FALSE(Status(2).empty());
+  }
+
+  // A block switch, measured (not asserted) for the largest blocks.
+  ASSERT_TRUE(SelectNode(viewer->FontTree(), L"Noto Sans CJK JP"));
+  for (char32_t code : {0x20000u, 0xF0000u, 0x4E00u}) {
+    const int index = BlockOfCodePoint(code);
+    viewer->SelectBlock(0);
+    PumpUntilIdle();
+    const double ms = ShowBlockMilliseconds(index);
+    std::printf("[ measure ] block switch to %ls (%u code points): %.1f ms\n",
+                reinterpret_cast<const wchar_t*>(ViewerBlock(index).Name),
+                static_cast<unsigned>(ViewerBlock(index).Last - ViewerBlock(index).First + 1), ms);
+  }
+}
+
+}  // namespace
+}  // namespace velura::testing
