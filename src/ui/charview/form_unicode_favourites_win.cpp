@@ -46,10 +46,10 @@ void Tform_unicode::CreateMenus() {
   using ui::MenuEntry;
   SetMenuBar(
       ui::BuildMenu(FormActions(),
-                    {MenuEntry::Item(N2), MenuEntry::Item(Action_GoToCodePoint),
+                    {MenuEntry::Item(N2),
                      MenuEntry::Submenu(u"お気に入り", {MenuEntry::Item(Action_UserList_Open),
                                                         MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()}),
-                     MenuEntry::Item(Close1)},
+                     MenuEntry::Item(Action_GoToCodePoint), MenuEntry::Item(Close1)},
                     false));
   SetContextMenu(*ui::ControlOf(ListBox_zel1.Hwnd()),
                  {MenuEntry::Item(Action_UserList_Open), MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()});

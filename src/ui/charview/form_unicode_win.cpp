@@ -136,12 +136,14 @@ void Tform_unicode::FillFontTree() {
 }
 
 void Tform_unicode::SelectBlock(int index) {
+  // The list jumps to a far line without drawing each scroll on the way: it is drawn once, afterwards.
+  const HWND list = ListBox_zel1.Hwnd();
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   selectingBlock_ = true;
   ListBox_zel1.SelectIndex(index);
   selectingBlock_ = false;
   // A list box without integral height may count a line cut off at its bottom as shown: scroll the block's
   // line fully into view.
-  const HWND list = ListBox_zel1.Hwnd();
   RECT line{}, client{};
   GetClientRect(list, &client);
   if (index >= 0 &&
@@ -150,6 +152,8 @@ void Tform_unicode::SelectBlock(int index) {
     const int fullLines = std::max(1, static_cast<int>(client.bottom / (line.bottom - line.top)));
     SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, index - fullLines + 1)), 0);
   }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
   ShowBlock(index);
 }
 

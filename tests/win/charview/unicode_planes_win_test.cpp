@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "charview_fixture_win.h"
@@ -77,7 +78,7 @@ TEST_F(UnicodePlanes, OnlyTheFacesOwnGlyphsAreDrawnAndCounted) {
   });
   EXPECT_EQ(DifferingPixels(a, expected), 0);
   EXPECT_LT(CountPixels(a, PixelOf(GetSysColor(COLOR_WINDOW))), a.width * a.height);  // ink
-  for (const auto [row, column] : {std::pair{4, 4}, std::pair{6, 1}}) {
+  for (const auto& [row, column] : {std::pair{4, 4}, std::pair{6, 1}}) {
     const Picture missing = CellPicture(picture, row, column);
     EXPECT_EQ(CountPixels(missing, PixelOf(kMissingGlyphGround)), missing.width * missing.height) << row << "," << column;
   }
@@ -90,62 +91,52 @@ TEST_F(UnicodePlanes, OnlyTheFacesOwnGlyphsAreDrawnAndCounted) {
   EXPECT_EQ(Status(2), L"収録 1 / 42,720 字");
   EXPECT_EQ(Status(3), L"U+20BB7  CJK UNIFIED IDEOGRAPH-20BB7");
   EXPECT_EQ(viewer->BigView->TntPanel1.Character(), U'\U00020BB7');
-  const int cellIndex = 0x20BB7 - 0x20000;
-  EXPECT_EQ(viewer->TntStringGrid1.Row(), cellIndex / 16);
-  EXPECT_EQ(viewer->TntStringGrid1.Column(), cellIndex % 16);
-}
-
-TEST_F(UnicodePlanes, SupplementaryCharactersAreCollectedAndCopiedAsPairs) {
-  TempFolder folder(L"velura_unicode_pairs");
-  OpenWith(folder.U16());
-  EXPECT_EQ(SendMessageW(viewer->ListBox_zel1.Hwnd(), LB_GETCOUNT, 0, 0), ViewerBlockCount());
-  viewer->SelectCodePoint(BlockOfCodePoint(0x1F600), 0x1F600);
-  SendMessageW(viewer->Hwnd(), WM_NULL, 0, 0);
-  const RECT cell = viewer->TntStringGrid1.CellRect(viewer->TntStringGrid1.Row(), viewer->TntStringGrid1.Column());
-  const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-  SendMessageW(viewer->TntStringGrid1.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  viewer->SelectCodePoint(BlockOfCodePoint(0x3042), 0x3042);
+  EXPECT_EQ(viewer->TntStringGrid1.Row() * 16 + viewer->TntStringGrid1.Column(), 0x20BB7 - 0x20000);
+  // Collected and copied as its whole pair.
+  const RECT current = viewer->TntStringGrid1.CellRect(viewer->TntStringGrid1.Row(), viewer->TntStringGrid1.Column());
   SendMessageW(viewer->TntStringGrid1.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
-               [&] {
-                 const RECT c = viewer->TntStringGrid1.CellRect(0, 2);
-                 return MAKELPARAM((c.left + c.right) / 2, (c.top + c.bottom) / 2);
-               }());
-  EXPECT_EQ(ui::WindowText(viewer->TntRichEdit1->hwnd), L"\x3042\xD83D\xDE00");
-  CharviewTest::Click(*viewer->Button_Copy);
+               MAKELPARAM((current.left + current.right) / 2, (current.top + current.bottom) / 2));
+  EXPECT_EQ(ui::WindowText(viewer->TntRichEdit1->hwnd), L"\xD842\xDFB7");
+  Click(*viewer->Button_Copy);
   ASSERT_TRUE(OpenClipboard(nullptr));
   const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  EXPECT_EQ(std::wstring(data ? static_cast<const wchar_t*>(GlobalLock(data)) : L""), L"\xD842\xDFB7");
   if (data) GlobalUnlock(data);
   CloseClipboard();
-  EXPECT_EQ(copied, L"\x3042\xD83D\xDE00");
 }
 
 TEST_F(UnicodePlanes, ExtensionBWithAFaceThatHasItAndOneThatHasNot) {
   TempFolder folder(L"velura_unicode_extb");
   OpenWith(folder.U16());
+  EXPECT_EQ(SendMessageW(viewer->ListBox_zel1.Hwnd(), LB_GETCOUNT, 0, 0), ViewerBlockCount());
   const int extB = BlockOfCodePoint(0x20BB7);
   for (const wchar_t* face : {L"Noto Sans CJK JP", L"IPAゴシック"}) {
     ASSERT_TRUE(SelectNode(viewer->FontTree(), face)) << "the test prefix lacks a CJK font";
     viewer->SelectCodePoint(extB, 0x20BB7);
     viewer->Show();
-    const std::wstring name = std::wstring(L"unicode_viewer_ext_b_") + (face[0] == L'N' ? L"noto" : L"ipa") + L".png";
-    const Picture picture = CaptureWindow(viewer->Hwnd());
-    SavePng(picture, ScreenshotPath(name));
-    // A face that maps 𠮷 draws it; one that does not leaves its cell (the current one) without ink.
-    const bool maps = viewer->TntStringGrid1.CharMap().Contains(0x20BB7);
-    std::printf("[ measure ] %ls: %ls, maps U+20BB7: %d\n", face, Status(2).c_str(), maps ? 1 : 0);
-    EXPECT_FALSE(Status(2).empty());
+    const bool noto = face[0] == L'N';
+    SavePng(CaptureWindow(viewer->Hwnd()), ScreenshotPath(noto ? L"unicode_ext_b_noto.png" : L"unicode_ext_b_ipa.png"));
+    EXPECT_TRUE(viewer->TntStringGrid1.CharMap().Found);
+    const std::wstring coverage = Status(2);  // "収録 n / m 字"
+    ASSERT_GT(coverage.size(), 5u);
+    std::printf("[ measure ] %s: Extension B characters mapped %s, U+20BB7 %s\n", noto ? "Noto Sans CJK JP" : "IPAGothic",
+                std::string(coverage.begin() + 3, coverage.end() - 2).c_str(),
+                viewer->TntStringGrid1.CharMap().Contains(0x20BB7) ? "mapped" : "not mapped");
   }
 
   // A block switch, measured (not asserted) for the largest blocks.
   ASSERT_TRUE(SelectNode(viewer->FontTree(), L"Noto Sans CJK JP"));
-  for (char32_t code : {0x20000u, 0xF0000u, 0x4E00u}) {
+  for (char32_t code : {0x20000u, 0xF0000u, 0x4E00u, 0x80u}) {
     const int index = BlockOfCodePoint(code);
-    viewer->SelectBlock(0);
-    PumpUntilIdle();
-    const double ms = ShowBlockMilliseconds(index);
-    std::printf("[ measure ] block switch to %ls (%u code points): %.1f ms\n",
-                reinterpret_cast<const wchar_t*>(ViewerBlock(index).Name),
+    // The least of five: the machine's other load only ever adds time.
+    double ms = 1e9;
+    for (int run = 0; run < 5; ++run) {
+      viewer->SelectBlock(0);
+      PumpUntilIdle();
+      ms = std::min(ms, ShowBlockMilliseconds(index));
+    }
+    const std::u16string name = ViewerBlock(index).Name;
+    std::printf("[ measure ] block switch to %s (%u code points): %.1f ms\n", std::string(name.begin(), name.end()).c_str(),
                 static_cast<unsigned>(ViewerBlock(index).Last - ViewerBlock(index).First + 1), ms);
   }
 }
