@@ -2,8 +2,7 @@
 
 #include <cwchar>
 
-#include "platform/wide_win.h"
-#include "ui/charview/unicode_blocks.h"
+#include "ui/charview/face_char_map_win.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -33,6 +32,7 @@ HFONT BigCharacterPanel::CharacterFont() {
     face.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(face.lfFaceName, face_.c_str(), LF_FACESIZE - 1);
     font_.Reset(CreateFontIndirectW(&face));
+    cmap_ = font_ ? ReadFaceCharacters(font_.Get()).cmap : std::vector<std::uint8_t>();
   }
   return font_.Get();
 }
@@ -49,9 +49,7 @@ LRESULT BigCharacterPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       ui::SelectInDc selected(dc, CharacterFont());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, RGB(0, 0, 0));
-      const std::u16string text = Utf16Of(character_);
-      DrawTextW(dc, AsWide(text), static_cast<int>(text.size()), &client,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+      DrawCodePointCentred(dc, client, character_, cmap_);
     }
     EndPaint(hwnd_, &paint);
     return 0;

@@ -1,7 +1,9 @@
 // TForm_UniBigView: the Unicode viewer's current character alone, very large, in the viewer's font. It
 // lives as long as its viewer, hidden until shown; closing it only hides it.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/framework/form_win.h"
 #include "ui/framework/handles_win.h"
@@ -27,6 +29,7 @@ class BigCharacterPanel : public ui::Panel {
   int points_ = 96;  // 128 pixels at 96 DPI, the designed size
   char32_t character_ = 0;
   ui::UniqueFont font_;
+  std::vector<std::uint8_t> cmap_;  // the face's, read with the font, for characters beyond U+FFFF
 };
 
 class TForm_UniBigView : public ui::Form {

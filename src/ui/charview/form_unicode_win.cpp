@@ -190,7 +190,7 @@ void Tform_unicode::ApplyFontFromTree() {
   TntStringGrid1.SetCellFont(font);
   gridFont_.Reset(font);
   if (face != mapFace_) {  // the size does not change what the face maps
-    TntStringGrid1.SetCharMap(ReadFaceCharMap(font));
+    TntStringGrid1.SetFaceCharacters(ReadFaceCharacters(font));
     mapFace_ = face;
   }
 }

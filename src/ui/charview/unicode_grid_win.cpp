@@ -10,17 +10,15 @@
 
 namespace velura {
 
-void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char32_t codePoint, bool current, bool faceHasIt) {
+void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char32_t codePoint, bool current, bool faceHasIt,
+                  const std::vector<std::uint8_t>& cmap) {
   SetBkColor(dc, current ? GetSysColor(COLOR_HIGHLIGHT) : faceHasIt ? GetSysColor(COLOR_WINDOW) : kMissingGlyphGround);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
   if (!faceHasIt) return;
   ui::SelectInDc selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(current ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  RECT area = cell;
-  const std::u16string text = Utf16Of(codePoint);
-  DrawTextW(dc, AsWide(text), static_cast<int>(text.size()), &area,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  DrawCodePointCentred(dc, cell, codePoint, cmap);
 }
 
 ui::Control& UnicodeGrid::Create(ui::Window& parent, const ui::dock::Item& dock) {
@@ -50,8 +48,8 @@ void UnicodeGrid::SetCellFont(HFONT font) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void UnicodeGrid::SetCharMap(TCharMap map) {
-  charMap_ = std::move(map);
+void UnicodeGrid::SetFaceCharacters(FaceCharacters face) {
+  face_ = std::move(face);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -159,7 +157,8 @@ void UnicodeGrid::Paint(HDC dc, const RECT& dirty) {
       RECT overlap{};
       if (!IntersectRect(&overlap, &cell, &dirty)) continue;
       const auto codePoint = static_cast<char32_t>(code);
-      DrawGridCell(dc, cell, font_, codePoint, row == row_ && column == column_, FaceMaps(charMap_, codePoint));
+      DrawGridCell(dc, cell, font_, codePoint, row == row_ && column == column_, FaceMaps(face_.map, codePoint),
+                   face_.cmap);
     }
   }
 }

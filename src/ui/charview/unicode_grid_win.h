@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "fontfile/char_map.h"
+#include "ui/charview/face_char_map_win.h"
 #include "ui/charview/unicode_blocks.h"
 #include "ui/framework/panel_win.h"
 
@@ -16,7 +16,8 @@ namespace velura {
 
 // Paints one cell: background, and the code point centred in the font; a cell the face lacks gets the grey
 // ground and no text. The grid and its tests share it.
-void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char32_t codePoint, bool current, bool faceHasIt = true);
+void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char32_t codePoint, bool current, bool faceHasIt = true,
+                  const std::vector<std::uint8_t>& cmap = {});
 // The ground of a cell whose code point the face does not map.
 inline constexpr COLORREF kMissingGlyphGround = RGB(0xDC, 0xDC, 0xDC);
 
@@ -29,9 +30,9 @@ class UnicodeGrid : public ui::Panel {
   // The font the cells are drawn in; owned by the caller, kept until replaced.
   void SetCellFont(HFONT font);
   HFONT CellFont() const { return font_; }
-  // The character map of the cell font's face; one not found draws every cell.
-  void SetCharMap(TCharMap map);
-  const TCharMap& CharMap() const { return charMap_; }
+  // The characters of the cell font's face; a map not found draws every cell.
+  void SetFaceCharacters(FaceCharacters face);
+  const TCharMap& CharMap() const { return face_.map; }
   // The width and height of every cell in device pixels (grid lines come on top).
   void SetCellSize(int pixels);
   int CellSize() const { return cellSize_; }
@@ -72,7 +73,7 @@ class UnicodeGrid : public ui::Panel {
   int lineWidth_ = 2;
   int wheelRest_ = 0;
   HFONT font_ = nullptr;
-  TCharMap charMap_;
+  FaceCharacters face_;
 };
 
 }  // namespace velura

@@ -1,6 +1,8 @@
 // What the grid draws of a face: mapped code points, the symbol range, and the status count.
 #include <gtest/gtest.h>
 
+#include "support/cmap_writer.h"
+#include "ui/charview/cmap_glyph.h"
 #include "ui/charview/face_glyphs.h"
 
 namespace velura {
@@ -38,6 +40,22 @@ TEST(FaceGlyphs, ASymbolFaceIsReachedThroughItsF000Range) {
   EXPECT_FALSE(FaceMaps(map, 0x80));
   EXPECT_FALSE(FaceMaps(MapOf({{0xF020, 0xF07F}}, false), 0x41));
   EXPECT_EQ(MappedAssignedCount(map, 0x0000, 0x007F), 0x60u);
+}
+
+}  // namespace
+}  // namespace velura
+
+namespace velura {
+namespace {
+
+TEST(SupplementaryGlyph, FromTheFormat12SubtableOnly) {
+  const testing::Bytes cmap = testing::CmapWith(
+      {{3, 1, testing::Format4({{0x41, 0x41, 1}, {0xFFFF, 0xFFFF, 1}})},
+       {3, 10, testing::Format12({{0x41, 0x41, 7}, {0x20000, 0x2000F, 100}, {0x20BB7, 0x20BB7, 9}})}});
+  EXPECT_EQ(SupplementaryGlyph(cmap.data(), cmap.size(), 0x20005), 105u);
+  EXPECT_EQ(SupplementaryGlyph(cmap.data(), cmap.size(), 0x20BB7), 9u);
+  EXPECT_EQ(SupplementaryGlyph(cmap.data(), cmap.size(), 0x20010), 0u);
+  EXPECT_EQ(SupplementaryGlyph(cmap.data(), cmap.size() - 20, 0x20BB7), 0u);  // cut short: nothing read past it
 }
 
 }  // namespace

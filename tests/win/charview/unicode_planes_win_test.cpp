@@ -92,6 +92,20 @@ TEST_F(UnicodePlanes, OnlyTheFacesOwnGlyphsAreDrawnAndCounted) {
   EXPECT_EQ(Status(3), L"U+20BB7  CJK UNIFIED IDEOGRAPH-20BB7");
   EXPECT_EQ(viewer->BigView->TntPanel1.Character(), U'\U00020BB7');
   EXPECT_EQ(viewer->TntStringGrid1.Row() * 16 + viewer->TntStringGrid1.Column(), 0x20BB7 - 0x20000);
+  // Drawn from the face's own glyph (the generated face gives U+20BB7 the glyph of "A").
+  const Picture atExtB = CaptureWindow(viewer->Hwnd());
+  const Picture drawn = CellPicture(atExtB, viewer->TntStringGrid1.Row(), viewer->TntStringGrid1.Column());
+  const Picture expectedA = DrawPicture(drawn.width, drawn.height, [&](HDC dc) {
+    const RECT area{0, 0, drawn.width, drawn.height};
+    DrawGridCell(dc, area, viewer->GridFont(), U'A', true);
+  });
+  // The same glyph, placed by its own extent rather than by the text functions: the same ink, maybe a pixel
+  // apart (two unknown-character boxes would differ far more).
+  const auto ink = [](const Picture& cell) {
+    return cell.width * cell.height - CountPixels(cell, PixelOf(GetSysColor(COLOR_HIGHLIGHT)));
+  };
+  EXPECT_GT(ink(expectedA), 0);
+  EXPECT_NEAR(ink(drawn), ink(expectedA), ink(expectedA) / 10);
   // Collected and copied as its whole pair.
   const RECT current = viewer->TntStringGrid1.CellRect(viewer->TntStringGrid1.Row(), viewer->TntStringGrid1.Column());
   SendMessageW(viewer->TntStringGrid1.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
