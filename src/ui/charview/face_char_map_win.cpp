@@ -31,6 +31,7 @@ FaceCharacters ReadFaceCharacters(HFONT font) {
 void DrawCodePointCentred(HDC dc, const RECT& area, char32_t codePoint, const std::vector<std::uint8_t>& cmap) {
   const std::uint32_t glyph =
       codePoint > 0xFFFF ? SupplementaryGlyph(cmap.data(), cmap.size(), codePoint) : 0;
+  if (codePoint > 0xFFFF && !cmap.empty() && glyph == 0) return;  // the face lacks it: nothing of another face
   if (glyph == 0 || glyph > 0xFFFF) {
     RECT box = area;
     const std::u16string text = Utf16Of(codePoint);

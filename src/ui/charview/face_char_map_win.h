@@ -17,7 +17,8 @@ struct FaceCharacters {
 FaceCharacters ReadFaceCharacters(HFONT font);
 
 // Draws the code point centred in the area in the DC's font. Beyond U+FFFF it is drawn by the glyph the
-// face's cmap gives it: text output here takes a surrogate pair as two unknown characters.
+// face's cmap gives it (text output here takes a surrogate pair as two unknown characters), and not at all
+// when that cmap has none.
 void DrawCodePointCentred(HDC dc, const RECT& area, char32_t codePoint, const std::vector<std::uint8_t>& cmap);
 
 }  // namespace velura
