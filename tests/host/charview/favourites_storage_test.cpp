@@ -55,7 +55,6 @@ TEST_F(FavouritesStorage, AnAddedBlockGoesByItsFirstCodePointAndComesBack) {
   EXPECT_EQ((data.values[{u"MyUniBlock", u"1index"}]), u"50");
   EXPECT_EQ(ReadAll(), slots);
   EXPECT_EQ(FavouritesTable(slots).Row(0).index, u"U+20000");
-  EXPECT_EQ(FavouritesTable(slots).ToSlots(), slots);
   // A block this build does not know (written by a newer copy) reads as an empty slot.
   Store(2, u"U+E1000", u"");
   EXPECT_EQ(ReadAll()[2].BlockIndex, -1);
