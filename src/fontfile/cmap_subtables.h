@@ -43,7 +43,12 @@ bool ReadMappedRanges(const CmapBytes& table, std::size_t offset, std::vector<Co
 // Sorts ranges by first code point and merges the overlapping and adjacent ones.
 void SortAndMerge(std::vector<CodePointRange>& ranges);
 
-// The sequences a format 14 subtable at offset lists, sorted by (base, selector) without duplicates.
+// The order of TCharMap::Sequences: by selector, then base (the order a format 14 subtable stores them in).
+inline bool SequenceOrder(const VariationSequence& a, const VariationSequence& b) {
+  return a.selector != b.selector ? a.selector < b.selector : a.base < b.base;
+}
+
+// The sequences a format 14 subtable at offset lists, as runs in SequenceOrder, disjoint per selector.
 std::vector<VariationSequence> ReadVariationSequences(const CmapBytes& table, std::size_t offset);
 
 }  // namespace velura

@@ -60,7 +60,7 @@ TEST(CharCoverage, CountsPerSet) {
 }
 
 TEST(CharCoverage, TypedTextWithSurrogatesAndSelectors) {
-  const auto map = MapOf({{0x3042, 0x3042}, {0x845B, 0x845B}, {0x2000B, 0x2000B}}, {{0x845B, 0xE0100, true}});
+  const auto map = MapOf({{0x3042, 0x3042}, {0x845B, 0x845B}, {0x2000B, 0x2000B}}, {{0x845B, 0x845B, 0xE0100, true}});
   EXPECT_TRUE(MapsAllOf(map, u"あ𠀋葛"));
   EXPECT_TRUE(MapsAllOf(map, u"葛\U000E0100あ"));
   EXPECT_FALSE(MapsAllOf(map, u"葛\U000E0101"));      // a sequence the face does not list
