@@ -30,7 +30,8 @@ void CheckMap(const velura::TCharMap& map) {
   std::u16string text;
   for (std::size_t i = 0; i < map.Ranges.size() && i < 4; ++i) {
     const char32_t c = map.Ranges[i].first;
-    const bool selector = (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF) || (c >= 0x180B && c <= 0x180F);
+    const bool selector =
+        (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF) || (c >= 0x180B && c <= 0x180F);
     if ((c >= 0xD800 && c <= 0xDFFF) || selector) continue;
     if (c < 0x10000) {
       text += static_cast<char16_t>(c);

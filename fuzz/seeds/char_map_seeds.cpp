@@ -66,13 +66,15 @@ SeedFiles CharMapSeeds() {
     }
   }
 
-  const Bytes format4 = Format4({{0x20, 0x7E, 0xFFE3}, {0x3041, 0x3044, 0, GlyphArrayOffset(1, 3, 0)},
-                                 {0xFFFF, 0xFFFF, 1}},
-                                {5, 0, 7, 8});
+  const Bytes format4 = Format4(
+      {{0x20, 0x7E, 0xFFE3}, {0x3041, 0x3044, 0, GlyphArrayOffset(1, 3, 0)}, {0xFFFF, 0xFFFF, 1}}, {5, 0, 7, 8});
   const Bytes format12 = Format12({{0x20000, 0x2A6DF, 0}, {0x41, 0x5A, 3}});
   const Bytes format14 = Format14({{0xE0100, {{0x845B, 2}}, {{0x8FBB, 9}}}, {0xFE00, {}, {{0x41, 3}}}});
-  const Bytes all = CmapWith({{0, 5, format14}, {3, 10, format12}, {3, 1, format4},
-                              {3, 0, Format12({{0xF020, 0xF0FF, 1}}, 13)}, {1, 0, Bytes(262, 1)}});
+  const Bytes all = CmapWith({{0, 5, format14},
+                              {3, 10, format12},
+                              {3, 1, format4},
+                              {3, 0, Format12({{0xF020, 0xF0FF, 1}}, 13)},
+                              {1, 0, Bytes(262, 1)}});
   seeds.emplace_back("all_formats.cmap", all);
 
   Bytes overlapping = Format4({{0x100, 0xFFFF, 0, 0x2000}, {0, 0x200, 5}, {0x50, 0x60, 0, 4}}, {1, 2, 3});
@@ -89,7 +91,8 @@ SeedFiles CharMapSeeds() {
   seeds.emplace_back("truncated.cmap", Bytes(all.begin(), all.begin() + static_cast<long>(all.size() / 2)));
 
   seeds.emplace_back("face.ttf", FaceWith(all).Build());
-  seeds.emplace_back("collection.ttc", Collection({FaceWith(all), FaceWith(CmapWith({{3, 1, overlapping}})), FaceWith(all)}));
+  seeds.emplace_back("collection.ttc",
+                     Collection({FaceWith(all), FaceWith(CmapWith({{3, 1, overlapping}})), FaceWith(all)}));
   return seeds;
 }
 

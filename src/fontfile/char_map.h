@@ -31,7 +31,7 @@ struct TCharMap {
   std::uint16_t PlatformId = 0;
   std::uint16_t EncodingId = 0;
   std::uint16_t Format = 0;
-  std::uint32_t VariationSequences = 0;  // format 14 (0,5): default and non-default mappings counted apart
+  std::uint32_t VariationSequences = 0;      // format 14 (0,5): default and non-default mappings counted apart
   std::vector<VariationSequence> Sequences;  // sorted by (selector, base); runs of a selector are disjoint
 
   bool Contains(char32_t codePoint) const;

@@ -19,7 +19,8 @@ void AddRun(std::vector<CodePointRange>& ranges, char32_t first, char32_t last) 
 }
 
 // How many records of recordSize bytes, claimed by count, the table holds after start.
-std::uint64_t RecordsThatFit(const CmapBytes& table, std::uint64_t start, std::uint64_t count, std::uint64_t recordSize) {
+std::uint64_t RecordsThatFit(const CmapBytes& table, std::uint64_t start, std::uint64_t count,
+                             std::uint64_t recordSize) {
   if (!table.Has(start, 0)) return 0;
   return std::min(count, (table.Size() - start) / recordSize);
 }

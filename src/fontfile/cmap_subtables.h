@@ -20,8 +20,9 @@ class CmapBytes {
     return Has(offset, 2) ? static_cast<std::uint16_t>(data_[offset] << 8 | data_[offset + 1]) : 0;
   }
   std::uint32_t U24(std::uint64_t offset) const {
-    return Has(offset, 3) ? std::uint32_t{data_[offset]} << 16 | std::uint32_t{data_[offset + 1]} << 8 | data_[offset + 2]
-                          : 0;
+    return Has(offset, 3)
+               ? std::uint32_t{data_[offset]} << 16 | std::uint32_t{data_[offset + 1]} << 8 | data_[offset + 2]
+               : 0;
   }
   std::uint32_t U32(std::uint64_t offset) const {
     return Has(offset, 4) ? std::uint32_t{U16(offset)} << 16 | U16(offset + 2) : 0;
