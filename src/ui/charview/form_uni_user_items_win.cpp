@@ -43,9 +43,10 @@ void TForm_UniUserItems::CreateComponents() {
     Add(ui::ControlSpec{.className = L"BUTTON", .text = caption, .style = BS_GROUPBOX, .dock = dock});
   };
   StringGrid1 = &ui::AddGrid(*this, At(4, 4, 604, 248),
-                             {{L"", 24}, {L"index", 38}, {L"Character Block", 265}, {L"ユーザー定義の説明", 271}});
+                             {{L"", 24}, {L"index", 68}, {L"Character Block", 235}, {L"ユーザー定義の説明", 271}});
   // Rows 19 pixels high: a list view takes its row height from its small images. The first two columns are a
-  // little wider than designed (20, 34), so that "10" and "index" fit beside the list view's margins.
+  // little wider than designed (20, 34), so that "10" and an added block's "U+20000" fit beside the list
+  // view's margins; the block name column gives up the difference.
   rowHeight_.Reset(ImageList_Create(1, Px(19), ILC_COLOR32, 1, 0));
   SendMessageW(StringGrid1->hwnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_.Get()));
   ui::OnSelectionChange(*StringGrid1, [this] { StringGrid1Click(); });
