@@ -251,7 +251,9 @@ void TIniKeeper::WriteSampleSize(int opSize) { WriteIntValue(u"SampleFont", u"op
 UserBlockItem TIniKeeper::ReadUserItem(int n) const {
   const std::u16string number = DecimalU16(n);
   UserBlockItem item;
-  item.BlockIndex = ReadIntValue(u"MyUniBlock", number + u"index", -1);
+  const std::u16string index = profile_->Read(u"MyUniBlock", number + u"index");
+  item.BlockStart = ParseProfileCodePoint(index);
+  item.BlockIndex = item.BlockStart ? -1 : ParseProfileInt(index, -1);
   item.Text = ReadStrValue(u"MyUniBlock", number + u"UserStr");
   return item;
 }
@@ -260,6 +262,13 @@ void TIniKeeper::WriteUserItem(int n, int blockIndex, std::u16string_view text) 
   const std::u16string number = DecimalU16(n);
   WriteIntValue(u"MyUniBlock", number + u"index", blockIndex);
   WriteStrValue(u"MyUniBlock", number + u"UserStr", text);
+}
+
+void TIniKeeper::WriteUserItem(int n, const UserBlockItem& item) {
+  if (!item.BlockStart) return WriteUserItem(n, item.BlockIndex, item.Text);
+  const std::u16string number = DecimalU16(n);
+  WriteValue(u"MyUniBlock", number + u"index", FormatProfileCodePoint(item.BlockStart));
+  WriteStrValue(u"MyUniBlock", number + u"UserStr", item.Text);
 }
 
 }  // namespace velura

@@ -61,9 +61,13 @@ struct SampleSizes {
 // The remembered sample size when it is to be remembered, else the default size.
 inline int SampleFontSizeSetting(const SampleSizes& sizes) { return sizes.Remember ? sizes.OpSize : sizes.DefSize; }
 
+// A favourite block: by its number in the viewer's own table, or, for a block beyond that table, by its
+// first code point, stored as "U+1F300" in the index key (a text older readers take as no number, so for
+// them the slot is empty).
 struct UserBlockItem {
-  int BlockIndex = -1;  // -1: empty entry
+  int BlockIndex = -1;  // -1: empty entry (or a block named by its first code point)
   std::u16string Text;
+  char32_t BlockStart = 0;  // not 0: the block starting at this code point
 };
 
 class TIniKeeper {
@@ -122,6 +126,7 @@ class TIniKeeper {
   // n = 0 ... 9.
   UserBlockItem ReadUserItem(int n) const;
   void WriteUserItem(int n, int blockIndex, std::u16string_view text);
+  void WriteUserItem(int n, const UserBlockItem& item);
 
  private:
   void WriteValue(std::u16string_view section, std::u16string_view key, std::u16string_view text);

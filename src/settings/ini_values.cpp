@@ -30,6 +30,19 @@ std::optional<std::uint64_t> Magnitude(std::u16string_view digits, int base, std
 
 }  // namespace
 
+char32_t ParseProfileCodePoint(std::u16string_view text) {
+  if (text.size() < 6 || text.size() > 8 || text[0] != u'U' || text[1] != u'+') return 0;
+  const auto value = Magnitude(text.substr(2), 16, 0x10FFFF);
+  return value ? static_cast<char32_t>(*value) : 0;
+}
+
+std::u16string FormatProfileCodePoint(char32_t value) {
+  static const char16_t digits[] = u"0123456789ABCDEF";
+  std::u16string hex;
+  for (; value != 0 || hex.size() < 4; value >>= 4) hex.insert(hex.begin(), digits[value & 0xF]);
+  return u"U+" + hex;
+}
+
 std::int32_t ParseProfileInt(std::u16string_view text, std::int32_t fallback) {
   while (!text.empty() && text.front() == u' ') text.remove_prefix(1);
   bool negative = false;

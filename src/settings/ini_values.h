@@ -13,6 +13,11 @@ std::int32_t ParseProfileInt(std::u16string_view text, std::int32_t fallback);
 // A Boolean is an integer: any value other than 0 is true; text that is no number gives the default.
 bool ParseProfileBool(std::u16string_view text, bool fallback);
 
+// A code point as "U+" and four to six upper-case hexadecimal digits ("U+1F300"); 0 for any other text or a
+// value beyond U+10FFFF. Integer readers take this form as no number, so it gives them their default.
+char32_t ParseProfileCodePoint(std::u16string_view text);
+std::u16string FormatProfileCodePoint(char32_t value);
+
 std::u16string FormatProfileInt(std::int32_t value);
 std::u16string FormatProfileBool(bool value);
 

@@ -9,7 +9,9 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
-bool CollectsAsCharacter(int codeUnit) { return codeUnit >= 0 && codeUnit <= 0xFFFF && !(codeUnit >= 0xD800 && codeUnit <= 0xDFFF); }
+bool CollectsAsCharacter(int codePoint) {
+  return codePoint >= 0 && codePoint <= 0x10FFFF && !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
+}
 
 std::u16string WellFormedForCopy(std::u16string_view text) {
   std::u16string result(text);

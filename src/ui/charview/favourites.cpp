@@ -2,15 +2,34 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/text.h"
+#include "settings/ini_values.h"
 #include "ui/charview/unicode_blocks.h"
 
 namespace velura {
 
 TUserItem NormalizedUserItem(int blockIndex, std::u16string text) {
   return {blockIndex < 0 ? -1 : blockIndex, std::move(text)};
+}
+
+TUserItem FavouriteFromStored(const UserBlockItem& stored) {
+  if (!stored.BlockStart) return NormalizedUserItem(stored.BlockIndex, stored.Text);
+  const int index = AddedBlockStartingAt(stored.BlockStart);
+  return {index < 0 ? -1 : BlockNumberAt(index), stored.Text};
+}
+
+UserBlockItem StoredFavourite(const TUserItem& slot) {
+  const int index = slot.BlockIndex >= kAddedBlockBase ? ListIndexOfBlock(slot.BlockIndex) : -1;
+  if (index >= 0) return {-1, slot.UserStr, ViewerBlock(index).First};
+  return {slot.BlockIndex, slot.UserStr, 0};
+}
+
+std::u16string BlockNumberText(int blockNumber) {
+  const int index = blockNumber >= kAddedBlockBase ? ListIndexOfBlock(blockNumber) : -1;
+  return index >= 0 ? FormatProfileCodePoint(ViewerBlock(index).First) : DecimalU16(blockNumber);
 }
 
 AddFavouriteOutcome AddFavourite(TUserItems& slots, int blockIndex) {
@@ -41,8 +60,13 @@ std::vector<FavouriteMenuItem> FavouriteMenuItems(const TUserItems& slots) {
 
 namespace {
 
-// A cell read as an integer the way the grid's text is: optional sign and digits only.
+// An index cell read as a block number: optional sign and digits, or the "U+" form of BlockNumberText.
 bool ReadInteger(const std::u16string& text, int& value) {
+  if (const char32_t start = ParseProfileCodePoint(text)) {
+    const int index = AddedBlockStartingAt(start);
+    value = BlockNumberAt(index);
+    return index >= 0;
+  }
   if (text.empty() || text.size() > 11) return false;
   std::string ascii;
   for (char16_t c : text) {
@@ -59,7 +83,7 @@ bool ReadInteger(const std::u16string& text, int& value) {
 FavouritesTable::FavouritesTable(const TUserItems& slots) {
   for (std::size_t i = 0; i < slots.size(); ++i) {
     if (slots[i].BlockIndex == -1) continue;
-    rows_[i] = {DecimalU16(slots[i].BlockIndex), BlockName(slots[i].BlockIndex), slots[i].UserStr};
+    rows_[i] = {BlockNumberText(slots[i].BlockIndex), BlockName(slots[i].BlockIndex), slots[i].UserStr};
   }
 }
 
@@ -84,7 +108,7 @@ bool FavouritesTable::AddOrChange(int row, int blockIndex) {
     int value = 0;
     if (ReadInteger(rows_[static_cast<std::size_t>(r)].index, value) && value == blockIndex) return false;
   }
-  target.index = DecimalU16(blockIndex);
+  target.index = BlockNumberText(blockIndex);
   target.name = BlockName(blockIndex);
   return true;
 }
@@ -97,7 +121,7 @@ void FavouritesTable::Sort(int tag) {
   if (tag == 1) {
     auto key = [](const FavouriteRow& row) {
       int value = 0;
-      return ReadInteger(row.index, value) ? value : 10000;
+      return ReadInteger(row.index, value) ? value : std::numeric_limits<int>::max();
     };
     std::stable_sort(rows_.begin(), rows_.end(),
                      [&](const FavouriteRow& a, const FavouriteRow& b) { return key(a) < key(b); });

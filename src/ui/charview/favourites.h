@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/ini_keeper.h"
+
 namespace velura {
 
 struct TUserItem {
-  int BlockIndex = -1;  // -1: an empty slot
+  int BlockIndex = -1;  // the block's number (unicode_blocks.h); -1: an empty slot
   std::u16string UserStr;
   bool operator==(const TUserItem&) const = default;
 };
@@ -17,6 +19,13 @@ using TUserItems = std::array<TUserItem, kUserItemCount>;
 
 // A slot as read from the settings: a negative index other than -1 names no block and is an empty slot.
 TUserItem NormalizedUserItem(int blockIndex, std::u16string text);
+// The settings' form of a slot and back: a block after the designed 103 goes by its first code point, so it
+// survives a change in the list's numbering; one this program's list lacks reads as an empty slot.
+TUserItem FavouriteFromStored(const UserBlockItem& stored);
+UserBlockItem StoredFavourite(const TUserItem& slot);
+// A block number as the management dialog's index cell shows it: decimal for the designed blocks, "U+1F300"
+// (the first code point) for the others.
+std::u16string BlockNumberText(int blockNumber);
 
 // "お気に入りに追加" for the block list's current index.
 enum class AddFavouriteOutcome {
@@ -46,7 +55,7 @@ inline bool IsFavouriteTag(int tag) { return tag > kFavouriteTagBase - 1; }
 inline int BlockOfFavouriteTag(int tag) { return tag - kFavouriteTagBase; }
 
 // The management dialog's ten rows (rows 1 ... 10 of its grid; index 0 here is row 1). A row's index cell
-// is the block index in decimal, empty for an empty row.
+// is BlockNumberText, empty for an empty row.
 struct FavouriteRow {
   std::u16string index, name, description;
   bool operator==(const FavouriteRow&) const = default;

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/charview/face_char_map_win.h"
 #include "ui/framework/controls_win.h"
 
 namespace velura {
@@ -10,7 +11,7 @@ using ui::dock::Align;
 using ui::dock::At;
 using ui::dock::Docked;
 
-void BigCharacterPanel::SetCharacter(const std::wstring& face, wchar_t character) {
+void BigCharacterPanel::SetCharacter(const std::wstring& face, char32_t character) {
   if (face != face_) font_.Reset();
   face_ = face;
   character_ = character;
@@ -31,6 +32,7 @@ HFONT BigCharacterPanel::CharacterFont() {
     face.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(face.lfFaceName, face_.c_str(), LF_FACESIZE - 1);
     font_.Reset(CreateFontIndirectW(&face));
+    cmap_ = font_ ? ReadFaceCharacters(font_.Get()).cmap : std::vector<std::uint8_t>();
   }
   return font_.Get();
 }
@@ -47,7 +49,7 @@ LRESULT BigCharacterPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       ui::SelectInDc selected(dc, CharacterFont());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, RGB(0, 0, 0));
-      DrawTextW(dc, &character_, 1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+      DrawCodePointCentred(dc, client, character_, cmap_);
     }
     EndPaint(hwnd_, &paint);
     return 0;
@@ -73,7 +75,7 @@ TForm_UniBigView::TForm_UniBigView(HWND owner) : owner_(owner) {
 
 TForm_UniBigView::~TForm_UniBigView() { Destroy(); }
 
-void TForm_UniBigView::ShowCharacter(const std::wstring& fontName, wchar_t codePoint) {
+void TForm_UniBigView::ShowCharacter(const std::wstring& fontName, char32_t codePoint) {
   TntPanel1.SetCharacter(fontName, codePoint);
 }
 

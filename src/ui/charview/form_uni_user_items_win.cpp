@@ -30,8 +30,10 @@ TForm_UniUserItems::TForm_UniUserItems(HWND owner, const TUserItems& slots, int 
   }
   FillGrid();
   SelectRow(0);
-  for (int index = 0; index < kUniBlockCount; ++index) ui::AddComboItem(*ComboBox_BlockStr, ToWide(BlockName(index)));
-  ui::SetComboSelectedIndex(*ComboBox_BlockStr, currentBlock >= 0 && currentBlock < kUniBlockCount ? currentBlock : -1);
+  // Every block of the viewer's list, in its order; the viewer's current block (a list index) selected.
+  for (int index = 0; index < ViewerBlockCount(); ++index)
+    ui::AddComboItem(*ComboBox_BlockStr, ToWide(ViewerBlock(index).Name));
+  ui::SetComboSelectedIndex(*ComboBox_BlockStr, currentBlock >= 0 && currentBlock < ViewerBlockCount() ? currentBlock : -1);
 }
 
 TForm_UniUserItems::~TForm_UniUserItems() { Destroy(); }
@@ -41,9 +43,10 @@ void TForm_UniUserItems::CreateComponents() {
     Add(ui::ControlSpec{.className = L"BUTTON", .text = caption, .style = BS_GROUPBOX, .dock = dock});
   };
   StringGrid1 = &ui::AddGrid(*this, At(4, 4, 604, 248),
-                             {{L"", 24}, {L"index", 38}, {L"Character Block", 265}, {L"ユーザー定義の説明", 271}});
+                             {{L"", 24}, {L"index", 68}, {L"Character Block", 235}, {L"ユーザー定義の説明", 271}});
   // Rows 19 pixels high: a list view takes its row height from its small images. The first two columns are a
-  // little wider than designed (20, 34), so that "10" and "index" fit beside the list view's margins.
+  // little wider than designed (20, 34), so that "10" and an added block's "U+20000" fit beside the list
+  // view's margins; the block name column gives up the difference.
   rowHeight_.Reset(ImageList_Create(1, Px(19), ILC_COLOR32, 1, 0));
   SendMessageW(StringGrid1->hwnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_.Get()));
   ui::OnSelectionChange(*StringGrid1, [this] { StringGrid1Click(); });
@@ -144,7 +147,7 @@ void TForm_UniUserItems::Edit_UserStrChange() {
 void TForm_UniUserItems::Button_AddClick() {
   const int index = ui::ComboSelectedIndex(*ComboBox_BlockStr);
   if (index < 0) return;  // no block chosen: nothing to add
-  if (!table_.AddOrChange(currentRow_, index)) {
+  if (!table_.AddOrChange(currentRow_, BlockNumberAt(index))) {
     ShowMessage(kDuplicateFavouriteText, u"VELURA", MessageIcon::Information);
     return;
   }

@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/wide_win.h"
 #include "ui/charview/collected_text.h"
+#include "ui/charview/form_go_to_code_point_win.h"
 #include "ui/charview/form_uni_user_items_win.h"
 #include "ui/charview/form_unicode_win.h"
 #include "ui/framework/menu_win.h"
@@ -35,6 +36,10 @@ void Tform_unicode::CreateActions() {
        .caption = u"選択文字をコピー",
        .enabled = [this] { return CopyMenuStateFor(RichEditTextLength(), RichEditSelectionLength()).copySelection; },
        .execute = [this] { tiSelCopyClick(); }});
+  actions.Add({.id = Action_GoToCodePoint,
+               .caption = u"コードポイントへ移動",
+               .shortcut = static_cast<std::uint16_t>(ui::kShortcutCtrl | 'G'),
+               .execute = [this] { Action_GoToCodePointExecute(); }});
 }
 
 void Tform_unicode::CreateMenus() {
@@ -44,7 +49,7 @@ void Tform_unicode::CreateMenus() {
                     {MenuEntry::Item(N2),
                      MenuEntry::Submenu(u"お気に入り", {MenuEntry::Item(Action_UserList_Open),
                                                         MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()}),
-                     MenuEntry::Item(Close1)},
+                     MenuEntry::Item(Action_GoToCodePoint), MenuEntry::Item(Close1)},
                     false));
   SetContextMenu(*ui::ControlOf(ListBox_zel1.Hwnd()),
                  {MenuEntry::Item(Action_UserList_Open), MenuEntry::Item(Action_UserList_Add), MenuEntry::Separator()});
@@ -93,8 +98,10 @@ LRESULT Tform_unicode::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     if (id >= kFavouriteCommand && id < kFavouriteCommand + kUserItemCount) {
       const std::size_t k = static_cast<std::size_t>(id - kFavouriteCommand);
-      if (k < favouriteTags_.size() && IsFavouriteTag(favouriteTags_[k]))
-        SelectBlock(BlockOfFavouriteTag(favouriteTags_[k]));
+      if (k < favouriteTags_.size() && IsFavouriteTag(favouriteTags_[k])) {
+        const int index = ListIndexOfBlock(BlockOfFavouriteTag(favouriteTags_[k]));
+        if (index >= 0) SelectBlock(index);  // a number that is no block ("ERROR") selects nothing
+      }
       return 0;
     }
   }
@@ -103,7 +110,7 @@ LRESULT Tform_unicode::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Tform_unicode::Action_UserList_AddExecute() {
-  const int block = ListBox_zel1.CurrentIndex();
+  const int block = BlockNumberAt(ListBox_zel1.CurrentIndex());
   switch (AddFavourite(favourites_, block)) {
     case AddFavouriteOutcome::Nothing:
     case AddFavouriteOutcome::Added: return;
@@ -120,12 +127,16 @@ void Tform_unicode::Action_UserList_AddExecute() {
 
 void Tform_unicode::Action_UserList_OpenExecute() { EditFavourites(); }
 
+void Tform_unicode::Action_GoToCodePointExecute() {
+  GoToTarget target;
+  if (RunGoToCodePointDialog(Hwnd(), target)) SelectCodePoint(target.listIndex, target.codePoint);
+}
+
 bool Tform_unicode::EditFavourites() { return RunFavouritesDialog(Hwnd(), favourites_, currentBlock_); }
 
 void Tform_unicode::TntStringGrid1DblClick() {
   if (currentBlock_ < 0) return;
-  const TUniBlock& block = kUniBlocks[static_cast<std::size_t>(currentBlock_)];
-  const int code = CellCodePoint(block, TntStringGrid1.Row(), TntStringGrid1.Column());
+  const int code = CellCodePoint(ViewerBlock(currentBlock_), TntStringGrid1.Row(), TntStringGrid1.Column());
   if (!CollectsAsCharacter(code)) return;
   const HWND edit = TntRichEdit1->hwnd;
   CHARFORMAT2W format{};
@@ -134,9 +145,10 @@ void Tform_unicode::TntStringGrid1DblClick() {
   wcsncpy(format.szFaceName, SelectedFaceName().c_str(), LF_FACESIZE - 1);
   SendMessageW(edit, EM_SETSEL, 0, 0);
   SendMessageW(edit, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-  const wchar_t text[2] = {static_cast<wchar_t>(code), 0};
-  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
-  SendMessageW(edit, EM_SETSEL, 0, 1);
+  // Beyond U+FFFF the character goes in as its whole surrogate pair, and the format covers both units.
+  const std::u16string text = Utf16Of(static_cast<char32_t>(code));
+  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(AsWide(text)));
+  SendMessageW(edit, EM_SETSEL, 0, static_cast<LPARAM>(text.size()));
   SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 

@@ -7,6 +7,9 @@
 
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
+#include "ui/charview/face_char_map_win.h"
+#include "ui/charview/face_glyphs.h"
+#include "ui/charview/unicode_names.h"
 #include "ui/fontviews/font_trees.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/tree_view_win.h"
@@ -39,8 +42,9 @@ Tform_unicode::~Tform_unicode() {
 }
 
 void Tform_unicode::CreateComponents() {
-  StatusBar1 =
-      &ui::AddStatusBar(*this, {190, -1});  // the second panel (50 designed) runs to the edge, so its text fits
+  // The block range, the code point (wider than the designed 50 so that its text fits), how many of the
+  // block's characters the face has, and the code point's name.
+  StatusBar1 = &ui::AddStatusBar(*this, {190, 110, 150, -1});
 
   Panel_left.Create(*this, Docked(Align::Left, 220, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");
@@ -102,15 +106,14 @@ void Tform_unicode::Open() {
 void Tform_unicode::FormShow() {
   SendMessageW(ListBox_zel1.Hwnd(), WM_SETREDRAW, FALSE, 0);
   SendMessageW(ListBox_zel1.Hwnd(), LB_RESETCONTENT, 0, 0);
-  for (const TUniBlock& block : kUniBlocks)
-    SendMessageW(ListBox_zel1.Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(std::u16string(block.Name))));
+  for (int index = 0; index < ViewerBlockCount(); ++index)
+    SendMessageW(ListBox_zel1.Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ViewerBlock(index).Name));
   SendMessageW(ListBox_zel1.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ListBox_zel1.Hwnd(), nullptr, TRUE);
   FillFontTree();
   SelectBlock(0);
   for (int n = 0; n < kUserItemCount; ++n) {
-    UserBlockItem item = settings_.ReadUserItem(n);
-    favourites_[static_cast<std::size_t>(n)] = NormalizedUserItem(item.BlockIndex, std::move(item.Text));
+    favourites_[static_cast<std::size_t>(n)] = FavouriteFromStored(settings_.ReadUserItem(n));
   }
   favouritesLoaded_ = true;
 }
@@ -133,12 +136,14 @@ void Tform_unicode::FillFontTree() {
 }
 
 void Tform_unicode::SelectBlock(int index) {
+  // The list jumps to a far line without drawing each scroll on the way: it is drawn once, afterwards.
+  const HWND list = ListBox_zel1.Hwnd();
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   selectingBlock_ = true;
   ListBox_zel1.SelectIndex(index);
   selectingBlock_ = false;
   // A list box without integral height may count a line cut off at its bottom as shown: scroll the block's
   // line fully into view.
-  const HWND list = ListBox_zel1.Hwnd();
   RECT line{}, client{};
   GetClientRect(list, &client);
   if (index >= 0 &&
@@ -147,6 +152,8 @@ void Tform_unicode::SelectBlock(int index) {
     const int fullLines = std::max(1, static_cast<int>(client.bottom / (line.bottom - line.top)));
     SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, index - fullLines + 1)), 0);
   }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
   ShowBlock(index);
 }
 
@@ -155,13 +162,14 @@ void Tform_unicode::ListBox_zel1Click() {
 }
 
 void Tform_unicode::ShowBlock(int index) {
-  if (index < 0 || index >= kUniBlockCount) return;
+  if (index < 0 || index >= ViewerBlockCount()) return;
   currentBlock_ = index;
-  const TUniBlock& block = kUniBlocks[static_cast<std::size_t>(index)];
+  const TUniBlock& block = ViewerBlock(index);
   ApplyFontFromTree();
   TntStringGrid1.SetBlock(block);
   ShowCurrentCell();
   ui::SetStatusText(*StatusBar1, 0, ToWide(BlockRangeText(block)));
+  ui::SetStatusText(*StatusBar1, 2, ToWide(CoverageText(TntStringGrid1.CharMap(), block.First, block.Last)));
 }
 
 std::wstring Tform_unicode::SelectedFaceName() const {
@@ -181,6 +189,10 @@ void Tform_unicode::ApplyFontFromTree() {
   haveLogFont_ = true;
   TntStringGrid1.SetCellFont(font);
   gridFont_.Reset(font);
+  if (face != mapFace_) {  // the size does not change what the face maps
+    TntStringGrid1.SetFaceCharacters(ReadFaceCharacters(font));
+    mapFace_ = face;
+  }
 }
 
 void Tform_unicode::TntTreeView_FontNameChange() {
@@ -190,13 +202,26 @@ void Tform_unicode::TntTreeView_FontNameChange() {
 
 void Tform_unicode::TntStringGrid1Click() { ShowCurrentCell(); }
 
+char32_t Tform_unicode::CurrentCodePoint() const {
+  if (currentBlock_ < 0) return 0;
+  return ViewerBlock(currentBlock_).First + static_cast<char32_t>(kGridColumns * TntStringGrid1.Row() + TntStringGrid1.Column());
+}
+
 void Tform_unicode::ShowCurrentCell() {
   if (currentBlock_ < 0) return;
-  const TUniBlock& block = kUniBlocks[static_cast<std::size_t>(currentBlock_)];
-  const auto code =
-      static_cast<std::uint16_t>(block.First + kGridColumns * TntStringGrid1.Row() + TntStringGrid1.Column());
-  BigView->ShowCharacter(SelectedFaceName(), static_cast<wchar_t>(code));
+  const char32_t code = CurrentCodePoint();
+  BigView->ShowCharacter(SelectedFaceName(), code);
   ui::SetStatusText(*StatusBar1, 1, ToWide(CodePointText(code)));
+  const std::u16string name = CharacterName(code);
+  ui::SetStatusText(*StatusBar1, 3, ToWide(UPlusText(code) + u"  " + (name.empty() ? u"（未割り当て）" : name)));
+}
+
+void Tform_unicode::SelectCodePoint(int listIndex, char32_t codePoint) {
+  if (listIndex < 0 || listIndex >= ViewerBlockCount()) return;
+  const int cell = CellOfCodePoint(ViewerBlock(listIndex), codePoint);
+  if (cell < 0) return;
+  SelectBlock(listIndex);
+  TntStringGrid1.SelectCell(cell / kGridColumns, cell % kGridColumns);  // shows the cell (OnClick)
 }
 
 void Tform_unicode::SpinEdit1Change() {
@@ -257,7 +282,7 @@ void Tform_unicode::WriteFavourites() {
   favouritesWritten_ = true;
   for (int n = 0; n < kUserItemCount; ++n) {
     const TUserItem& slot = favourites_[static_cast<std::size_t>(n)];
-    settings_.WriteUserItem(n, slot.BlockIndex, slot.UserStr);
+    settings_.WriteUserItem(n, StoredFavourite(slot));
   }
 }
 

@@ -1,5 +1,6 @@
-// Tform_unicode: the Unicode block viewer. One block of the viewer's own table at a time, sixteen code
-// units to a grid row, drawn in the family chosen in the font tree at the chosen point size; the current
+// Tform_unicode: the Unicode block viewer. One block at a time (the viewer's own table, then the other
+// blocks of every plane), sixteen code points to a grid row, drawn in the family chosen in the font tree at
+// the chosen point size, cells the face lacks left empty on grey; the current
 // character enlarged in TForm_UniBigView; characters collected into a one-line rich edit (newest first)
 // and copied; ten favourite blocks kept in the settings. Split over form_unicode_win.cpp (construction,
 // life cycle, block and font, grid) and form_unicode_favourites_win.cpp (favourites, collecting, copying).
@@ -33,6 +34,7 @@ class Tform_unicode : public ui::Form {
     Close1,
     tiCopyAll,
     tiSelCopy,
+    Action_GoToCodePoint,  // "コードポイントへ移動"
     kFavouriteCommand = 420,  // the favourite items of the menus: kFavouriteCommand + their number k
   };
 
@@ -46,8 +48,12 @@ class Tform_unicode : public ui::Form {
   void Open();
   void FormShow();
 
-  // Block selection: makes the block the list's current line and shows it in the grid.
+  // Block selection: makes the block (a list index) the list's current line and shows it in the grid.
   void SelectBlock(int index);
+  // Selects the code point's block and its cell (after "コードポイントへ移動").
+  void SelectCodePoint(int listIndex, char32_t codePoint);
+  // The code point of the current cell.
+  char32_t CurrentCodePoint() const;
   int CurrentBlock() const { return currentBlock_; }
   int PointSize() const { return pointSize_; }
   HFONT GridFont() const { return gridFont_.Get(); }
@@ -73,6 +79,7 @@ class Tform_unicode : public ui::Form {
   void BuildFavouriteItems(HMENU menu);
   void Action_UserList_OpenExecute();
   void Action_UserList_AddExecute();
+  void Action_GoToCodePointExecute();
 
   // The designed components.
   ui::Panel Panel_left, Panel_tlttle, Panel_right, Panel_Bottom;
@@ -117,6 +124,7 @@ class Tform_unicode : public ui::Form {
   int currentBlock_ = -1;
   int pointSize_ = kInitialGridPoints;
   LOGFONTW logFont_{};
+  std::wstring mapFace_;  // the face whose character map the grid holds
   bool haveLogFont_ = false;
   bool pointSizeChanged_ = false;  // the cells follow the point size from its first change on
   bool fillingTree_ = false;

@@ -1,5 +1,10 @@
 #include "ui/charview/unicode_blocks.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "ui/charview/unicode_data.h"
+
 namespace velura {
 
 const std::array<TUniBlock, kUniBlockCount> kUniBlocks = {{
@@ -108,10 +113,61 @@ const std::array<TUniBlock, kUniBlockCount> kUniBlocks = {{
     {u"High Surrogate Area", 0xD800, 0xDBFF},
 }};
 
-std::u16string BlockName(int index) {
-  if (index == -1) return {};
-  if (index < 0 || index >= kUniBlockCount) return u"ERROR";
-  return kUniBlocks[static_cast<std::size_t>(index)].Name;
+namespace {
+
+std::vector<TUniBlock> BuildViewerBlocks() {
+  std::vector<TUniBlock> blocks(kUniBlocks.begin(), kUniBlocks.end());
+  for (std::size_t i = 0; i < unicode_data::kBlockCount; ++i) {
+    const unicode_data::BlockRow& row = unicode_data::kBlocks[i];
+    const bool designed = std::any_of(kUniBlocks.begin(), kUniBlocks.end(), [&](const TUniBlock& block) {
+      return block.First == row.first && block.Last == row.last;
+    });
+    if (!designed) blocks.push_back({row.name, row.first, row.last});
+  }
+  return blocks;
+}
+
+const std::vector<TUniBlock>& ViewerBlocks() {
+  static const std::vector<TUniBlock> blocks = BuildViewerBlocks();
+  return blocks;
+}
+
+}  // namespace
+
+int ViewerBlockCount() { return static_cast<int>(ViewerBlocks().size()); }
+
+const TUniBlock& ViewerBlock(int index) { return ViewerBlocks().at(static_cast<std::size_t>(index)); }
+
+int BlockOfCodePoint(char32_t codePoint) {
+  const std::vector<TUniBlock>& blocks = ViewerBlocks();
+  for (std::size_t i = 0; i < blocks.size(); ++i)
+    if (blocks[i].First <= codePoint && codePoint <= blocks[i].Last) return static_cast<int>(i);
+  return -1;
+}
+
+int AddedBlockStartingAt(char32_t first) {
+  const std::vector<TUniBlock>& blocks = ViewerBlocks();
+  for (std::size_t i = kUniBlockCount; i < blocks.size(); ++i)
+    if (blocks[i].First == first) return static_cast<int>(i);
+  return -1;
+}
+
+int BlockNumberAt(int listIndex) {
+  if (listIndex < 0 || listIndex >= ViewerBlockCount()) return -1;
+  return listIndex < kUniBlockCount ? listIndex : kAddedBlockBase + (listIndex - kUniBlockCount);
+}
+
+int ListIndexOfBlock(int blockNumber) {
+  if (blockNumber >= 0 && blockNumber < kUniBlockCount) return blockNumber;
+  if (blockNumber < kAddedBlockBase || blockNumber - kAddedBlockBase >= ViewerBlockCount() - kUniBlockCount) return -1;
+  return kUniBlockCount + (blockNumber - kAddedBlockBase);
+}
+
+std::u16string BlockName(int blockNumber) {
+  if (blockNumber == -1) return {};
+  const int index = ListIndexOfBlock(blockNumber);
+  if (index < 0) return u"ERROR";
+  return ViewerBlock(index).Name;
 }
 
 int BlockRowCount(const TUniBlock& block) {
@@ -122,8 +178,13 @@ int BlockRowCount(const TUniBlock& block) {
 int CellCodePoint(const TUniBlock& block, int row, int column) {
   if (row < 0 || column < 0 || column >= kGridColumns) return -1;
   const long code = static_cast<long>(block.First) + static_cast<long>(row) * kGridColumns + column;
-  if (code > block.Last || code > 0xFFFF) return -1;
+  if (code > static_cast<long>(block.Last) || code > 0x10FFFF) return -1;
   return static_cast<int>(code);
+}
+
+int CellOfCodePoint(const TUniBlock& block, char32_t codePoint) {
+  if (codePoint < block.First || codePoint > block.Last) return -1;
+  return static_cast<int>(codePoint - block.First);
 }
 
 int GridFontHeight(int points, int dpi) {
@@ -140,11 +201,14 @@ int GridCellSize(int points, int dpi) {
 
 int DesignCellSize(int dpi) { return (30 * dpi * 2 + 96) / 192; }
 
-std::u16string Hex4(std::uint16_t value) {
+std::u16string Hex4(char32_t value) {
   static const char16_t digits[] = u"0123456789ABCDEF";
-  std::u16string text(4, u'0');
-  for (int i = 3; i >= 0; --i, value = static_cast<std::uint16_t>(value >> 4))
-    text[static_cast<std::size_t>(i)] = digits[value & 0xF];
+  std::u16string text;
+  do {
+    text.insert(text.begin(), digits[value & 0xF]);
+    value >>= 4;
+  } while (value != 0);
+  if (text.size() < 4) text.insert(0, 4 - text.size(), u'0');
   return text;
 }
 
@@ -152,7 +216,15 @@ std::u16string BlockRangeText(const TUniBlock& block) {
   return u"範囲　$" + Hex4(block.First) + u" ～ $" + Hex4(block.Last);
 }
 
-std::u16string CodePointText(std::uint16_t codePoint) { return u"Unicode  $" + Hex4(codePoint); }
+std::u16string CodePointText(char32_t codePoint) { return u"Unicode  $" + Hex4(codePoint); }
+
+std::u16string UPlusText(char32_t codePoint) { return u"U+" + Hex4(codePoint); }
+
+std::u16string Utf16Of(char32_t codePoint) {
+  if (codePoint < 0x10000) return std::u16string(1, static_cast<char16_t>(codePoint));
+  const char32_t offset = codePoint - 0x10000;
+  return {static_cast<char16_t>(0xD800 + (offset >> 10)), static_cast<char16_t>(0xDC00 + (offset & 0x3FF))};
+}
 
 CopyMenuState CopyMenuStateFor(int textLength, int selectionLength) {
   return {textLength > 0, textLength > 0 && selectionLength > 0};

@@ -4,19 +4,21 @@
 
 #include <algorithm>
 
+#include "platform/wide_win.h"
+#include "ui/charview/face_glyphs.h"
 #include "ui/framework/handles_win.h"
 
 namespace velura {
 
-void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char16_t codeUnit, bool current) {
-  SetBkColor(dc, GetSysColor(current ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char32_t codePoint, bool current, bool faceHasIt,
+                  const std::vector<std::uint8_t>& cmap) {
+  SetBkColor(dc, current ? GetSysColor(COLOR_HIGHLIGHT) : faceHasIt ? GetSysColor(COLOR_WINDOW) : kMissingGlyphGround);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
+  if (!faceHasIt) return;
   ui::SelectInDc selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(current ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  RECT area = cell;
-  const wchar_t text[1] = {static_cast<wchar_t>(codeUnit)};
-  DrawTextW(dc, text, 1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  DrawCodePointCentred(dc, cell, codePoint, cmap);
 }
 
 ui::Control& UnicodeGrid::Create(ui::Window& parent, const ui::dock::Item& dock) {
@@ -43,6 +45,11 @@ void UnicodeGrid::SetBlock(const TUniBlock& block) {
 
 void UnicodeGrid::SetCellFont(HFONT font) {
   font_ = font;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void UnicodeGrid::SetFaceCharacters(FaceCharacters face) {
+  face_ = std::move(face);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -149,7 +156,9 @@ void UnicodeGrid::Paint(HDC dc, const RECT& dirty) {
       const RECT cell = CellRect(row, column);
       RECT overlap{};
       if (!IntersectRect(&overlap, &cell, &dirty)) continue;
-      DrawGridCell(dc, cell, font_, static_cast<char16_t>(code), row == row_ && column == column_);
+      const auto codePoint = static_cast<char32_t>(code);
+      DrawGridCell(dc, cell, font_, codePoint, row == row_ && column == column_, FaceMaps(face_.map, codePoint),
+                   face_.cmap);
     }
   }
 }

@@ -1,19 +1,25 @@
 // TntStringGrid1 of the Unicode viewer: sixteen cells to a row, each drawn by us in the grid's font, so a
-// cell shows its code unit in the chosen family at the chosen size whatever the system's controls would
-// do with a lone surrogate or a cell height. Rows scroll vertically, and columns across when large cells do
+// cell shows its code point (a surrogate pair beyond U+FFFF) in the chosen family at the chosen size whatever
+// the system's controls would do with a lone surrogate or a cell height. A cell whose code point the face
+// does not map stays empty on a light grey ground, so only the face's own glyphs appear, never a fallback. Rows scroll vertically, and columns across when large cells do
 // not all fit; a click makes a cell current, a double-click collects it, the arrow keys move the current cell.
 #pragma once
 #include <windows.h>
 
 #include <functional>
 
+#include "ui/charview/face_char_map_win.h"
 #include "ui/charview/unicode_blocks.h"
 #include "ui/framework/panel_win.h"
 
 namespace velura {
 
-// Paints one cell: background, and the code unit centred in the font. The grid and its tests share it.
-void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char16_t codeUnit, bool current);
+// Paints one cell: background, and the code point centred in the font; a cell the face lacks gets the grey
+// ground and no text. The grid and its tests share it.
+void DrawGridCell(HDC dc, const RECT& cell, HFONT font, char32_t codePoint, bool current, bool faceHasIt = true,
+                  const std::vector<std::uint8_t>& cmap = {});
+// The ground of a cell whose code point the face does not map.
+inline constexpr COLORREF kMissingGlyphGround = RGB(0xDC, 0xDC, 0xDC);
 
 class UnicodeGrid : public ui::Panel {
  public:
@@ -24,6 +30,9 @@ class UnicodeGrid : public ui::Panel {
   // The font the cells are drawn in; owned by the caller, kept until replaced.
   void SetCellFont(HFONT font);
   HFONT CellFont() const { return font_; }
+  // The characters of the cell font's face; a map not found draws every cell.
+  void SetFaceCharacters(FaceCharacters face);
+  const TCharMap& CharMap() const { return face_.map; }
   // The width and height of every cell in device pixels (grid lines come on top).
   void SetCellSize(int pixels);
   int CellSize() const { return cellSize_; }
@@ -64,6 +73,7 @@ class UnicodeGrid : public ui::Panel {
   int lineWidth_ = 2;
   int wheelRest_ = 0;
   HFONT font_ = nullptr;
+  FaceCharacters face_;
 };
 
 }  // namespace velura

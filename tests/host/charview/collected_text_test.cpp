@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/charview/collected_text.h"
+#include "ui/charview/unicode_blocks.h"
 
 namespace velura {
 namespace {
@@ -14,6 +15,13 @@ TEST(CollectedText, SurrogateCellsAreNotCollected) {
   EXPECT_FALSE(CollectsAsCharacter(0xDC00));
   EXPECT_FALSE(CollectsAsCharacter(0xDFFF));
   EXPECT_FALSE(CollectsAsCharacter(-1));  // past the block's end
+}
+
+TEST(CollectedText, SupplementaryCellsGoInAsWholePairs) {
+  EXPECT_TRUE(CollectsAsCharacter(0x20BB7));
+  EXPECT_TRUE(CollectsAsCharacter(0x10FFFF));
+  EXPECT_FALSE(CollectsAsCharacter(0x110000));
+  EXPECT_EQ(Utf16Of(0x10000) + Utf16Of(0x10FFFF) + Utf16Of(0xFFFF), u"\U00010000\U0010FFFF\xFFFF");
 }
 
 TEST(CollectedText, CopiesKeepPairsAndReplaceLoneHalves) {

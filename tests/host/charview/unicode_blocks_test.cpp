@@ -46,7 +46,7 @@ TEST(UniBlocks, BlocksAreWholeRowsWithDistinctNamesAndNeverOverlap) {
   std::vector<TUniBlock> byStart(kUniBlocks.begin(), kUniBlocks.end());
   std::sort(byStart.begin(), byStart.end(), [](const TUniBlock& a, const TUniBlock& b) { return a.First < b.First; });
   for (std::size_t i = 1; i < byStart.size(); ++i)
-    EXPECT_LT(byStart[i - 1].Last, byStart[i].First) << "block at " << byStart[i].First;
+    EXPECT_LT(byStart[i - 1].Last, byStart[i].First) << "block at " << static_cast<unsigned>(byStart[i].First);
 }
 
 TEST(UniBlocks, BlockNamesForAnyIndex) {

@@ -12,6 +12,7 @@
 #include "support/screenshot_win.h"
 #include "ui/charview/form_uni_big_view_win.h"
 #include "ui/charview/form_uni_user_items_win.h"
+#include "ui/charview/unicode_blocks.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/list_controls_win.h"
 
@@ -54,7 +55,7 @@ TEST_F(FavouritesDialog, LoadsTheSlotsAsRows) {
   EXPECT_EQ(ui::WindowText(dialog.Label_blockName->hwnd), L"Hiragana");
   EXPECT_EQ(ui::WindowText(dialog.Edit_UserStr->hwnd), L"かな");
   EXPECT_GE(SendMessageW(dialog.StringGrid1->hwnd, LVM_GETCOUNTPERPAGE, 0, 0), 10);  // every row in view
-  EXPECT_EQ(ui::ComboItemCount(*dialog.ComboBox_BlockStr), 103);
+  EXPECT_EQ(ui::ComboItemCount(*dialog.ComboBox_BlockStr), ViewerBlockCount());
   EXPECT_EQ(ui::ComboSelectedIndex(*dialog.ComboBox_BlockStr), 50);
   // Editing the description writes the row's cell.
   ClickRow(dialog, 1);

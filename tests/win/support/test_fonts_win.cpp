@@ -7,6 +7,7 @@
 
 #include "fontfile/byte_source.h"
 #include "support/file_bytes_win.h"
+#include "support/cmap_writer.h"
 #include "support/sfnt_writer.h"
 
 namespace velura::testing {
@@ -37,12 +38,45 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
   return WriteFileBytes(path, bytes);
 }
 
+// A copy of Liberation Sans with a name table of its own, a head revision and version string when the
+// version string is not empty, and, when cmap is not empty, that "cmap".
+bool WriteFontFrom(const std::wstring& path, const std::u16string& family, std::uint32_t revision,
+                   const std::u16string& versionText, const Bytes& cmap);
+
+namespace {
+
+Bytes CmapOf(const std::vector<std::pair<char32_t, char32_t>>& ranges) {
+  constexpr std::uint32_t kFirstGlyph = 36;  // a letter of the face, so every mapped code point shows ink
+  std::vector<Segment4> segments;
+  std::vector<Group> groups;
+  for (const auto& [first, last] : ranges) {
+    groups.push_back({first, last, kFirstGlyph});
+    if (last <= 0xFFFE)
+      segments.push_back({static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last),
+                          static_cast<std::uint16_t>(kFirstGlyph - first)});
+  }
+  segments.push_back({0xFFFF, 0xFFFF, 1});
+  return CmapWith({{3, 1, Format4(segments)}, {3, 10, Format12(groups)}});
+}
+
+}  // namespace
+
+bool WriteFontWithCharacters(const std::wstring& path, const std::u16string& family,
+                             const std::vector<std::pair<char32_t, char32_t>>& ranges) {
+  return WriteFontFrom(path, family, 0, u"", CmapOf(ranges));
+}
+
 bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family) {
-  return WriteVersionedFont(path, family, 0, u"");  // the source's head and no version string
+  return WriteFontFrom(path, family, 0, u"", {});  // the source's head and no version string
 }
 
 bool WriteVersionedFont(const std::wstring& path, const std::u16string& family, std::uint32_t revision,
                         const std::u16string& versionText) {
+  return WriteFontFrom(path, family, revision, versionText, {});
+}
+
+bool WriteFontFrom(const std::wstring& path, const std::u16string& family, std::uint32_t revision,
+                   const std::u16string& versionText, const Bytes& cmap) {
   auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
   if (!source) return false;
   Bytes bytes(static_cast<std::size_t>(source->Size()));
@@ -66,6 +100,8 @@ bool WriteVersionedFont(const std::wstring& path, const std::u16string& family, 
       Bytes head(bytes.begin() + offset, bytes.begin() + offset + length);
       for (int i = 0; i < 4; ++i) head[4 + i] = static_cast<std::uint8_t>(revision >> (24 - 8 * i));
       face.Table(tag, head);
+    } else if (tag == "cmap" && !cmap.empty()) {
+      face.Table(tag, cmap);
     } else {
       face.Table(tag, Bytes(bytes.begin() + offset, bytes.begin() + offset + length));
     }

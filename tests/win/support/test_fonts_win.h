@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/temp_folder_win.h"
 
@@ -22,5 +24,9 @@ bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family)
 // an empty version string keeps the source's head and writes none.
 bool WriteVersionedFont(const std::wstring& path, const std::u16string& family, std::uint32_t revision,
                         const std::u16string& versionText);
+// The same whose "cmap" maps only the given inclusive code point ranges (BMP ones in a (3,1) format 4
+// subtable, all in a (3,10) format 12 one), each to a visible glyph of the face.
+bool WriteFontWithCharacters(const std::wstring& path, const std::u16string& family,
+                             const std::vector<std::pair<char32_t, char32_t>>& ranges);
 
 }  // namespace velura::testing
