@@ -2,7 +2,7 @@
 // and, on request, the mapped code points as ranges.
 #pragma once
 #include "fontfile/char_map.h"
-#include "json_writer.h"
+#include "platform/json_writer.h"
 
 namespace velura {
 
