@@ -38,6 +38,11 @@ for n in "$@"; do
   run startup "$n"
   last="$n"
 done
-# The last line: the ratio for the largest (last) N.
+# The last two lines: the warm start-up of the largest (last) N against the one with 100 fonts more, and
+# the folder load of the largest N against the platform's own work.
+if [ -n "${last:-}" ] && [ -f "$WORK/n$last/startup.txt" ] && [ -f "$WORK/n100/startup.txt" ]; then
+  awk -v n="$last" 'NR == FNR { small = $2; next } { printf "start-up with %d installed / with 100 installed: %.2f x\n", n, $2 / small }' \
+    "$WORK/n100/startup.txt" "$WORK/n$last/startup.txt"
+fi
 [ -n "${last:-}" ] && [ -f "$WORK/n$last/ratio.txt" ] && cat "$WORK/n$last/ratio.txt"
 exit $status
