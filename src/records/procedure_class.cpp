@@ -21,6 +21,7 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
   records_->Installed = installed_.get();
   records_->SystemFacts = services_.SystemFacts;
   IsAdmin = services_.IsAdmin;
+  AdminWithoutElevation = services_.AdminWithoutElevation;
   WindowsBuild = services_.WindowsBuild;
   UserFontsFolder = services_.UserFontsFolder;
   PriorityFile = services_.ProgramFolder + u"velura_c_rec.bin";

@@ -1,6 +1,7 @@
 #include "records/system_engine_win.h"
 
 #include "platform/stored_files_folder_win.h"
+#include "platform/token_elevation_win.h"
 #include "platform/windows_version_win.h"
 #include "records/user_fonts.h"
 
@@ -9,7 +10,8 @@ namespace velura {
 SystemEngine::SystemEngine(TIniKeeper& settings) {
   engine_ = std::make_unique<TProcedureClass>(EngineServices{
       reader_, fonts_, files_, registry_, folding_, settings, SystemFontsFolder(), StoredFilesFolder(),
-      UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_});
+      UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_,
+      AdminWithoutElevation(ProcessTokenFacts())});
 }
 
 }  // namespace velura

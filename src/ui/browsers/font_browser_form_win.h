@@ -102,6 +102,9 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   TProcedureClass& engine_;
   TIniKeeper& settings_;
   std::function<void()> showMainWindow_;
+  // "管理者として再起動", from the launcher; empty where the window is made without one (tests).
+  std::function<void()> restartElevated_;
+  bool offersRestart_ = false;  // the restart action was added: its hint shows in the status bar
   TreeViewFileTree fileTree_;
   FontSamplePane samplePane_;
   FontDetailsPanel details_;

@@ -28,11 +28,14 @@ class TForm_RegDataView : public ui::Form {
     Action_Copy1,
     Action_Delete1,
     Action_ToCopy1,
+    Action_RestartAsAdmin,
   };
 
   // FormCreate with the engine's Fonts entries and fonts folder. A mapping key that cannot be opened throws
   // "error! RegOpenKey". showMainWindow brings the launcher forward; the launcher places and shows the window.
-  TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow);
+  // restartElevated restarts the program elevated.
+  TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow,
+                    std::function<void()> restartElevated = {});
   ~TForm_RegDataView() override;
 
   void ToolButton_tab1_delClick();
@@ -80,6 +83,8 @@ class TForm_RegDataView : public ui::Form {
   TProcedureClass& engine_;
   MappingKeys mapping_;
   std::function<void()> showMainWindow_;
+  std::function<void()> restartElevated_;
+  bool offersRestart_ = false;  // the restart action was added: its hint shows in the status bar
   RegViewTable table_;
   FontFolderFiles folder_;
 
