@@ -1,0 +1,79 @@
+// An administrator running without elevation: the browsers say why installing or uninstalling is greyed
+// and offer "管理者として再起動"; anyone else sees neither.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "support/browser_fixture_win.h"
+#include "support/pump_win.h"
+#include "ui/browsers/form_installed_win.h"
+#include "ui/browsers/form_local_win.h"
+
+namespace velura::testing {
+namespace {
+
+std::wstring Part(const ui::Control& bar, int part) {
+  if (SendMessageW(bar.hwnd, SB_GETPARTS, 0, 0) <= part) return L"(no part)";
+  wchar_t text[256]{};
+  SendMessageW(bar.hwnd, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool InMenu(HWND window, int id) { return GetMenuState(GetMenu(window), id, MF_BYCOMMAND) != static_cast<UINT>(-1); }
+
+class ElevationOffer : public BrowserTest {
+ protected:
+  void SetUp() override {
+    Engine().IsAdmin = false;
+    Engine().WindowsBuild = 7601;  // no per-user install: installing is greyed too
+  }
+  std::function<void()> restart = [this] { ++restarts; };
+  int restarts = 0;
+};
+
+TEST_F(ElevationOffer, BrowsersTellAndOfferOnlyWithoutElevation) {
+  {
+    TForm_Installed installed(Engine(), settings, {}, restart);
+    Tform_local local(Engine(), settings, {}, restart);
+    EXPECT_EQ(Part(*installed.StatusBar2, 4), L"(no part)");
+    EXPECT_EQ(Part(*local.StatusBar1, 3), L"(no part)");
+    EXPECT_FALSE(InMenu(installed.Hwnd(), TForm_Installed::Action_RestartAsAdmin));
+    EXPECT_FALSE(InMenu(local.Hwnd(), Action_RestartAsAdmin));
+  }
+  Engine().AdminWithoutElevation = true;
+  TForm_Installed installed(Engine(), settings, {}, restart);
+  Tform_local local(Engine(), settings, {}, restart);
+  PumpUntilIdle();
+  EXPECT_EQ(Part(*installed.StatusBar2, 4), L"アンインストールには管理者としての起動が必要です");
+  EXPECT_EQ(Part(*local.StatusBar1, 3), L"インストールには管理者としての起動が必要です");
+  ASSERT_TRUE(InMenu(installed.Hwnd(), TForm_Installed::Action_RestartAsAdmin));
+  ASSERT_TRUE(InMenu(local.Hwnd(), Action_RestartAsAdmin));
+  wchar_t caption[64]{};
+  GetMenuStringW(GetMenu(installed.Hwnd()), TForm_Installed::Action_RestartAsAdmin, caption, 64, MF_BYCOMMAND);
+  EXPECT_STREQ(caption, L"管理者として再起動");
+
+  SendMessageW(installed.Hwnd(), WM_COMMAND, MAKEWPARAM(TForm_Installed::Action_RestartAsAdmin, 0), 0);
+  SendMessageW(local.Hwnd(), WM_COMMAND, MAKEWPARAM(Action_RestartAsAdmin, 0), 0);
+  EXPECT_EQ(restarts, 2);
+  // A click on the hint does the same.
+  NMMOUSE click{};
+  click.hdr = {installed.StatusBar2->hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(installed.StatusBar2->hwnd)),
+               static_cast<UINT>(NM_CLICK)};
+  click.dwItemSpec = 4;
+  SendMessageW(GetParent(installed.StatusBar2->hwnd), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(restarts, 3);
+}
+
+TEST_F(ElevationOffer, PerUserInstallIsNotGreyedSoTheNotInstalledBrowserOffersNothing) {
+  Engine().AdminWithoutElevation = true;
+  Engine().WindowsBuild = 17763;
+  Engine().UserFontsFolder = u"C:\\users\\velura\\AppData\\Local\\Microsoft\\Windows\\Fonts";
+  Tform_local local(Engine(), settings, {}, restart);
+  EXPECT_FALSE(InMenu(local.Hwnd(), Action_RestartAsAdmin));
+  PumpUntilIdle();
+  EXPECT_EQ(Part(*local.StatusBar1, 3), L"");  // the per-user hint's place, filled with the summary
+}
+
+}  // namespace
+}  // namespace velura::testing
