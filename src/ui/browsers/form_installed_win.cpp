@@ -52,17 +52,16 @@ TForm_Installed::~TForm_Installed() {
 }
 
 void TForm_Installed::CreateComponents() {
-  // StatusBar2 lies at the bottom edge, StatusBar1 above it.
-  // The last panel (50 designed) runs to the edge; an administrator without elevation is told in a fifth.
-  StatusBar2 = offersRestart_ ? &ui::AddStatusBar(*this, {140, 180, 180, 120, -1})
-                              : &ui::AddStatusBar(*this, {140, 180, 180, -1});
+  // StatusBar2 lies at the bottom edge, StatusBar1 above it; the hint bar, when there is one, below both.
+  if (offersRestart_) ElevationHintBar = &AddElevationHintBar(*this, AdminOnlyCommands::Uninstall, restartElevated_);
+  StatusBar2 = &ui::AddStatusBar(*this, {140, 180, 180, -1});  // the last panel (50 designed) runs to the edge
+  if (ElevationHintBar) StackAboveHintBar(*StatusBar2);
   StatusBar1 = &ui::AddStatusBar(*this, {120, 120, 180, 120, -1});
   // A status bar places itself at its parent's bottom unless told not to: the upper one keeps its dock.
   SetWindowLongW(StatusBar1->hwnd, GWL_STYLE,
                  (GetWindowLongW(StatusBar1->hwnd, GWL_STYLE) | CCS_NOPARENTALIGN | CCS_NORESIZE) & ~SBARS_SIZEGRIP);
   // AdjustStatusBarFont
   for (ui::Control* bar : {StatusBar1, StatusBar2}) ui::SetStatusBarFont(*bar);
-  if (offersRestart_) ShowElevationHint(*StatusBar2, 4, AdminOnlyCommands::Uninstall, restartElevated_);
 
   Panel_left.Create(*this, Docked(Align::Left, 240, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");

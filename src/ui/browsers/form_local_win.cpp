@@ -78,13 +78,14 @@ Tform_local::~Tform_local() {
 
 void Tform_local::CreateComponents() {
   // The last panel (170 designed) runs to the edge, so its text fits. A user who installs for themselves
-  // alone is told so in a fourth panel; so is an administrator who cannot install without elevation.
+  // alone is told so in a fourth panel. An administrator who cannot install without elevation is told so
+  // in a bar of its own below.
   perUserHint_ = engine_.InstallsPerUser();
-  StatusBar1 = perUserHint_ || offersRestart_ ? &ui::AddStatusBar(*this, {200, 180, 260, -1})
-                                              : &ui::AddStatusBar(*this, {200, 180, -1});
+  if (offersRestart_) ElevationHintBar = &AddElevationHintBar(*this, AdminOnlyCommands::Install, restartElevated_);
+  StatusBar1 = perUserHint_ ? &ui::AddStatusBar(*this, {200, 180, 260, -1}) : &ui::AddStatusBar(*this, {200, 180, -1});
+  if (ElevationHintBar) StackAboveHintBar(*StatusBar1);
   // AdjustStatusBarFont
   ui::SetStatusBarFont(*StatusBar1);
-  if (offersRestart_) ShowElevationHint(*StatusBar1, 3, AdminOnlyCommands::Install, restartElevated_);
 
   Panel_left.Create(*this, Docked(Align::Left, 250, "Panel_left"));
   ui::AddSplitter(*this, Align::Left, 4, "Panel_left");  // Splitter1V

@@ -4,27 +4,30 @@
 
 #include "platform/wide_win.h"
 #include "ui/framework/controls_win.h"
+#include "ui/framework/status_bar_font_win.h"
 
 namespace velura {
 
-void ShowElevationHint(ui::Control& statusBar, int part, AdminOnlyCommands commands, std::function<void()> restart) {
-  const auto show = [&statusBar, part, text = ToWide(ElevationNeededText(commands))] {
-    ui::SetStatusText(statusBar, part, text);
-    // The part may be narrower than its text: the tip shows it whole.
-    SendMessageW(statusBar.hwnd, SB_SETTIPTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
-  };
+ui::Control& AddElevationHintBar(ui::Window& window, AdminOnlyCommands commands, std::function<void()> restart) {
+  ui::Control& bar = ui::AddStatusBar(window, {-1});
+  ui::SetStatusBarFont(bar);
+  const auto show = [&bar, text = ToWide(ElevationNeededText(commands))] { ui::SetStatusText(bar, 0, text); };
   show();
-  // The bar makes its parts when it is placed, and a text set for a part it has not made yet is lost.
-  statusBar.onPlaced = [show, previous = std::move(statusBar.onPlaced)](const ui::dock::Rect& place) {
+  // The bar makes its part when it is placed, and a text set before that is lost.
+  bar.onPlaced = [show, previous = std::move(bar.onPlaced)](const ui::dock::Rect& place) {
     if (previous) previous(place);
     show();
   };
-  statusBar.onNotify = [part, restart = std::move(restart), previous = std::move(statusBar.onNotify)](NMHDR& header) {
-    if (header.code == NM_CLICK && reinterpret_cast<NMMOUSE&>(header).dwItemSpec == static_cast<DWORD_PTR>(part) &&
-        restart)
-      restart();
+  bar.onNotify = [restart = std::move(restart), previous = std::move(bar.onNotify)](NMHDR& header) {
+    if (header.code == NM_CLICK && restart) restart();
     return previous ? previous(header) : LRESULT{0};
   };
+  return bar;
+}
+
+void StackAboveHintBar(ui::Control& bar) {
+  SetWindowLongW(bar.hwnd, GWL_STYLE,
+                 (GetWindowLongW(bar.hwnd, GWL_STYLE) | CCS_NOPARENTALIGN | CCS_NORESIZE) & ~SBARS_SIZEGRIP);
 }
 
 }  // namespace velura

@@ -1,5 +1,6 @@
-// The status bar part that tells why administrator commands are greyed; a click on it runs
-// "管理者として再起動" as the menu item does.
+// The status bar line that tells why administrator commands are greyed: a bar of its own at the window's
+// bottom edge, so the text is never cut by the designed parts of the window's other bars. A click on it
+// runs "管理者として再起動" as the menu item does.
 #pragma once
 #include <functional>
 
@@ -8,6 +9,10 @@
 
 namespace velura {
 
-void ShowElevationHint(ui::Control& statusBar, int part, AdminOnlyCommands commands, std::function<void()> restart);
+// Made before the window's other status bars, which then lie above it (StackAboveHintBar).
+ui::Control& AddElevationHintBar(ui::Window& window, AdminOnlyCommands commands, std::function<void()> restart);
+
+// A status bar above the hint bar keeps its dock instead of placing itself at the bottom, without a grip.
+void StackAboveHintBar(ui::Control& bar);
 
 }  // namespace velura

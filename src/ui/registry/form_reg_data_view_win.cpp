@@ -51,7 +51,6 @@ TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void
   FillFontFolderTab();
   // AdjustStatusBarFont
   ui::SetStatusBarFont(*StatusBar1);
-  if (offersRestart_) ShowElevationHint(*StatusBar1, 5, AdminOnlyCommands::RegistryRepair, restartElevated_);
   pages_->SelectPage(0);
   PageControl1Change();
 }
@@ -93,8 +92,10 @@ void TForm_RegDataView::CreateActions() {
 }
 
 void TForm_RegDataView::CreateComponents() {
-  // The last panel (50 designed) is empty; it runs to the edge when it tells why repairs are greyed.
-  StatusBar1 = &ui::AddStatusBar(*this, {100, 130, 130, 150, 150, offersRestart_ ? -1 : 50});
+  if (offersRestart_)
+    ElevationHintBar = &AddElevationHintBar(*this, AdminOnlyCommands::RegistryRepair, restartElevated_);
+  StatusBar1 = &ui::AddStatusBar(*this, {100, 130, 130, 150, 150, 50});
+  if (ElevationHintBar) StackAboveHintBar(*StatusBar1);
   pages_ = &ui::AddTabPages(*this, Docked(Align::Client, 0), {L"fonts", L"FontLink 他（閲覧）", L"フォントフォルダ"});
   pages_->onPageChange = [this](int) { PageControl1Change(); };
 

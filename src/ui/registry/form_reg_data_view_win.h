@@ -52,6 +52,7 @@ class TForm_RegDataView : public ui::Form {
   const ui::Control& SubstitutesList() const { return *TntListView2; }
   const ui::Control& MapperList() const { return *TntListView3; }
   const ui::Control& StatusBar() const { return *StatusBar1; }
+  const ui::Control* HintBar() const { return ElevationHintBar; }
   const ui::Control& ToolBar() const { return *ToolBar1; }
   const ui::Control& FontFileList() const { return *CheckListBox_FontFile; }
   const ui::Control& OtherFileList() const { return *CheckListBox_otherFile; }
@@ -84,7 +85,7 @@ class TForm_RegDataView : public ui::Form {
   MappingKeys mapping_;
   std::function<void()> showMainWindow_;
   std::function<void()> restartElevated_;
-  bool offersRestart_ = false;  // the restart action was added: its hint shows in the status bar
+  bool offersRestart_ = false;  // the restart action was added: its hint bar shows
   RegViewTable table_;
   FontFolderFiles folder_;
 
@@ -98,6 +99,7 @@ class TForm_RegDataView : public ui::Form {
   ui::Control* CheckListBox_FontFile = nullptr;
   ui::Control* CheckListBox_otherFile = nullptr;
   ui::Control* StatusBar1 = nullptr;
+  ui::Control* ElevationHintBar = nullptr;  // only where "管理者として再起動" is offered
   ui::Panel Panel_Link;
   ui::Panel Panel_Tables;
   ui::Panel Panel_Substitutes;
