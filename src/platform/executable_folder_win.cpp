@@ -6,7 +6,7 @@
 
 namespace velura {
 
-std::u16string ExecutableFolderFile(std::u16string_view fileName) {
+std::u16string ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -16,8 +16,13 @@ std::u16string ExecutableFolderFile(std::u16string_view fileName) {
     }
     path.resize(path.size() * 2);  // a long path was cut
   }
-  path.resize(path.rfind(L'\\') + 1);
-  return ToU16(path) + std::u16string(fileName);
+  return ToU16(path);
+}
+
+std::u16string ExecutableFolderFile(std::u16string_view fileName) {
+  std::u16string path = ExecutablePath();
+  path.resize(path.rfind(u'\\') + 1);
+  return path + std::u16string(fileName);
 }
 
 }  // namespace velura

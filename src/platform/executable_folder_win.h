@@ -5,6 +5,9 @@
 
 namespace velura {
 
+// The full path of the running executable.
+std::u16string ExecutablePath();
+
 // The folder of the running executable, with its trailing backslash, followed by fileName.
 std::u16string ExecutableFolderFile(std::u16string_view fileName);
 

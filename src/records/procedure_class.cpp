@@ -27,6 +27,7 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
     records_->FaceCache = faceCache_.get();
   }
   IsAdmin = services_.IsAdmin;
+  AdminWithoutElevation = services_.AdminWithoutElevation;
   WindowsBuild = services_.WindowsBuild;
   UserFontsFolder = services_.UserFontsFolder;
   PriorityFile = services_.ProgramFolder + u"velura_c_rec.bin";

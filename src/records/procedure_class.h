@@ -32,6 +32,7 @@ struct EngineServices {
   std::uint32_t WindowsBuild = 0;  // as RtlGetVersion reports it; 0 when unknown
   std::u16string UserFontsFolder;  // the current user's fonts folder, without a trailing backslash
   SystemFontFacts* SystemFacts = nullptr;  // none: only Marlett and the mapping tables guard fonts
+  bool AdminWithoutElevation = false;      // a member of Administrators running with a limited token
   // Where the face-record cache is kept, without a trailing backslash; empty: no cache. Its context is what
   // else the records depend on (the reader's version, the ANSI code page).
   std::u16string FaceCacheFolder;
@@ -50,6 +51,8 @@ class TProcedureClass {
   std::u16string FontsFolder;
   // Decided at start; tests may set these to stand for another user or another Windows.
   bool IsAdmin = false;
+  // Without administrator rights now, but an elevated start ("管理者として再起動") would give them.
+  bool AdminWithoutElevation = false;
   std::uint32_t WindowsBuild = 0;
   std::u16string UserFontsFolder;
   TLanguagePriorityTable LanguagePriority{};

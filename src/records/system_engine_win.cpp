@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/stored_files_folder_win.h"
+#include "platform/token_elevation_win.h"
 #include "platform/windows_version_win.h"
 #include "records/user_fonts.h"
 
@@ -12,7 +13,8 @@ SystemEngine::SystemEngine(TIniKeeper& settings) {
   engine_ = std::make_unique<TProcedureClass>(EngineServices{
       reader_, fonts_, files_, registry_, folding_, settings, SystemFontsFolder(), StoredFilesFolder(),
       UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_,
-      FaceCacheFolderIn(LocalAppDataFolder()), kFontReaderVersion << 16 ^ GetACP()});
+      AdminWithoutElevation(ProcessTokenFacts()), FaceCacheFolderIn(LocalAppDataFolder()),
+      kFontReaderVersion << 16 ^ GetACP()});
 }
 
 }  // namespace velura

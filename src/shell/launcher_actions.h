@@ -19,6 +19,7 @@ enum LauncherAction : int {
   N3,
   About1,
   readme1,
+  MenuItem_restartAdmin,  // "管理者として再起動"
 };
 
 }  // namespace velura

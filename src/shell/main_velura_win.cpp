@@ -14,6 +14,7 @@
 #include "platform/resource_ids.h"
 #include "shell/launcher_rules.h"
 #include "ui/browsers/form_local_win.h"
+#include "ui/fontviews/elevation_offer.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/image_list_win.h"
@@ -37,8 +38,9 @@ ui::UniqueImageList LauncherImages(int dpi) {
 
 }  // namespace
 
-Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools, std::u16string groupFolder)
-    : settings_(settings) {
+Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools, std::u16string groupFolder,
+                           ElevatedRestart* restart)
+    : settings_(settings), restart_(restart) {
   splash_ = std::make_unique<TForm_Splash>();
   splash_->Show(SW_SHOWNOACTIVATE);
   UpdateWindow(splash_->Hwnd());
@@ -61,6 +63,7 @@ Tmain_velura::Tmain_velura(TIniKeeper& settings, ToolWindowTable tools, std::u16
   site.groups = &groups_->Groups();
   site.openOneTimeWithFiles = [this](std::vector<std::u16string> files) { OpenOneTimeWithFiles(std::move(files)); };
   site.openOneTimeWithFolder = [this](std::u16string folder) { OpenOneTimeWithFolder(std::move(folder)); };
+  if (restart_) site.restartElevated = [this] { RestartAsAdministrator(); };
   tools_ = std::make_unique<ToolWindowSet>(std::move(tools), std::move(site), Hwnd());
   buttons_ = LauncherButtons(tools_->Rows());
   CreateActions();
@@ -116,14 +119,24 @@ void Tmain_velura::CreateActions() {
   actions.Add({.id = N3, .caption = u"設定", .execute = [this] { N3Click(); }});
   actions.Add({.id = About1, .caption = u"バージョン情報", .execute = [this] { About1Click(); }});
   actions.Add({.id = readme1, .caption = u"ヘルプ（readmeを読む）", .execute = [this] { readme1Click(); }});
+  // The maintenance commands greyed without administrator rights ("フォントキャッシュ再構築") are no
+  // status worth a line; the restart sits beside "管理者モード".
+  const bool offersRestart =
+      restart_ && OffersElevatedRestart(AdminOnlyCommands::Uninstall, ElevationFactsOf(fonts_->Engine()));
+  if (offersRestart)
+    actions.Add({.id = MenuItem_restartAdmin,
+                 .caption = std::u16string(kRestartAsAdminCaption),
+                 .execute = [this] { RestartAsAdministrator(); }});
 
   using ui::MenuEntry;
-  popupMenu_ = ui::BuildMenu(actions,
-                             {MenuEntry::Item(AllClose_Window), MenuEntry::Separator(), MenuEntry::Item(ReadFontAllWin),
-                              MenuEntry::Item(FNTCACHE_delete), MenuEntry::Item(LOGFONT1), MenuEntry::Separator(),
-                              MenuEntry::Item(MenuItem_admin), MenuEntry::Item(N3), MenuEntry::Separator(),
-                              MenuEntry::Item(About1), MenuEntry::Item(readme1)},
-                             true);
+  std::vector<MenuEntry> entries = {MenuEntry::Item(AllClose_Window), MenuEntry::Separator(),
+                                    MenuEntry::Item(ReadFontAllWin),  MenuEntry::Item(FNTCACHE_delete),
+                                    MenuEntry::Item(LOGFONT1),        MenuEntry::Separator(),
+                                    MenuEntry::Item(MenuItem_admin)};
+  if (offersRestart) entries.push_back(MenuEntry::Item(MenuItem_restartAdmin));
+  entries.insert(entries.end(), {MenuEntry::Item(N3), MenuEntry::Separator(), MenuEntry::Item(About1),
+                                 MenuEntry::Item(readme1)});
+  popupMenu_ = ui::BuildMenu(actions, entries, true);
 }
 
 void Tmain_velura::CreateComponents() {
@@ -291,6 +304,17 @@ void Tmain_velura::N3Click() {
                           [this] { ApplyShortcutSettings(); }, [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }};
   // Below the launcher, its left edge at the launcher's middle.
   RunSettingsDialog(Hwnd(), std::move(site), launcher.left + (launcher.right - launcher.left) / 2, launcher.bottom);
+}
+
+void Tmain_velura::RestartAsAdministrator() {
+  if (!restart_) return;
+  const ElevatedStartOutcome outcome = restart_->Start(Hwnd());
+  if (EndsRunningCopy(outcome)) {
+    PostMessageW(Hwnd(), WM_CLOSE, 0, 0);  // the normal close: every window stores its settings
+    return;
+  }
+  if (const auto text = ElevatedStartFailureText(outcome, SystemErrorText(outcome.error)))
+    ShowMessage(*text, u"VELURA", MessageIcon::Error);
 }
 
 void Tmain_velura::MenuItem_adminClick() {

@@ -7,6 +7,7 @@
 
 #include "records/system_engine_win.h"
 #include "settings/ini_keeper.h"
+#include "shell/elevated_restart_win.h"
 #include "shell/form_splash_win.h"
 #include "shell/launcher_actions.h"
 #include "shell/small_forms_win.h"
@@ -24,8 +25,9 @@ class Tmain_velura : public ui::Form {
   // FormCreate: the splash, the font file reader and the operations engine, the launcher itself, then
   // the start-up windows of the table.
   // groupFolder: where the one-time install's group file is kept; empty for the program's folder.
+  // restart: what "管理者として再起動" starts the elevated copy with; none, no such command.
   explicit Tmain_velura(TIniKeeper& settings, ToolWindowTable tools = StandardToolWindows(),
-                        std::u16string groupFolder = {});
+                        std::u16string groupFolder = {}, ElevatedRestart* restart = nullptr);
   ~Tmain_velura() override;
 
   // The first show: loads the installed fonts (one retry) and places the launcher. False when the
@@ -35,6 +37,9 @@ class Tmain_velura : public ui::Form {
   void ShowMainWindow();
   // "すべての窓を閉じる": closes every tool window and shows the launcher.
   void CloseAllWindows();
+  // "管理者として再起動": once the elevated copy has started, closes as on a normal exit; a cancelled
+  // elevation prompt changes nothing, a failure is told.
+  void RestartAsAdministrator();
   // What the tool buttons run: opens the row's window by the rules of its row.
   void ShowToolWindow(int actionId) { tools_->Open(actionId); }
   // The one-time install window anew, with the files or the folder to install from.
@@ -81,6 +86,7 @@ class Tmain_velura : public ui::Form {
   void EndSession();
 
   TIniKeeper& settings_;
+  ElevatedRestart* restart_;
   std::unique_ptr<TForm_Splash> splash_;
   std::unique_ptr<SystemEngine> fonts_;
   std::unique_ptr<OneTimeGroupStore> groups_;  // after the engine, whose services it loads with

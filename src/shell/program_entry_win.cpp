@@ -11,6 +11,7 @@
 #include "platform/stored_files_folder_win.h"
 #include "platform/windows_version_win.h"
 #include "settings/ini_keeper_global_win.h"
+#include "shell/elevated_restart_win.h"
 #include "shell/main_velura_win.h"
 #include "ui/framework/error_report_win.h"
 #include "ui/framework/message_loop_win.h"
@@ -18,7 +19,11 @@
 namespace velura {
 
 int RunVelura() {
-  if (const UniqueKernelHandle running{OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex)}) {
+  // Goes after the mutex: a copy that hands over to an elevated one keeps announcing it until then.
+  ElevatedRestart restart;
+  // Released when the program ends, however it ends.
+  const InstanceClaim instance = ClaimSingleInstance();
+  if (instance.refused) {
     ShowMessage(u"すでに起動しています。", u"VELURA", MessageIcon::Error);
     return 0;
   }
@@ -29,8 +34,6 @@ int RunVelura() {
   }
   if (version.Platform != VER_PLATFORM_WIN32_NT) return 0;
 
-  // Released when the program ends, however it ends.
-  const UniqueKernelHandle mutex(CreateMutexW(nullptr, FALSE, kInstanceMutex));
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
                                                      ICC_HOTKEY_CLASS | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES |
                                                      ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -40,7 +43,7 @@ int RunVelura() {
   int exitCode = 0;
   try {
     // The launcher creates the tool windows it starts with, and they go before it.
-    Tmain_velura launcher(IniKeeper);
+    Tmain_velura launcher(IniKeeper, StandardToolWindows(), {}, &restart);
     if (launcher.FormShow()) exitCode = ui::RunMessageLoop();
   } catch (...) {
     ui::ReportCurrentException();  // the engine could not start (registry), or another failure

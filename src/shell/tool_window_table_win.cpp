@@ -44,18 +44,20 @@ ToolWindowFactory FactoryOf(int actionId) {
       };
     case Action_ShowLocalForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
-        auto form = std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher);
+        auto form = std::make_unique<Tform_local>(site.fonts.Engine(), site.settings, site.showLauncher,
+                                                   site.restartElevated);
         form->SendFilesToOneTime = site.openOneTimeWithFiles;
         form->SendFolderToOneTime = site.openOneTimeWithFolder;
         return Wrap(std::move(form));
       };
     case Action_ShowInstalledForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
-        return Wrap(std::make_unique<TForm_Installed>(site.fonts.Engine(), site.settings, site.showLauncher));
+        return Wrap(std::make_unique<TForm_Installed>(site.fonts.Engine(), site.settings, site.showLauncher,
+                                                      site.restartElevated));
       };
     case Action_ShowRegForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {
-        return Wrap(std::make_unique<TForm_RegDataView>(site.fonts.Engine(), site.showLauncher));
+        return Wrap(std::make_unique<TForm_RegDataView>(site.fonts.Engine(), site.showLauncher, site.restartElevated));
       };
     case Action_ShowSymbolForm:
       return [](const ToolWindowSite& site, const ToolWindowArgs&) {

@@ -60,6 +60,8 @@ struct ToolWindowSite {
   TGroupRootClass* groups = nullptr;
   std::function<void(std::vector<std::u16string>)> openOneTimeWithFiles{};
   std::function<void(std::u16string)> openOneTimeWithFolder{};
+  // "管理者として再起動" of the windows whose administrator commands are greyed for want of elevation.
+  std::function<void()> restartElevated{};
 };
 
 // What a window is created from besides the site: empty for a plain open; the files or the folder the

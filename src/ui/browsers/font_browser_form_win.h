@@ -55,6 +55,7 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   ui::Panel Panel_FontName, Panel_BaseLabel, Panel_CodePage;
   ui::Control* TntTreeView_FileName = nullptr;
   ui::Control* StatusBar1 = nullptr;
+  ui::Control* ElevationHintBar = nullptr;  // only where "管理者として再起動" is offered
 
  protected:
   FontBrowserForm(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow);
@@ -102,6 +103,9 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   TProcedureClass& engine_;
   TIniKeeper& settings_;
   std::function<void()> showMainWindow_;
+  // "管理者として再起動", from the launcher; empty where the window is made without one (tests).
+  std::function<void()> restartElevated_;
+  bool offersRestart_ = false;  // the restart action was added: its hint bar shows
   TreeViewFileTree fileTree_;
   FontSamplePane samplePane_;
   FontDetailsPanel details_;

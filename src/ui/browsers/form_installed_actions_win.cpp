@@ -7,6 +7,7 @@
 #include "platform/wide_win.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
+#include "ui/fontviews/elevation_offer.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/form_installed_win.h"
 #include "ui/browsers/form_my_print_dialog_win.h"
@@ -65,12 +66,14 @@ void TForm_Installed::CreateActions() {
                .checked = [this] { return detailsHidden_; },
                .execute = [this] { N21Click(); }});
   actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
+  offersRestart_ = AddRestartAsAdminAction(actions, Action_RestartAsAdmin, AdminOnlyCommands::Uninstall, engine_,
+                                           restartElevated_);
   AddSampleSizeActions(actions, ms9, [this] { return SampleSize(); }, [this](int size) { SampleSizeClick(size); });  // ps72Click
 }
 
 void TForm_Installed::CreateMenus() {
   using ui::MenuEntry;
-  const std::vector<MenuEntry> fileItems = {MenuEntry::Item(Action_UnInstall),
+  std::vector<MenuEntry> fileItems = {MenuEntry::Item(Action_UnInstall),
                                             MenuEntry::Item(Action_CopyFile),
                                             MenuEntry::Separator(),
                                             MenuEntry::Item(Action_UnSelectAll),
@@ -83,6 +86,7 @@ void TForm_Installed::CreateMenus() {
                                             MenuEntry::Separator(),
                                             MenuEntry::Item(Action_ExportTreeTxt),
                                             MenuEntry::Item(Action_ExportFontCsvFile)};
+  if (offersRestart_) fileItems.insert(fileItems.end(), {MenuEntry::Separator(), MenuEntry::Item(Action_RestartAsAdmin)});
   const std::vector<MenuEntry> sampleItems = {SampleSizeMenu(ms9),
                                               MenuEntry::Item(Action_Print)};
   SetMenuBar(ui::BuildMenu(FormActions(),

@@ -5,6 +5,7 @@
 #include "platform/resource_ids.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
+#include "ui/fontviews/elevation_hint_win.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/font_trees.h"
 #include "ui/fontviews/sample_texts.h"
@@ -24,8 +25,10 @@ using ui::dock::Docked;
 
 }  // namespace
 
-TForm_Installed::TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow)
+TForm_Installed::TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow,
+                                 std::function<void()> restartElevated)
     : FontBrowserForm(engine, settings, std::move(showMainWindow)) {
+  restartElevated_ = std::move(restartElevated);
   CreateForm(L"インストール済みフォント", WS_OVERLAPPEDWINDOW, 0, 800, 565, nullptr, ui::Placement::Default);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
   CreateActions();
@@ -49,8 +52,10 @@ TForm_Installed::~TForm_Installed() {
 }
 
 void TForm_Installed::CreateComponents() {
-  // StatusBar2 lies at the bottom edge, StatusBar1 above it.
+  // StatusBar2 lies at the bottom edge, StatusBar1 above it; the hint bar, when there is one, below both.
+  if (offersRestart_) ElevationHintBar = &AddElevationHintBar(*this, AdminOnlyCommands::Uninstall, restartElevated_);
   StatusBar2 = &ui::AddStatusBar(*this, {140, 180, 180, -1});  // the last panel (50 designed) runs to the edge
+  if (ElevationHintBar) StackAboveHintBar(*StatusBar2);
   StatusBar1 = &ui::AddStatusBar(*this, {120, 120, 180, 120, -1});
   // A status bar places itself at its parent's bottom unless told not to: the upper one keeps its dock.
   SetWindowLongW(StatusBar1->hwnd, GWL_STYLE,

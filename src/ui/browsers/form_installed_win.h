@@ -35,11 +35,13 @@ class TForm_Installed : public FontBrowserForm {
     Action_ExportFontCsvFile,
     N21,        // "詳細を隠す"
     Close1,     // "閉じる"
+    Action_RestartAsAdmin,
     ms9 = 440,  // the sample size radio items (ms9 to ms90, ps9 to ps90), in kSampleSizes order
   };
 
-  // FormCreate. showMainWindow brings the launcher forward.
-  TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow);
+  // FormCreate. showMainWindow brings the launcher forward; restartElevated restarts the program elevated.
+  TForm_Installed(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow,
+                  std::function<void()> restartElevated = {});
   ~TForm_Installed() override;
 
   // Shows the window, then runs FormShow (the full reload), so that the wait box stands over it.

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "platform/wide_win.h"
 #include "records/text_export.h"
+#include "ui/fontviews/elevation_offer.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/folder_picker_win.h"
 #include "ui/browsers/form_local_win.h"
@@ -70,18 +71,21 @@ void Tform_local::CreateActions() {
   FormActions().SetShortcut(EditCopy1, 0x4000 + 'C');
   actions.Add({.id = N14, .caption = u"詳細を隠す", .checked = [this] { return detailsHidden_; }, .execute = [this] { N14Click(); }});
   actions.Add({.id = Close1, .caption = u"閉じる", .execute = [this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); }});
+  offersRestart_ = AddRestartAsAdminAction(actions, Action_RestartAsAdmin, AdminOnlyCommands::Install, engine_,
+                                           restartElevated_);
   AddSampleSizeActions(actions, ps9, [this] { return SampleSize(); }, [this](int size) { SetSampleSize(size); });  // ps90Click
 }
 
 void Tform_local::CreateMenus() {
   using ui::MenuEntry;
-  const std::vector<MenuEntry> fileItems = {
+  std::vector<MenuEntry> fileItems = {
       MenuEntry::Item(Action_install), MenuEntry::Item(Action_CopyFile), MenuEntry::Separator(),
       MenuEntry::Item(Action_ActiveFileCopy), MenuEntry::Separator(), MenuEntry::Item(Action_SelectAll),
       MenuEntry::Item(Action_Reversal), MenuEntry::Item(Action_UnSelectAll), MenuEntry::Item(Action_SelectSearchFont),
       MenuEntry::Separator(), MenuEntry::Item(Action_SendOneTimeInst), MenuEntry::Item(Action_SendDir_OneTimeInst),
       MenuEntry::Separator(), MenuEntry::Item(Action_ShowSearchWndExecute), MenuEntry::Item(Action_OpenExplorer),
       MenuEntry::Separator(), MenuEntry::Item(Action_ExportTreeTxt), MenuEntry::Item(Action_ExportFontCsvFile)};
+  if (offersRestart_) fileItems.insert(fileItems.end(), {MenuEntry::Separator(), MenuEntry::Item(Action_RestartAsAdmin)});
   const std::vector<MenuEntry> sampleItems = {SampleSizeMenu(ps9), MenuEntry::Item(Action_Print)};
   SetMenuBar(ui::BuildMenu(FormActions(),
                            {MenuEntry::Submenu(u"ファイル(&F)", fileItems),

@@ -11,6 +11,7 @@
 #include "ui/framework/status_bar_font_win.h"
 #include "ui/browsers/archive_file_extractor.h"
 #include "ui/browsers/archive_opening.h"
+#include "ui/fontviews/elevation_hint_win.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/fontviews/sample_texts.h"
 #include "ui/fontviews/wait_box_win.h"
@@ -42,8 +43,10 @@ class ComboArchiveBox final : public ArchiveBox {
 
 }  // namespace
 
-Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow)
+Tform_local::Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow,
+                         std::function<void()> restartElevated)
     : FontBrowserForm(engine, settings, std::move(showMainWindow)) {
+  restartElevated_ = std::move(restartElevated);
   list_ = std::make_unique<TFileData_local>(engine_.Records());  // the action predicates read it from the start
   CreateForm(L"未インストールフォント", WS_OVERLAPPEDWINDOW, 0, 792, 519, nullptr, ui::Placement::Default);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
@@ -75,9 +78,12 @@ Tform_local::~Tform_local() {
 
 void Tform_local::CreateComponents() {
   // The last panel (170 designed) runs to the edge, so its text fits. A user who installs for themselves
-  // alone is told so in a fourth panel.
+  // alone is told so in a fourth panel. An administrator who cannot install without elevation is told so
+  // in a bar of its own below.
   perUserHint_ = engine_.InstallsPerUser();
+  if (offersRestart_) ElevationHintBar = &AddElevationHintBar(*this, AdminOnlyCommands::Install, restartElevated_);
   StatusBar1 = perUserHint_ ? &ui::AddStatusBar(*this, {200, 180, 260, -1}) : &ui::AddStatusBar(*this, {200, 180, -1});
+  if (ElevationHintBar) StackAboveHintBar(*StatusBar1);
   // AdjustStatusBarFont
   ui::SetStatusBarFont(*StatusBar1);
 

@@ -37,13 +37,15 @@ enum LocalAction : int {
   EditCopy1,
   N14,         // "詳細を隠す"
   Close1,      // "閉じる"
+  Action_RestartAsAdmin,
   ps9 = 340,   // the sample size radio items, in kSampleSizes order
 };
 
 class Tform_local : public FontBrowserForm {
  public:
-  // FormCreate. showMainWindow brings the launcher forward.
-  Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow);
+  // FormCreate. showMainWindow brings the launcher forward; restartElevated restarts the program elevated.
+  Tform_local(TProcedureClass& engine, TIniKeeper& settings, std::function<void()> showMainWindow,
+              std::function<void()> restartElevated = {});
   ~Tform_local() override;  // FormDestroy
 
   // Shows the window: FormShow, then the window itself.

@@ -9,6 +9,7 @@
 #include "platform/registry_key_win.h"
 #include "platform/wide_win.h"
 #include "records/reg_text_folding_win.h"
+#include "ui/fontviews/elevation_hint_win.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/list_controls_win.h"
 #include "ui/framework/menu_win.h"
@@ -35,8 +36,12 @@ std::optional<RegistryKey> OpenMappingKey(const char16_t* path) {
 
 }  // namespace
 
-TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow)
-    : engine_(engine), mapping_(ReadMappingKeys()), showMainWindow_(std::move(showMainWindow)) {
+TForm_RegDataView::TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow,
+                                     std::function<void()> restartElevated)
+    : engine_(engine),
+      mapping_(ReadMappingKeys()),
+      showMainWindow_(std::move(showMainWindow)),
+      restartElevated_(std::move(restartElevated)) {
   CreateForm(ToWide(regview_text::kCaption), WS_OVERLAPPEDWINDOW, 0, 800, 565,
              nullptr, ui::Placement::Default);
   CreateActions();
@@ -76,14 +81,21 @@ void TForm_RegDataView::CreateActions() {
   actions.Add({.id = Action_ToCopy1, .caption = u"フォントフォルダへファイルコピー...",
                .execute = [this] { Action_ToCopy1Execute(); }});
 
+  offersRestart_ = AddRestartAsAdminAction(actions, Action_RestartAsAdmin, AdminOnlyCommands::RegistryRepair, engine_,
+                                           restartElevated_);
+
   using ui::MenuEntry;
-  SetMenuBar(ui::BuildMenu(actions, {MenuEntry::Item(N_ShowMain), MenuEntry::Item(N_RegistryEditor),
-                                     MenuEntry::Item(N_Close)},
-                           false));
+  std::vector<MenuEntry> bar = {MenuEntry::Item(N_ShowMain), MenuEntry::Item(N_RegistryEditor)};
+  if (offersRestart_) bar.push_back(MenuEntry::Item(Action_RestartAsAdmin));
+  bar.push_back(MenuEntry::Item(N_Close));
+  SetMenuBar(ui::BuildMenu(actions, bar, false));
 }
 
 void TForm_RegDataView::CreateComponents() {
+  if (offersRestart_)
+    ElevationHintBar = &AddElevationHintBar(*this, AdminOnlyCommands::RegistryRepair, restartElevated_);
   StatusBar1 = &ui::AddStatusBar(*this, {100, 130, 130, 150, 150, 50});
+  if (ElevationHintBar) StackAboveHintBar(*StatusBar1);
   pages_ = &ui::AddTabPages(*this, Docked(Align::Client, 0), {L"fonts", L"FontLink 他（閲覧）", L"フォントフォルダ"});
   pages_->onPageChange = [this](int) { PageControl1Change(); };
 

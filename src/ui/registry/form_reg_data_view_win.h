@@ -28,11 +28,14 @@ class TForm_RegDataView : public ui::Form {
     Action_Copy1,
     Action_Delete1,
     Action_ToCopy1,
+    Action_RestartAsAdmin,
   };
 
   // FormCreate with the engine's Fonts entries and fonts folder. A mapping key that cannot be opened throws
   // "error! RegOpenKey". showMainWindow brings the launcher forward; the launcher places and shows the window.
-  TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow);
+  // restartElevated restarts the program elevated.
+  TForm_RegDataView(TProcedureClass& engine, std::function<void()> showMainWindow,
+                    std::function<void()> restartElevated = {});
   ~TForm_RegDataView() override;
 
   void ToolButton_tab1_delClick();
@@ -49,6 +52,7 @@ class TForm_RegDataView : public ui::Form {
   const ui::Control& SubstitutesList() const { return *TntListView2; }
   const ui::Control& MapperList() const { return *TntListView3; }
   const ui::Control& StatusBar() const { return *StatusBar1; }
+  const ui::Control* HintBar() const { return ElevationHintBar; }
   const ui::Control& ToolBar() const { return *ToolBar1; }
   const ui::Control& FontFileList() const { return *CheckListBox_FontFile; }
   const ui::Control& OtherFileList() const { return *CheckListBox_otherFile; }
@@ -80,6 +84,8 @@ class TForm_RegDataView : public ui::Form {
   TProcedureClass& engine_;
   MappingKeys mapping_;
   std::function<void()> showMainWindow_;
+  std::function<void()> restartElevated_;
+  bool offersRestart_ = false;  // the restart action was added: its hint bar shows
   RegViewTable table_;
   FontFolderFiles folder_;
 
@@ -93,6 +99,7 @@ class TForm_RegDataView : public ui::Form {
   ui::Control* CheckListBox_FontFile = nullptr;
   ui::Control* CheckListBox_otherFile = nullptr;
   ui::Control* StatusBar1 = nullptr;
+  ui::Control* ElevationHintBar = nullptr;  // only where "管理者として再起動" is offered
   ui::Panel Panel_Link;
   ui::Panel Panel_Tables;
   ui::Panel Panel_Substitutes;

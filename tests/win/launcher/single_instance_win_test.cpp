@@ -88,5 +88,24 @@ TEST(SingleInstance, ASecondProcessSaysSoAndEnds) {
   EXPECT_EQ(WaitForSingleObject(first.info.hProcess, 20000), WAIT_OBJECT_0);
 }
 
+TEST(SingleInstance, ACopyStartedDuringAHandOverWaitsForTheOldOneInsteadOfRefusing) {
+  const std::wstring exe = ProgramPath();
+  // This process stands for the old copy: its mutex taken, the hand-over announced.
+  HANDLE handOver = CreateEventW(nullptr, TRUE, FALSE, L"velura2_HANDOVER");
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"velura2_OPEN");
+  Process next;
+  ASSERT_TRUE(next.Start(exe));
+  Sleep(1500);
+  Search box{next.info.dwProcessId, L"#32770", L"VELURA"};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&box));
+  EXPECT_EQ(box.found, nullptr) << "the new copy refused instead of waiting";
+  CloseHandle(mutex);  // the old copy has closed: the mutex goes before the announcement
+  HWND launcher = WaitForWindow(next.info.dwProcessId, nullptr, L"フォントインストーラーVELURA");
+  CloseHandle(handOver);
+  ASSERT_NE(launcher, nullptr);
+  PostMessageW(launcher, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(next.info.hProcess, 20000), WAIT_OBJECT_0);
+}
+
 }  // namespace
 }  // namespace velura::testing

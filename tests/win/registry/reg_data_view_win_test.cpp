@@ -71,8 +71,9 @@ class RegDataView : public ::testing::Test, protected BrowserFixture {
     if (auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, kMapperKey, KEY_ALL_ACCESS)) key->DeleteValue(kMapperValue);
   }
 
-  TForm_RegDataView& Open() {
-    view_ = std::make_unique<TForm_RegDataView>(Engine(), [this] { ++launcherShown_; });
+  TForm_RegDataView& Open(std::function<void()> restartElevated = {}) {
+    view_.reset();
+    view_ = std::make_unique<TForm_RegDataView>(Engine(), [this] { ++launcherShown_; }, std::move(restartElevated));
     PumpUntilIdle();
     return *view_;
   }
@@ -402,6 +403,28 @@ TEST_F(RegDataView, WithoutAdministratorRightsTheRegistryCommandsAreOff) {
   EXPECT_TRUE(recorder.messages.empty()) << recorder.Describe();
   EXPECT_TRUE(HasFontsValue(kMissingValue));
   EXPECT_TRUE(view.FormActions().IsEnabled(TForm_RegDataView::Action_Delete1));
+}
+
+TEST_F(RegDataView, AnAdministratorWithoutElevationIsToldWhyAndOfferedTheRestart) {
+  Engine().IsAdmin = false;
+  int restarts = 0;
+  const auto offered = [this] {
+    return GetMenuState(GetMenu(view_->Hwnd()), TForm_RegDataView::Action_RestartAsAdmin, MF_BYCOMMAND) !=
+           static_cast<UINT>(-1);
+  };
+  Open([&] { ++restarts; });
+  EXPECT_FALSE(offered());
+  EXPECT_EQ(view_->HintBar(), nullptr);
+  Engine().AdminWithoutElevation = true;
+  Open([&] { ++restarts; });
+  ASSERT_TRUE(offered());
+  ASSERT_NE(view_->HintBar(), nullptr);
+  wchar_t hint[128]{};
+  SendMessageW(view_->HintBar()->hwnd, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(hint));
+  EXPECT_STREQ(hint, L"自動修正・項目削除には管理者としての起動が必要です");
+  EXPECT_EQ(Panel(0).rfind(L"総計", 0), 0u) << "the statistics keep their bar";
+  Command(TForm_RegDataView::Action_RestartAsAdmin);
+  EXPECT_EQ(restarts, 1);
 }
 
 TEST_F(RegDataView, MappingKeysShowTheirValues) {
