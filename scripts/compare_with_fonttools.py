@@ -5,6 +5,11 @@ For every face of every .ttf/.otf/.ttc under the font folders, the facts velura-
 from fontTools' view of the raw tables, applying the naming rules independently. Any difference fails.
 A file fontTools itself cannot read (it is stricter than Windows about some tables) has nothing to be
 compared with: it is reported and skipped, and never fails the run.
+
+The mapped code points (velura-dump --codepoints) must equal fontTools' getBestCmap(), glyph 0 left out on
+both sides. Where they differ, fontTools has chosen another subtable than Windows does (it prefers the
+Unicode platform's (0,4) and (0,6) to (3,1), and has no choice for a symbol font's (3,0)); such a face must
+then equal the subtable Windows chooses, and is counted as an explained difference.
 Usage: compare_with_fonttools.py VELURA_DUMP [FOLDER...]
 """
 import json
@@ -121,6 +126,47 @@ def expected_face(font, tags):
     return e
 
 
+WINDOWS_ENCODINGS = (10, 1, 0)  # (3,10), then (3,1), then a symbol font's (3,0)
+MAPPING_FORMATS = (0, 4, 6, 12, 13)
+
+
+def mapped(font, subtable_map):
+    """The code points of a fontTools mapping whose glyph is not glyph 0."""
+    return {code for code, glyph in (subtable_map or {}).items() if font.getGlyphID(glyph) != 0}
+
+
+def windows_subtable(font):
+    if "cmap" not in font:
+        return None
+    for encoding in WINDOWS_ENCODINGS:
+        for table in font["cmap"].tables:
+            if table.platformID == 3 and table.platEncID == encoding and table.format in MAPPING_FORMATS:
+                return table
+    return None
+
+
+def expected_code_points(font):
+    """(code points of getBestCmap, code points of the subtable Windows chooses, that subtable's name)."""
+    best = mapped(font, font["cmap"].getBestCmap()) if "cmap" in font else set()
+    chosen = windows_subtable(font)
+    if chosen is None:
+        return best, set(), "none"
+    return best, mapped(font, chosen.cmap), f"({chosen.platformID},{chosen.platEncID}) format {chosen.format}"
+
+
+def code_points_of(ranges):
+    points = set()
+    for text in ranges:
+        first, _, last = text.partition("-")
+        points.update(range(int(first[2:], 16), int((last or first)[2:], 16) + 1))
+    return points
+
+
+def describe(points):
+    shown = ", ".join(f"U+{p:04X}" for p in sorted(points)[:8])
+    return f"{len(points)} ({shown}{', ...' if len(points) > 8 else ''})"
+
+
 def directory_tags(data, offset):
     """Table tags in directory order (fontTools keeps its own order), read straight from the bytes."""
     count = struct.unpack_from(">H", data, offset + 4)[0]
@@ -143,13 +189,31 @@ class Unreadable(Exception):
 def independent_view(path):
     """Every face's expected facts, or Unreadable when fontTools cannot read the file."""
     try:
-        return [expected_face(font, tags) for font, tags in faces_of(path)]
+        faces = []
+        for font, tags in faces_of(path):
+            face = expected_face(font, tags)
+            face["code points"] = expected_code_points(font)
+            faces.append(face)
+        return faces
     except Exception as error:  # fontTools raises many kinds on tables it finds malformed
         raise Unreadable(f"{type(error).__name__}: {error}") from error
 
 
-def compare(dump, path):
-    lines = subprocess.run([dump, path], capture_output=True, text=True, check=False).stdout.splitlines()
+def compare_code_points(where, mine, expected, explained):
+    best, windows, chosen = expected
+    ours = code_points_of(mine.get("codepoints", []))
+    if ours == best:
+        return []
+    if ours == windows:
+        explained.append(f"{where}: getBestCmap chose another subtable; equals Windows' {chosen}")
+        return []
+    return [f"{where} code points: ours minus fontTools {describe(ours - windows)}, "
+            f"fontTools minus ours {describe(windows - ours)} (Windows' subtable {chosen})"]
+
+
+def compare(dump, path, explained):
+    lines = subprocess.run([dump, "--codepoints", path], capture_output=True, text=True,
+                           check=False).stdout.splitlines()
     ours = [json.loads(line) for line in lines]
     problems = []
     theirs = independent_view(path)
@@ -160,6 +224,7 @@ def compare(dump, path):
         actual["LanguageCount"] = len(mine["LanguageList"].split(" , ")) if mine["LanguageList"] else 0
         actual["Languages"] = [{k: v for k, v in e.items() if k != "LanguageName"} for e in mine["Languages"]]
         actual["Tags"] = mine["Tags"]
+        problems += compare_code_points(f"{path}#{index}", mine, expected.pop("code points"), explained)
         for key, value in expected.items():
             if actual.get(key) != value:
                 problems.append(f"{path}#{index} {key}: ours {actual.get(key)!r}, expected {value!r}")
@@ -174,16 +239,17 @@ def main():
     files = sorted(os.path.join(d, f) for folder in folders if os.path.isdir(folder)
                    for d, _, names in os.walk(folder) for f in names
                    if f.lower().endswith((".ttf", ".otf", ".ttc")))
-    problems, skipped = [], []
+    problems, skipped, explained = [], [], []
     for path in files:
         try:
-            problems += compare(dump, path)
+            problems += compare(dump, path, explained)
         except Unreadable as error:
             skipped.append(f"{path}: skipped, fontTools cannot read it ({error})")
-    for line in skipped + problems[:50]:
+    for line in skipped + explained + problems[:50]:
         print(line)
     compared = len(files) - len(skipped)
-    print(f"compared {compared} font files with fontTools: {len(problems)} differences, {len(skipped)} skipped")
+    print(f"compared {compared} font files with fontTools: {len(problems)} differences, {len(skipped)} skipped; "
+          f"{len(explained)} faces where getBestCmap differs from the subtable Windows chooses")
     return 1 if problems or not compared else 0
 
 

@@ -15,6 +15,7 @@ PACKAGES="
   fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-wqy-zenhei fonts-noto-cjk fonts-opensymbol
   python3-fonttools
+  kanjidic-xml unicode-data
   zip unzip gcab jlha-utils
 "
 

@@ -1,4 +1,5 @@
-// velura-dump FILE...: prints the face records of font files as JSON Lines, one object per face.
+// velura-dump [--codepoints] FILE...: prints the face records of font files as JSON Lines, one object per
+// face, with the coverage of the Japanese character sets (and the mapped code points with --codepoints).
 // Exit status 1 (with a line on stderr per file) when a file cannot be read as a font.
 #include <cstdio>
 #include <string>
@@ -6,6 +7,8 @@
 
 #include "dump_archive.h"
 #include "dump_codec.h"
+#include "dump_coverage.h"
+#include "fontfile/char_map.h"
 #include "fontfile/font_data_table.h"
 #include "json_writer.h"
 #include "platform/text.h"
@@ -13,7 +16,8 @@
 namespace velura {
 namespace {
 
-void WriteFace(JsonWriter& json, const std::u16string& file, std::size_t index, const TTFontFileData& f) {
+void WriteFace(JsonWriter& json, const std::u16string& file, std::size_t index, const TTFontFileData& f,
+               const TCharMap& map, bool withCodePoints) {
   json.BeginObject();
   json.Key("file").String(file);
   json.Key("face").Number(static_cast<std::int64_t>(index));
@@ -55,10 +59,16 @@ void WriteFace(JsonWriter& json, const std::u16string& file, std::size_t index, 
   json.Key("IsOpenType").Bool(f.IsOpenType);
   json.Key("HasCff").Bool(f.HasCff);
   json.Key("SlantPosition").Number(f.SlantPosition);
+  WriteCharMapKeys(json, map, withCodePoints);
   json.EndObject();
 }
 
-int DumpFonts(const std::vector<std::u16string>& files) {
+std::vector<TCharMap> CharMapsOf(const std::u16string& file) {
+  auto source = FileSource::Open(file);
+  return source ? ReadFileCharMaps(*source) : std::vector<TCharMap>{};
+}
+
+int DumpFonts(const std::vector<std::u16string>& files, bool withCodePoints) {
   TFontDataTable reader(DumpAnsiCodec());
   int status = 0;
   for (const auto& file : files) {
@@ -68,9 +78,10 @@ int DumpFonts(const std::vector<std::u16string>& files) {
       status = 1;
       continue;
     }
+    const std::vector<TCharMap> maps = CharMapsOf(file);
     for (std::size_t i = 0; i < faces.size(); ++i) {
       JsonWriter json;
-      WriteFace(json, file, i, faces[i]);
+      WriteFace(json, file, i, faces[i], i < maps.size() ? maps[i] : TCharMap{}, withCodePoints);
       json.Text() += '\n';
       std::fwrite(json.Text().data(), 1, json.Text().size(), stdout);
     }
@@ -80,11 +91,13 @@ int DumpFonts(const std::vector<std::u16string>& files) {
 
 int Run(const std::vector<std::u16string>& args) {
   if (IsArchiveCommand(args)) return RunArchiveCommand(args);
-  if (args.empty() || args[0] == u"--help") {
-    std::fprintf(stderr, "usage: velura-dump FONTFILE...\n");
-    return args.empty() ? 2 : 0;
+  const bool withCodePoints = !args.empty() && args[0] == u"--codepoints";
+  const std::vector<std::u16string> files(args.begin() + (withCodePoints ? 1 : 0), args.end());
+  if (files.empty() || files[0] == u"--help") {
+    std::fprintf(stderr, "usage: velura-dump [--codepoints] FONTFILE...\n");
+    return files.empty() ? 2 : 0;
   }
-  return DumpFonts(args);
+  return DumpFonts(files, withCodePoints);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "fontfile/cmap_subtables.h"
+
 namespace velura {
 
 bool TCharMap::Contains(char32_t codePoint) const {
@@ -17,8 +19,14 @@ std::size_t TCharMap::Count() const {
 }
 
 std::size_t TCharMap::CountOf(std::span<const char32_t> sortedCodePoints) const {
+  // Both lists are sorted: one walk over the two.
   std::size_t n = 0;
-  for (char32_t cp : sortedCodePoints) n += Contains(cp) ? 1 : 0;
+  auto range = Ranges.begin();
+  for (char32_t cp : sortedCodePoints) {
+    while (range != Ranges.end() && range->last < cp) ++range;
+    if (range == Ranges.end()) break;
+    if (cp >= range->first) ++n;
+  }
   return n;
 }
 
@@ -31,10 +39,60 @@ std::size_t TCharMap::CountIn(char32_t first, char32_t last) const {
   return n;
 }
 
-TCharMap ReadCharMap(const std::uint8_t*, std::size_t) { return {}; }  // the reader comes next
+bool TCharMap::HasSequence(char32_t base, char32_t selector) const {
+  const VariationSequence key{base, selector, false};
+  auto it = std::lower_bound(Sequences.begin(), Sequences.end(), key, [](const auto& a, const auto& b) {
+    return a.base != b.base ? a.base < b.base : a.selector < b.selector;
+  });
+  return it != Sequences.end() && it->base == base && it->selector == selector;
+}
 
-}  // namespace velura
+namespace {
 
-namespace velura {
-std::vector<TCharMap> ReadFileCharMaps(ByteSource&) { return {}; }  // the reader comes next
+struct EncodingRecord {
+  std::uint16_t platform;
+  std::uint16_t encoding;
+  std::uint32_t offset;
+};
+
+// Windows takes the full-repertoire Unicode subtable (3,10), then the BMP one (3,1), then a symbol
+// font's (3,0); a subtable in a format it does not read is passed over.
+constexpr std::uint16_t kWindowsEncodings[] = {10, 1, 0};
+
+}  // namespace
+
+TCharMap ReadCharMap(const std::uint8_t* data, std::size_t size) {
+  TCharMap map;
+  const CmapBytes table(data, size);
+  const std::uint64_t count = table.Has(4, 0) ? std::min<std::uint64_t>(table.U16(2), (size - 4) / 8) : 0;
+  std::vector<EncodingRecord> records;
+  records.reserve(count);
+  for (std::uint64_t i = 0; i < count; ++i)
+    records.push_back({table.U16(4 + 8 * i), table.U16(6 + 8 * i), table.U32(8 + 8 * i)});
+
+  for (std::uint16_t encoding : kWindowsEncodings) {
+    for (const EncodingRecord& r : records) {
+      if (r.platform != 3 || r.encoding != encoding || !IsMappingFormatRead(table.U16(r.offset))) continue;
+      if (!ReadMappedRanges(table, r.offset, map.Ranges)) continue;
+      SortAndMerge(map.Ranges);
+      map.Found = true;
+      map.Symbol = encoding == 0;
+      map.PlatformId = r.platform;
+      map.EncodingId = r.encoding;
+      map.Format = table.U16(r.offset);
+      break;
+    }
+    if (map.Found) break;
+  }
+
+  for (const EncodingRecord& r : records) {
+    if (r.platform == 0 && r.encoding == 5 && table.U16(r.offset) == 14) {
+      map.Sequences = ReadVariationSequences(table, r.offset);
+      map.VariationSequences = static_cast<std::uint32_t>(map.Sequences.size());
+      break;
+    }
+  }
+  return map;
+}
+
 }  // namespace velura

@@ -14,6 +14,14 @@ struct CodePointRange {
   bool operator==(const CodePointRange&) const = default;
 };
 
+// One variation sequence a format 14 subtable lists: the base character followed by the selector.
+struct VariationSequence {
+  char32_t base = 0;
+  char32_t selector = 0;
+  bool isDefault = false;  // drawn with the base's own glyph (default UVS) rather than a glyph of its own
+  bool operator==(const VariationSequence&) const = default;
+};
+
 struct TCharMap {
   std::vector<CodePointRange> Ranges;  // sorted by first, disjoint, adjacent ranges merged
   bool Found = false;                  // a subtable Windows would use was read
@@ -22,6 +30,7 @@ struct TCharMap {
   std::uint16_t EncodingId = 0;
   std::uint16_t Format = 0;
   std::uint32_t VariationSequences = 0;  // format 14 (0,5): default and non-default mappings counted apart
+  std::vector<VariationSequence> Sequences;  // sorted by (base, selector), no duplicates
 
   bool Contains(char32_t codePoint) const;
   std::size_t Count() const;  // mapped code points
@@ -29,15 +38,13 @@ struct TCharMap {
   std::size_t CountOf(std::span<const char32_t> sortedCodePoints) const;
   // How many code points of [first, last] are mapped.
   std::size_t CountIn(char32_t first, char32_t last) const;
+  // The face lists the sequence base + selector (default or not).
+  bool HasSequence(char32_t base, char32_t selector) const;
 };
 
 // Reads a "cmap" table's bytes, from its first byte. Never reads past size; malformed subtables give what
 // could be read safely (or nothing), never a crash or a hang.
 TCharMap ReadCharMap(const std::uint8_t* table, std::size_t size);
-
-}  // namespace velura
-
-namespace velura {
 
 class ByteSource;
 
