@@ -7,6 +7,7 @@
 
 #include "fontfile/byte_source.h"
 #include "support/file_bytes_win.h"
+#include "support/mapped_cmap.h"
 #include "support/sfnt_writer.h"
 
 namespace velura::testing {
@@ -37,7 +38,10 @@ bool WriteRenamedFontFrom(const std::u16string& sourcePath, const std::wstring& 
   return WriteFileBytes(path, bytes);
 }
 
-bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family) {
+namespace {
+
+// Liberation Sans Regular with a new name table and, when given, a new "cmap".
+bool WriteRebuiltFont(const std::wstring& path, const std::u16string& family, const Bytes* cmap) {
   auto source = FileSource::Open(u"Z:\\usr\\share\\fonts\\truetype\\liberation2\\LiberationSans-Regular.ttf");
   if (!source) return false;
   Bytes bytes(static_cast<std::size_t>(source->Size()));
@@ -56,11 +60,24 @@ bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family)
       auto names = BasicNames(family);
       names.push_back(NameSpec{3, 1, 0x0409, 6, u"VeluraGenerated-Regular", {}, {}, {}});
       face.Table(tag, NameTable(names));
+    } else if (tag == "cmap" && cmap) {
+      face.Table(tag, *cmap);
     } else {
       face.Table(tag, Bytes(bytes.begin() + offset, bytes.begin() + offset + length));
     }
   }
   return WriteFileBytes(path, face.Build());
+}
+
+}  // namespace
+
+bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family) {
+  return WriteRebuiltFont(path, family, nullptr);
+}
+
+bool WriteFontMapping(const std::wstring& path, const std::u16string& family, const std::vector<char32_t>& codePoints) {
+  const Bytes cmap = CmapMapping(codePoints);
+  return WriteRebuiltFont(path, family, &cmap);
 }
 
 }  // namespace velura::testing

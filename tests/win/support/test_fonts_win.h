@@ -1,6 +1,7 @@
 // Real font files with names of our own, for tests that register and install fonts under Windows.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "support/temp_folder_win.h"
 
@@ -17,5 +18,7 @@ bool WriteRenamedFontFrom(const std::u16string& source, const std::wstring& path
 // A copy of Liberation Sans Regular whose name table is built anew (sfnt_writer) with the given family,
 // subfamily "Regular" and the family as full name: any length, any characters.
 bool WriteFontWithFamily(const std::wstring& path, const std::u16string& family);
+// The same whose "cmap" maps exactly the given code points (mapped_cmap.h).
+bool WriteFontMapping(const std::wstring& path, const std::u16string& family, const std::vector<char32_t>& codePoints);
 
 }  // namespace velura::testing
