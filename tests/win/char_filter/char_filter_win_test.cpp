@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "fontfile/char_sets.h"
+#include "platform/ansi_win.h"
 #include "platform/wide_win.h"
 #include "support/browser_fixture_win.h"
 #include "support/dpi_change_win.h"
 #include "support/screenshot_win.h"
 #include "support/test_fonts_win.h"
 #include "ui/browsers/form_local_win.h"
+#include "ui/onetime/form_onetime_inst_win.h"
 #include "ui/onetime/form_onetime_sub_win.h"
 
 namespace velura::testing {
@@ -144,6 +146,28 @@ TEST_F(CharFilterInBrowser, DetailsPanelListsTheFacesShareOfEachSet) {
     EXPECT_TRUE(SavePng(CaptureWindow(form->Hwnd()), ScreenshotPath(L"char_filter_local_" + std::to_wstring(dpi) + L".png")));
     EXPECT_TRUE(SavePng(CaptureWindow(sub.Hwnd()), ScreenshotPath(L"char_filter_details_" + std::to_wstring(dpi) + L".png")));
   }
+}
+
+TEST_F(CharFilterInBrowser, TheOneTimeWindowFiltersItsFontViewAndCountsHiddenTicks) {
+  TGroupRootClass groups{[](TFileData_OneTimeInst&) {}};  // registrations last until the process ends
+  TGroupItem& group = groups.AddGroup(nullptr);
+  group.GroupName = "filter";
+  group.AddPath(ToAnsi(ToU16(folder_)), true);
+  TForm_OneTimeInst onetime(Engine(), settings, groups, [] {});
+  onetime.Open();
+  onetime.SelectGroup(&group);
+  SendMessageW(onetime.Hwnd(), WM_COMMAND, MAKEWPARAM(Action_ShowSample, 0), 0);
+  PumpUntilIdle();
+  ASSERT_EQ(onetime.FontTree().Count(), 2);
+  for (const auto& record : group.PathCollection[0]->FontList->Items) record->Set(Selected);
+
+  SetWindowTextW(onetime.CharFilterBox().Edit_CharFilterText->hwnd, L"\U00020B9F");
+  PumpUntilIdle();
+  EXPECT_EQ(onetime.FontTree().Count(), 1);
+  EXPECT_NE(onetime.FontTree().Text(onetime.FontTree().First()).find(kCovers), std::wstring::npos);
+  wchar_t status[512]{};
+  SendMessageW(onetime.StatusBar1->hwnd, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(status));
+  EXPECT_EQ(std::wstring(status).rfind(L"非表示のチェック済み 1", 0), 0u) << status;
 }
 
 }  // namespace
