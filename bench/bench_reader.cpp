@@ -1,5 +1,6 @@
 // Reading every font under a folder (default /usr/share/fonts): our reader against a general-purpose
-// font engine reading the same facts, and against merely reading the bytes our reader needs.
+// font engine reading the same facts, and against merely reading the bytes our reader needs; and our
+// character maps against the font engine walking the same subtable code point by code point.
 // Usage: bench_reader [FOLDER] [benchmark flags]. Prints the ratios and the time per file at the end.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "fontfile/char_map.h"
 #include "fontfile/font_data_table.h"
 #include "platform/text.h"
 
@@ -73,6 +75,83 @@ void FontEngine(benchmark::State& state) {
       }
     }
   }
+  FT_Done_FreeType(library);
+}
+
+// Every face's mapped code points through our reader (one pass over the file's directories and cmaps).
+void OurCharMaps(benchmark::State& state) {
+  std::vector<std::u16string> paths;
+  for (const auto& f : g_files) paths.push_back(velura::FromUtf8(f));
+  for (auto _ : state) {
+    for (const auto& path : paths) {
+      auto source = velura::FileSource::Open(path);
+      if (!source) continue;
+      for (const auto& map : velura::ReadFileCharMaps(*source)) benchmark::DoNotOptimize(map.Count());
+    }
+  }
+}
+
+// Selects the subtable our reader takes ((3,10), then (3,1), then (3,0)); false when the face has none.
+bool SelectWindowsCharMap(FT_Face face) {
+  for (FT_UShort encoding : {10, 1, 0})
+    for (FT_Int c = 0; c < face->num_charmaps; ++c)
+      if (face->charmaps[c]->platform_id == 3 && face->charmaps[c]->encoding_id == encoding)
+        return FT_Set_Charmap(face, face->charmaps[c]) == 0;
+  return false;
+}
+
+// How many code points the engine maps in the selected subtable, walked in order.
+std::size_t WalkCharMap(FT_Face face) {
+  std::size_t count = 0;
+  FT_UInt glyph = 0;
+  for (FT_ULong code = FT_Get_First_Char(face, &glyph); glyph != 0; code = FT_Get_Next_Char(face, code, &glyph)) ++count;
+  return count;
+}
+
+template <typename PerFace>
+void ForEachEngineFace(FT_Library library, const std::string& file, PerFace perFace) {
+  FT_Long faceCount = 1;
+  for (FT_Long index = 0; index < faceCount; ++index) {
+    FT_Face face;
+    if (FT_New_Face(library, file.c_str(), index, &face)) break;
+    faceCount = face->num_faces;
+    perFace(face);
+    FT_Done_Face(face);
+  }
+}
+
+void EngineCharMaps(benchmark::State& state) {
+  FT_Library library;
+  FT_Init_FreeType(&library);
+  for (auto _ : state) {
+    for (const auto& file : g_files)
+      ForEachEngineFace(library, file, [](FT_Face face) {
+        if (SelectWindowsCharMap(face)) benchmark::DoNotOptimize(WalkCharMap(face));
+      });
+  }
+  FT_Done_FreeType(library);
+}
+
+// Outside the timing: the faces where both count the same code points, so the race is over equal work.
+void CompareCharMapCounts() {
+  FT_Library library;
+  FT_Init_FreeType(&library);
+  std::size_t faces = 0, equal = 0;
+  for (const auto& file : g_files) {
+    auto source = velura::FileSource::Open(velura::FromUtf8(file));
+    if (!source) continue;
+    const auto maps = velura::ReadFileCharMaps(*source);
+    std::size_t index = 0;
+    ForEachEngineFace(library, file, [&](FT_Face face) {
+      const std::size_t theirs = SelectWindowsCharMap(face) ? WalkCharMap(face) : 0;
+      const std::size_t ours = index < maps.size() ? maps[index].Count() : 0;
+      ++faces;
+      if (ours == theirs) ++equal;
+      else std::printf("char map count differs: %s#%zu ours %zu, engine %zu\n", file.c_str(), index, ours, theirs);
+      ++index;
+    });
+  }
+  std::printf("char maps: %zu of %zu faces map as many code points as the font engine's walk\n", equal, faces);
   FT_Done_FreeType(library);
 }
 
@@ -140,13 +219,19 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
-    const double ours = seconds_["OurReader"], engine = seconds_["FontEngine"], bytes = seconds_["BytesOnly"];
-    if (ours <= 0 || g_files.empty()) return;
+    if (g_files.empty()) return;
     std::printf("\n%zu font files\n", g_files.size());
-    std::printf("time per file: our reader %.1f us, font engine %.1f us, bytes only %.1f us\n",
-                1e6 * ours / g_files.size(), 1e6 * engine / g_files.size(), 1e6 * bytes / g_files.size());
-    std::printf("font engine / our reader: %.1fx faster (target: at least 5x)\n", engine / ours);
-    std::printf("our reader / bytes only:  %.2fx (target: within 2x)\n", ours / bytes);
+    const double ours = seconds_["OurReader"], engine = seconds_["FontEngine"], bytes = seconds_["BytesOnly"];
+    if (ours > 0) {
+      std::printf("time per file: our reader %.1f us, font engine %.1f us, bytes only %.1f us\n",
+                  1e6 * ours / g_files.size(), 1e6 * engine / g_files.size(), 1e6 * bytes / g_files.size());
+      std::printf("font engine / our reader: %.1fx faster (target: at least 5x)\n", engine / ours);
+      std::printf("our reader / bytes only:  %.2fx (target: within 2x)\n", ours / bytes);
+    }
+    const double maps = seconds_["OurCharMaps"], walk = seconds_["EngineCharMaps"];
+    if (maps > 0)
+      std::printf("char maps: font engine walk / our reader: %.1fx faster (target: at least 3x); %.1f us per file\n",
+                  walk / maps, 1e6 * maps / g_files.size());
   }
 
  private:
@@ -167,6 +252,9 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("OurReader", OurReader)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("FontEngine", FontEngine)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("BytesOnly", BytesOnly)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("OurCharMaps", OurCharMaps)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("EngineCharMaps", EngineCharMaps)->Unit(benchmark::kMillisecond);
+  CompareCharMapCounts();
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -3,7 +3,8 @@ set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-o
 target_compile_options(velura_core PRIVATE ${SANITIZE} -fsanitize=fuzzer-no-link)
 target_link_options(velura_core INTERFACE ${SANITIZE})
 
-add_library(velura_fuzz_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/sfnt_writer.cpp)
+add_library(velura_fuzz_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/sfnt_writer.cpp
+                                       ${PROJECT_SOURCE_DIR}/tests/support/cmap_writer.cpp)
 target_include_directories(velura_fuzz_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(velura_fuzz_support PUBLIC velura_core)
 

@@ -6,7 +6,8 @@ The sets come from data Debian ships, never from lists typed by hand:
 - JIS X 0213:2004 through the euc_jis_2004 codec: plane 1 and the plane-2 rows the standard defines, single
   code points only (a few characters are base + combining mark), less the JIS X 0208 characters;
 - 常用漢字 (KANJIDIC grades 1-6 and 8) and 人名用漢字 (grades 9 and 10) from the kanjidic-xml package.
-Usage: gen_char_sets.py KANJIDIC2_XML_GZ OUTPUT_CPP
+Every code point is checked against the Unicode Character Database (package unicode-data) to be assigned.
+Usage: gen_char_sets.py KANJIDIC2_XML_GZ UNICODE_DATA_TXT OUTPUT_CPP
 """
 import gzip
 import re
@@ -43,6 +44,21 @@ def kanjidic_grades(path):
     return grades
 
 
+def assigned_code_points(path):
+    """Every code point UnicodeData.txt assigns, ranges given as First/Last pairs included."""
+    assigned, first = set(), None
+    for line in open(path, encoding="utf-8"):
+        fields = line.split(";")
+        code = int(fields[0], 16)
+        if fields[1].endswith(", First>"):
+            first = code
+        elif fields[1].endswith(", Last>"):
+            assigned.update(range(first, code + 1))
+        else:
+            assigned.add(code)
+    return assigned
+
+
 def build_sets(kanjidic):
     nonkanji = code_points(jis_characters("euc_jp", range(1, 9)))
     level1 = code_points(jis_characters("euc_jp", range(16, 48)))
@@ -75,15 +91,18 @@ def write_cpp(sets, path):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         print(__doc__, file=sys.stderr)
         return 2
     sets = build_sets(sys.argv[1])
+    assigned = assigned_code_points(sys.argv[2])
     for name, points in sets:
-        if not points:
-            print(f"gen_char_sets.py: the set {name} came out empty", file=sys.stderr)
+        unassigned = [p for p in points if p not in assigned]
+        if not points or unassigned:
+            print(f"gen_char_sets.py: the set {name} is empty or holds unassigned code points {unassigned[:5]}",
+                  file=sys.stderr)
             return 1
-    write_cpp(sets, sys.argv[2])
+    write_cpp(sets, sys.argv[3])
     return 0
 
 

@@ -10,8 +10,8 @@ namespace velura {
 namespace {
 
 // The key of each set in the order of kAllCharSets.
-constexpr const char* kSetKeys[] = {"kana", "jis0208_level1", "jis0208_level2", "jis0208_nonkanji",
-                                    "jis0213_beyond_0208", "joyo", "jinmeiyo"};
+constexpr const char* kSetKeys[] = {
+    "kana", "jis0208_level1", "jis0208_level2", "jis0208_nonkanji", "jis0213_beyond_0208", "joyo", "jinmeiyo"};
 static_assert(std::size(kSetKeys) == kAllCharSets.size());
 
 std::string CodePointText(char32_t c) {

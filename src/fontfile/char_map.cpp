@@ -40,11 +40,12 @@ std::size_t TCharMap::CountIn(char32_t first, char32_t last) const {
 }
 
 bool TCharMap::HasSequence(char32_t base, char32_t selector) const {
-  const VariationSequence key{base, selector, false};
-  auto it = std::lower_bound(Sequences.begin(), Sequences.end(), key, [](const auto& a, const auto& b) {
-    return a.base != b.base ? a.base < b.base : a.selector < b.selector;
-  });
-  return it != Sequences.end() && it->base == base && it->selector == selector;
+  // The last run that starts at or before base for this selector.
+  const VariationSequence key{base, base, selector, false};
+  auto it = std::upper_bound(Sequences.begin(), Sequences.end(), key, SequenceOrder);
+  if (it == Sequences.begin()) return false;
+  --it;
+  return it->selector == selector && it->base <= base && base <= it->lastBase;
 }
 
 namespace {
@@ -88,7 +89,9 @@ TCharMap ReadCharMap(const std::uint8_t* data, std::size_t size) {
   for (const EncodingRecord& r : records) {
     if (r.platform == 0 && r.encoding == 5 && table.U16(r.offset) == 14) {
       map.Sequences = ReadVariationSequences(table, r.offset);
-      map.VariationSequences = static_cast<std::uint32_t>(map.Sequences.size());
+      std::uint64_t sequences = 0;
+      for (const auto& run : map.Sequences) sequences += run.lastBase - run.base + 1;
+      map.VariationSequences = static_cast<std::uint32_t>(std::min<std::uint64_t>(sequences, UINT32_MAX));
       break;
     }
   }

@@ -14,9 +14,11 @@ struct CodePointRange {
   bool operator==(const CodePointRange&) const = default;
 };
 
-// One variation sequence a format 14 subtable lists: the base character followed by the selector.
+// Variation sequences a format 14 subtable lists: each base from base to lastBase followed by the selector.
+// Kept as runs, as the subtable stores its default sequences, so a damaged count cannot blow them up.
 struct VariationSequence {
   char32_t base = 0;
+  char32_t lastBase = 0;  // inclusive; equal to base for a single sequence
   char32_t selector = 0;
   bool isDefault = false;  // drawn with the base's own glyph (default UVS) rather than a glyph of its own
   bool operator==(const VariationSequence&) const = default;
@@ -29,8 +31,8 @@ struct TCharMap {
   std::uint16_t PlatformId = 0;
   std::uint16_t EncodingId = 0;
   std::uint16_t Format = 0;
-  std::uint32_t VariationSequences = 0;  // format 14 (0,5): default and non-default mappings counted apart
-  std::vector<VariationSequence> Sequences;  // sorted by (base, selector), no duplicates
+  std::uint32_t VariationSequences = 0;      // format 14 (0,5): default and non-default mappings counted apart
+  std::vector<VariationSequence> Sequences;  // sorted by (selector, base); runs of a selector are disjoint
 
   bool Contains(char32_t codePoint) const;
   std::size_t Count() const;  // mapped code points

@@ -7,9 +7,6 @@ namespace velura {
 namespace {
 
 constexpr char32_t kLastCodePoint = 0x10FFFF;
-// Default variation sequences come as ranges of up to 256 bases each; no real face lists more than a few
-// tens of thousands of sequences, so expansion stops here whatever a damaged table claims.
-constexpr std::size_t kMaxSequences = std::size_t{1} << 20;
 
 // Appends [first, last], extending the previous range when it continues it (runs come in order within a
 // subtable, so this keeps the list short before the final sort).
@@ -22,7 +19,8 @@ void AddRun(std::vector<CodePointRange>& ranges, char32_t first, char32_t last) 
 }
 
 // How many records of recordSize bytes, claimed by count, the table holds after start.
-std::uint64_t RecordsThatFit(const CmapBytes& table, std::uint64_t start, std::uint64_t count, std::uint64_t recordSize) {
+std::uint64_t RecordsThatFit(const CmapBytes& table, std::uint64_t start, std::uint64_t count,
+                             std::uint64_t recordSize) {
   if (!table.Has(start, 0)) return 0;
   return std::min(count, (table.Size() - start) / recordSize);
 }
@@ -118,21 +116,44 @@ void ReadGroups(const CmapBytes& table, std::size_t offset, bool sameGlyph, std:
 void AddDefaultSequences(const CmapBytes& table, std::uint64_t at, char32_t selector,
                          std::vector<VariationSequence>& sequences) {
   const std::uint64_t count = RecordsThatFit(table, at + 4, table.U32(at), 4);
-  for (std::uint64_t i = 0; i < count && sequences.size() < kMaxSequences; ++i) {
+  for (std::uint64_t i = 0; i < count; ++i) {
     const char32_t first = table.U24(at + 4 + 4 * i);
     const char32_t last = std::min<char32_t>(first + table.U8(at + 7 + 4 * i), kLastCodePoint);
-    for (char32_t base = first; base <= last && sequences.size() < kMaxSequences; ++base)
-      sequences.push_back({base, selector, true});
+    if (first <= last) sequences.push_back({first, last, selector, true});
   }
 }
 
 void AddNonDefaultSequences(const CmapBytes& table, std::uint64_t at, char32_t selector,
                             std::vector<VariationSequence>& sequences) {
   const std::uint64_t count = RecordsThatFit(table, at + 4, table.U32(at), 5);
-  for (std::uint64_t i = 0; i < count && sequences.size() < kMaxSequences; ++i) {
+  for (std::uint64_t i = 0; i < count; ++i) {
     const char32_t base = table.U24(at + 4 + 5 * i);
-    if (base <= kLastCodePoint && table.U16(at + 7 + 5 * i) != 0) sequences.push_back({base, selector, false});
+    if (base <= kLastCodePoint && table.U16(at + 7 + 5 * i) != 0) sequences.push_back({base, base, selector, false});
   }
+}
+
+// Sorted runs made disjoint per selector: a base listed twice stays with the run that starts first (the
+// one read first on a tie); neighbouring runs of the same kind join.
+void MakeDisjoint(std::vector<VariationSequence>& runs) {
+  if (!std::is_sorted(runs.begin(), runs.end(), SequenceOrder))
+    std::stable_sort(runs.begin(), runs.end(), SequenceOrder);
+  std::size_t kept = 0;
+  for (VariationSequence run : runs) {
+    if (kept > 0) {
+      VariationSequence& previous = runs[kept - 1];
+      if (previous.selector == run.selector && run.base <= previous.lastBase) {
+        if (run.lastBase <= previous.lastBase) continue;
+        run.base = previous.lastBase + 1;
+      }
+      if (previous.selector == run.selector && previous.isDefault == run.isDefault &&
+          previous.lastBase + 1 == run.base) {
+        previous.lastBase = run.lastBase;
+        continue;
+      }
+    }
+    runs[kept++] = run;
+  }
+  runs.resize(kept);
 }
 
 }  // namespace
@@ -168,28 +189,25 @@ void SortAndMerge(std::vector<CodePointRange>& ranges) {
 }
 
 std::vector<VariationSequence> ReadVariationSequences(const CmapBytes& table, std::size_t offset) {
-  std::vector<VariationSequence> sequences;
-  if (table.U16(offset) != 14) return sequences;
+  std::vector<VariationSequence> runs;
+  if (table.U16(offset) != 14) return runs;
   const std::uint64_t count = RecordsThatFit(table, offset + 10, table.U32(offset + 6), 11);
   for (std::uint64_t i = 0; i < count; ++i) {
     const std::uint64_t at = offset + 10 + 11 * i;
     const char32_t selector = table.U24(at);
+    const std::size_t recordStart = runs.size();
     if (const std::uint32_t defaults = table.U32(at + 3); defaults != 0)
-      AddDefaultSequences(table, offset + std::uint64_t{defaults}, selector, sequences);
+      AddDefaultSequences(table, offset + std::uint64_t{defaults}, selector, runs);
+    const std::size_t middle = runs.size();
     if (const std::uint32_t others = table.U32(at + 7); others != 0)
-      AddNonDefaultSequences(table, offset + std::uint64_t{others}, selector, sequences);
+      AddNonDefaultSequences(table, offset + std::uint64_t{others}, selector, runs);
+    // Both lists are sorted by base in a well-formed table: merged, the whole stays in order.
+    std::inplace_merge(runs.begin() + static_cast<std::ptrdiff_t>(recordStart),
+                       runs.begin() + static_cast<std::ptrdiff_t>(middle), runs.end(), SequenceOrder);
   }
-  // A sequence listed twice keeps the entry read first.
-  std::stable_sort(sequences.begin(), sequences.end(), [](const VariationSequence& a, const VariationSequence& b) {
-    return a.base != b.base ? a.base < b.base : a.selector < b.selector;
-  });
-  sequences.erase(std::unique(sequences.begin(), sequences.end(),
-                              [](const VariationSequence& a, const VariationSequence& b) {
-                                return a.base == b.base && a.selector == b.selector;
-                              }),
-                  sequences.end());
-  sequences.shrink_to_fit();
-  return sequences;
+  MakeDisjoint(runs);
+  runs.shrink_to_fit();
+  return runs;
 }
 
 }  // namespace velura

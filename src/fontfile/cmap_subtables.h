@@ -20,8 +20,9 @@ class CmapBytes {
     return Has(offset, 2) ? static_cast<std::uint16_t>(data_[offset] << 8 | data_[offset + 1]) : 0;
   }
   std::uint32_t U24(std::uint64_t offset) const {
-    return Has(offset, 3) ? std::uint32_t{data_[offset]} << 16 | std::uint32_t{data_[offset + 1]} << 8 | data_[offset + 2]
-                          : 0;
+    return Has(offset, 3)
+               ? std::uint32_t{data_[offset]} << 16 | std::uint32_t{data_[offset + 1]} << 8 | data_[offset + 2]
+               : 0;
   }
   std::uint32_t U32(std::uint64_t offset) const {
     return Has(offset, 4) ? std::uint32_t{U16(offset)} << 16 | U16(offset + 2) : 0;
@@ -43,7 +44,12 @@ bool ReadMappedRanges(const CmapBytes& table, std::size_t offset, std::vector<Co
 // Sorts ranges by first code point and merges the overlapping and adjacent ones.
 void SortAndMerge(std::vector<CodePointRange>& ranges);
 
-// The sequences a format 14 subtable at offset lists, sorted by (base, selector) without duplicates.
+// The order of TCharMap::Sequences: by selector, then base (the order a format 14 subtable stores them in).
+inline bool SequenceOrder(const VariationSequence& a, const VariationSequence& b) {
+  return a.selector != b.selector ? a.selector < b.selector : a.base < b.base;
+}
+
+// The sequences a format 14 subtable at offset lists, as runs in SequenceOrder, disjoint per selector.
 std::vector<VariationSequence> ReadVariationSequences(const CmapBytes& table, std::size_t offset);
 
 }  // namespace velura

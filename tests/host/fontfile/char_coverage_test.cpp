@@ -15,10 +15,13 @@ bool In(CharSetId id, char32_t c) {
 }
 
 TEST(CharSets, SizesAndTellingMembers) {
-  const std::pair<CharSetId, std::size_t> sizes[] = {
-      {CharSetId::Kana, 176},           {CharSetId::Jis0208Level1, 2965}, {CharSetId::Jis0208Level2, 3390},
-      {CharSetId::Jis0208NonKanji, 524}, {CharSetId::Jis0213Beyond0208, 4329}, {CharSetId::Joyo, 2136},
-      {CharSetId::Jinmeiyo, 863}};
+  const std::pair<CharSetId, std::size_t> sizes[] = {{CharSetId::Kana, 176},
+                                                     {CharSetId::Jis0208Level1, 2965},
+                                                     {CharSetId::Jis0208Level2, 3390},
+                                                     {CharSetId::Jis0208NonKanji, 524},
+                                                     {CharSetId::Jis0213Beyond0208, 4329},
+                                                     {CharSetId::Joyo, 2136},
+                                                     {CharSetId::Jinmeiyo, 863}};
   for (auto [id, size] : sizes) {
     const auto set = CharSetCodePoints(id);
     EXPECT_EQ(set.size(), size) << static_cast<int>(id);
@@ -60,10 +63,10 @@ TEST(CharCoverage, CountsPerSet) {
 }
 
 TEST(CharCoverage, TypedTextWithSurrogatesAndSelectors) {
-  const auto map = MapOf({{0x3042, 0x3042}, {0x845B, 0x845B}, {0x2000B, 0x2000B}}, {{0x845B, 0xE0100, true}});
+  const auto map = MapOf({{0x3042, 0x3042}, {0x845B, 0x845B}, {0x2000B, 0x2000B}}, {{0x845B, 0x845B, 0xE0100, true}});
   EXPECT_TRUE(MapsAllOf(map, u"あ𠀋葛"));
   EXPECT_TRUE(MapsAllOf(map, u"葛\U000E0100あ"));
-  EXPECT_FALSE(MapsAllOf(map, u"葛\U000E0101"));      // a sequence the face does not list
+  EXPECT_FALSE(MapsAllOf(map, u"葛\U000E0101"));  // a sequence the face does not list
   EXPECT_FALSE(MapsAllOf(map, u"あ\U000E0100"));
   EXPECT_FALSE(MapsAllOf(map, u"\U000E0100"));
   EXPECT_FALSE(MapsAllOf(map, u"葛\U000E0100\U000E0100"));

@@ -27,10 +27,10 @@ void ExpectValidRanges(const TCharMap& map) {
 TEST(CharMapFormat4, GlyphZeroRangeOffsetsAndTheFinalSegment) {
   const auto map = ReadWindows(Format4(
       {
-          {0x41, 0x43, 0xFFBE},                                  // 0x42 + delta = glyph 0
-          {0x50, 0x53, 0x0000, GlyphArrayOffset(1, 4, 0)},       // glyph array 5, 0, 7, 8
-          {0x54, 0x60, 0x0010},                                  // continues the previous run
-          {0xFFFF, 0xFFFF, 0x0000},                              // the closing segment, glyph 0xFFFF
+          {0x41, 0x43, 0xFFBE},                             // 0x42 + delta = glyph 0
+          {0x50, 0x53, 0x0000, GlyphArrayOffset(1, 4, 0)},  // glyph array 5, 0, 7, 8
+          {0x54, 0x60, 0x0010},                             // continues the previous run
+          {0xFFFF, 0xFFFF, 0x0000},                         // the closing segment, glyph 0xFFFF
       },
       {5, 0, 7, 8}));
   EXPECT_EQ(map.Ranges, (Ranges{{0x41, 0x41}, {0x43, 0x43}, {0x50, 0x50}, {0x52, 0x60}}));
@@ -40,18 +40,18 @@ TEST(CharMapFormat4, GlyphZeroRangeOffsetsAndTheFinalSegment) {
   EXPECT_FALSE(map.Contains(0xFFFF));
 
   // A glyph-array entry plus idDelta wrapping to 0 is unmapped; offsets past the table map nothing.
-  const auto wrapped = ReadWindows(Format4({{0x30, 0x32, 0xFFFF, GlyphArrayOffset(0, 2, 0)},
-                                            {0x40, 0x4F, 0, GlyphArrayOffset(1, 2, 1000)}},
-                                           {1, 2, 3}));
+  const auto wrapped = ReadWindows(Format4(
+      {{0x30, 0x32, 0xFFFF, GlyphArrayOffset(0, 2, 0)}, {0x40, 0x4F, 0, GlyphArrayOffset(1, 2, 1000)}}, {1, 2, 3}));
   EXPECT_EQ(wrapped.Ranges, (Ranges{{0x31, 0x32}}));
 }
 
 TEST(CharMapFormat12, GlyphZeroOverlapsAndLimits) {
-  const auto map = Read(CmapWith({{3, 10, Format12({{0x20000, 0x20010, 0},  // the first code is glyph 0
-                                                    {0x41, 0x5A, 3},
-                                                    {0x50, 0x60, 40},          // overlaps and extends
-                                                    {0x10FFF0, 0xFFFFFFFF, 9},  // clipped to U+10FFFF
-                                                    {0x70, 0x70, 0}})}}));
+  const auto map = Read(CmapWith({{3, 10,
+                                   Format12({{0x20000, 0x20010, 0},  // the first code is glyph 0
+                                             {0x41, 0x5A, 3},
+                                             {0x50, 0x60, 40},           // overlaps and extends
+                                             {0x10FFF0, 0xFFFFFFFF, 9},  // clipped to U+10FFFF
+                                             {0x70, 0x70, 0}})}}));
   EXPECT_EQ(map.Ranges, (Ranges{{0x41, 0x60}, {0x20001, 0x20010}, {0x10FFF0, 0x10FFFF}}));
   const auto format13 = Read(CmapWith({{3, 10, Format12({{0x100, 0x1FF, 0}, {0x41, 0x42, 7}}, 13)}}));
   EXPECT_EQ(format13.Ranges, (Ranges{{0x41, 0x42}}));
@@ -84,12 +84,12 @@ TEST(CharMapChoice, AsWindowsChooses) {
 }
 
 TEST(CharMapVariations, SequencesSortedAndCountedApart) {
-  const auto map = Read(CmapWith({{3, 1, Format4({{0x845B, 0x845B, 1}, {0xFFFF, 0xFFFF, 1}})},
-                                  {0, 5, Format14({{0xE0101, {}, {{0x845B, 9}, {0x8FBB, 0}}},
-                                                   {0xE0100, {{0x845B, 1}}, {}}})}}));
+  const auto map =
+      Read(CmapWith({{3, 1, Format4({{0x845B, 0x845B, 1}, {0xFFFF, 0xFFFF, 1}})},
+                     {0, 5, Format14({{0xE0101, {}, {{0x845B, 9}, {0x8FBB, 0}}}, {0xE0100, {{0x845B, 1}}, {}}})}}));
   EXPECT_EQ(map.VariationSequences, 3u);  // 0x845B and 0x845C by default, 0x845B with its own glyph
   EXPECT_EQ(map.Count(), 1u);
-  EXPECT_EQ(map.Sequences.front(), (VariationSequence{0x845B, 0xE0100, true}));
+  EXPECT_EQ(map.Sequences.front(), (VariationSequence{0x845B, 0x845C, 0xE0100, true}));  // records out of order
   EXPECT_TRUE(map.HasSequence(0x845B, 0xE0101));
   EXPECT_TRUE(map.HasSequence(0x845C, 0xE0100));
   EXPECT_FALSE(map.HasSequence(0x8FBB, 0xE0101));  // glyph 0: not listed
@@ -113,16 +113,19 @@ TEST(CharMapMalformed, EndsWithValidRanges) {
 
   Bytes selectors = Format14({{0xFE00, {{0x41, 255}}, {{0x42, 3}}}});
   selectors[6] = selectors[7] = selectors[8] = selectors[9] = 0xFF;
-  EXPECT_EQ(Read(CmapWith({{0, 5, selectors}})).VariationSequences, 256u);
+  const auto listed = Read(CmapWith({{0, 5, selectors}}));
+  EXPECT_EQ(listed.VariationSequences, 256u);  // 0x42 listed twice counts once
+  EXPECT_EQ(listed.Sequences, (std::vector<VariationSequence>{{0x41, 0x140, 0xFE00, true}}));
 
   Bytes offsetPastEnd = CmapWith({{3, 1, Format4({{0x41, 0x41, 1}})}});
   offsetPastEnd[8] = 0x7F;
   EXPECT_FALSE(Read(offsetPastEnd).Found);
 
   // Every prefix of a table with all formats: a clean answer or none, never a read past the end.
-  const Bytes all = CmapWith({{3, 10, Format12({{0x20000, 0x2A6DF, 5}})},
-                              {3, 1, Format4({{0x41, 0x43, 0, GlyphArrayOffset(0, 2, 0)}, {0xFFFF, 0xFFFF, 1}}, {1, 0, 2})},
-                              {0, 5, Format14({{0xFE00, {{0x41, 3}}, {{0x42, 3}}}})}});
+  const Bytes all =
+      CmapWith({{3, 10, Format12({{0x20000, 0x2A6DF, 5}})},
+                {3, 1, Format4({{0x41, 0x43, 0, GlyphArrayOffset(0, 2, 0)}, {0xFFFF, 0xFFFF, 1}}, {1, 0, 2})},
+                {0, 5, Format14({{0xFE00, {{0x41, 3}}, {{0x42, 3}}}})}});
   for (std::size_t size = 0; size <= all.size(); ++size) ExpectValidRanges(ReadCharMap(all.data(), size));
 }
 

@@ -78,6 +78,28 @@ class CompareWithFontTools(unittest.TestCase):
         self.assertEqual(result.returncode, 1, result.stdout + result.stderr)
         self.assertIn("FamilyName: ours 'Probe Serif', expected 'Probe Sans'", result.stdout)
 
+    def test_a_code_point_difference_fails(self):
+        wrong_dump = os.path.join(self.folder.name, "wrong-dump")
+        with open(wrong_dump, "w") as script:
+            script.write(f"#!/bin/sh\n'{DUMP}' \"$@\" | sed 's/\"U+0041\"/\"U+0042\"/'\n")
+        os.chmod(wrong_dump, 0o755)
+        result = run(wrong_dump, self.folder.name)
+        self.assertEqual(result.returncode, 1, result.stdout + result.stderr)
+        self.assertIn("code points: ours minus fontTools 1 (U+0042)", result.stdout)
+
+    def test_a_unicode_platform_subtable_fonttools_prefers_is_explained(self):
+        from fontTools.ttLib import TTFont
+        from fontTools.ttLib.tables._c_m_a_p import CmapSubtable
+        font = TTFont(self.good)
+        wider = CmapSubtable.newSubtable(12)
+        wider.platformID, wider.platEncID, wider.language = 0, 4, 0
+        wider.cmap = {0x41: "A", 0x20000: "A"}
+        font["cmap"].tables.append(wider)
+        font.save(self.good)
+        result = run(DUMP, self.folder.name)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertIn("getBestCmap chose another subtable; equals Windows' (3,1) format 4", result.stdout)
+
     def test_nothing_compared_fails(self):
         os.remove(self.good)
         self.assertEqual(run(DUMP, self.folder.name).returncode, 1)
