@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fontfile/char_coverage.h"
 #include "fontfile/display_names.h"
 #include "fontfile/face_record.h"
 
@@ -46,6 +47,11 @@ struct TFileDataItem {
   bool HoldsRegistration = false;
   TFontFileData Faces;
   std::vector<TetcData> DisplayNames;
+  // Read on the first use of a character filter (records/coverage_loading.h), never at load: the map of
+  // each face, kept so that every typed text is checked without reading the file again, and its counts.
+  bool CoverageRead = false;
+  std::vector<TCharMap> CharMaps;
+  std::vector<FaceCoverage> Coverage;
 
   bool Has(TFileFlag flag) const { return (Flags & flag) != 0; }
   void Set(TFileFlag flag, bool on = true) { Flags = static_cast<std::uint8_t>(on ? (Flags | flag) : (Flags & ~flag)); }

@@ -5,12 +5,13 @@
 
 namespace velura {
 
-void FillTree(const TFileData_local& list, FileTree& tree, const LoopContext& loop) {
+void FillTree(const TFileData_local& list, FileTree& tree, const LoopContext& loop, const RecordShown& shown) {
   const FileTree::Node root = tree.AddNode(nullptr, list.FolderPath, nullptr, -1);
   std::size_t done = 0;
   for (const auto& item : list.Items) {
     loop.KeepWaitingWindowsPainted(done++);
     TFileDataItem& record = *item;
+    if (shown && !shown(record)) continue;
     if (record.CannotDisplay) {
       tree.AddNode(root, u"表示できないです... (" + FileNamePart(record.Path) + u")", nullptr, kUndisplayableImage);
       continue;

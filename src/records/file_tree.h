@@ -2,6 +2,7 @@
 // implement these small interfaces, tests use models.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "records/file_data.h"
@@ -33,9 +34,12 @@ class SampleList {
   virtual void SetAllTexts(const std::u16string& text) = 0;
 };
 
-// A root titled with the folder, a node per file (or an undisplayable line) and a node per further face;
-// the waiting windows of the context are painted as it goes.
-void FillTree(const TFileData_local& list, FileTree& tree, const LoopContext& loop);
+// Whether a record gets a node (a character filter); empty: every record.
+using RecordShown = std::function<bool(const TFileDataItem&)>;
+
+// A root titled with the folder, a node per shown file (or an undisplayable line) and a node per further
+// face; the waiting windows of the context are painted as it goes.
+void FillTree(const TFileData_local& list, FileTree& tree, const LoopContext& loop, const RecordShown& shown = {});
 
 // The face a node stands for: 0 for a file node, its 1-based position for a face node under a file.
 int FaceIndexOfNode(const FileTree& tree, FileTree::Node node);

@@ -6,6 +6,7 @@
 
 #include "platform/resource_ids.h"
 #include "platform/wide_win.h"
+#include "records/coverage_loading.h"
 #include "records/record_rules.h"
 #include "ui/fontviews/file_ticks.h"
 #include "ui/browsers/edit_command_target.h"
@@ -82,6 +83,31 @@ void FontBrowserForm::CreateCodePageBox(ui::Panel& parent, const ui::dock::Item&
   Panel_CodePage.Create(parent, place);
   ui::AddLabel(Panel_CodePage, L"CodePage", Docked(Align::Top, 15));
   details_.CreateCodePages(Panel_CodePage, Docked(Align::Client, 0));
+}
+
+void FontBrowserForm::CreateCharFilter(ui::Panel& parent, int designWidth) {
+  filterBar_.Create(parent, designWidth);
+  filterBar_.OnChange = [this] { CharFilterChange(); };
+}
+
+// --- the character filter ---------------------------------------------------------------------------
+
+void FontBrowserForm::CharFilterChange() {
+  const CharFilter asked = filterBar_.Current();
+  filter_ = ReadyFilter(asked, FilterRecords(), engine_.Loop(), status_, engine_.Records().Files);
+  if (filter_ != asked) filterBar_.Reset();
+  RefillFiltered();
+}
+
+void FontBrowserForm::PrepareFilterFor(const std::vector<TFileDataItem*>& records) {
+  const CharFilter asked = filter_;
+  filter_ = ReadyFilter(asked, records, engine_.Loop(), status_, engine_.Records().Files);
+  if (filter_ != asked) filterBar_.Reset();
+}
+
+RecordShown FontBrowserForm::ShownByFilter() const {
+  if (!filter_.Active()) return {};
+  return [filter = filter_](const TFileDataItem& record) { return FilePasses(record, filter); };
 }
 
 // --- shared commands ----------------------------------------------------------------------------------
@@ -235,8 +261,10 @@ void FontBrowserForm::FollowDpi() {
 }
 
 void FontBrowserForm::ShowFontInfo(FileTree::Node node) {
-  if (const TFileDataItem* record = fileTree_.Record(node))
+  if (TFileDataItem* record = fileTree_.Record(node)) {
+    if (!record->CoverageRead) ReadCoverage(*record, engine_.Records().Files);  // one file: no status window
     details_.Show(*record, static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node)));
+  }
 }
 
 }  // namespace velura

@@ -11,6 +11,8 @@
 #include "records/file_data.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
+#include "ui/fontviews/char_filter.h"
+#include "ui/fontviews/char_filter_bar_win.h"
 #include "ui/fontviews/file_node_draw_win.h"
 #include "ui/fontviews/font_details_panel_win.h"
 #include "ui/fontviews/font_sample_pane_win.h"
@@ -50,6 +52,8 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   HMENU PopupMenu2() const { return ContextMenu(samplePane_.ListHwnd()); }
   FontSamplePane& Samples() { return samplePane_; }
   FontDetailsPanel& Details() { return details_; }
+  CharFilterBar& CharFilterBox() { return filterBar_; }
+  const CharFilter& Filter() const { return filter_; }
 
   // The designed components both browsers have; the samples and the details are in their own parts.
   ui::Panel Panel_FontName, Panel_BaseLabel, Panel_CodePage;
@@ -72,6 +76,18 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   void CreateCodePageBox(ui::Panel& parent, const ui::dock::Item& place);
   void CreateCopyrightBox(ui::Panel& panel) { details_.CreateCopyright(panel); }
   void CreateLanguageGrid(ui::Panel& parent) { details_.CreateLanguageGrid(parent, ui::dock::Docked(ui::dock::Align::Client, 0)); }
+  // "文字で絞り込む" at the top of parent (designWidth wide at 96 DPI).
+  void CreateCharFilter(ui::Panel& parent, int designWidth);
+
+  // The character filter. The records it tests and the refill of the tree and samples are the browser's.
+  virtual std::vector<TFileDataItem*> FilterRecords() = 0;
+  virtual void RefillFiltered() = 0;
+  // A change in the filter's boxes: reads what it needs (the first time, in the status window), refills.
+  void CharFilterChange();
+  // Before a refill of a new list: reads what the filter in force needs of it; a stopped reading shows all.
+  void PrepareFilterFor(const std::vector<TFileDataItem*>& records);
+  // Which records the tree shows; empty while the filter asks for nothing.
+  RecordShown ShownByFilter() const;
   // The shared commands: the pop-ups of the tree, the samples and the copyright box (its two commands' ids),
   // the search dialog, printing the samples of list.
   void SetPopupMenus(const std::vector<ui::MenuEntry>& fileItems, const std::vector<ui::MenuEntry>& sampleItems,
@@ -109,6 +125,8 @@ class FontBrowserForm : public ui::Form, protected SearchTarget {
   TreeViewFileTree fileTree_;
   FontSamplePane samplePane_;
   FontDetailsPanel details_;
+  CharFilterBar filterBar_;
+  CharFilter filter_;  // in force: what the tree and samples show
   bool infoDisplay_ = false;  // false while the tree is being rebuilt
   bool detailsHidden_ = false;
   TForm_StatusBar status_;

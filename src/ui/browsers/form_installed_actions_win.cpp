@@ -109,7 +109,9 @@ InstalledBrowserState TForm_Installed::State() const {
 void TForm_Installed::UpdateSummary() {
   if (fileTree_.Count() == 0) return;
   const InstalledSummary summary = SummarizeInstalledTree(fileTree_, fileTree_.Selected());
-  const auto first = SummaryTexts1(summary);
+  auto first = SummaryTexts1(summary);
+  // Ticked files the character filter hides still count: told in the last panel, which runs to the edge.
+  first.back() += HiddenTicksText(HiddenTickedCount(engine_.Installed().Items, filter_));
   for (std::size_t i = 0; i < first.size(); ++i) ui::SetStatusText(*StatusBar1, static_cast<int>(i), ToWide(first[i]));
   const auto second = SummaryTexts2(summary);
   for (std::size_t i = 0; i < second.size(); ++i)
@@ -123,6 +125,12 @@ void TForm_Installed::SelectAllInDir(bool tick) {
 
 void TForm_Installed::Action_UnInstallExecute() {
   if (fileTree_.Count() == 0) return;
+  if (HiddenTickedCount(engine_.Installed().Items, filter_) > 0) {
+    // The guard asks about the files the tree shows: every ticked file is shown before anything is deleted.
+    filterBar_.Reset();
+    filter_ = {};
+    RefillFiltered();
+  }
   if (!engine_.IsAdmin) UntickMachineWideFiles(fileTree_);  // this user's own fonts only
   UninstallGuardAsk ask;
   ask.systemFont = [](const TFileDataItem& record) {

@@ -69,6 +69,7 @@ void TForm_Installed::CreateComponents() {
   Splitter1 = &ui::AddSplitter(*this, Align::Right, 4, "Panel1");
   Panel_client.Create(*this, Docked(Align::Client, 0));
 
+  CreateCharFilter(Panel_left, 240);
   CreateFileTree(Panel_left);
   CreateSampleList(Panel_client, 250, true);
   CreateDetails();
@@ -79,9 +80,10 @@ void TForm_Installed::CreateDetails() {
   CreateFontNameBox(Panel1);
   Panel_BaseLabel.Create(Panel1, Docked(Align::Top, 186));
   CreateBaseRows(206);
-  Panel_Copyright.Create(Panel1, Docked(Align::Bottom, 100));
+  Panel_Copyright.Create(Panel1, Docked(Align::Bottom, 76));
   CreateCopyrightBox(Panel_Copyright);
-  CreateCodePageBox(Panel1, Docked(Align::Bottom, 80));
+  details_.CreateCharSets(Panel1, Docked(Align::Bottom, 84));
+  CreateCodePageBox(Panel1, Docked(Align::Bottom, 64));
   CreateLanguageGrid(Panel1);
 }
 
@@ -118,6 +120,31 @@ void TForm_Installed::ClearTree() {
   infoDisplay_ = true;
 }
 
+std::vector<TFileDataItem*> TForm_Installed::FilterRecords() {
+  std::vector<TFileDataItem*> records;
+  for (const auto& record : engine_.Installed().Items) records.push_back(record.get());
+  return records;
+}
+
+void TForm_Installed::RefillFiltered() {
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
+  BeginTreeRefill();
+  ClearTree();
+  infoDisplay_ = false;
+  FillTreeAndSamples(wait);
+}
+
+void TForm_Installed::FillTreeAndSamples(WaitBox& wait) {
+  engine_.Loop().MarkPhase("tree fill");
+  BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, engine_.Installed(),
+                  engine_.Records().Folding, engine_.Loop(), ShownByFilter());
+  EndTreeRefill(wait);
+  samplePane_.SetFilterText(filter_.text);
+  engine_.Loop().MarkPhase("summary");
+  SizeLanguageGrid();
+  UpdateSummary();
+}
+
 void TForm_Installed::Reload() {
   engine_.Loop().MarkPhase("wait box");
   WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
@@ -131,13 +158,8 @@ void TForm_Installed::Reload() {
   wait.KeepPainted();
   installed.UpdateNames();
   wait.KeepPainted();
-  engine_.Loop().MarkPhase("tree fill");
-  BuildFolderTree(fileTree_, engine_.RegData().FontFolders(), engine_.UserFontsFolder, installed,
-                  engine_.Records().Folding, engine_.Loop());
-  EndTreeRefill(wait);
-  engine_.Loop().MarkPhase("summary");
-  SizeLanguageGrid();
-  UpdateSummary();
+  if (filter_.Active()) PrepareFilterFor(FilterRecords());
+  FillTreeAndSamples(wait);
   engine_.Loop().MarkPhase("loaded");
 }
 

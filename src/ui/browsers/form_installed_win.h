@@ -77,6 +77,10 @@ class TForm_Installed : public FontBrowserForm {
   void CreateComponents();
   void CreateDetails();
   void ClearTree();
+  std::vector<TFileDataItem*> FilterRecords() override;
+  // The tree and samples anew from the installed list, with the character filter in force.
+  void RefillFiltered() override;
+  void FillTreeAndSamples(WaitBox& wait);
   // form_installed_actions_win.cpp
   void CreateActions();
   void CreateMenus();

@@ -110,7 +110,9 @@ LocalBrowserState Tform_local::State() const {
 void Tform_local::UpdateSummary() {
   const TickSummary summary = SummarizeTree(fileTree_);
   ui::SetStatusText(*StatusBar1, 1, ToWide(SelectionText(summary)));
-  ui::SetStatusText(*StatusBar1, 2, ToWide(FileCountText(summary)));
+  // Ticked files the character filter hides still count: the user is told they are there.
+  ui::SetStatusText(*StatusBar1, 2,
+                    ToWide(FileCountText(summary) + HiddenTicksText(HiddenTickedCount(list_->Items, filter_))));
   if (perUserHint_) ui::SetStatusText(*StatusBar1, 3, ToWide(std::u16string(kPerUserInstallHint)));
 }
 

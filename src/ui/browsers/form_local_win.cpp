@@ -101,6 +101,7 @@ void Tform_local::CreateComponents() {
   TntComboBox_ArchiveNames->onCommand = [this](int code) {
     if (code == CBN_SELCHANGE) TntComboBox_ArchiveNamesChange();
   };
+  CreateCharFilter(Panel_left, 250);
   CreateFileTree(Panel_left);
 
   Panel_top.Create(Panel_client, Docked(Align::Top, 217, "Panel_top"));
@@ -114,7 +115,8 @@ void Tform_local::CreateDetails() {
   CreateFontNameBox(Panel_top);
   Panel_right.Create(Panel_top, Docked(Align::Right, 180, "Panel_right"));
   Splitter2V = &ui::AddSplitter(Panel_top, Align::Right, 4, "Panel_right");
-  CreateCodePageBox(Panel_right, Docked(Align::Top, 90));
+  CreateCodePageBox(Panel_right, Docked(Align::Top, 62));
+  details_.CreateCharSets(Panel_right, Docked(Align::Top, 76));
   Panel_UnicodeRange.Create(Panel_right, Docked(Align::Client, 0));
   CreateCopyrightBox(Panel_UnicodeRange);
   Panel_BaseLabel.Create(Panel_top, Docked(Align::Left, 262, "Panel_BaseLabel"));
@@ -218,6 +220,28 @@ void Tform_local::OpenArchiveAt(const std::u16string& archive) {
   if (!extracted.empty()) LoadFolder(ToU16(ShellTreeView1.Path()), extracted);
 }
 
+std::vector<TFileDataItem*> Tform_local::FilterRecords() {
+  std::vector<TFileDataItem*> records;
+  for (const auto& record : list_->Items) records.push_back(record.get());
+  return records;
+}
+
+void Tform_local::RefillFiltered() {
+  engine_.Loop().MarkPhase("wait box");
+  WaitBox wait(Hwnd(), WaitBox::Place::OverScreen, engine_.Loop());
+  BeginTreeRefill();
+  infoDisplay_ = false;  // the tree's change events wait until the tree is complete
+  fileTree_.Clear();
+  samplePane_.Clear();
+  wait.KeepPainted();
+  engine_.Loop().MarkPhase("tree fill");
+  FillTree(*list_, fileTree_, engine_.Loop(), ShownByFilter());
+  EndTreeRefill(wait);
+  samplePane_.SetFilterText(filter_.text);
+  engine_.Loop().MarkPhase("summary");
+  UpdateSummary();
+}
+
 void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16string& extracted) {
   infoDisplay_ = false;
   list_->Clear();
@@ -235,16 +259,8 @@ void Tform_local::LoadFolder(const std::u16string& shellPath, const std::u16stri
     LoadFolderFilesWithArchives(engine_, *list_, NetworkPlacePath(shellPath), archives, status_, true);
   }
 
-  engine_.Loop().MarkPhase("wait box");
-  WaitBox wait(Hwnd(), WaitBox::Place::OverScreen, engine_.Loop());
-  BeginTreeRefill();
-  infoDisplay_ = false;  // the tree's change events wait until the tree is complete
-  wait.KeepPainted();
-  engine_.Loop().MarkPhase("tree fill");
-  FillTree(*list_, fileTree_, engine_.Loop());
-  EndTreeRefill(wait);
-  engine_.Loop().MarkPhase("summary");
-  UpdateSummary();
+  if (filter_.Active()) PrepareFilterFor(FilterRecords());
+  RefillFiltered();
   engine_.Loop().MarkPhase("loaded");
 }
 

@@ -94,6 +94,9 @@ class Tform_local : public FontBrowserForm {
   // Loads the shell tree's folder, or (extracted not empty) the fonts extracted from an archive.
   void LoadFolder(const std::u16string& path, const std::u16string& extracted = {});
   void OpenArchiveAt(const std::u16string& archive);
+  std::vector<TFileDataItem*> FilterRecords() override;
+  // The tree and samples anew from the list, with the character filter in force.
+  void RefillFiltered() override;
   // form_local_actions_win.cpp
   void CreateActions();
   void CreateMenus();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/wide_win.h"
+#include "ui/fontviews/char_filter.h"
 #include "ui/fontviews/font_info.h"
 #include "ui/framework/controls_win.h"
 #include "ui/framework/list_controls_win.h"
@@ -70,10 +71,19 @@ void FontDetailsPanel::CreateCopyright(ui::Window& parent) {
   TntRichEdit_Copyright = &ui::AddRichEdit(parent, Docked(Align::Client, 0));
 }
 
+void FontDetailsPanel::CreateCharSets(ui::Window& parent, const ui::dock::Item& place) {
+  Panel_CharSets.Create(parent, place);
+  ui::AddLabel(Panel_CharSets, L"文字セット", Docked(Align::Top, 15));
+  ui::Control& box = ui::AddEdit(Panel_CharSets, L"", Docked(Align::Client, 0),
+                                 ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL);
+  SetWindowLongW(box.hwnd, GWL_EXSTYLE, GetWindowLongW(box.hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+  TntMemo_CharSets = &box;
+}
+
 void FontDetailsPanel::Clear() {
   for (ui::Control* box : {TntMemo_FontName, TntMemo_FullFontName, TntMemo_Version, TntMemo_FileName,
                            TntMemo_PstscriptName, Label_Pich, Label_CharSet, Label_FileSize, RichEdit_CodePages,
-                           TntRichEdit_Copyright})
+                           TntRichEdit_Copyright, TntMemo_CharSets})
     SetText(box, u"");
   SetText(Label_Copyright, u"Copyright");
   if (Panel_FontType.Hwnd()) Panel_FontType.SetCaption(L"");
@@ -101,6 +111,14 @@ void FontDetailsPanel::Show(const TFileDataItem& record, std::size_t face) {
   SetText(TntRichEdit_Copyright, info.Copyright);
   SetText(Label_CharSet, info.Charset);
   SetText(Label_Pich, info.Pitch);
+  if (record.CoverageRead) {
+    std::u16string lines;
+    if (face < record.Coverage.size())
+      for (const std::u16string& line : CoverageLines(record.Coverage[face])) lines += (lines.empty() ? u"" : u"\r\n") + line;
+    else
+      lines = u"文字の対応表を読めません";
+    SetText(TntMemo_CharSets, lines);
+  }
   if (!TntStringGrid_FullFontNames) return;
   for (const auto& fields : info.LanguageRows)
     ui::AddGridRow(*TntStringGrid_FullFontNames,

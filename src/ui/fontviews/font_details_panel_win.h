@@ -22,15 +22,19 @@ class FontDetailsPanel {
   void CreateCodePages(ui::Window& parent, const ui::dock::Item& place);
   // "Copyright" at the top of parent, its box filling the rest.
   void CreateCopyright(ui::Window& parent);
+  // Panel_CharSets at place in parent: "文字セット" over a box of the face's mapped characters and its share
+  // of each character set, one line each; long lines wrap rather than run out of sight.
+  void CreateCharSets(ui::Window& parent, const ui::dock::Item& place);
 
   // Every box empty, the copyright label "Copyright", the language grid without rows.
   void Clear();
-  // The details of one face of a record; nothing for a face the record does not have.
+  // The details of one face of a record; nothing for a face the record does not have. The character sets
+  // are shown once the record's coverage has been read (ReadCoverage, records/coverage_loading.h).
   void Show(const TFileDataItem& record, std::size_t face);
   // The language grid's four columns over its width (Panel_center_topResize).
   void SizeLanguageGrid();
 
-  ui::Panel Panel_FontType;
+  ui::Panel Panel_FontType, Panel_CharSets;
   ui::Control* TntMemo_FontName = nullptr;
   ui::Control* Label_Pich = nullptr;
   ui::Control* Label_CharSet = nullptr;
@@ -43,6 +47,7 @@ class FontDetailsPanel {
   ui::Control* RichEdit_CodePages = nullptr;
   ui::Control* Label_Copyright = nullptr;
   ui::Control* TntRichEdit_Copyright = nullptr;
+  ui::Control* TntMemo_CharSets = nullptr;
 };
 
 }  // namespace velura

@@ -173,12 +173,25 @@ bool FontSamplePane::TextChosen() const { return ui::ComboSelectedIndex(*TntComb
 
 std::wstring FontSamplePane::ComboText() const { return ui::WindowText(TntComboBox_SampleText->hwnd); }
 
+std::u16string FontSamplePane::LineText() const {
+  return filterText_.empty() ? ToU16(ComboText()) : filterText_;
+}
+
 void FontSamplePane::ApplyChoice() {
-  if (TextChosen()) {
-    lines_.SetAllTexts(ToU16(ComboText()));
+  if (LineTextSet()) {
+    lines_.SetAllTexts(LineText());
     return;
   }
   Refill();
+}
+
+void FontSamplePane::SetFilterText(const std::u16string& text) {
+  const bool hadText = !filterText_.empty();
+  filterText_ = text;
+  if (LineTextSet())
+    lines_.SetAllTexts(LineText());
+  else if (hadText)
+    Refill();  // each face's name again
 }
 
 void FontSamplePane::Refill() {
@@ -186,7 +199,7 @@ void FontSamplePane::Refill() {
   lines_.Clear();
   FillSampleListFromTree(*tree_, lines_, *loop_);
   filling_ = false;
-  if (TextChosen()) lines_.SetAllTexts(ToU16(ComboText()));
+  if (LineTextSet()) lines_.SetAllTexts(LineText());
   SelectLineOf(tree_->Selected());
 }
 

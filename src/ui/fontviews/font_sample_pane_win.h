@@ -31,6 +31,9 @@ class FontSamplePane {
   void ApplyChoice();
   // The lines for the tree as it is now, with the chosen text on each when one is chosen.
   void Refill();
+  // The text typed into a character filter: while not empty it stands on every line in place of the
+  // combo's choice, so the user sees the very characters asked for.
+  void SetFilterText(const std::u16string& text);
   void Clear();
   // The line of a node's face becomes the selected one (none for a node without a record).
   void SelectLineOf(FileTree::Node node);
@@ -59,6 +62,9 @@ class FontSamplePane {
 
  private:
   void CommitTypedText();
+  // The text every line shows: the filter's, the chosen one, or none (each face's name).
+  bool LineTextSet() const { return !filterText_.empty() || TextChosen(); }
+  std::u16string LineText() const;
   bool DrawLine(const DRAWITEMSTRUCT& item);
   int Dpi() const;
 
@@ -69,6 +75,7 @@ class FontSamplePane {
   const LoopContext* loop_ = nullptr;
   ListBoxSampleList lines_;
   bool filling_ = false;
+  std::u16string filterText_;
   int size_ = 18;
   ui::UniqueFont captionFont_;  // made on first use at the window's DPI
 };

@@ -9,7 +9,8 @@
 namespace velura {
 
 void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders, const std::u16string& userFontsFolder,
-                     const TFileData_base& installed, const RegTextFolding& folding, const LoopContext& loop) {
+                     const TFileData_base& installed, const RegTextFolding& folding, const LoopContext& loop,
+                     const RecordShown& shown) {
   // The roots in the order they are shown: the fonts folder, this user's fonts folder, the other machine-wide
   // folders, then any other folder a per-user value points into.
   struct Root {
@@ -35,6 +36,7 @@ void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders,
   // Place every record first, so that folders left without a file never get a root. A machine-wide file
   // lies in one of the registry's folders or is not placed; a per-user file goes where its value points.
   for (const auto& record : installed.Items) {
+    if (shown && !shown(*record)) continue;
     const bool perUser = record->Has(PerUser);
     const std::u16string folder = folding.Lower(FolderPart(record->Path));
     auto root = std::find_if(roots.begin(), roots.end(), [&](const Root& r) {

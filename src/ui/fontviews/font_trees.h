@@ -13,10 +13,12 @@ namespace velura {
 // the folder in quotes, then this user's fonts folder as "_このユーザーのフォントフォルダ　" and the folder
 // in quotes; under it a node per file (DisplayText) and one per further face. folders comes from the
 // registry data's FontFolders (the fonts folder first); a machine-wide file in none of them is not placed,
-// a per-user file outside the user's fonts folder gets a root of its own folder after the others. The
+// a per-user file outside the user's fonts folder gets a root of its own folder after the others. Only the
+// records shown are placed (all when shown is empty), so a folder none of them lies in gets no root. The
 // waiting windows of loop are painted as it goes.
 void BuildFolderTree(FileTree& tree, const std::vector<std::u16string>& folders, const std::u16string& userFontsFolder,
-                     const TFileData_base& installed, const RegTextFolding& folding, const LoopContext& loop);
+                     const TFileData_base& installed, const RegTextFolding& folding, const LoopContext& loop,
+                     const RecordShown& shown = {});
 
 // "インストール済みフォント" with a node per installed family (style variants of a present family left out;
 // with symbolsOnly only symbol fonts) and its further faces; then, when browsed holds records,

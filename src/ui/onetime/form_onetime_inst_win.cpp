@@ -109,12 +109,15 @@ void TForm_OneTimeInst::CreateComponents() {
   });
 
   fontImages_ = ui::LoadImageStrip(IDB_STATE_IMAGES_12, IDB_STATE_IMAGES_24, 12, Dpi());
-  TntTreeView_FontName =
-      &ui::AddTreeView(Panel_right, Docked(Align::Left, 250, "TntTreeView_FontName"), fontImages_.Get(),
-                       TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
+  // The font view under "文字で絞り込む", both in one column.
+  Panel_FontView.Create(Panel_right, Docked(Align::Left, 250, "Panel_FontView"));
+  filterBar_.Create(Panel_FontView, 250);
+  filterBar_.OnChange = [this] { CharFilterChange(); };
+  TntTreeView_FontName = &ui::AddTreeView(Panel_FontView, Docked(Align::Client, 0), fontImages_.Get(),
+                                          TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
   fontTree_.Attach(TntTreeView_FontName->hwnd);
   TntTreeView_FontName->onNotify = [this](NMHDR& header) { return FontTreeNotify(header); };
-  ui::AddSplitter(Panel_right, Align::Left, 4, "TntTreeView_FontName");
+  ui::AddSplitter(Panel_right, Align::Left, 4, "Panel_FontView");
   samplePane_.Create(Panel_right, fontTree_, 270, [this] { return !building_; }, engine_.Loop());
   Relayout();
   ui::SetVisible(*ui::ControlOf(GroupBox_Path.Hwnd()), false);

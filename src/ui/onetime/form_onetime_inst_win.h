@@ -13,6 +13,8 @@
 #include "records/group_data.h"
 #include "records/procedure_class.h"
 #include "settings/ini_keeper.h"
+#include "ui/fontviews/char_filter.h"
+#include "ui/fontviews/char_filter_bar_win.h"
 #include "ui/fontviews/file_tree_view_win.h"
 #include "ui/fontviews/font_sample_pane_win.h"
 #include "ui/fontviews/panel_drop_win.h"
@@ -92,11 +94,12 @@ class TForm_OneTimeInst : public ui::Form {
   TreeViewFileTree& FontTree() { return fontTree_; }
   TForm_OneTime_sub& SubForm() { return *sub_; }
   FontSamplePane& Samples() { return samplePane_; }
+  CharFilterBar& CharFilterBox() { return filterBar_; }
   HWND GroupTree() const { return TntTreeView_Group->hwnd; }
   HWND ContentTree() const { return TntTreeView_GroupItem->hwnd; }
   std::vector<std::wstring> ContentTexts() const;  // every node of the content view, in order
 
-  ui::Panel Panel_left, Panel_right, GroupBox_Path;
+  ui::Panel Panel_left, Panel_right, GroupBox_Path, Panel_FontView;
   TPanel_Drop Panel_Drop1;
   ui::Control* TntTreeView_Group = nullptr;
   ui::Control* TntTreeView_GroupItem = nullptr;
@@ -132,6 +135,9 @@ class TForm_OneTimeInst : public ui::Form {
   void LoadEntry(TGroupItem& group, TNameItem& entry);
   void BuildFontView();
   void AddFontNodes(const TGroupItem& group);
+  // The records of every registered entry the selected group's font view draws from, shown or not.
+  std::vector<TFileDataItem*> FontViewRecords() const;
+  void CharFilterChange();
   LRESULT FontTreeNotify(NMHDR& header);
   LRESULT FontTreeCustomDraw(NMTVCUSTOMDRAW& draw);
   // After WM_DPICHANGED: the tick pictures, the content view's header font and the sample lines.
@@ -149,6 +155,8 @@ class TForm_OneTimeInst : public ui::Form {
   std::unique_ptr<TForm_OneTime_sub> sub_;
   TreeViewFileTree fontTree_;
   FontSamplePane samplePane_;
+  CharFilterBar filterBar_;
+  CharFilter filter_;  // in force: what the font view and samples show
   std::unordered_map<const TFileDataItem*, TNameItem*> entryOfRecord_;  // the entry a font view record came from
   bool building_ = false;  // the views are being rebuilt: their change events wait
   TGroupItem* dragging_ = nullptr;

@@ -17,7 +17,7 @@ using ui::dock::Docked;
 
 TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
   CreateForm(L"詳細表示", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-             562, 303, owner, ui::Placement::Default);
+             742, 303, owner, ui::Placement::Default);
   SetFont(ui::FontSpec{L"MS UI Gothic", 0, 9});
   StatusBar1 = &ui::AddStatusBar(*this, {-1});
 
@@ -25,6 +25,8 @@ TForm_OneTime_sub::TForm_OneTime_sub(HWND owner) : owner_(owner) {
   details_.CreateFontNameBox(Panel_top);
 
   details_.CreateLanguageGrid(*this, Docked(Align::Bottom, 70));
+  // The character sets take a column of their own at the right; the window is wider by it.
+  details_.CreateCharSets(*this, Docked(Align::Right, 180));
   Panel_right.Create(*this, Docked(Align::Right, 170));
   details_.CreateCodePages(Panel_right, Docked(Align::Top, 90));
   details_.CreateCopyright(Panel_right);

@@ -8,6 +8,7 @@
 #include "fontfile/font_enum_win.h"
 #include "platform/ansi_win.h"
 #include "platform/wide_win.h"
+#include "records/coverage_loading.h"
 #include "records/record_rules.h"
 #include "records/text_export.h"
 #include "ui/fontviews/file_node_draw_win.h"
@@ -58,6 +59,7 @@ void TForm_OneTimeInst::AddFontNodes(const TGroupItem& group) {
     if (!entry->FontList) continue;
     for (const auto& record : entry->FontList->Items) {
       entryOfRecord_[record.get()] = entry.get();
+      if (!FilePasses(*record, filter_)) continue;
       if (record->CannotDisplay) {
         const std::u16string path = record->Path;
         const std::size_t slash = path.find_last_of(u"\\/");
@@ -76,12 +78,44 @@ void TForm_OneTimeInst::AddFontNodes(const TGroupItem& group) {
     if (child->Registered()) AddFontNodes(*child);
 }
 
+namespace {
+
+void CollectRecords(const TGroupItem& group, std::vector<TFileDataItem*>& records) {
+  for (const auto& entry : group.PathCollection)
+    if (entry->FontList)
+      for (const auto& record : entry->FontList->Items) records.push_back(record.get());
+  for (const auto& child : group.GroupChildItem)
+    if (child->Registered()) CollectRecords(*child, records);
+}
+
+}  // namespace
+
+std::vector<TFileDataItem*> TForm_OneTimeInst::FontViewRecords() const {
+  std::vector<TFileDataItem*> records;
+  const TGroupItem* group = SelectedGroup();
+  if (group && group->Registered()) CollectRecords(*group, records);
+  return records;
+}
+
+void TForm_OneTimeInst::CharFilterChange() {
+  filter_ = filterBar_.Current();
+  WaitBox wait(Hwnd(), WaitBox::Place::OverOwner, engine_.Loop());
+  ClearFontView();
+  BuildFontView();
+  UpdateStatus();
+}
+
 void TForm_OneTimeInst::BuildFontView() {
   samplePane_.Clear();
   const TGroupItem* group = SelectedGroup();
   if (!group || !group->Registered()) {
     UpdateStatus();
     return;
+  }
+  if (filter_.Active()) {  // the first time over these files, read what the filter needs
+    const CharFilter asked = filter_;
+    filter_ = ReadyFilter(asked, FontViewRecords(), engine_.Loop(), status_, engine_.Records().Files);
+    if (filter_ != asked) filterBar_.Reset();
   }
   building_ = true;
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, FALSE, 0);
@@ -90,6 +124,7 @@ void TForm_OneTimeInst::BuildFontView() {
   SendMessageW(fontTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   building_ = false;
   samplePane_.Refill();
+  samplePane_.SetFilterText(filter_.text);
   InvalidateRect(fontTree_.Hwnd(), nullptr, TRUE);
 }
 
@@ -97,8 +132,10 @@ void TForm_OneTimeInst::RefreshSubForm() {
   if (!sub_) return;
   sub_->ClearPanel();
   const FileTree::Node node = fontTree_.Selected();
-  if (const TFileDataItem* record = fontTree_.Record(node))
+  if (TFileDataItem* record = fontTree_.Record(node)) {
+    if (!record->CoverageRead) ReadCoverage(*record, engine_.Records().Files);  // one file: no status window
     sub_->ShowFace(*record, static_cast<std::size_t>(FaceIndexOfNode(fontTree_, node)));
+  }
 }
 
 LRESULT TForm_OneTimeInst::FontTreeNotify(NMHDR& header) {
@@ -151,7 +188,11 @@ void TForm_OneTimeInst::UpdateStatus() {
   ui::SetStatusText(*StatusBar1, 0, ToWide(FileCountPanel(summary)));
   ui::SetStatusText(*StatusBar1, 1, ToWide(TickedPanel(summary)));
   const TFileDataItem* record = fontTree_.Record(fontTree_.Selected());
-  ui::SetStatusText(*StatusBar1, 2, record ? ToWide(record->Path) : L"");
+  // Ticked fonts the character filter hides still count, before the path, which may run out of sight.
+  const int hidden = HiddenTickedCount(FontViewRecords(), filter_);
+  std::u16string path = record ? record->Path : std::u16string();
+  if (hidden > 0) path = HiddenTicksLabel(hidden) + (path.empty() ? u"" : u"　" + path);
+  ui::SetStatusText(*StatusBar1, 2, ToWide(path));
 }
 
 void TForm_OneTimeInst::Action_installExecute() {

@@ -8,6 +8,7 @@
 #include "fontfile/byte_source.h"
 #include "support/file_bytes_win.h"
 #include "support/cmap_writer.h"
+#include "support/mapped_cmap.h"
 #include "support/sfnt_writer.h"
 
 namespace velura::testing {
@@ -107,6 +108,10 @@ bool WriteFontFrom(const std::wstring& path, const std::u16string& family, std::
     }
   }
   return WriteFileBytes(path, face.Build());
+}
+
+bool WriteFontMapping(const std::wstring& path, const std::u16string& family, const std::vector<char32_t>& codePoints) {
+  return WriteFontFrom(path, family, 0, u"", CmapMapping(codePoints));
 }
 
 }  // namespace velura::testing

@@ -28,5 +28,7 @@ bool WriteVersionedFont(const std::wstring& path, const std::u16string& family, 
 // subtable, all in a (3,10) format 12 one), each to a visible glyph of the face.
 bool WriteFontWithCharacters(const std::wstring& path, const std::u16string& family,
                              const std::vector<std::pair<char32_t, char32_t>>& ranges);
+// The same whose "cmap" maps exactly the given code points (mapped_cmap.h).
+bool WriteFontMapping(const std::wstring& path, const std::u16string& family, const std::vector<char32_t>& codePoints);
 
 }  // namespace velura::testing
