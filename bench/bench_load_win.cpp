@@ -326,16 +326,20 @@ Startup MeasureStartup(TProcedureClass& engine, TIniKeeper& settings, const std:
     PhaseClock& clock = warm ? result.start : unused;
     clock.Start();
     const double t = Now();
-    Tmain_velura launcher(settings, StandardToolWindows());
+    auto launcher = std::make_unique<Tmain_velura>(settings, StandardToolWindows());
     // Building the launcher marks no phase: its engine takes the listener before the installed fonts load.
-    launcher.Fonts().Engine().Loop().Probe = &clock;
-    const bool shown = launcher.FormShow();
-    if (shown) RedrawWindow(launcher.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    launcher->Fonts().Engine().Loop().Probe = &clock;
+    const bool shown = launcher->FormShow();
+    if (shown) RedrawWindow(launcher->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     (warm ? result.seconds : result.coldSeconds) = shown ? Now() - t : -1;
     clock.Stop();
-    launcher.Fonts().Engine().Loop().Probe = nullptr;
+    launcher->Fonts().Engine().Loop().Probe = nullptr;
     Pump();
-  }  // the launcher's engine writes the cache as it ends
+    launcher.reset();  // its engine writes the cache as it ends
+    // The launcher's end posts WM_QUIT: taken here, or the next start's splash would stop its load.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {}
+  }
   Pump();
   MeasureInstalledReload(engine, settings, result);
   for (const auto& [target, valueName] : installed) {

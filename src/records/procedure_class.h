@@ -35,7 +35,7 @@ struct EngineServices {
   bool AdminWithoutElevation = false;      // a member of Administrators running with a limited token
   // Where the face-record cache is kept, without a trailing backslash; empty: no cache. Its context is what
   // else the records depend on (the reader's version, the ANSI code page).
-  std::u16string FaceCacheFolder;
+  std::u16string FaceCacheFolder{};
   std::uint32_t FaceCacheContext = 0;
 };
 
