@@ -6,18 +6,27 @@
 #include "support/sfnt_writer.h"
 
 using velura::testing::Collection;
+using velura::testing::NameSpec;
 using velura::testing::SfntBuilder;
 
 namespace velura::fuzzing {
 namespace {
+
+NameSpec Name(std::uint16_t language, std::uint16_t nameId, std::u16string text) {
+  NameSpec name;
+  name.language = language;
+  name.nameId = nameId;
+  name.text = std::move(text);
+  return name;
+}
 
 SeedFiles FaceCacheSeeds() {
   IdentityAnsiCodec ansi;
   TFontDataTable reader(ansi);
   FaceRecordCache cache(1);
   const std::vector<std::vector<std::uint8_t>> fonts = {
-      SfntBuilder::Standard({{3, 1, 0x411, 1, u"ゴシック"}, {3, 1, 0x409, 4, u"Gothic Bold"}}).Build(),
-      Collection({SfntBuilder::Standard({{3, 1, 0x409, 1, u"A"}}), SfntBuilder::Standard({{3, 1, 0x409, 1, u"B"}})})};
+      SfntBuilder::Standard({Name(0x411, 1, u"ゴシック"), Name(0x409, 4, u"Gothic Bold")}).Build(),
+      Collection({SfntBuilder::Standard({Name(0x409, 1, u"A")}), SfntBuilder::Standard({Name(0x409, 1, u"B")})})};
   for (std::size_t i = 0; i < fonts.size(); ++i) {
     MemorySource source(fonts[i]);
     TFontFileData faces;

@@ -13,20 +13,22 @@ TFileData_base::~TFileData_base() { Clear(); }
 
 TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
   auto record = std::make_unique<TFileDataItem>();
-  auto source = services_.Files.OpenForReading(path);
-  if (!source) return nullptr;
-  const FaceCacheStamp stamp{source->Size(), source->ModifiedTime()};
-  const TFontFileData* kept = services_.FaceCache ? services_.FaceCache->Cache().Find(path, stamp) : nullptr;
+  FaceRecordCache* cache = services_.FaceCache ? &services_.FaceCache->Cache() : nullptr;
+  FaceCacheStamp stamp;
+  const TFontFileData* kept =
+      cache && services_.Files.SizeAndTime(path, stamp.Size, stamp.Modified) ? cache->Find(path, stamp) : nullptr;
   if (kept) {
     record->Faces = *kept;
   } else {
-    if (!services_.Reader.LoadFontData(*source, record->Faces)) return nullptr;
-    if (services_.FaceCache) services_.FaceCache->Cache().Put(path, stamp, record->Faces);
+    auto source = services_.Files.OpenForReading(path);
+    if (!source || !services_.Reader.LoadFontData(*source, record->Faces)) return nullptr;
+    stamp = {source->Size(), source->ModifiedTime()};
+    if (cache) cache->Put(path, stamp, record->Faces);
   }
 
   LastFolder = FolderPart(path);
   record->Path = path;
-  record->FileSize = static_cast<std::int32_t>(std::min<std::uint64_t>(source->Size(), INT32_MAX));
+  record->FileSize = static_cast<std::int32_t>(std::min<std::uint64_t>(stamp.Size, INT32_MAX));
   record->FaceCount = static_cast<std::int32_t>(record->Faces.size());
   record->DisplayNames.resize(record->Faces.size());
   record->UseFullName = UseFullNameFor(record->Faces[0]);

@@ -40,6 +40,11 @@ class FileServices {
   // Writes under a temporary name beside the file and renames it over the file, so a failed write never
   // leaves a truncated file.
   virtual bool WriteReplacing(const std::u16string& path, const std::vector<std::uint8_t>& bytes) = 0;
+  // The file's size and last-write time (as its open source reports them) without opening it; false when
+  // they cannot be had, and always for services that keep no times.
+  virtual bool SizeAndTime(const std::u16string& /*path*/, std::uint64_t& /*size*/, std::int64_t& /*time*/) {
+    return false;
+  }
 };
 
 }  // namespace velura

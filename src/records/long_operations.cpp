@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/user_error.h"
 #include "records/font_file_names.h"
+#include "records/pump_pacer.h"
 #include "records/record_rules.h"
 #include "records/reg_font_rules.h"
 #include "records/user_fonts.h"
@@ -91,12 +92,14 @@ void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed
   }
 
   // The machine-wide values first, then the current user's; a file both name is listed once, as machine-wide.
+  PumpPacer pacer;
   for (int i = 0; i < total; ++i) {
-    if (bar) bar->ProcessMessages();
-    else if (status) status->ProcessMessages();
+    const bool due = pacer.Due() || i + 1 == total;
+    if (due && bar) bar->ProcessMessages();
+    else if (due && status) status->ProcessMessages();
     if (loop.StopRequested) continue;
-    if (bar) bar->SetPosition(i + 1);
-    else if (status) status->StepProgress(i + 1);
+    if (due && bar) bar->SetPosition(i + 1);
+    else if (due && status) status->StepProgress(i + 1);
     const bool perUser = i >= machineCount;
     TRegData& entry = perUser ? registry.UserFonts[static_cast<std::size_t>(i - machineCount)]
                               : registry.Fonts[static_cast<std::size_t>(i)];

@@ -45,6 +45,18 @@ std::unique_ptr<ByteSource> WindowsFileServices::OpenForReading(const std::u16st
   return FileSource::Open(path, LastWriteTimeOf);
 }
 
+// One call, where opening the file would take several: a font whose records are kept is not opened at all.
+bool WindowsFileServices::SizeAndTime(const std::u16string& path, std::uint64_t& size, std::int64_t& time) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(AsWide(path), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
+  size = static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+  time = static_cast<std::int64_t>(static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                                   data.ftLastWriteTime.dwLowDateTime);
+  return true;
+}
+
 bool WindowsFileServices::Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) {
   return CopyFileW(AsWide(source), AsWide(target), failIfExists);
 }

@@ -17,6 +17,7 @@ class GdiFontServices final : public FontServices {
 class WindowsFileServices final : public FileServices {
  public:
   bool Exists(const std::u16string& path) override;
+  bool SizeAndTime(const std::u16string& path, std::uint64_t& size, std::int64_t& time) override;
   std::unique_ptr<ByteSource> OpenForReading(const std::u16string& path) override;
   bool Copy(const std::u16string& source, const std::u16string& target, bool failIfExists) override;
   bool Delete(const std::u16string& path) override;
