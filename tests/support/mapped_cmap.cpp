@@ -31,18 +31,7 @@ Bytes CmapMapping(std::vector<char32_t> codePoints) {
 }
 
 SfntBuilder MappedFace(const std::vector<NameSpec>& names, const std::vector<char32_t>& codePoints) {
-  SfntBuilder b;
-  b.Table("OS/2", Os2Table(Os2Spec{}))
-      .Table("cmap", CmapMapping(codePoints))
-      .Table("glyf", Bytes(16, 0))
-      .Table("head", HeadTable(0x000B))
-      .Table("hhea", Bytes(36, 0))
-      .Table("hmtx", Bytes(8, 0))
-      .Table("loca", Bytes(8, 0))
-      .Table("maxp", Bytes(32, 0))
-      .Table("name", NameTable(names))
-      .Table("post", PostTable(0x00020000));
-  return b;
+  return SfntBuilder::Standard(names, CmapMapping(codePoints));
 }
 
 }  // namespace velura::testing

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <stdexcept>
+#include <utility>
 
 namespace velura::testing {
 
@@ -112,10 +113,10 @@ SfntBuilder& SfntBuilder::TableOffset(const std::string& tag, std::uint32_t offs
   return *this;
 }
 
-SfntBuilder SfntBuilder::Standard(const std::vector<NameSpec>& names) {
+SfntBuilder SfntBuilder::Standard(const std::vector<NameSpec>& names, std::optional<Bytes> cmap) {
   SfntBuilder b;
   b.Table("OS/2", Os2Table(Os2Spec{}))
-      .Table("cmap", CmapTable({{0, 3, 4}, {3, 1, 4}}))
+      .Table("cmap", cmap ? std::move(*cmap) : CmapTable({{0, 3, 4}, {3, 1, 4}}))
       .Table("glyf", Bytes(16, 0))
       .Table("head", HeadTable(0x000B))
       .Table("hhea", Bytes(36, 0))

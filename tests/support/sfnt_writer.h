@@ -51,7 +51,8 @@ class SfntBuilder {
   SfntBuilder& NumTablesOverride(std::uint16_t count) { numTablesOverride_ = count; return *this; }
 
   // The five tables the reader understands plus fillers up to ten tables.
-  static SfntBuilder Standard(const std::vector<NameSpec>& names);
+  // A face with every table a reader looks at; cmap, when given, replaces the standard "cmap".
+  static SfntBuilder Standard(const std::vector<NameSpec>& names, std::optional<Bytes> cmap = std::nullopt);
 
   // The face placed at baseOffset of a larger file (collections): offsets are absolute.
   Bytes Build(std::uint32_t baseOffset = 0) const;
