@@ -7,14 +7,14 @@ namespace velura {
 
 namespace {
 
-struct CommandSpec {
+struct CommandForm {
   std::u16string_view Name;
   CliCommand Command;
   std::u16string_view Options;  // the options it takes, each followed by a blank
   bool NeedsOperands;
 };
 
-constexpr std::array<CommandSpec, 6> kCommands{{
+constexpr std::array<CommandForm, 6> kCommands{{
     {u"install", CliCommand::Install, u"--user --machine --upgrade --recurse --dry-run --json --log ", true},
     {u"uninstall", CliCommand::Uninstall, u"--user --machine --dry-run --json --log ", true},
     {u"list", CliCommand::List, u"--user --machine --all --json --log ", false},
@@ -23,9 +23,9 @@ constexpr std::array<CommandSpec, 6> kCommands{{
     {u"info", CliCommand::Info, u"--json --log ", true},
 }};
 
-bool Takes(const CommandSpec& spec, std::u16string_view option) {
+bool Takes(const CommandForm& command, std::u16string_view option) {
   const std::u16string word = std::u16string(option) + u" ";
-  return spec.Options.find(word) != std::u16string_view::npos;
+  return command.Options.find(word) != std::u16string_view::npos;
 }
 
 CliParse Refuse(std::u16string reason) { return CliParse{std::nullopt, std::move(reason)}; }
@@ -46,13 +46,13 @@ const char* CommandName(CliCommand command) {
 
 CliParse ParseCliArguments(const std::vector<std::u16string>& args) {
   if (args.empty()) return Refuse(u"コマンドを指定してください");
-  const CommandSpec* spec = nullptr;
+  const CommandForm* command = nullptr;
   for (const auto& candidate : kCommands)
-    if (candidate.Name == args[0]) spec = &candidate;
-  if (!spec) return Refuse(u"不明なコマンドです: " + args[0]);
+    if (candidate.Name == args[0]) command = &candidate;
+  if (!command) return Refuse(u"不明なコマンドです: " + args[0]);
 
   CliArguments result;
-  result.Command = spec->Command;
+  result.Command = command->Command;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::u16string& word = args[i];
@@ -64,7 +64,7 @@ CliParse ParseCliArguments(const std::vector<std::u16string>& args) {
       optionsEnded = true;
       continue;
     }
-    if (!Takes(*spec, word)) return Refuse(u"このコマンドでは使えないオプションです: " + word);
+    if (!Takes(*command, word)) return Refuse(u"このコマンドでは使えないオプションです: " + word);
     if (word == u"--user" || word == u"--machine" || word == u"--all") {
       const CliScope scope = word == u"--user" ? CliScope::User : word == u"--machine" ? CliScope::Machine : CliScope::All;
       if (result.Scope != CliScope::Default && result.Scope != scope)
@@ -85,8 +85,8 @@ CliParse ParseCliArguments(const std::vector<std::u16string>& args) {
       result.LogFile = args[++i];
     }
   }
-  if (spec->NeedsOperands && result.Operands.empty()) return Refuse(u"対象を指定してください");
-  if (!spec->NeedsOperands && !result.Operands.empty()) return Refuse(u"このコマンドは対象を取りません: " + result.Operands[0]);
+  if (command->NeedsOperands && result.Operands.empty()) return Refuse(u"対象を指定してください");
+  if (!command->NeedsOperands && !result.Operands.empty()) return Refuse(u"このコマンドは対象を取りません: " + result.Operands[0]);
   return CliParse{std::move(result), {}};
 }
 
