@@ -125,7 +125,7 @@ Control& AddCheckList(Window& window, const dock::Item& dock) {
   // The one column fills the client width, also when a scroll bar comes or goes.
   Subclass(list.hwnd, [hwnd = list.hwnd](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message != WM_SIZE) return false;
-    result = DefSubclassProc(hwnd, message, wParam, lParam);
+    result = PassToControl(hwnd, message, wParam, lParam);
     RECT client{};
     GetClientRect(hwnd, &client);
     if (SendMessageW(hwnd, LVM_GETCOLUMNWIDTH, 0, 0) != client.right)

@@ -1,37 +1,106 @@
 #include "ui/framework/subclass_win.h"
 
-#include <commctrl.h>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
 
 #include "ui/framework/error_report_win.h"
 
 namespace velura::ui {
 namespace {
 
-LRESULT CALLBACK GuardedSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR data) {
-  auto* handler = reinterpret_cast<SubclassHandler*>(data);
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, GuardedSubclassProc, id);
-    delete handler;
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-  }
-  try {
+// The handlers of one control in the order they were added, and the procedure they stand in front of.
+// The chain is kept here rather than with the common controls' SetWindowSubclass: that one looks the
+// chain up in a window property at every message, and under Wine each property lookup is a round trip
+// to the server (3,000 tree view inserts took 540 ms instead of 3 ms).
+struct Chain {
+  WNDPROC control = nullptr;
+  std::vector<std::unique_ptr<SubclassHandler>> handlers;
+};
+
+// Window procedures run on the thread that made the window; the lock only keeps the map itself whole when
+// windows of two threads are subclassed. Nodes of the map stay where they are when it grows.
+std::mutex chainsLock;
+std::unordered_map<HWND, Chain>& Chains() {
+  static auto* chains = new std::unordered_map<HWND, Chain>;
+  return *chains;
+}
+
+Chain* ChainOf(HWND hwnd) {
+  std::lock_guard lock(chainsLock);
+  const auto found = Chains().find(hwnd);
+  return found == Chains().end() ? nullptr : &found->second;
+}
+
+// The handler running now on this thread, so that PassToControl goes on below it.
+struct Running {
+  HWND hwnd;
+  std::size_t index;
+  Running* outer;
+};
+thread_local Running* running = nullptr;
+
+// Handlers below `below` (the latest first), then the control itself.
+LRESULT CallFrom(HWND hwnd, Chain& chain, std::size_t below, UINT message, WPARAM wParam, LPARAM lParam) {
+  for (std::size_t i = below; i-- > 0;) {
+    Running frame{hwnd, i, running};
+    running = &frame;
+    bool handled = false;
     LRESULT result = 0;
-    if ((*handler)(message, wParam, lParam, result)) return result;
-  } catch (...) {
-    ReportCurrentException();
+    try {
+      handled = (*chain.handlers[i])(message, wParam, lParam, result);
+    } catch (...) {
+      ReportCurrentException();
+    }
+    running = frame.outer;
+    if (handled) return result;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CallWindowProcW(chain.control, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ChainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Chain* chain = ChainOf(hwnd);
+  if (!chain) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The handlers go with the control; the control's own procedure sees its last message.
+    const WNDPROC control = chain->control;
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control));
+    {
+      std::lock_guard lock(chainsLock);
+      Chains().erase(hwnd);
+    }
+    return CallWindowProcW(control, hwnd, message, wParam, lParam);
+  }
+  return CallFrom(hwnd, *chain, chain->handlers.size(), message, wParam, lParam);
 }
 
 }  // namespace
 
 void Subclass(HWND control, SubclassHandler handler) {
-  // Each handler gets its own id: the address of its heap copy, unique while it lives.
-  auto* owned = new SubclassHandler(std::move(handler));
-  if (!SetWindowSubclass(control, GuardedSubclassProc, reinterpret_cast<UINT_PTR>(owned),
-                         reinterpret_cast<DWORD_PTR>(owned)))
-    delete owned;
+  if (!IsWindow(control)) return;
+  auto owned = std::make_unique<SubclassHandler>(std::move(handler));
+  Chain* chain = ChainOf(control);
+  if (!chain) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+    if (!previous) return;
+    {
+      std::lock_guard lock(chainsLock);
+      chain = &Chains()[control];
+    }
+    chain->control = previous;
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChainProc));
+  }
+  chain->handlers.push_back(std::move(owned));
+}
+
+LRESULT PassToControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  Chain* chain = ChainOf(control);
+  if (!chain)
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC)), control, message,
+                           wParam, lParam);
+  const std::size_t below = running && running->hwnd == control ? running->index : chain->handlers.size();
+  return CallFrom(control, *chain, below, message, wParam, lParam);
 }
 
 }  // namespace velura::ui

@@ -16,4 +16,8 @@ using SubclassHandler = std::function<bool(UINT message, WPARAM wParam, LPARAM l
 // then goes on to the control as if unhandled.
 void Subclass(HWND control, SubclassHandler handler);
 
+// Inside a handler: the answer of the handlers added before it and of the control, for a handler that
+// acts on what the control did. Elsewhere: the message through the whole chain.
+LRESULT PassToControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
 }  // namespace velura::ui

@@ -1,6 +1,6 @@
 // ui::Subclass on real controls: the handler sees messages before the control and answers what it takes,
-// the last handler added comes first, an exception is reported and the message goes on, and the handler
-// is freed with its control.
+// the last handler added comes first, a handler may act on the answer below it, an exception is reported and the
+// message goes on, and the handler is freed with its control.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -55,6 +55,16 @@ TEST(Subclass, TheHandlerSeesMessagesFirstAndAnswersWhatItTakes) {
   EXPECT_EQ(SendMessageW(edit.hwnd, kProbe, 3, 0), 3);
   EXPECT_EQ(SendMessageW(edit.hwnd, kProbe, 2, 0), 2);
   EXPECT_EQ(SendMessageW(edit.hwnd, kProbe, 1, 0), 0);  // the edit's own answer to an unknown message
+
+  // A handler acting on the answer below it gets that of the handlers added before it and the control.
+  ui::Subclass(edit.hwnd, [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != kProbe) return false;
+    result = ui::PassToControl(edit.hwnd, message, wParam, lParam) + 10;
+    return true;
+  });
+  EXPECT_EQ(SendMessageW(edit.hwnd, kProbe, 3, 0), 13);
+  EXPECT_EQ(SendMessageW(edit.hwnd, kProbe, 2, 0), 12);
+  EXPECT_EQ(SendMessageW(edit.hwnd, kProbe, 1, 0), 10);
 }
 
 TEST(Subclass, AnExceptionIsReportedAndTheMessageGoesOnToTheControl) {
