@@ -55,6 +55,7 @@ void AddSamples(const FileTree& tree, FileTree::Node node, SampleList& list, con
 void FillSampleListFromTree(const FileTree& tree, SampleList& list, const LoopContext& loop) {
   list.Clear();
   AddSamples(tree, tree.First(), list, loop);
+  list.EndFill();
 }
 
 }  // namespace velura

@@ -32,6 +32,8 @@ class SampleList {
   virtual int Add(const std::u16string& text, FileTree::Node node) = 0;
   // Replaces the text of every item, keeping the items' nodes, in one update.
   virtual void SetAllTexts(const std::u16string& text) = 0;
+  // After the Adds of a fill: a list that shows its items only from here on does so now.
+  virtual void EndFill() {}
 };
 
 // Whether a record gets a node (a character filter); empty: every record.

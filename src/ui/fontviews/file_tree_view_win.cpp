@@ -175,32 +175,4 @@ void TreeViewFileTree::SortFiles() {
   }
 }
 
-void ListBoxSampleList::Clear() { SendMessageW(list_, LB_RESETCONTENT, 0, 0); }
-
-int ListBoxSampleList::Add(const std::u16string& text, FileTree::Node node) {
-  const auto index = static_cast<int>(SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(text))));
-  SendMessageW(list_, LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(node));
-  return index;
-}
-
-void ListBoxSampleList::SetAllTexts(const std::u16string& text) {
-  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-  const auto selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
-  const auto count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const LRESULT data = SendMessageW(list_, LB_GETITEMDATA, static_cast<WPARAM>(i), 0);
-    SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
-    SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(AsWide(text)));
-    SendMessageW(list_, LB_SETITEMDATA, static_cast<WPARAM>(i), data);
-  }
-  SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list_, nullptr, TRUE);
-}
-
-FileTree::Node ListBoxSampleList::NodeOfLine(HWND list, int index) {
-  const LRESULT data = SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-  return data == LB_ERR ? nullptr : reinterpret_cast<FileTree::Node>(data);
-}
-
 }  // namespace velura

@@ -1,6 +1,6 @@
-// The records' FileTree and SampleList over a real tree view and owner-drawn list box. Every node carries a
-// small entry (its record, its item) as item data, so that sorting, drawing and the sample lines reach the
-// record and the tree item of any node, including nodes without a record.
+// The records' FileTree over a real tree view. Every node carries a small entry (its record, its item) as
+// item data, so that sorting, drawing and the sample lines reach the record and the tree item of any node,
+// including nodes without a record.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -59,19 +59,6 @@ class TreeViewFileTree final : public FileTree {
   std::deque<Entry> entries_;
   Entry* firstTop_ = nullptr;
   Entry* lastTop_ = nullptr;
-};
-
-// The sample lines: each line's data is the tree node it shows.
-class ListBoxSampleList final : public SampleList {
- public:
-  void Attach(HWND list) { list_ = list; }
-  void Clear() override;
-  int Add(const std::u16string& text, FileTree::Node node) override;
-  void SetAllTexts(const std::u16string& text) override;
-  static FileTree::Node NodeOfLine(HWND list, int index);
-
- private:
-  HWND list_ = nullptr;
 };
 
 }  // namespace velura

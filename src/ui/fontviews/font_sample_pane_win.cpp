@@ -110,7 +110,7 @@ void FontSamplePane::Create(ui::Panel& parent, TreeViewFileTree& tree, int combo
   }
 
   ui::Control& list = TntListBox_zel_Sample.Create(parent, Docked(Align::Client, 0),
-                                                   LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER);
+                                                   LBS_OWNERDRAWFIXED | LBS_NODATA | WS_VSCROLL | WS_BORDER);
   list_ = &list;
   lines_.Attach(list.hwnd);
   TntListBox_zel_Sample.SetClickCancel(false);
@@ -139,6 +139,8 @@ void FontSamplePane::Create(ui::Panel& parent, TreeViewFileTree& tree, int combo
     }
     return false;
   };
+  // The list asked for its lines' height while it was being made, before the answer above was in place.
+  SendMessageW(list.hwnd, LB_SETITEMHEIGHT, 0, SampleItemHeight(size_, Dpi()));
 }
 
 int FontSamplePane::Dpi() const { return parent_ ? parent_->Dpi() : 96; }
@@ -238,15 +240,13 @@ FileTree::Node FontSamplePane::NodeOfLine(int index) const {
 void FontSamplePane::SetSize(int size) {
   size_ = size;
   parent_->SetControlFont(*list_, ui::FontSpec{L"MS UI Gothic", 0, size});
-  const int count = ui::ListBoxItemCount(*list_);
-  for (int i = 0; i < count; ++i)
-    SendMessageW(ListHwnd(), LB_SETITEMHEIGHT, static_cast<WPARAM>(i), SampleItemHeight(size, Dpi()));
+  SendMessageW(ListHwnd(), LB_SETITEMHEIGHT, 0, SampleItemHeight(size, Dpi()));  // one height for every line
   InvalidateRect(ListHwnd(), nullptr, TRUE);
 }
 
 void FontSamplePane::FollowDpi() {
   captionFont_.Reset();
-  SetSize(size_);  // the lines keep the height they were measured with
+  SetSize(size_);  // the lines' height at the new DPI
 }
 
 }  // namespace velura

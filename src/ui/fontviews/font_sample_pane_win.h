@@ -9,6 +9,7 @@
 #include "records/loop_context.h"
 #include "ui/fontviews/file_tree_view_win.h"
 #include "ui/fontviews/list_box_zel_win.h"
+#include "ui/fontviews/sample_lines_win.h"
 #include "ui/framework/handles_win.h"
 #include "ui/framework/panel_win.h"
 #include "ui/framework/window_win.h"

@@ -10,7 +10,9 @@
 namespace velura {
 
 ui::Control& TListBox_zel::Create(ui::Window& window, const ui::dock::Item& dock, DWORD style) {
-  ui::Control& list = ui::AddListBox(window, dock, style | LBS_NOTIFY | LBS_HASSTRINGS | WS_HSCROLL);
+  // A list without data of its own answers for its texts itself, and would lose LBS_NODATA with strings.
+  const DWORD strings = (style & LBS_NODATA) ? 0 : LBS_HASSTRINGS;
+  ui::Control& list = ui::AddListBox(window, dock, style | LBS_NOTIFY | strings | WS_HSCROLL);
   hwnd_ = list.hwnd;
   record_ = &list;
   list.onCommand = [this](int code) {

@@ -16,7 +16,8 @@ class TListBox_zel {
   TListBox_zel(const TListBox_zel&) = delete;
   TListBox_zel& operator=(const TListBox_zel&) = delete;
 
-  // Creates the list box in `window`; LBS_NOTIFY and LBS_HASSTRINGS are added (the extent measures texts).
+  // Creates the list box in `window`; LBS_NOTIFY and, unless the style has LBS_NODATA, LBS_HASSTRINGS are
+  // added (the extent measures texts).
   ui::Control& Create(ui::Window& window, const ui::dock::Item& dock, DWORD style = 0);
   HWND Hwnd() const { return hwnd_; }
   // The control record made by Create, for the typed list box helpers (list_controls_win.h).

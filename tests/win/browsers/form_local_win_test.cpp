@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwctype>
 
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
@@ -143,6 +144,20 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   SendMessageW(samples, LB_SETCURSEL, 0, 0);
   form->Samples().TntListBox_zel_Sample.Click();
   EXPECT_EQ(tree.Selected(), ListBoxSampleList::NodeOfLine(samples, 0));
+
+  // A typed letter moves to the next line starting with it, whatever its case, and the tree follows.
+  const auto lineText = [&](int line) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(samples, LB_GETTEXTLEN, line, 0)), L'\0');
+    SendMessageW(samples, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+  };
+  const wchar_t letter = lineText(0).at(0);
+  int next = 0;
+  for (int line = 1; line < faces && next == 0; ++line)
+    if (towlower(lineText(line).at(0)) == towlower(letter)) next = line;
+  SendMessageW(samples, WM_CHAR, iswupper(letter) ? towlower(letter) : towupper(letter), 0);
+  EXPECT_EQ(SendMessageW(samples, LB_GETCURSEL, 0, 0), next);
+  EXPECT_EQ(tree.Selected(), ListBoxSampleList::NodeOfLine(samples, next));
 
   int installable = 0;
   for (auto n : files) {
