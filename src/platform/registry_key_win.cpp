@@ -1,5 +1,6 @@
 #include "platform/registry_key_win.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velura {
@@ -11,6 +12,18 @@ LSTATUS SetValue(HKEY key, std::wstring_view name, DWORD type, const std::wstrin
   const std::wstring valueName(name);  // the API needs a terminated name
   return RegSetValueExW(key, valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
                         static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
+// The text of a string value from the bytes read: REG_MULTI_SZ keeps the NULs between its strings, the
+// others end at their first NUL.
+std::wstring TextOf(DWORD type, const wchar_t* data, DWORD bytes) {
+  std::wstring text(data, bytes / sizeof(wchar_t));
+  if (type == REG_MULTI_SZ) {
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+  } else {
+    text.resize(std::wstring_view(text.c_str()).size());
+  }
+  return text;
 }
 
 }  // namespace
@@ -91,16 +104,42 @@ std::optional<RegistryValue> RegistryKey::Read(std::wstring_view name) const {
       continue;
     }
     if (status != ERROR_SUCCESS) return std::nullopt;
-    data.resize(bytes / sizeof(wchar_t));
-    break;
+    value.Text = TextOf(value.Type, data.c_str(), bytes);
+    return value;
   }
-  if (value.Type == REG_MULTI_SZ) {
-    while (!data.empty() && data.back() == L'\0') data.pop_back();
-  } else {
-    data.resize(std::wstring_view(data.c_str()).size());
+}
+
+std::vector<std::pair<std::wstring, RegistryValue>> RegistryKey::Values() const {
+  std::vector<std::pair<std::wstring, RegistryValue>> values;
+  DWORD count = 0, longestName = 0, longestData = 0;
+  if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longestName, &longestData,
+                       nullptr, nullptr) != ERROR_SUCCESS)
+    return values;
+  values.reserve(count);
+  std::wstring name(longestName + 1, L'\0');
+  std::wstring data(longestData / sizeof(wchar_t) + 2, L'\0');  // room for a final NUL the data may lack
+  for (DWORD index = 0;;) {
+    DWORD nameLength = static_cast<DWORD>(name.size());
+    DWORD type = REG_NONE;
+    DWORD bytes = static_cast<DWORD>((data.size() - 1) * sizeof(wchar_t));
+    const LSTATUS status = RegEnumValueW(key_, index, name.data(), &nameLength, nullptr, &type,
+                                         reinterpret_cast<BYTE*>(data.data()), &bytes);
+    if (status == ERROR_MORE_DATA) {  // a longer name or value was written meanwhile
+      name.resize(name.size() * 2);
+      data.resize(std::max<std::size_t>(data.size() * 2, bytes / sizeof(wchar_t) + 2));
+      continue;
+    }
+    if (status != ERROR_SUCCESS) break;
+    RegistryValue value;
+    value.Type = type;
+    if (IsStringType(type)) {
+      data[bytes / sizeof(wchar_t)] = L'\0';
+      value.Text = TextOf(type, data.c_str(), bytes);
+    }
+    values.emplace_back(std::wstring(name.data(), nameLength), std::move(value));
+    ++index;
   }
-  value.Text = std::move(data);
-  return value;
+  return values;
 }
 
 LSTATUS RegistryKey::WriteString(std::wstring_view name, std::wstring_view text) {

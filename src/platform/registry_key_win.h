@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velura {
@@ -35,6 +36,10 @@ class RegistryKey {
 
   // Names of all values, in the registry's enumeration order.
   std::vector<std::wstring> ValueNames() const;
+
+  // Every value with its text, in the registry's enumeration order: one call a value, where names and then
+  // Read take three.
+  std::vector<std::pair<std::wstring, RegistryValue>> Values() const;
 
   // None when the value does not exist or cannot be queried.
   std::optional<RegistryValue> Read(std::wstring_view name) const;

@@ -11,12 +11,13 @@ namespace velura {
 
 TFileData_base::~TFileData_base() { Clear(); }
 
-TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path) {
+TFileDataItem* TFileData_base::AddFontFile(const std::u16string& path, const FaceCacheStamp* known) {
   auto record = std::make_unique<TFileDataItem>();
   FaceRecordCache* cache = services_.FaceCache ? &services_.FaceCache->Cache() : nullptr;
   FaceCacheStamp stamp;
-  const TFontFileData* kept =
-      cache && services_.Files.SizeAndTime(path, stamp.Size, stamp.Modified) ? cache->Find(path, stamp) : nullptr;
+  if (known) stamp = *known;
+  const bool stamped = known || (cache && services_.Files.SizeAndTime(path, stamp.Size, stamp.Modified));
+  const TFontFileData* kept = cache && stamped ? cache->Find(path, stamp) : nullptr;
   if (kept) {
     record->Faces = *kept;
   } else {
@@ -217,6 +218,10 @@ std::vector<std::u16string> TFileData_base::PreviewPaths() const {
 void TFileData_installed::UpdateNames() {
   services_.Loop.MarkPhase("UpdateNames: registry list");
   services_.Registry.LoadFontsList();
+  UpdateNamesWithListAsRead();
+}
+
+void TFileData_installed::UpdateNamesWithListAsRead() {
   TFileData_base::UpdateNames();
   services_.Loop.MarkPhase("UpdateNames: protected marks");
   MarkProtected();
@@ -224,15 +229,15 @@ void TFileData_installed::UpdateNames() {
 
 void TFileData_installed::MarkProtected() {
   SystemFontFacts* facts = services_.SystemFacts;
-  const SystemNeededNames needed = facts ? NeededNamesOf(facts->UiFontSources()) : SystemNeededNames{};
+  const SystemNeededLookup needed(facts ? NeededNamesOf(facts->UiFontSources()) : SystemNeededNames{},
+                                  services_.Folding);
   for (auto& record : Items) {
     const std::u16string fileName = FileNamePart(record->Path);
     // What Windows itself needs is refused like Marlett, not merely asked about.
     std::vector<std::u16string> families;
     for (const TetcData& display : record->DisplayNames) families.push_back(display.DisplayFamilyName);
     for (const auto& face : record->Faces) families.push_back(face.FamilyName);  // the system names them so too
-    if (IsNeededBySystemUi(needed, fileName, families, services_.Folding) ||
-        (facts && facts->IsWindowsProtectedFile(record->Path)))
+    if (needed.IsNeeded(fileName, families) || (facts && facts->IsWindowsProtectedFile(record->Path)))
       record->Set(SystemFont);
     for (const TetcData& display : record->DisplayNames) {
       if (services_.Registry.IsProtected(fileName, display.DisplayFamilyName)) {

@@ -63,7 +63,8 @@ class TFileData_base {
   TFileDataItem& operator[](std::size_t index) { return *Items[index]; }
 
   // A plain record (installed list, records made after an installation); null when the file is no font.
-  TFileDataItem* AddFontFile(const std::u16string& path);
+  // `stamp`: the file's size and time when the caller has just asked for them.
+  TFileDataItem* AddFontFile(const std::u16string& path, const FaceCacheStamp* stamp = nullptr);
   // A record of a not-installed or one-time file, registered for preview unless it is installed already: the
   // record then holds the file's registration in the engine's counter (HoldsRegistration).
   bool AddBrowsedFontFile(const std::u16string& path);
@@ -116,6 +117,9 @@ class TFileData_installed : public TFileData_base {
   using TFileData_base::TFileData_base;
   // Reloads the registry's Fonts list, settles the names, then marks the protected fonts.
   void UpdateNames() override;
+  // The same with the Fonts list as last read, for a load that has just walked it: reading it again
+  // would cost a registry call per installed font and wipe the load's marks of values it could not read.
+  void UpdateNamesWithListAsRead();
   void MarkProtected();
 };
 

@@ -18,8 +18,7 @@ bool HoldsText(RegValueKind kind) { return kind == RegValueKind::String || kind 
 // program must not stop the program from starting. A value that cannot be queried counts as empty text.
 TRegDataArrray ReadFontValues(const RegKey& key) {
   TRegDataArrray fonts;
-  for (auto& name : key.ValueNames()) {
-    RegValue value = key.Read(name);
+  for (auto& [name, value] : key.Values()) {
     if (value.Kind != RegValueKind::Missing && !HoldsText(value.Kind)) continue;
     fonts.push_back(TRegData{std::move(value.Text), std::move(name), false});
   }
@@ -72,17 +71,18 @@ void TRegFontData::LoadProtectedLists() {
   if (const auto mapper = OpenMappingKey(u"FontMapper")) MapperNames = mapper->ValueNames();
 
   const auto substitutes = OpenMappingKey(u"FontSubstitutes");
-  for (const auto& name : substitutes ? substitutes->ValueNames() : std::vector<std::u16string>{}) {
-    RegValue value = substitutes->Read(name);
+  for (auto& [name, value] : substitutes ? substitutes->Values() : RegValues{}) {
     if (value.Kind == RegValueKind::Missing || HoldsText(value.Kind)) SubstituteTargets.push_back(std::move(value.Text));
   }
 
   const auto systemLink = OpenMappingKey(u"FontLink\\SystemLink");
-  for (const auto& name : systemLink ? systemLink->ValueNames() : std::vector<std::u16string>{}) {
-    const RegValue value = systemLink->Read(name);
+  for (const auto& [name, value] : systemLink ? systemLink->Values() : RegValues{}) {
     if (value.Kind != RegValueKind::MultiString && value.Kind != RegValueKind::String) continue;
     for (auto& file : SystemLinkFileNames(value.Text)) SystemLinkFiles.push_back(std::move(file));
   }
+  mapperFolded_ = FoldedNames(MapperNames, folding_);
+  substitutesFolded_ = FoldedNames(SubstituteTargets, folding_);
+  systemLinkFolded_ = FoldedNames(SystemLinkFiles, folding_);
 }
 
 bool TRegFontData::IsRegisteredName(std::u16string_view name) const {
@@ -98,9 +98,8 @@ bool TRegFontData::IsUserFontFile(std::u16string_view path) const {
 }
 
 bool TRegFontData::IsProtected(std::u16string_view fileName, std::u16string_view familyName) const {
-  return ContainsIgnoringCase(MapperNames, familyName, folding_) ||
-         ContainsIgnoringCase(SubstituteTargets, familyName, folding_) ||
-         ContainsIgnoringCase(SystemLinkFiles, fileName, folding_);
+  return mapperFolded_.Contains(familyName, folding_) || substitutesFolded_.Contains(familyName, folding_) ||
+         systemLinkFolded_.Contains(fileName, folding_);
 }
 
 void TRegFontData::WriteFontValue(std::u16string_view valueName, std::u16string_view data) {

@@ -11,6 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "records/folded_names.h"
 #include "records/reg_data.h"
 #include "records/reg_font_registry.h"
 #include "records/reg_text_folding.h"
@@ -86,6 +87,8 @@ class TRegFontData {
   std::u16string fontsFolder_;
   // The registered-name keys of Fonts, so that a folder of thousands of files asks in constant time.
   std::unordered_set<std::string> registeredKeys_;
+  // The three mapping lists folded, for IsProtected over every installed font.
+  FoldedNames mapperFolded_, substitutesFolded_, systemLinkFolded_;
 };
 
 }  // namespace velura

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velura {
@@ -22,11 +23,23 @@ struct RegValue {
   std::u16string Text;  // a MultiString keeps the zero characters between its strings
 };
 
+// Values by name, in the registry's enumeration order.
+using RegValues = std::vector<std::pair<std::u16string, RegValue>>;
+
 class RegKey {
  public:
   virtual ~RegKey() = default;
   virtual std::vector<std::u16string> ValueNames() const = 0;
   virtual RegValue Read(std::u16string_view name) const = 0;
+  // Every value with what Read gives for it, in the enumeration order of ValueNames.
+  virtual RegValues Values() const {
+    RegValues values;
+    for (auto& name : ValueNames()) {
+      RegValue value = Read(name);
+      values.emplace_back(std::move(name), std::move(value));
+    }
+    return values;
+  }
   virtual bool WriteString(std::u16string_view name, std::u16string_view data) = 0;
   virtual bool DeleteValue(std::u16string_view name) = 0;
 };

@@ -45,6 +45,13 @@ class SystemRegKey final : public RegKey {
     return RegValue{KindOf(value->Type), ToU16(value->Text)};
   }
 
+  RegValues Values() const override {
+    RegValues values;
+    for (auto& [name, value] : key_.Values())
+      values.emplace_back(ToU16(name), RegValue{KindOf(value.Type), ToU16(value.Text)});
+    return values;
+  }
+
   bool WriteString(std::u16string_view name, std::u16string_view data) override {
     return key_.WriteString(AsWide(name), AsWide(data)) == ERROR_SUCCESS;
   }

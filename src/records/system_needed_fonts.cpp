@@ -16,12 +16,19 @@ SystemNeededNames NeededNamesOf(const SystemUiFontSources& sources) {
   return needed;
 }
 
+SystemNeededLookup::SystemNeededLookup(const SystemNeededNames& needed, const RegTextFolding& folding)
+    : folding_(folding), files_(needed.Files, folding), families_(needed.Families, folding) {}
+
+bool SystemNeededLookup::IsNeeded(std::u16string_view fileName, const std::vector<std::u16string>& families) const {
+  if (files_.Contains(fileName, folding_)) return true;
+  for (const auto& family : families)
+    if (!family.empty() && families_.Contains(family, folding_)) return true;
+  return false;
+}
+
 bool IsNeededBySystemUi(const SystemNeededNames& needed, std::u16string_view fileName,
                         const std::vector<std::u16string>& families, const RegTextFolding& folding) {
-  if (ContainsIgnoringCase(needed.Files, fileName, folding)) return true;
-  for (const auto& family : families)
-    if (!family.empty() && ContainsIgnoringCase(needed.Families, family, folding)) return true;
-  return false;
+  return SystemNeededLookup(needed, folding).IsNeeded(fileName, families);
 }
 
 }  // namespace velura

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/folded_names.h"
 #include "records/reg_text_folding.h"
 
 namespace velura {
@@ -37,7 +38,19 @@ struct SystemNeededNames {
 };
 SystemNeededNames NeededNamesOf(const SystemUiFontSources& sources);
 
-// Whether a font file with this file name and these family names is one the system's interface needs.
+// The needed names folded once, to ask about every installed font.
+class SystemNeededLookup {
+ public:
+  SystemNeededLookup(const SystemNeededNames& needed, const RegTextFolding& folding);
+  // Whether a font file with this file name and these family names is one the system's interface needs.
+  bool IsNeeded(std::u16string_view fileName, const std::vector<std::u16string>& families) const;
+
+ private:
+  const RegTextFolding& folding_;
+  FoldedNames files_, families_;
+};
+
+// The same question for one file.
 bool IsNeededBySystemUi(const SystemNeededNames& needed, std::u16string_view fileName,
                         const std::vector<std::u16string>& families, const RegTextFolding& folding);
 

@@ -228,6 +228,17 @@ class Uninstall : public Loops {
   }
 };
 
+TEST_F(Uninstall, AValueWhoseFileCannotBeReadKeepsItsMarkAfterTheLoad) {
+  Installed(u"good.ttf", u"Good");
+  w.files.Put(kFontsFolder + u"\\broken.ttf", Bytes(64, 0xEE));
+  w.registry.AddFont(u"Broken (TrueType)", u"broken.ttf");
+  LoadInstalled();
+  EXPECT_EQ(w.installed->Count(), 1);
+  ASSERT_EQ(w.registryData->Fonts.size(), 2u);
+  for (const TRegData& entry : w.registryData->Fonts)
+    EXPECT_EQ(entry.LoadFailed, entry.File == u"broken.ttf") << ToUtf8(entry.File);  // what the registry viewer shows
+}
+
 TEST_F(Uninstall, RemovesValueResourceAndFile) {
   const auto path = Installed(u"gone.ttf", u"Gone");
   LoadInstalled();

@@ -72,6 +72,17 @@ TEST_F(RegistryKeyTest, ReadsReportTheTypeAndTheTextOfStringTypes) {
   EXPECT_EQ(key->Read(L"unterminated")->Text, L"NT");
   EXPECT_FALSE(key->Read(L"absent"));
 
+  // All at once: the same names in the same order, each with what Read gives for it.
+  const auto values = key->Values();
+  ASSERT_EQ(values.size(), names.size());
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    EXPECT_EQ(values[i].first, names[i]);
+    const auto one = key->Read(names[i]);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(values[i].second.Type, one->Type) << i;
+    EXPECT_EQ(values[i].second.Text, one->Text) << i;
+  }
+
   EXPECT_EQ(key->DeleteValue(L"日本語の名前 (TrueType)"), ERROR_SUCCESS);
   EXPECT_FALSE(key->Read(L"日本語の名前 (TrueType)"));
   EXPECT_NE(key->DeleteValue(L"日本語の名前 (TrueType)"), ERROR_SUCCESS);
