@@ -84,6 +84,11 @@ void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed
   const RegTextFolding& folding = services.Folding;
   std::unordered_set<std::u16string> seen;
   std::vector<std::u16string> failures;
+  // The splash or status window keeps answering while the names settle (an enumeration of every font).
+  const WaitingPainterScope keepAnswering(loop, [bar, status] {
+    if (bar) bar->ProcessMessages();
+    else if (status) status->ProcessMessages();
+  });
 
   const std::u16string marlett = fontsFolder + u"\\Marlett.ttf";
   if (services.Files.Exists(marlett)) {
@@ -106,8 +111,11 @@ void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed
     entry.LoadFailed = false;
     if (!IsFontFileName(entry.File)) continue;
     const std::u16string path = ResolveFontFile(entry.File, fontsFolder);
-    if (!services.Files.Exists(path) || !seen.insert(folding.Lower(path)).second) continue;
-    if (TFileDataItem* record = installed.AddFontFile(path)) {
+    // One attribute call tells most files: a file without a stamp is asked whether it exists at all.
+    FaceCacheStamp stamp;
+    const bool stamped = services.Files.SizeAndTime(path, stamp.Size, stamp.Modified);
+    if ((!stamped && !services.Files.Exists(path)) || !seen.insert(folding.Lower(path)).second) continue;
+    if (TFileDataItem* record = installed.AddFontFile(path, stamped ? &stamp : nullptr)) {
       record->SystemName = StripValueSuffix(entry.ValueName);
       record->Set(PerUser, perUser);
     } else {
@@ -115,7 +123,7 @@ void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed
       entry.LoadFailed = true;
     }
   }
-  installed.UpdateNames();
+  installed.UpdateNamesWithListAsRead();
   MarkFamilyMembers(installed);
   if (services.FaceCache) services.FaceCache->SaveIfChanged();
   ReportLoadFailures(failures);

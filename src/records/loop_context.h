@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "records/load_probe.h"
 #include "records/progress.h"
@@ -40,10 +41,35 @@ class LoopContext {
     if (running_) running_->ProcessMessages();
   }
   bool InLoop() const { return running_ != nullptr; }
+  // While one call takes long (an enumeration of every font): the running window's messages and the
+  // waiting windows, whichever stand over the work.
+  void KeepResponsive() const {
+    PumpRunningWindow();
+    if (PaintWaitingWindows) PaintWaitingWindows();
+  }
 
  private:
   friend class ProgressScope;
   Progress* running_ = nullptr;
+};
+
+// One more window painted with the waiting windows, for one scope (the splash while the installed fonts load).
+class WaitingPainterScope {
+ public:
+  WaitingPainterScope(LoopContext& loop, std::function<void()> paint)
+      : loop_(loop), previous_(loop.PaintWaitingWindows) {
+    loop_.PaintWaitingWindows = [paint = std::move(paint), previous = previous_] {
+      paint();
+      if (previous) previous();
+    };
+  }
+  ~WaitingPainterScope() { loop_.PaintWaitingWindows = std::move(previous_); }
+  WaitingPainterScope(const WaitingPainterScope&) = delete;
+  WaitingPainterScope& operator=(const WaitingPainterScope&) = delete;
+
+ private:
+  LoopContext& loop_;
+  std::function<void()> previous_;
 };
 
 // Opens the status window for one loop, makes it the context's running window and closes it on every path

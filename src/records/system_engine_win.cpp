@@ -15,6 +15,7 @@ SystemEngine::SystemEngine(TIniKeeper& settings) {
       UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_,
       AdminWithoutElevation(ProcessTokenFacts()), FaceCacheFolderIn(LocalAppDataFolder()),
       kFontReaderVersion << 16 ^ GetACP()});
+  fonts_.SetWhileEnumerating([&loop = engine_->Loop()] { loop.KeepResponsive(); });
 }
 
 }  // namespace velura

@@ -9,6 +9,7 @@
 #include "fontfile/font_enum_win.h"
 #include "platform/wide_win.h"
 #include "platform/windows_version_win.h"
+#include "platform/work_aside_win.h"
 
 namespace velura {
 
@@ -16,9 +17,14 @@ int GdiFontServices::AddResource(const std::u16string& path) { return AddFontRes
 
 bool GdiFontServices::RemoveResource(const std::u16string& path) { return RemoveFontResourceW(AsWide(path)); }
 
+void GdiFontServices::Enumerate(const std::function<void()>& work) const {
+  if (whileEnumerating_) RunWhilePumping(work, whileEnumerating_);
+  else work();
+}
+
 std::vector<TLogFontName> GdiFontServices::EnumerateLogFonts(const std::u16string& faceName) {
   TLogFontArrayW list;
-  velura::EnumerateLogFonts(ToWide(faceName), list);
+  Enumerate([&] { velura::EnumerateLogFonts(ToWide(faceName), list); });
   std::vector<TLogFontName> names;
   names.reserve(list.size());
   for (const LOGFONTW& f : list) names.push_back({ToU16(f.lfFaceName), f.lfCharSet, f.lfPitchAndFamily});
@@ -27,7 +33,7 @@ std::vector<TLogFontName> GdiFontServices::EnumerateLogFonts(const std::u16strin
 
 std::vector<std::u16string> GdiFontServices::EnumerateFamilyNames() {
   std::vector<std::wstring> list;
-  velura::EnumerateFamilyNames(list);
+  Enumerate([&] { velura::EnumerateFamilyNames(list); });
   std::vector<std::u16string> names;
   names.reserve(list.size());
   for (const auto& name : list) names.push_back(ToU16(name));

@@ -1,5 +1,7 @@
 // The record services of a real Windows system: GDI font services and wide-API file operations.
 #pragma once
+#include <functional>
+
 #include "records/file_services.h"
 #include "records/font_services.h"
 
@@ -7,11 +9,18 @@ namespace velura {
 
 class GdiFontServices final : public FontServices {
  public:
+  // Enumerations of every font take up to a second after thousands were added: they run aside while
+  // this is called every 30 ms (the windows standing over the work); empty: they run on this thread.
+  void SetWhileEnumerating(std::function<void()> pump) { whileEnumerating_ = std::move(pump); }
   int AddResource(const std::u16string& path) override;
   bool RemoveResource(const std::u16string& path) override;
   std::vector<TLogFontName> EnumerateLogFonts(const std::u16string& faceName) override;
   std::vector<std::u16string> EnumerateFamilyNames() override;
   void BroadcastFontChange() override;
+
+ private:
+  void Enumerate(const std::function<void()>& work) const;
+  std::function<void()> whileEnumerating_;
 };
 
 class WindowsFileServices final : public FileServices {
