@@ -24,7 +24,9 @@ void GdiFontServices::Enumerate(const std::function<void()>& work) const {
 
 std::vector<TLogFontName> GdiFontServices::EnumerateLogFonts(const std::u16string& faceName) {
   TLogFontArrayW list;
-  Enumerate([&] { velura::EnumerateLogFonts(ToWide(faceName), list); });
+  const auto enumerate = [&] { velura::EnumerateLogFonts(ToWide(faceName), list); };
+  if (faceName.empty()) Enumerate(enumerate);
+  else enumerate();  // one family: quick, and asked once per installed file of a folder
   std::vector<TLogFontName> names;
   names.reserve(list.size());
   for (const LOGFONTW& f : list) names.push_back({ToU16(f.lfFaceName), f.lfCharSet, f.lfPitchAndFamily});

@@ -9,8 +9,8 @@ namespace velura {
 
 class GdiFontServices final : public FontServices {
  public:
-  // Enumerations of every font take up to a second after thousands were added: they run aside while
-  // this is called every 30 ms (the windows standing over the work); empty: they run on this thread.
+  // Enumerations of every font or family take up to a second after thousands were added: they run aside
+  // while this is called every 30 ms (the windows standing over the work); empty: they run on this thread.
   void SetWhileEnumerating(std::function<void()> pump) { whileEnumerating_ = std::move(pump); }
   int AddResource(const std::u16string& path) override;
   bool RemoveResource(const std::u16string& path) override;
