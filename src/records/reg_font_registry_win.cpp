@@ -7,6 +7,7 @@
 #include "platform/kernel_handles_win.h"
 #include "platform/registry_key_win.h"
 #include "platform/wide_win.h"
+#include "platform/work_aside_win.h"
 
 namespace velura {
 namespace {
@@ -31,7 +32,8 @@ REGSAM SamOf(RegAccess access) {
 
 class SystemRegKey final : public RegKey {
  public:
-  explicit SystemRegKey(RegistryKey key) : key_(std::move(key)) {}
+  SystemRegKey(RegistryKey key, const std::function<void()>& whileReading)
+      : key_(std::move(key)), whileReading_(whileReading) {}
 
   std::vector<std::u16string> ValueNames() const override {
     std::vector<std::u16string> names;
@@ -46,8 +48,11 @@ class SystemRegKey final : public RegKey {
   }
 
   RegValues Values() const override {
+    std::vector<std::pair<std::wstring, RegistryValue>> read;
+    if (whileReading_) RunWhilePumping([&] { read = key_.Values(); }, whileReading_);
+    else read = key_.Values();
     RegValues values;
-    for (auto& [name, value] : key_.Values())
+    for (auto& [name, value] : read)
       values.emplace_back(ToU16(name), RegValue{KindOf(value.Type), ToU16(value.Text)});
     return values;
   }
@@ -60,6 +65,7 @@ class SystemRegKey final : public RegKey {
 
  private:
   RegistryKey key_;
+  const std::function<void()>& whileReading_;
 };
 
 }  // namespace
@@ -75,14 +81,14 @@ std::unique_ptr<RegKey> SystemFontRegistry::OpenKey(RegRoot root, std::u16string
   auto key = RegistryKey::Open(root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, AsWide(path),
                                SamOf(access));
   if (!key) return nullptr;
-  return std::make_unique<SystemRegKey>(std::move(*key));
+  return std::make_unique<SystemRegKey>(std::move(*key), whileReading_);
 }
 
 std::unique_ptr<RegKey> SystemFontRegistry::OpenOrCreateKey(RegRoot root, std::u16string_view path) {
   auto key = RegistryKey::OpenOrCreate(root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
                                        AsWide(path), KEY_READ | KEY_WRITE);
   if (!key) return nullptr;
-  return std::make_unique<SystemRegKey>(std::move(*key));
+  return std::make_unique<SystemRegKey>(std::move(*key), whileReading_);
 }
 
 void SystemFontRegistry::StartRegistryEditor() {

@@ -15,7 +15,9 @@ SystemEngine::SystemEngine(TIniKeeper& settings) {
       UserIsAdmin(), RunningWindowsBuild(), UserFontsFolderIn(LocalAppDataFolder()), &facts_,
       AdminWithoutElevation(ProcessTokenFacts()), FaceCacheFolderIn(LocalAppDataFolder()),
       kFontReaderVersion << 16 ^ GetACP()});
-  fonts_.SetWhileEnumerating([&loop = engine_->Loop()] { loop.KeepResponsive(); });
+  const auto keepResponsive = [&loop = engine_->Loop()] { loop.KeepResponsive(); };
+  fonts_.SetWhileEnumerating(keepResponsive);
+  registry_.SetWhileReading(keepResponsive);
 }
 
 }  // namespace velura
