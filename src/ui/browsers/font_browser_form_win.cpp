@@ -6,6 +6,7 @@
 
 #include "platform/resource_ids.h"
 #include "platform/wide_win.h"
+#include "platform/work_aside_win.h"
 #include "records/coverage_loading.h"
 #include "records/record_rules.h"
 #include "ui/fontviews/file_ticks.h"
@@ -214,6 +215,8 @@ void FontBrowserForm::EndTreeRefill(WaitBox& wait) {
   if (FileTree::Node root = fileTree_.First()) {
     if (FileTree::Node first = fileTree_.FirstChild(root)) fileTree_.Select(first);
   }
+  wait.KeepPainted();
+  engine_.Loop().MarkPhase("redraw on");
   SendMessageW(samplePane_.ListHwnd(), WM_SETREDRAW, TRUE, 0);
   SendMessageW(fileTree_.Hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(samplePane_.ListHwnd(), nullptr, TRUE);
@@ -262,7 +265,13 @@ void FontBrowserForm::FollowDpi() {
 
 void FontBrowserForm::ShowFontInfo(FileTree::Node node) {
   if (TFileDataItem* record = fileTree_.Record(node)) {
-    if (!record->CoverageRead) ReadCoverage(*record, engine_.Records().Files);  // one file: no status window
+    const LoopContext& loop = engine_.Loop();
+    loop.MarkPhase("details: coverage");
+    // One file, no status window; a big collection takes tenths of a second, in which a wait box standing
+    // over a refill keeps painting.
+    if (!record->CoverageRead)
+      RunWhilePumping([&] { ReadCoverage(*record, engine_.Records().Files); }, [&] { loop.KeepResponsive(); });
+    loop.MarkPhase("details: show");
     details_.Show(*record, static_cast<std::size_t>(FaceIndexOfNode(fileTree_, node)));
   }
 }
