@@ -448,6 +448,8 @@ void RunLoad(TIniKeeper& settings, const std::wstring& work, int n, bool checkNa
     if (std::fscanf(in, "%lf", &floor) != 1) floor = 0;
     std::fclose(in);
   }
+  // A folder seen for the first time: no records kept from an earlier run (the conservative figure).
+  DeleteFileW(ToWide(FaceCacheFolderIn(LocalAppDataFolder()) + u"\\" + kFaceCacheFileName).c_str());
   SystemEngine fonts(settings);
   TProcedureClass& engine = fonts.Engine();
   RemoveLeftoverInstalls(engine);
