@@ -176,7 +176,10 @@ bool FontSamplePane::TextChosen() const { return ui::ComboSelectedIndex(*TntComb
 std::wstring FontSamplePane::ComboText() const { return ui::WindowText(TntComboBox_SampleText->hwnd); }
 
 std::u16string FontSamplePane::LineText() const {
-  return filterText_.empty() ? ToU16(ComboText()) : filterText_;
+  if (!filterText_.empty()) return filterText_;
+  // While the combo reports a new choice its edit still holds the former text: a chosen item's own text.
+  const int chosen = ui::ComboSelectedIndex(*TntComboBox_SampleText);
+  return ToU16(chosen > 0 ? ui::ComboItemText(*TntComboBox_SampleText, chosen) : ComboText());
 }
 
 void FontSamplePane::ApplyChoice() {

@@ -159,6 +159,23 @@ TEST_F(LocalBrowser, ShowsTheFolderAsTreeSamplesAndDetails) {
   EXPECT_EQ(SendMessageW(samples, LB_GETCURSEL, 0, 0), next);
   EXPECT_EQ(tree.Selected(), ListBoxSampleList::NodeOfLine(samples, next));
 
+  // A text chosen from the combo's list goes on every line as the list has it: while the choice is being
+  // reported the combo's edit still holds the former text.
+  const HWND combo = form->Samples().TntComboBox_SampleText->hwnd;
+  const auto choose = [&](int index) {
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+    SetWindowTextW(combo, L"前の見本");
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+  };
+  choose(1);
+  std::wstring chosen(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, 1, 0)), L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(chosen.data()));
+  EXPECT_EQ(lineText(0), chosen);
+  EXPECT_EQ(lineText(faces - 1), chosen);
+  choose(0);  // each face's name again
+  EXPECT_EQ(lineText(0).at(0), letter);
+
   int installable = 0;
   for (auto n : files) {
     const TFileDataItem* r = tree.Record(n);
