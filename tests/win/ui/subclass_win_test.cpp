@@ -115,5 +115,26 @@ TEST(Subclass, TheHandlerIsFreedWhenItsControlIsDestroyed) {
   EXPECT_TRUE(labelWatch.expired());
 }
 
+TEST(Subclass, AHandlerMayDestroyItsOwnControl) {
+  TestFrame frame(L"subclass");
+  ui::Control& edit = ui::AddEdit(frame, L"", At(10, 10, 200, 22));
+  int reachedBelow = 0;
+  ui::Subclass(edit.hwnd, [&](UINT message, WPARAM, LPARAM, LRESULT&) {
+    reachedBelow += message == kProbe;
+    return false;
+  });
+  auto token = std::make_shared<int>(0);
+  const std::weak_ptr<int> watch = token;
+  ui::Subclass(edit.hwnd, [hwnd = edit.hwnd, token](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == kProbe) DestroyWindow(hwnd);
+    return false;
+  });
+  token.reset();
+  SendMessageW(edit.hwnd, kProbe, 0, 0);
+  EXPECT_FALSE(IsWindow(edit.hwnd));
+  EXPECT_EQ(reachedBelow, 0);  // the message went no further than the control's end
+  EXPECT_TRUE(watch.expired());  // and the handler was freed once it had returned
+}
+
 }  // namespace
 }  // namespace velura
