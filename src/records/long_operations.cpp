@@ -97,6 +97,7 @@ void LoadInstalledFromRegistry(LoopContext& loop, TFileData_installed& installed
   }
 
   // The machine-wide values first, then the current user's; a file both name is listed once, as machine-wide.
+  loop.MarkPhase("installed files");
   PumpPacer pacer;
   for (int i = 0; i < total; ++i) {
     const bool due = pacer.Due() || i + 1 == total;
