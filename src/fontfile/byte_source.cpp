@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "fontfile/joined_reads.h"
 #include "platform/text.h"
 
 #ifdef _WIN32
@@ -103,21 +104,76 @@ std::unique_ptr<FileSource> FileSource::Open(const std::u16string& path, LastWri
 
 FileSource::~FileSource() { CloseDescriptor(descriptor_); }
 
+bool FileSource::ReadFromFile(std::uint64_t offset, std::uint8_t* dst, std::size_t n) {
+  ++fileReads_;
+  return ReadFully(descriptor_, offset, dst, n);
+}
+
 bool FileSource::Fill(std::uint64_t offset, std::size_t n) {
   const std::uint64_t start = offset - offset % kBlockSize;
   std::uint64_t want = std::max<std::uint64_t>(kBlockSize, offset + n - start);
   want = std::min<std::uint64_t>(want, size_ - start);
   if (block_.size() < want) block_.resize(static_cast<std::size_t>(want));
   blockLength_ = 0;
-  if (!ReadFully(descriptor_, start, block_.data(), static_cast<std::size_t>(want))) return false;
+  if (!ReadFromFile(start, block_.data(), static_cast<std::size_t>(want))) return false;
   blockOffset_ = start;
   blockLength_ = static_cast<std::size_t>(want);
   return true;
 }
 
+const std::uint8_t* FileSource::Kept(std::uint64_t offset, std::uint64_t n) {
+  auto holds = [offset, n](const KeptSpan& span) {
+    return offset >= span.offset && offset - span.offset <= span.bytes.size() &&
+           n <= span.bytes.size() - (offset - span.offset);
+  };
+  if (lastKept_ >= kept_.size() || !holds(kept_[lastKept_])) {
+    auto it = std::find_if(kept_.begin(), kept_.end(), holds);
+    if (it == kept_.end()) return nullptr;
+    lastKept_ = static_cast<std::size_t>(it - kept_.begin());
+  }
+  const KeptSpan& span = kept_[lastKept_];
+  return span.bytes.data() + (offset - span.offset);
+}
+
+void FileSource::KeepBlock() {
+  if (kept_.size() >= kMaxKeptSpans || blockLength_ > kMaxKeptBytes - keptBytes_) return;
+  if (Kept(blockOffset_, blockLength_)) return;
+  kept_.push_back({blockOffset_, std::vector<std::uint8_t>(block_.begin(), block_.begin() + blockLength_)});
+  keptBytes_ += blockLength_;
+}
+
+void FileSource::Prefetch(std::span<const ByteRegion> regions) {
+  if (kept_.size() >= kMaxKeptSpans || keptBytes_ >= kMaxKeptBytes) return;  // the block cache serves the rest
+  std::vector<ByteRegion> wanted;
+  bool inBlock = false;
+  for (const ByteRegion& region : regions) {
+    const ByteRegion r = ClippedTo(region, size_);
+    if (r.length == 0 || Kept(r.offset, r.length)) continue;
+    // Bytes the block already holds need no call: the block is kept with the spans instead.
+    if (r.offset >= blockOffset_ && r.offset + r.length <= blockOffset_ + blockLength_) inBlock = true;
+    else wanted.push_back(r);
+  }
+  if (inBlock) KeepBlock();
+
+  JoinLimits limits;
+  limits.fileSize = size_;
+  limits.maxBytes = kMaxKeptBytes - keptBytes_;
+  limits.maxReads = kMaxKeptSpans - kept_.size();
+  for (const ByteRegion& read : JoinedReads(wanted, limits)) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(read.length));
+    if (!ReadFromFile(read.offset, bytes.data(), bytes.size())) continue;
+    keptBytes_ += read.length;
+    kept_.push_back({read.offset, std::move(bytes)});
+  }
+}
+
 bool FileSource::ReadAt(std::uint64_t offset, void* dst, std::size_t n) {
   if (offset > size_ || n > size_ - offset) return false;
   if (n == 0) return true;
+  if (const std::uint8_t* kept = Kept(offset, n)) {
+    std::memcpy(dst, kept, n);
+    return true;
+  }
   const bool cached = offset >= blockOffset_ && offset + n <= blockOffset_ + blockLength_;
   if (!cached && !Fill(offset, n)) return false;
   std::memcpy(dst, block_.data() + (offset - blockOffset_), n);

@@ -32,6 +32,53 @@ bool HasTag(const std::vector<std::string>& tags, std::string_view lowerCase) {
   return std::any_of(tags.begin(), tags.end(), [lowerCase](const std::string& t) { return SameTag(t, lowerCase); });
 }
 
+// How much of each table ReadTables reads from its start: the fields it takes, the name table whole (records
+// and strings), a small cmap whole. A larger cmap gives its head here and its subtables' format fields once
+// its encoding records are known. Reads outside these regions still work, at the cost of a call of their own.
+constexpr std::uint64_t kNameBytes = 64 * 1024;
+constexpr std::uint64_t kWholeCmapBytes = 16 * 1024;
+constexpr std::uint64_t kCmapHeadBytes = 1024;
+constexpr std::uint64_t kOs2Bytes = 86;   // up to ulCodePageRange2
+constexpr std::uint64_t kHeadBytes = 18;  // up to flags
+constexpr std::uint64_t kPostBytes = 4;   // the version
+// Real fonts have far fewer; past these the reads go unannounced.
+constexpr std::uint16_t kMaxPrefetchedSubtables = 32;
+constexpr std::size_t kMaxPrefetchedFaces = 64;
+
+std::uint64_t BytesRead(const TTableDirectory& entry) {
+  if (SameTag(entry.tag, "name")) return std::min<std::uint64_t>(entry.length, kNameBytes);
+  if (SameTag(entry.tag, "cmap")) return entry.length <= kWholeCmapBytes ? entry.length : kCmapHeadBytes;
+  if (SameTag(entry.tag, "os/2")) return kOs2Bytes;
+  if (SameTag(entry.tag, "head")) return kHeadBytes;
+  if (SameTag(entry.tag, "post")) return kPostBytes;
+  return 0;
+}
+
+// The format field of each subtable the encoding records of a large cmap point to, read from the head the
+// stream was told of. Leaves the stream failed when the records run past the end.
+void AddSubtableFormats(SfntStream& stream, std::uint64_t cmapOffset, std::vector<ByteRegion>& regions) {
+  stream.Seek(cmapOffset + 2);
+  const std::uint16_t count = std::min(stream.U16(), kMaxPrefetchedSubtables);
+  for (std::uint16_t i = 0; i < count && !stream.Failed(); ++i) {
+    stream.Skip(4);
+    const std::uint32_t subtable = stream.U32();
+    if (!stream.Failed()) regions.push_back({cmapOffset + subtable, 2});
+  }
+}
+
+void PrefetchTables(SfntStream& stream, const std::vector<TTableDirectory>& directory) {
+  std::vector<ByteRegion> regions;
+  for (const TTableDirectory& entry : directory)
+    if (const std::uint64_t bytes = BytesRead(entry)) regions.push_back({entry.offset, bytes});
+  stream.Prefetch(regions);
+
+  regions.clear();
+  for (const TTableDirectory& entry : directory)
+    if (SameTag(entry.tag, "cmap") && entry.length > kWholeCmapBytes) AddSubtableFormats(stream, entry.offset, regions);
+  stream.ClearFailure();
+  if (!regions.empty()) stream.Prefetch(regions);
+}
+
 }  // namespace
 
 bool TFontDataTable::LoadFontFile(const std::u16string& path, TFontFileData& faces) {
@@ -62,6 +109,12 @@ bool TFontDataTable::LoadFontData(ByteSource& source, TFontFileData& faces) {
   ttcHeader_.offsets.resize(ttcHeader_.numFonts);
   for (auto& offset : ttcHeader_.offsets) offset = stream.U32();
   if (stream.Failed()) return false;
+
+  // The faces' offset tables and directories usually lie together after the header: one read for them all.
+  std::vector<ByteRegion> directories;
+  for (std::size_t i = 0; i < std::min(ttcHeader_.offsets.size(), kMaxPrefetchedFaces); ++i)
+    directories.push_back({ttcHeader_.offsets[i], 12 + 16 * kMaxTables});
+  stream.Prefetch(directories);
 
   faces.assign(ttcHeader_.numFonts, TTFontFileData{});
   bool anyFace = false;
@@ -105,6 +158,7 @@ bool TFontDataTable::ReadFace(SfntStream& stream) {
     directory_.push_back(std::move(entry));
   }
   if (stream.Failed()) return false;
+  PrefetchTables(stream, directory_);
   return ReadTables(stream);
 }
 

@@ -2,6 +2,7 @@
 // callers check Failed() once after a group of reads instead of after each one.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "fontfile/byte_source.h"
@@ -16,6 +17,9 @@ class SfntStream {
   std::uint64_t Position() const { return position_; }
   void Seek(std::uint64_t position) { position_ = position; }
   void Skip(std::uint64_t count) { position_ += count; }
+
+  // The regions the next reads will touch (a hint to the source; see ByteSource::Prefetch).
+  void Prefetch(std::span<const ByteRegion> regions) { source_.Prefetch(regions); }
 
   bool Failed() const { return failed_; }
   void Fail() { failed_ = true; }
