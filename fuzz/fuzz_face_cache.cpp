@@ -20,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!cache.Parse(bytes)) return 0;
   const std::vector<std::uint8_t> written = cache.Serialize();
   FaceRecordCache again(1);
-  if (!again.Parse(written) || again.Size() != cache.Size()) std::abort();
+  if (!again.Parse(written) || again.Size() != cache.Size() || again.KeptKeys() != cache.KeptKeys()) std::abort();
   return 0;
 }

@@ -10,7 +10,7 @@ namespace velura {
 namespace {
 
 constexpr char kMagic[4] = {'V', 'L', 'F', 'C'};
-constexpr std::uint32_t kFormat = 1;
+constexpr std::uint32_t kFormat = 2;
 
 class Writer {
  public:
@@ -142,7 +142,39 @@ bool ReadFace(Reader& r, TTFontFileData& f) {
 constexpr std::size_t kMinFaceBytes = 4 + 4 + 11 * 4 + 2 + 1 + 2 + 1 + 7 * 4 + 2;
 constexpr std::size_t kMinEntryBytes = 4 + 8 + 8 + 4 + 4;
 
+void WriteValues(Writer& w, const RegValues& values) {
+  w.U32(static_cast<std::uint32_t>(values.size()));
+  for (const auto& [name, value] : values) {
+    w.Text(name);
+    w.U8(static_cast<std::uint8_t>(value.Kind));
+    w.Text(value.Text);
+  }
+}
+
+bool ReadValues(Reader& r, RegValues& values) {
+  values.resize(r.Count(4 + 1 + 4));
+  for (auto& [name, value] : values) {
+    name = r.Text();
+    const std::uint8_t kind = r.U8();
+    if (kind > static_cast<std::uint8_t>(RegValueKind::Other)) return false;
+    value.Kind = static_cast<RegValueKind>(kind);
+    value.Text = r.Text();
+  }
+  return r.Ok();
+}
+
 }  // namespace
+
+const RegValues* FaceRecordCache::FindValues(const std::u16string& key, const RegKeyStamp& stamp) const {
+  const auto it = keys_.find(key);
+  return stamp.LastWrite != 0 && it != keys_.end() && it->second.Stamp == stamp ? &it->second.Values : nullptr;
+}
+
+void FaceRecordCache::KeepValues(const std::u16string& key, const RegKeyStamp& stamp, const RegValues& values) {
+  if (stamp.LastWrite == 0) return;
+  keys_[key] = KeptKey{stamp, values};
+  changed_ = true;
+}
 
 const TFontFileData* FaceRecordCache::Find(const std::u16string& path, const FaceCacheStamp& stamp) {
   if (stamp.Modified == 0) return nullptr;
@@ -180,6 +212,13 @@ std::vector<std::uint8_t> FaceRecordCache::Serialize() const {
     w.U32(static_cast<std::uint32_t>(entry->second.Faces.size()));
     for (const auto& face : entry->second.Faces) WriteFace(w, face);
   }
+  w.U32(static_cast<std::uint32_t>(keys_.size()));
+  for (const auto& [key, kept] : keys_) {
+    w.Text(key);
+    w.U64(kept.Stamp.LastWrite);
+    w.U32(kept.Stamp.Values);
+    WriteValues(w, kept.Values);
+  }
   auto& out = w.Out();
   w.U32(static_cast<std::uint32_t>(crc32(0, out.data(), static_cast<uInt>(out.size()))));
   return std::move(out);
@@ -187,6 +226,7 @@ std::vector<std::uint8_t> FaceRecordCache::Serialize() const {
 
 bool FaceRecordCache::Parse(std::span<const std::uint8_t> bytes) {
   entries_.clear();
+  keys_.clear();
   changed_ = false;
   if (bytes.size() < 20 || std::memcmp(bytes.data(), kMagic, 4) != 0) return false;
   const std::span<const std::uint8_t> body = bytes.first(bytes.size() - 4);
@@ -210,8 +250,18 @@ bool FaceRecordCache::Parse(std::span<const std::uint8_t> bytes) {
       if (!ReadFace(r, face)) break;
     if (r.Ok()) entries_.insert_or_assign(std::move(path), std::move(entry));
   }
-  if (!r.Ok() || !r.AtEnd() || entries_.size() != count) {
+  const std::uint32_t keys = r.Count(4 + 8 + 4 + 4);
+  for (std::uint32_t i = 0; i < keys && r.Ok(); ++i) {
+    std::u16string key = r.Text();
+    KeptKey kept;
+    kept.Stamp.LastWrite = r.U64();
+    kept.Stamp.Values = r.U32();
+    if (!ReadValues(r, kept.Values)) break;
+    keys_.insert_or_assign(std::move(key), std::move(kept));
+  }
+  if (!r.Ok() || !r.AtEnd() || entries_.size() != count || keys_.size() != keys) {
     entries_.clear();
+    keys_.clear();
     return false;
   }
   return true;

@@ -1,5 +1,6 @@
 // The face records the reader made for font files, kept from run to run so that a file whose path, size
-// and last-write time are unchanged is not read again. Serialized as one versioned file with a checksum;
+// and last-write time are unchanged is not read again; and the values of the registry's Fonts keys with
+// the keys' stamps. Serialized as one versioned file with a checksum;
 // a damaged, truncated or foreign file is discarded as a whole (the records are then read again).
 #pragma once
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "fontfile/face_record.h"
+#include "records/reg_font_registry.h"
 
 namespace velura {
 
@@ -28,6 +30,12 @@ class FaceRecordCache {
   // The records of the file when its stamp is unchanged, else null. Marks the entry as used in this run.
   const TFontFileData* Find(const std::u16string& path, const FaceCacheStamp& stamp);
   void Put(const std::u16string& path, const FaceCacheStamp& stamp, const TFontFileData& faces);
+
+  // The values of a registry key as last read, while the key's stamp is unchanged: an unchanged Fonts key of
+  // thousands of values is then not read value by value (a round trip to the server each under Wine).
+  const RegValues* FindValues(const std::u16string& key, const RegKeyStamp& stamp) const;
+  void KeepValues(const std::u16string& key, const RegKeyStamp& stamp, const RegValues& values);
+  std::size_t KeptKeys() const { return keys_.size(); }
 
   bool Changed() const { return changed_; }
   void MarkSaved() { changed_ = false; }
@@ -49,6 +57,11 @@ class FaceRecordCache {
   };
   std::uint32_t context_;
   std::unordered_map<std::u16string, Entry> entries_;
+  struct KeptKey {
+    RegKeyStamp Stamp;
+    RegValues Values;
+  };
+  std::unordered_map<std::u16string, KeptKey> keys_;
   bool changed_ = false;
 };
 

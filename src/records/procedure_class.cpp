@@ -12,7 +12,13 @@ constexpr std::uint32_t kDirectoryAttribute = 16;
 
 TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(services)) {
   FontsFolder = services_.FontsFolder;
-  regData_ = std::make_unique<TRegFontData>(services_.Registry, services_.Folding, FontsFolder);
+  if (!services_.FaceCacheFolder.empty()) {
+    faceCache_ =
+        std::make_unique<FaceCacheStore>(services_.Files, services_.FaceCacheFolder, services_.FaceCacheContext);
+    faceCache_->Load();
+  }
+  regData_ = std::make_unique<TRegFontData>(services_.Registry, services_.Folding, FontsFolder,
+                                            faceCache_ ? &faceCache_->Cache() : nullptr);
   registrations_ = std::make_unique<FontRegistrations>(services_.Fonts, services_.Folding);
   records_ = std::make_unique<RecordServices>(RecordServices{services_.Reader, services_.Fonts, *registrations_,
                                                              services_.Files, *regData_, services_.Folding,
@@ -20,12 +26,7 @@ TProcedureClass::TProcedureClass(EngineServices services) : services_(std::move(
   installed_ = std::make_unique<TFileData_installed>(*records_);
   records_->Installed = installed_.get();
   records_->SystemFacts = services_.SystemFacts;
-  if (!services_.FaceCacheFolder.empty()) {
-    faceCache_ = std::make_unique<FaceCacheStore>(services_.Files, services_.FaceCacheFolder,
-                                                  services_.FaceCacheContext);
-    faceCache_->Load();
-    records_->FaceCache = faceCache_.get();
-  }
+  records_->FaceCache = faceCache_.get();
   IsAdmin = services_.IsAdmin;
   AdminWithoutElevation = services_.AdminWithoutElevation;
   WindowsBuild = services_.WindowsBuild;

@@ -105,11 +105,11 @@ class TProcedureClass {
  private:
   EngineServices services_;
   LoopContext loop_;
+  std::unique_ptr<FaceCacheStore> faceCache_;  // before the registry data, which keeps the Fonts lists in it
   std::unique_ptr<FontRegistrations> registrations_;
   std::unique_ptr<TRegFontData> regData_;
   std::unique_ptr<RecordServices> records_;
   std::unique_ptr<TFileData_installed> installed_;
-  std::unique_ptr<FaceCacheStore> faceCache_;
 };
 
 }  // namespace velura

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/user_error.h"
+#include "records/face_record_cache.h"
 #include "records/reg_font_rules.h"
 
 namespace velura {
@@ -14,21 +15,31 @@ constexpr std::uint32_t kPlatformWin32Nt = 2;  // VER_PLATFORM_WIN32_NT
 
 bool HoldsText(RegValueKind kind) { return kind == RegValueKind::String || kind == RegValueKind::ExpandString; }
 
+}  // namespace
+
 // A value of any type but a string is skipped rather than failing: one odd value written by another
 // program must not stop the program from starting. A value that cannot be queried counts as empty text.
-TRegDataArrray ReadFontValues(const RegKey& key) {
+TRegDataArrray TRegFontData::ReadFontValues(const RegKey& key, const std::u16string& keyName) {
+  // The stamp is taken first: a change while the values are read leaves a newer stamp for the next read.
+  const std::optional<RegKeyStamp> stamp = kept_ ? key.Stamp() : std::nullopt;
+  const RegValues* keptValues = stamp ? kept_->FindValues(keyName, *stamp) : nullptr;
+  RegValues values = keptValues ? *keptValues : key.Values();
+  if (stamp && !keptValues) kept_->KeepValues(keyName, *stamp, values);
   TRegDataArrray fonts;
-  for (auto& [name, value] : key.Values()) {
+  for (auto& [name, value] : values) {
     if (value.Kind != RegValueKind::Missing && !HoldsText(value.Kind)) continue;
     fonts.push_back(TRegData{std::move(value.Text), std::move(name), false});
   }
   return fonts;
 }
 
-}  // namespace
-
-TRegFontData::TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder)
-    : PlatformId(registry.PlatformId()), registry_(registry), folding_(folding), fontsFolder_(std::move(fontsFolder)) {
+TRegFontData::TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder,
+                           FaceRecordCache* kept)
+    : PlatformId(registry.PlatformId()),
+      registry_(registry),
+      folding_(folding),
+      fontsFolder_(std::move(fontsFolder)),
+      kept_(kept) {
   LoadFontsList();
   LoadProtectedLists();
 }
@@ -53,9 +64,9 @@ std::unique_ptr<RegKey> TRegFontData::OpenMappingKey(std::u16string_view subKey)
 }
 
 void TRegFontData::LoadFontsList() {
-  TRegDataArrray fonts = ReadFontValues(*OpenFontsKey(RegAccess::Read));
+  TRegDataArrray fonts = ReadFontValues(*OpenFontsKey(RegAccess::Read), u"HKLM" + FontsKeyPath());
   const auto userKey = registry_.OpenKey(RegRoot::CurrentUser, FontsKeyPath(), RegAccess::Read);
-  TRegDataArrray userFonts = userKey ? ReadFontValues(*userKey) : TRegDataArrray{};
+  TRegDataArrray userFonts = userKey ? ReadFontValues(*userKey, u"HKCU" + FontsKeyPath()) : TRegDataArrray{};
   Fonts = std::move(fonts);
   UserFonts = std::move(userFonts);
   registeredKeys_.clear();

@@ -18,11 +18,15 @@
 
 namespace velura {
 
+class FaceRecordCache;
+
 class TRegFontData {
  public:
   // Reads the Fonts key and the three mapping keys at once. The registry and the folding must outlive the
-  // object; fontsFolder is the Windows fonts folder without a trailing backslash.
-  TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder);
+  // object; fontsFolder is the Windows fonts folder without a trailing backslash. With `kept`, the Fonts
+  // keys' values are taken from it while the keys' stamps are unchanged, and kept there when read.
+  TRegFontData(FontRegistry& registry, const RegTextFolding& folding, std::u16string fontsFolder,
+               FaceRecordCache* kept = nullptr);
 
   std::uint32_t PlatformId = 0;
   TRegDataArrray Fonts;  // in the registry's enumeration order; changed only by LoadFontsList
@@ -79,12 +83,14 @@ class TRegFontData {
 
  private:
   std::unique_ptr<RegKey> OpenFontsKey(RegAccess access) const;
+  TRegDataArrray ReadFontValues(const RegKey& key, const std::u16string& keyName);
   std::unique_ptr<RegKey> OpenMappingKey(std::u16string_view subKey) const;  // null when the key is missing
   void DeleteEntryValue(RegKey& key, const TRegData& entry);
 
   FontRegistry& registry_;
   const RegTextFolding& folding_;
   std::u16string fontsFolder_;
+  FaceRecordCache* kept_;
   // The registered-name keys of Fonts, so that a folder of thousands of files asks in constant time.
   std::unordered_set<std::string> registeredKeys_;
   // The three mapping lists folded, for IsProtected over every installed font.

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,14 @@ enum class RegValueKind { Missing, String, ExpandString, MultiString, Other };
 struct RegValue {
   RegValueKind Kind = RegValueKind::Missing;
   std::u16string Text;  // a MultiString keeps the zero characters between its strings
+  bool operator==(const RegValue&) const = default;
+};
+
+// A key's last-write time (in the system's units) and value count: its values are unchanged while both are.
+struct RegKeyStamp {
+  std::uint64_t LastWrite = 0;  // 0: unknown, never kept
+  std::uint32_t Values = 0;
+  bool operator==(const RegKeyStamp&) const = default;
 };
 
 // Values by name, in the registry's enumeration order.
@@ -40,6 +49,8 @@ class RegKey {
     }
     return values;
   }
+  // The key's stamp, when the registry tells it.
+  virtual std::optional<RegKeyStamp> Stamp() const { return std::nullopt; }
   virtual bool WriteString(std::u16string_view name, std::u16string_view data) = 0;
   virtual bool DeleteValue(std::u16string_view name) = 0;
 };

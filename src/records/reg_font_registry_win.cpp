@@ -57,6 +57,15 @@ class SystemRegKey final : public RegKey {
     return values;
   }
 
+  std::optional<RegKeyStamp> Stamp() const override {
+    DWORD values = 0;
+    FILETIME lastWrite{};
+    if (RegQueryInfoKeyW(key_.Handle(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                         nullptr, &lastWrite) != ERROR_SUCCESS)
+      return std::nullopt;
+    return RegKeyStamp{static_cast<std::uint64_t>(lastWrite.dwHighDateTime) << 32 | lastWrite.dwLowDateTime, values};
+  }
+
   bool WriteString(std::u16string_view name, std::u16string_view data) override {
     return key_.WriteString(AsWide(name), AsWide(data)) == ERROR_SUCCESS;
   }

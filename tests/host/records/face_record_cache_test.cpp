@@ -9,6 +9,8 @@
 #include "platform/text.h"
 #include "records/face_cache_store.h"
 
+using namespace std::string_literals;
+
 namespace velura {
 namespace {
 
@@ -62,6 +64,22 @@ TEST(FaceRecordCache, FindsOnlyAnUnchangedKey) {
   FaceRecordCache otherReader(2);  // another reader version or code page
   EXPECT_FALSE(otherReader.Parse(cache.Serialize()));
   EXPECT_EQ(otherReader.Size(), 0u);
+}
+
+TEST(FaceRecordCache, KeepsRegistryValuesWhileTheKeysStampHolds) {
+  FaceRecordCache cache(1);
+  const RegValues values = {{u"Alpha (TrueType)", {RegValueKind::String, u"ALPHA.TTF"}},
+                            {u"Links", {RegValueKind::MultiString, u"A.TTC,A\0B.TTF,B"s}},
+                            {u"Odd", {RegValueKind::Other, u""}}};
+  cache.KeepValues(u"HKLM\\Fonts", {50, 3}, values);
+  cache.KeepValues(u"HKCU\\Fonts", {0, 3}, values);  // no time known: never kept
+  FaceRecordCache read(1);
+  ASSERT_TRUE(read.Parse(cache.Serialize()));
+  ASSERT_NE(read.FindValues(u"HKLM\\Fonts", {50, 3}), nullptr);
+  EXPECT_EQ(*read.FindValues(u"HKLM\\Fonts", {50, 3}), values);
+  EXPECT_EQ(read.FindValues(u"HKLM\\Fonts", {51, 3}), nullptr);
+  EXPECT_EQ(read.FindValues(u"HKLM\\Fonts", {50, 4}), nullptr);
+  EXPECT_EQ(read.FindValues(u"HKCU\\Fonts", {0, 3}), nullptr);
 }
 
 TEST(FaceRecordCache, DiscardsDamagedTruncatedAndForeignFiles) {

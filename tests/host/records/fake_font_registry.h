@@ -2,6 +2,7 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -47,6 +48,7 @@ struct FakeKeyData {
   std::vector<std::pair<std::u16string, RegValue>> values;  // in enumeration order
   std::set<std::u16string> undeletable;
   bool refuseWrites = false;
+  std::optional<RegKeyStamp> stamp;  // none: the registry does not tell
 };
 
 struct OpenCall {
@@ -98,6 +100,7 @@ class FakeRegKey final : public RegKey {
     for (const auto& [name, value] : data_.values) names.push_back(name);
     return names;
   }
+  std::optional<RegKeyStamp> Stamp() const override { return data_.stamp; }
   RegValue Read(std::u16string_view name) const override {
     for (const auto& [n, value] : data_.values)
       if (n == name) return value;

@@ -5,6 +5,7 @@
 
 #include "fake_font_registry.h"
 #include "platform/user_error.h"
+#include "records/face_record_cache.h"
 #include "records/reg_font_data.h"
 
 namespace velura::testing {
@@ -30,6 +31,34 @@ class RegFontDataTest : public ::testing::Test {
   FakeFontRegistry registry;
   FakeFolding folding;
 };
+
+TEST_F(RegFontDataTest, TakesTheFontsListKeptWithAnUnchangedStamp) {
+  FaceRecordCache kept(1);
+  registry.AddFont(u"Alpha (TrueType)", u"ALPHA.TTF");
+  registry.AddUserFont(u"Mine (TrueType)", u"C:\\Users\\me\\MINE.TTF");
+  registry.keys[kFontsPath].stamp = RegKeyStamp{100, 1};
+  registry.keys[kUserFontsId].stamp = RegKeyStamp{7, 1};
+  TRegFontData(registry, folding, kFontsFolder, &kept);
+  EXPECT_EQ(kept.KeptKeys(), 2u);
+
+  // Values changed behind an unchanged stamp are not read again: the kept list is what the program sees.
+  registry.AddFont(u"Beta (TrueType)", u"BETA.TTF");
+  TRegFontData unchanged(registry, folding, kFontsFolder, &kept);
+  ASSERT_EQ(unchanged.Fonts.size(), 1u);
+  EXPECT_EQ(unchanged.Fonts[0].ValueName, u"Alpha (TrueType)");
+  ASSERT_EQ(unchanged.UserFonts.size(), 1u);
+
+  for (const RegKeyStamp stamp : {RegKeyStamp{101, 2}, RegKeyStamp{101, 3}}) {  // a newer time, another count
+    registry.keys[kFontsPath].stamp = stamp;
+    if (stamp.Values == 3) registry.AddFont(u"Gamma (TrueType)", u"GAMMA.TTF");
+    TRegFontData changed(registry, folding, kFontsFolder, &kept);
+    EXPECT_EQ(changed.Fonts.size(), stamp.Values);
+    EXPECT_TRUE(changed.IsRegisteredName(u"Beta (TrueType)"));
+  }
+  registry.keys[kFontsPath].stamp.reset();  // a registry that tells no stamp is always read
+  registry.AddFont(u"Delta (TrueType)", u"DELTA.TTF");
+  EXPECT_EQ(TRegFontData(registry, folding, kFontsFolder, &kept).Fonts.size(), 4u);
+}
 
 TEST_F(RegFontDataTest, LoadsFontsInEnumerationOrderAndTheThreeMappingLists) {
   registry.AddFont(u"Beta (TrueType)", u"BETA.TTF");
