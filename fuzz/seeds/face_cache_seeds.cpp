@@ -1,5 +1,5 @@
-// Seeds for the face-record cache reader: a cache of two generated fonts' records (without its checksum,
-// which the fuzzer adds).
+// Seeds for the face-record cache reader: a cache of two generated fonts' records and a kept Fonts list
+// (without its checksum, which the fuzzer adds).
 #include "fontfile/font_data_table.h"
 #include "records/face_record_cache.h"
 #include "seed_registry.h"
@@ -34,6 +34,8 @@ SeedFiles FaceCacheSeeds() {
       cache.Put(u"C:\\Fonts\\f" + std::u16string(1, u'0' + static_cast<char16_t>(i)) + u".ttf",
                 {fonts[i].size(), 1000 + static_cast<std::int64_t>(i)}, faces);
   }
+  cache.KeepValues(u"HKLM\\Fonts", {77, 2},
+                   {{u"ゴシック (TrueType)", {RegValueKind::String, u"f0.ttf"}}, {u"Odd", {RegValueKind::Other, u""}}});
   std::vector<std::uint8_t> bytes = cache.Serialize();
   bytes.resize(bytes.size() - 4);
   return {{"two.bin", bytes}};
