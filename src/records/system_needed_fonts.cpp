@@ -26,9 +26,4 @@ bool SystemNeededLookup::IsNeeded(std::u16string_view fileName, const std::vecto
   return false;
 }
 
-bool IsNeededBySystemUi(const SystemNeededNames& needed, std::u16string_view fileName,
-                        const std::vector<std::u16string>& families, const RegTextFolding& folding) {
-  return SystemNeededLookup(needed, folding).IsNeeded(fileName, families);
-}
-
 }  // namespace velura

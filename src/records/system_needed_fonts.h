@@ -50,8 +50,4 @@ class SystemNeededLookup {
   FoldedNames files_, families_;
 };
 
-// The same question for one file.
-bool IsNeededBySystemUi(const SystemNeededNames& needed, std::u16string_view fileName,
-                        const std::vector<std::u16string>& families, const RegTextFolding& folding);
-
 }  // namespace velura

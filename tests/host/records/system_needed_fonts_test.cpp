@@ -30,9 +30,10 @@ TEST(SystemNeededFonts, TakesTheFirstFileOfEachSystemLinkListOnly) {
   EXPECT_EQ(needed.Families, (std::vector<std::u16string>{u"MS UI Gothic", u"Tahoma", u"Yu Gothic UI"}));
   EXPECT_EQ(needed.Files, std::vector<std::u16string>{u"MSGOTHIC.TTC"});
   FakeFolding folding;
-  EXPECT_TRUE(IsNeededBySystemUi(needed, u"msgothic.ttc", {}, folding));
-  EXPECT_FALSE(IsNeededBySystemUi(needed, u"mingliu.ttc", {u"PMingLiU"}, folding));
-  EXPECT_TRUE(IsNeededBySystemUi(needed, u"x.ttf", {u"", u"tahoma"}, folding));
+  const SystemNeededLookup lookup(needed, folding);
+  EXPECT_TRUE(lookup.IsNeeded(u"msgothic.ttc", {}));
+  EXPECT_FALSE(lookup.IsNeeded(u"mingliu.ttc", {u"PMingLiU"}));
+  EXPECT_TRUE(lookup.IsNeeded(u"x.ttf", {u"", u"tahoma"}));
 }
 
 // The fonts the system's interface names and the files Windows guards are marked like Marlett, so that the
